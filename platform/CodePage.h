@@ -1,0 +1,22 @@
+#pragma once
+// Narrow text from documents and hosts is converted to UTF-16 only here.
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// Code page used for narrow text. 0 means the system's: the ANSI code page
+// on Windows, 1252 elsewhere.
+void SetAnsiCodePage(unsigned codePage);
+unsigned AnsiCodePage();
+
+// Converts narrow text in the current ANSI code page. Bytes that do not map
+// become U+FFFD; the result never throws.
+std::u16string AnsiToWide(std::string_view narrow);
+
+// UTF-8 <-> UTF-16 for the command-line tools and tests. Lone surrogates in
+// the input become U+FFFD on output.
+std::string WideToUtf8(std::u16string_view wide);
+std::u16string Utf8ToWide(std::string_view utf8);
+
+}  // namespace platform
