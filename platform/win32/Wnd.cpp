@@ -1,0 +1,61 @@
+#include "platform/win32/Wnd.h"
+
+#include "platform/win32/Guard.h"
+#include "platform/win32/Module.h"
+
+namespace win {
+
+Wnd::~Wnd()
+{
+    if (hwnd_ && IsWindow(hwnd_)) {
+        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+        HWND hwnd = hwnd_;
+        hwnd_ = nullptr;
+        DestroyWindow(hwnd);
+    }
+}
+
+bool Wnd::Create(const wchar_t* className, const wchar_t* title, DWORD style, DWORD exStyle, const RECT& rect,
+                 HWND parent, UINT_PTR idOrMenu)
+{
+    HWND hwnd = CreateWindowExW(exStyle, className, title, style, rect.left, rect.top, rect.right - rect.left,
+                                rect.bottom - rect.top, parent, reinterpret_cast<HMENU>(idOrMenu), ThisModule(), this);
+    return hwnd != nullptr;
+}
+
+void Wnd::Destroy()
+{
+    if (hwnd_ && IsWindow(hwnd_))
+        DestroyWindow(hwnd_);
+}
+
+LRESULT Wnd::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) { return Default(msg, wParam, lParam); }
+
+LRESULT Wnd::Default(UINT msg, WPARAM wParam, LPARAM lParam) { return DefWindowProcW(hwnd_, msg, wParam, lParam); }
+
+LRESULT CALLBACK Wnd::StaticWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    Wnd* self = nullptr;
+    if (msg == WM_NCCREATE) {
+        auto* cs = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        self = static_cast<Wnd*>(cs->lpCreateParams);
+        if (self) {
+            self->hwnd_ = hwnd;
+            SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        }
+    } else {
+        self = reinterpret_cast<Wnd*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    }
+    if (!self)
+        return DefWindowProcW(hwnd, msg, wParam, lParam);
+
+    LRESULT result = Guard<LRESULT>(0, [&] { return self->HandleMessage(msg, wParam, lParam); });
+    if (msg == WM_NCDESTROY) {
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        self->hwnd_ = nullptr;
+        GuardVoid([&] { self->OnDestroyed(); });
+    }
+    return result;
+}
+
+}  // namespace win
