@@ -1,0 +1,148 @@
+#include "tools/listerhost/ListerWindow.h"
+
+#include "platform/win32/WindowClass.h"
+
+#include <vector>
+
+namespace listerhost {
+namespace {
+
+constexpr wchar_t kListerClass[] = L"VornView.ListerHost.Lister";
+constexpr wchar_t kPanelClass[] = L"VornView.ListerHost.Panel";
+
+}  // namespace
+
+// The panel only holds the embedded Lister and keeps it filling its client area.
+class PanelWindow : public win::Wnd {
+public:
+    HWND lister = nullptr;
+
+protected:
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override
+    {
+        if (msg == WM_SIZE && lister)
+            MoveWindow(lister, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
+        return Default(msg, wParam, lParam);
+    }
+};
+
+bool RegisterHostClasses()
+{
+    WNDCLASSEXW wc{};
+    wc.lpfnWndProc = win::Wnd::StaticWndProc;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kListerClass;
+    if (!win::RegisterWindowClass(wc))
+        return false;
+    wc.lpszClassName = kPanelClass;
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1);
+    return win::RegisterWindowClass(wc);
+}
+
+ListerWindow::ListerWindow(const Plugin& plugin) : plugin_(plugin) {}
+
+ListerWindow::~ListerWindow()
+{
+    CloseView();
+    Destroy();
+    if (panel_)
+        panel_->Destroy();
+}
+
+bool ListerWindow::Create(const RECT& rect, bool embedded)
+{
+    if (!RegisterHostClasses())
+        return false;
+    if (!embedded)
+        return Wnd::Create(kListerClass, L"Lister", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE, 0, rect,
+                           nullptr, 0);
+    panel_ = std::make_unique<PanelWindow>();
+    if (!panel_->Create(kPanelClass, L"Panel", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE, 0, rect, nullptr,
+                        0))
+        return false;
+    RECT client{};
+    GetClientRect(panel_->Hwnd(), &client);
+    if (!Wnd::Create(kListerClass, L"Lister", WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE, 0, client, panel_->Hwnd(), 1))
+        return false;
+    panel_->lister = Hwnd();
+    return true;
+}
+
+HWND ListerWindow::TopLevel() const { return panel_ ? panel_->Hwnd() : Hwnd(); }
+
+bool ListerWindow::Open(const std::wstring& file)
+{
+    int n = WideCharToMultiByte(CP_ACP, 0, file.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::vector<char> ansi(n > 0 ? n : 1, '\0');
+    if (n > 0)
+        WideCharToMultiByte(CP_ACP, 0, file.c_str(), -1, ansi.data(), n, nullptr, nullptr);
+    return Open(std::string(ansi.data()));
+}
+
+bool ListerWindow::Open(const std::string& ansiFile)
+{
+    CloseView();
+    pluginWindow_ = plugin_.ListLoad(Hwnd(), ansiFile, 0);
+    return pluginWindow_ != nullptr;
+}
+
+int ListerWindow::SendCommand(int command, int parameter)
+{
+    return plugin_.ListSendCommand(pluginWindow_, command, parameter);
+}
+
+void ListerWindow::Resize(int width, int height)
+{
+    RECT rc{0, 0, width, height};
+    HWND top = TopLevel();
+    AdjustWindowRectEx(&rc, GetWindowLongW(top, GWL_STYLE), FALSE, GetWindowLongW(top, GWL_EXSTYLE));
+    SetWindowPos(top, nullptr, 0, 0, rc.right - rc.left, rc.bottom - rc.top, SWP_NOMOVE | SWP_NOZORDER);
+}
+
+void ListerWindow::CloseView()
+{
+    if (pluginWindow_) {
+        HWND view = pluginWindow_;
+        pluginWindow_ = nullptr;
+        plugin_.ListCloseWindow(view);
+    }
+}
+
+void ListerWindow::Close()
+{
+    CloseView();
+    if (panel_)
+        panel_->Destroy();
+    else
+        Destroy();
+}
+
+LRESULT ListerWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    switch (msg) {
+    case WM_SIZE:
+        if (pluginWindow_ && IsWindow(pluginWindow_))
+            MoveWindow(pluginWindow_, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
+        return 0;
+    case WM_SETFOCUS:
+        if (pluginWindow_ && IsWindow(pluginWindow_))
+            SetFocus(pluginWindow_);
+        return 0;
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) == SC_CLOSE)
+            ++closeRequests_;
+        break;
+    case WM_CLOSE:
+        Close();
+        return 0;
+    case WM_DESTROY:
+        CloseView();
+        if (QuitOnDestroy)
+            PostQuitMessage(0);
+        return 0;
+    }
+    return Default(msg, wParam, lParam);
+}
+
+}  // namespace listerhost

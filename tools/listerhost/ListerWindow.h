@@ -1,0 +1,55 @@
+#pragma once
+// A minimal Lister: a window that hands itself to a plug-in as the parent of
+// its view, keeps the view filling its client area, forwards focus, and
+// closes the view with ListCloseWindow. Embedded, the Lister sits inside a
+// "panel" window of its own, as it does in a file manager's panel.
+#include "platform/win32/Wnd.h"
+#include "tools/listerhost/Plugin.h"
+
+#include <memory>
+#include <string>
+
+namespace listerhost {
+
+class PanelWindow;
+
+class ListerWindow : public win::Wnd {
+public:
+    explicit ListerWindow(const Plugin& plugin);
+    ~ListerWindow() override;
+
+    // rect: the top-level window's placement (the panel's when embedded).
+    bool Create(const RECT& rect, bool embedded);
+    // ListLoad with the file name in the ANSI code page; true when the plug-in
+    // returned a window.
+    bool Open(const std::wstring& file);
+    bool Open(const std::string& ansiFile);
+    HWND PluginWindow() const { return pluginWindow_; }
+    // The top-level window: the panel when embedded, else the Lister itself.
+    HWND TopLevel() const;
+    bool IsEmbedded() const { return panel_ != nullptr; }
+    int SendCommand(int command, int parameter);
+    // Resizes the top-level window so that its client area is w x h.
+    void Resize(int width, int height);
+    // ListCloseWindow for the view, then the windows go.
+    void Close();
+    // How often the plug-in asked the Lister to close (WM_SYSCOMMAND SC_CLOSE).
+    int CloseRequests() const { return closeRequests_; }
+    bool QuitOnDestroy = false;
+
+protected:
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void CloseView();
+
+    const Plugin& plugin_;
+    std::unique_ptr<PanelWindow> panel_;
+    HWND pluginWindow_ = nullptr;
+    int closeRequests_ = 0;
+};
+
+// Registers the host's window classes (once per process).
+bool RegisterHostClasses();
+
+}  // namespace listerhost

@@ -1,0 +1,76 @@
+#include "tools/listerhost/Plugin.h"
+
+#include <vector>
+
+namespace listerhost {
+namespace {
+
+template <class Fn>
+Fn Entry(HMODULE module, const char* name)
+{
+    return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+
+}  // namespace
+
+bool Plugin::Load(const std::wstring& path)
+{
+    Unload();
+    module_ = LoadLibraryW(path.c_str());
+    if (!module_)
+        return false;
+    load_ = Entry<LoadFn>(module_, "ListLoad");
+    close_ = Entry<CloseFn>(module_, "ListCloseWindow");
+    command_ = Entry<CommandFn>(module_, "ListSendCommand");
+    detect_ = Entry<DetectFn>(module_, "ListGetDetectString");
+    search_ = Entry<SearchFn>(module_, "ListSearchText");
+    if (!load_ || !close_) {
+        Unload();
+        return false;
+    }
+    return true;
+}
+
+void Plugin::Unload()
+{
+    if (module_)
+        FreeLibrary(module_);
+    module_ = nullptr;
+    load_ = nullptr;
+    close_ = nullptr;
+    command_ = nullptr;
+    detect_ = nullptr;
+    search_ = nullptr;
+}
+
+HWND Plugin::ListLoad(HWND parent, const std::string& file, int showFlags) const
+{
+    std::vector<char> buffer(file.begin(), file.end());
+    buffer.push_back('\0');
+    return load_ ? load_(parent, buffer.data(), showFlags) : nullptr;
+}
+
+void Plugin::ListCloseWindow(HWND listWin) const
+{
+    if (close_)
+        close_(listWin);
+}
+
+int Plugin::ListSendCommand(HWND listWin, int command, int parameter) const
+{
+    return command_ ? command_(listWin, command, parameter) : 1;
+}
+
+void Plugin::ListGetDetectString(char* buffer, int maxLength) const
+{
+    if (detect_)
+        detect_(buffer, maxLength);
+}
+
+int Plugin::ListSearchText(HWND listWin, const char* text, int parameter) const
+{
+    std::vector<char> buffer(text, text + strlen(text) + 1);
+    return search_ ? search_(listWin, buffer.data(), parameter) : 1;
+}
+
+}  // namespace listerhost

@@ -1,0 +1,42 @@
+#pragma once
+// A Lister plug-in DLL and its five entry points, called as a host calls them.
+#include <windows.h>
+
+#include <string>
+
+namespace listerhost {
+
+class Plugin {
+public:
+    Plugin() = default;
+    ~Plugin() { Unload(); }
+    Plugin(const Plugin&) = delete;
+    Plugin& operator=(const Plugin&) = delete;
+
+    bool Load(const std::wstring& path);
+    void Unload();
+    bool IsLoaded() const { return module_ != nullptr; }
+    HMODULE Module() const { return module_; }
+
+    HWND ListLoad(HWND parent, const std::string& file, int showFlags) const;
+    void ListCloseWindow(HWND listWin) const;
+    int ListSendCommand(HWND listWin, int command, int parameter) const;
+    void ListGetDetectString(char* buffer, int maxLength) const;
+    int ListSearchText(HWND listWin, const char* text, int parameter) const;
+
+private:
+    using LoadFn = HWND(WINAPI*)(HWND, char*, int);
+    using CloseFn = void(WINAPI*)(HWND);
+    using CommandFn = int(WINAPI*)(HWND, int, int);
+    using DetectFn = void(WINAPI*)(char*, int);
+    using SearchFn = int(WINAPI*)(HWND, char*, int);
+
+    HMODULE module_ = nullptr;
+    LoadFn load_ = nullptr;
+    CloseFn close_ = nullptr;
+    CommandFn command_ = nullptr;
+    DetectFn detect_ = nullptr;
+    SearchFn search_ = nullptr;
+};
+
+}  // namespace listerhost

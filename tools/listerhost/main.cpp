@@ -1,0 +1,133 @@
+// listerhost PLUGIN FILE [options]
+//   --embedded          the Lister sits inside a panel window
+//   --size WxH          client size of the top-level window (default 900x600)
+//   --command N[,P]     ListSendCommand(N, P) (repeatable)
+//   --key KEY           press a key in the focused window, e.g. Ctrl+T (repeatable)
+//   --wait MS           pause between scripted steps
+//   --screenshot PATH   picture of the top-level window, .png or .bmp
+//   --quit-after MS     close the Lister that many milliseconds after the last step
+// The steps run in the order given, after the document is shown.
+// Exit codes: 0 shown, 2 plug-in not loadable, 3 ListLoad returned no window,
+// 4 bad arguments.
+#include "tools/listerhost/Keys.h"
+#include "tools/listerhost/ListerWindow.h"
+#include "tools/listerhost/Plugin.h"
+#include "tools/listerhost/Screenshot.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Step {
+    std::function<void()> run;
+    UINT delayAfter = 300;
+};
+
+std::vector<Step> gSteps;
+size_t gNextStep = 0;
+
+void CALLBACK RunNextStep(HWND, UINT, UINT_PTR id, DWORD)
+{
+    KillTimer(nullptr, id);
+    if (gNextStep >= gSteps.size())
+        return;
+    Step& step = gSteps[gNextStep++];
+    step.run();
+    SetTimer(nullptr, 0, step.delayAfter, RunNextStep);
+}
+
+int Usage()
+{
+    fwprintf(stderr, L"usage: listerhost PLUGIN FILE [--embedded] [--size WxH] [--command N[,P]] [--key KEY]\n"
+                     L"                  [--wait MS] [--screenshot PATH] [--quit-after MS]\n");
+    return 4;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv)
+{
+    if (argc < 3)
+        return Usage();
+    std::wstring pluginPath = argv[1];
+    std::wstring file = argv[2];
+    bool embedded = false;
+    int width = 900, height = 600;
+    for (int i = 3; i < argc; ++i)
+        if (std::wstring(argv[i]) == L"--embedded")
+            embedded = true;
+        else if (std::wstring(argv[i]) == L"--size" && i + 1 < argc && swscanf(argv[++i], L"%dx%d", &width, &height) != 2)
+            return Usage();
+
+    listerhost::Plugin plugin;
+    if (!plugin.Load(pluginPath)) {
+        fwprintf(stderr, L"listerhost: cannot load plug-in %ls (error %lu)\n", pluginPath.c_str(), GetLastError());
+        return 2;
+    }
+    listerhost::ListerWindow lister(plugin);
+    RECT rect{20, 20, 20 + width, 20 + height};
+    if (!lister.Create(rect, embedded))
+        return 2;
+    lister.QuitOnDestroy = true;
+    lister.Resize(width, height);
+    if (!lister.Open(file)) {
+        fwprintf(stderr, L"listerhost: the plug-in shows no window for %ls\n", file.c_str());
+        lister.Close();
+        return 3;
+    }
+
+    for (int i = 3; i < argc; ++i) {
+        std::wstring arg = argv[i];
+        std::wstring value = i + 1 < argc ? argv[i + 1] : L"";
+        if (arg == L"--embedded") {
+            continue;
+        } else if (arg == L"--size") {
+            ++i;
+        } else if (arg == L"--command" && i + 1 < argc) {
+            ++i;
+            int command = 0, parameter = 0;
+            swscanf(value.c_str(), L"%d,%d", &command, &parameter);
+            gSteps.push_back({[&lister, command, parameter] {
+                int result = lister.SendCommand(command, parameter);
+                fwprintf(stdout, L"command %d,%d -> %d\n", command, parameter, result);
+                fflush(stdout);
+            }});
+        } else if (arg == L"--key" && i + 1 < argc) {
+            ++i;
+            listerhost::KeyStroke key = listerhost::ParseKey(value);
+            if (!key.vk)
+                return Usage();
+            gSteps.push_back({[key] { listerhost::PressKey(GetFocus(), key); }});
+        } else if (arg == L"--wait" && i + 1 < argc) {
+            ++i;
+            gSteps.push_back({[] {}, static_cast<UINT>(_wtoi(value.c_str()))});
+        } else if (arg == L"--screenshot" && i + 1 < argc) {
+            ++i;
+            gSteps.push_back({[&lister, value] {
+                UpdateWindow(lister.TopLevel());
+                if (!listerhost::SaveWindowPicture(lister.TopLevel(), value))
+                    fwprintf(stderr, L"listerhost: cannot write %ls\n", value.c_str());
+            }});
+        } else if (arg == L"--quit-after" && i + 1 < argc) {
+            ++i;
+            gSteps.push_back({[] {}, static_cast<UINT>(_wtoi(value.c_str()))});
+            gSteps.push_back({[&lister] { lister.Close(); }});
+        } else {
+            return Usage();
+        }
+    }
+    SetTimer(nullptr, 0, 500, RunNextStep);
+
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return 0;
+}
