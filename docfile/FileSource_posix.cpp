@@ -1,0 +1,48 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "docfile/ByteSource.h"
+#include "platform/CodePage.h"
+
+namespace docfile {
+
+std::unique_ptr<FileSource> FileSource::Open(const std::u16string& path)
+{
+    const std::string narrow = platform::WideToUtf8(path);
+    const int fd = ::open(narrow.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return nullptr;
+    struct stat st {};
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return nullptr;
+    }
+    auto* handle = reinterpret_cast<void*>(static_cast<intptr_t>(fd));
+    return std::unique_ptr<FileSource>(new FileSource(handle, static_cast<uint64_t>(st.st_size)));
+}
+
+FileSource::~FileSource() { ::close(static_cast<int>(reinterpret_cast<intptr_t>(handle_))); }
+
+size_t FileSource::Read(void* dst, size_t n)
+{
+    const int fd = static_cast<int>(reinterpret_cast<intptr_t>(handle_));
+    size_t done = 0;
+    while (done < n) {
+        const ssize_t got = ::read(fd, static_cast<char*>(dst) + done, n - done);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            break;
+        done += static_cast<size_t>(got);
+    }
+    pos_ += done;
+    // A file that shrinks while being read ends here.
+    if (done < n)
+        size_ = pos_;
+    return done;
+}
+
+}  // namespace docfile

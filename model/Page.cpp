@@ -1,0 +1,161 @@
+#include "model/Page.h"
+
+#include <algorithm>
+
+#include "docfile/Cipher.h"
+#include "platform/System.h"
+
+namespace model {
+
+std::u16string PageContent::Text() const
+{
+    const size_t units = TextUnits();
+    std::u16string text(units, u'\0');
+    for (size_t i = 0; i < units; ++i)
+        text[i] = static_cast<char16_t>(block[2 * i] | (block[2 * i + 1] << 8));
+    return text;
+}
+
+size_t PageContent::TextUnits() const
+{
+    const size_t whole = block.size() / 2;  // an odd last byte is ignored
+    for (size_t i = 0; i < whole; ++i)
+        if (block[2 * i] == 0 && block[2 * i + 1] == 0)
+            return i;
+    return whole;
+}
+
+void PageContent::SetText(std::u16string_view text)
+{
+    block.clear();
+    if (text.empty())
+        return;
+    block.resize(text.size() * 2 + 2);
+    for (size_t i = 0; i < text.size(); ++i) {
+        block[2 * i] = static_cast<uint8_t>(text[i]);
+        block[2 * i + 1] = static_cast<uint8_t>(text[i] >> 8);
+    }
+    codePage = 1200;
+}
+
+CPage::CPage() : background_(platform::WindowColour())
+{
+    created_ = DateTime::Now();
+    modified_ = created_;
+}
+
+void CPage::SetOwnColour(bool inForce, uint32_t colour)
+{
+    if (inForce) {
+        colour_ = colour & 0x00FFFFFFu;
+        flags_ |= kOwnColour;
+    } else {
+        colour_ = (colour & 0x00FFFFFFu) | 0xFF000000u;
+        flags_ &= ~static_cast<uint32_t>(kOwnColour);
+    }
+}
+
+// Text fields: schema < 4 archive string; 4..5 compressed string;
+// 6 and later a DWORD selector, 0 = archive string, else compressed.
+std::u16string CPage::ReadPageText(LoadArchive& ar, uint32_t schema)
+{
+    if (schema < 4)
+        return ar.ReadString();
+    if (schema < 6)
+        return ar.ReadCompressedString();
+    return ar.ReadDword() == 0 ? ar.ReadString() : ar.ReadCompressedString();
+}
+
+// Field order, with the schemas that carry each field:
+//   tag, id, parent, kind, title, text (<23) | content (>=23), created,
+//   background, caret, expanded, former text, aux text 1,
+//   former DWORD (<16), folder flag (<9), former text (2..6), tip (>=3),
+//   revision (>=3), former DWORD (5..19), sort weight (>=8),
+//   optional value, optional block[16] (>=10), aux value (>=11),
+//   child sort key (>=12), colour (>=13), colour switch (13..16),
+//   modified (>=14), HTML caret (>=15), sort text (>=16),
+//   descending (>=18), flags (>=19), label (>=20).
+void CPage::Read(LoadArchive& ar)
+{
+    const uint32_t s = ar.ReadClassTag(docfile::ArchiveClass::Page);
+    id_ = ar.ReadDword();
+    parentId_ = ar.ReadDword();
+    kind_ = ar.ReadDword();
+    title_ = ReadPageText(ar, s);
+    if (s < 23) {
+        content_.SetText(ReadPageText(ar, s));
+    } else {
+        content_.leading = ar.ReadDword();
+        content_.codePage = ar.ReadDword();
+        // A size beyond the input keeps what arrived; the next field then
+        // meets the end of the stream.
+        content_.block = ar.ReadBlock(ar.ReadDword());
+    }
+    created_ = DateTime::Read(ar);
+    background_ = ar.ReadDword();
+    caret_ = ar.ReadDword();
+    expanded_ = ar.ReadDword();
+    ReadPageText(ar, s);
+    auxText_ = ReadPageText(ar, s);
+    if (s < 16)
+        ar.ReadDword();
+    if (s < 9 && ar.ReadDword() != 0)
+        kind_ = kFlaggedFolder;
+    if (s >= 2 && s < 7)
+        ReadPageText(ar, s);
+    if (s >= 3) {
+        tipText_ = ReadPageText(ar, s);
+        revision_ = ar.ReadDword();
+    }
+    if (s >= 5 && s < 20)
+        ar.ReadDword();
+    if (s >= 8)
+        sortWeight_ = ar.ReadDword();
+    if (s >= 10) {
+        optionalValue_ = ar.ReadDword();
+        if (ar.ReadRaw(optionalBlock_.data(), optionalBlock_.size()) != optionalBlock_.size())
+            ar.Fail(docfile::ArchiveCause::EndOfFile);
+    }
+    if (s >= 11)
+        auxValue_ = ar.ReadLong();
+    if (s >= 12)
+        childSortKey_ = ar.ReadDword();
+    if (s >= 13)
+        colour_ = ar.ReadDword();
+    if (s >= 13 && s < 17)
+        SetOwnColour(ar.ReadDword() != 0, colour_);
+    if (s >= 14)
+        modified_ = DateTime::Read(ar);
+    if (s >= 15)
+        htmlCaret_ = ar.ReadDword();
+    if (s >= 16)
+        sortText_ = ar.ReadString();
+    if (s >= 18)
+        descending_ = ar.ReadDword() != 0;
+    if (s >= 19) {
+        flags_ = ar.ReadDword();
+        if (s < 22 && (flags_ & kLegacyWebArchive)) {
+            flags_ &= ~static_cast<uint32_t>(kLegacyWebArchive);
+            kind_ = kWebArchive;
+        }
+    }
+    if (s >= 20)
+        labelId_ = ar.ReadDword();
+    if (kind_ == kRecycleBin || kind_ == kFlaggedFolder)
+        expanded_ = 0;
+}
+
+bool CPage::Decipher(std::u16string_view password)
+{
+    std::optional<std::u16string> title = docfile::CipherTransform(title_, password);
+    if (!title)
+        return false;
+    title_ = std::move(*title);
+    std::optional<std::u16string> text = docfile::CipherTransform(content_.Text(), password);
+    if (!text)
+        return false;
+    content_.SetText(*text);
+    return true;
+}
+
+}  // namespace model

@@ -1,0 +1,129 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "model/Records.h"
+
+namespace model {
+
+enum PageKind : uint32_t {
+    kPlainText = 0,
+    kWebArchive = 1,
+    kRichText = 2,
+    kHtml = 3,
+    kFolder = 4,
+    kRecycleBin = 5,  // the first such page of a book; later ones are folders
+    kFlaggedFolder = 6,
+};
+
+enum PageFlags : uint32_t {
+    kCaretAtEnd = 0x1,
+    kCaretAtStart = 0x2,
+    kLegacyWebArchive = 0x4,
+    kOwnColour = 0x80,
+    kNewPageFlag = 0x1000,
+};
+
+// The page's body as UTF-16LE bytes, normally ending with one NUL unit.
+struct PageContent {
+    std::vector<uint8_t> block;
+    uint32_t codePage = 1200;
+    uint32_t leading = 0;
+
+    std::u16string Text() const;
+    // Code units before the first NUL unit (or the end of the block).
+    size_t TextUnits() const;
+    // Clears the block; stores a non-empty text with its NUL unit.
+    void SetText(std::u16string_view text);
+};
+
+class CPage {
+public:
+    CPage();
+
+    // Reads the page's serialised form, class tag first, for any schema 0..23.
+    void Read(LoadArchive& ar);
+
+    uint32_t Id() const { return id_; }
+    uint32_t ParentId() const { return parentId_; }
+    uint32_t Kind() const { return kind_; }
+    const std::u16string& Title() const { return title_; }
+    std::u16string Text() const { return content_.Text(); }
+    const PageContent& Content() const { return content_; }
+    // Code units of the page text times 2.
+    uint64_t TextSize() const { return static_cast<uint64_t>(content_.TextUnits()) * 2; }
+
+    bool IsPlainText() const { return kind_ == kPlainText; }
+    bool IsRichText() const { return kind_ == kRichText; }
+    bool IsWebArchive() const { return kind_ == kWebArchive; }
+    bool IsHtmlType() const { return kind_ == kWebArchive || kind_ == kHtml; }
+    bool IsFolder() const { return kind_ == kFolder || kind_ == kRecycleBin || kind_ == kFlaggedFolder; }
+    bool IsKind5() const { return kind_ == kRecycleBin; }
+    bool IsFlaggedFolder() const { return kind_ == kFlaggedFolder; }
+    bool IsTopLevel() const { return id_ == parentId_; }
+
+    uint32_t LabelId() const { return labelId_; }
+    const std::u16string& TipText() const { return tipText_; }
+    uint32_t Flags() const { return flags_; }
+    bool HasFlag(uint32_t bits) const { return (flags_ & bits) != 0; }
+    uint32_t Colour() const { return colour_; }
+    bool ColourInForce() const { return (colour_ >> 24) == 0; }
+    uint32_t ColourValue() const { return colour_ & 0x00FFFFFFu; }
+    void SetOwnColour(bool inForce, uint32_t colour);
+    uint32_t DisplayCaretPosition() const { return IsHtmlType() ? htmlCaret_ : caret_; }
+    uint32_t ChildSortKey() const { return childSortKey_; }
+    bool ChildrenDescending() const { return descending_; }
+    bool Expanded() const { return expanded_ != 0; }
+    void SetExpanded(bool expanded) { expanded_ = expanded ? 1 : 0; }
+
+    // Deciphers title and text with the password; false when the cipher
+    // refuses (an empty password). A failed text keeps the new title.
+    bool Decipher(std::u16string_view password);
+
+    // Everything else, kept as read for tools that show the whole record.
+    const std::u16string& SortText() const { return sortText_; }
+    uint32_t SortWeight() const { return sortWeight_; }
+    uint32_t Caret() const { return caret_; }
+    uint32_t HtmlCaret() const { return htmlCaret_; }
+    uint32_t Background() const { return background_; }
+    uint32_t ExpandedValue() const { return expanded_; }
+    uint32_t Revision() const { return revision_; }
+    const std::u16string& AuxText() const { return auxText_; }
+    int32_t AuxValue() const { return auxValue_; }
+    uint32_t OptionalValue() const { return optionalValue_; }
+    const std::array<uint8_t, 16>& OptionalBlock() const { return optionalBlock_; }
+    const DateTime& Created() const { return created_; }
+    const DateTime& Modified() const { return modified_; }
+
+private:
+    std::u16string ReadPageText(LoadArchive& ar, uint32_t schema);
+
+    PageContent content_;
+    uint32_t labelId_ = 0;
+    std::u16string sortText_;
+    uint32_t flags_ = kNewPageFlag;
+    DateTime modified_;
+    uint32_t childSortKey_ = 0;
+    uint32_t optionalValue_ = 0;
+    std::array<uint8_t, 16> optionalBlock_{};
+    uint32_t sortWeight_ = 32768;
+    uint32_t caret_ = 0;
+    uint32_t htmlCaret_ = 0;
+    uint32_t background_;
+    std::u16string auxText_;
+    std::u16string title_;
+    uint32_t kind_ = kPlainText;
+    uint32_t expanded_ = 0;
+    DateTime created_;
+    uint32_t parentId_ = 0;
+    int32_t auxValue_ = -1;
+    uint32_t id_ = 0;
+    std::u16string tipText_;
+    uint32_t revision_ = 0;
+    uint32_t colour_ = 0xFF0000FF;
+    bool descending_ = false;
+};
+
+}  // namespace model

@@ -1,0 +1,176 @@
+#include "model/PageTree.h"
+
+#include <algorithm>
+#include <numeric>
+#include <unordered_set>
+
+namespace model {
+
+PageTree::PageTree(const CBook& book) : book_(book)
+{
+    const size_t count = book.PageCount();
+    byParent_.resize(count);
+    std::iota(byParent_.begin(), byParent_.end(), 0u);
+    std::stable_sort(byParent_.begin(), byParent_.end(), [&book](uint32_t a, uint32_t b) {
+        return book.PageAt(a)->ParentId() < book.PageAt(b)->ParentId();
+    });
+    parentOf_.resize(count);
+    for (size_t i = 0; i < count; ++i)
+        parentOf_[i] = book.PageAt(byParent_[i])->ParentId();
+}
+
+std::span<const uint32_t> PageTree::ChildIndexes(uint32_t parentId) const
+{
+    auto [first, last] = std::equal_range(parentOf_.begin(), parentOf_.end(), parentId);
+    const auto begin = static_cast<size_t>(first - parentOf_.begin());
+    return std::span<const uint32_t>(byParent_).subspan(begin, static_cast<size_t>(last - first));
+}
+
+std::vector<const CPage*> PageTree::Children(const CPage& node) const
+{
+    std::vector<const CPage*> children;
+    for (uint32_t index : ChildIndexes(node.Id()))
+        if (const CPage* page = book_.PageAt(index); page != &node)
+            children.push_back(page);
+    return children;
+}
+
+bool PageTree::HasChildren(const CPage& node) const
+{
+    for (uint32_t index : ChildIndexes(node.Id()))
+        if (book_.PageAt(index) != &node)
+            return true;
+    return false;
+}
+
+std::vector<const CPage*> PageTree::SortedChildren(const CPage& node) const
+{
+    const std::vector<const CPage*> children = Children(node);
+    const SiblingOrder order = SiblingOrder::Of(book_, node);
+    std::vector<SiblingKey> keys;
+    keys.reserve(children.size());
+    for (const CPage* child : children)
+        keys.push_back(SiblingKey::Make(book_, child, order.sortKey));
+    // A pair the comparison orders differently from each side (two
+    // recycle-bin-like pages, equal times of different status) stays in book
+    // order, so the sort always sees a consistent order.
+    std::stable_sort(keys.begin(), keys.end(), [&order](const SiblingKey& a, const SiblingKey& b) {
+        return CompareSiblings(a, b, order) < 0 && CompareSiblings(b, a, order) > 0;
+    });
+    std::vector<const CPage*> sorted;
+    sorted.reserve(keys.size());
+    for (const SiblingKey& key : keys)
+        sorted.push_back(key.page);
+    return sorted;
+}
+
+NodeLook PageTree::Look(const CPage& page, bool isRoot, bool expanded, uint32_t defaultColour) const
+{
+    NodeLook look;
+    look.text = NodeText(book_, page);
+    look.ownIcon = OwnIcon(book_, page);
+    look.standardImage = StandardImage(book_, page, expanded);
+    look.colour = PageDisplayColour(book_, page, defaultColour);
+    look.bold = IsBold(book_, page);
+    look.container = isRoot || page.IsFolder();
+    return look;
+}
+
+void PageTree::WalkExpanded(const Visitor& visit) const
+{
+    const CPage* root = Root();
+    if (!root)
+        return;
+    struct Level {
+        std::vector<const CPage*> pages;
+        size_t next = 0;
+    };
+    // path[i] is the identifier of the page whose children levels[i] holds.
+    std::vector<Level> levels;
+    std::vector<uint32_t> path;
+    std::unordered_multiset<uint32_t> onPath;
+    if (!visit(*root, 0))
+        return;
+    levels.push_back({SortedChildren(*root), 0});
+    path.push_back(root->Id());
+    onPath.insert(root->Id());
+    while (!levels.empty()) {
+        Level& level = levels.back();
+        if (level.next == level.pages.size()) {
+            onPath.erase(onPath.find(path.back()));
+            path.pop_back();
+            levels.pop_back();
+            continue;
+        }
+        const CPage& page = *level.pages[level.next++];
+        if (!visit(page, levels.size()))
+            return;
+        if (onPath.count(page.Id()) != 0)
+            continue;  // its children are already on screen above it
+        std::vector<const CPage*> children = SortedChildren(page);
+        if (children.empty())
+            continue;
+        levels.push_back({std::move(children), 0});
+        path.push_back(page.Id());
+        onPath.insert(page.Id());
+    }
+}
+
+int StandardImage(const CBook& book, const CPage& page, bool expanded)
+{
+    switch (page.Kind()) {
+    case kPlainText: return kImageTextFile;
+    case kWebArchive:
+    case kHtml: return kImageHtmlFile;
+    case kRichText: return kImageRtfFile;
+    case kRecycleBin:
+        if (book.RecycleBin() == &page)
+            return book.HasChildren(page.Id()) ? kImageBinFull : kImageBinEmpty;
+        [[fallthrough]];
+    case kFolder:
+    case kFlaggedFolder: return expanded ? kImageOpenFolder : kImageClosedFolder;
+    default: return kImageNone;
+    }
+}
+
+const CIcon* OwnIcon(const CBook& book, const CPage& page)
+{
+    if (page.LabelId() != 0)
+        if (const CLegendItem* item = book.Legend().ItemFor(static_cast<int32_t>(page.LabelId())); item && item->HasIcon())
+            return &item->icon;
+    if (const CIcon* icon = book.IconOfPage(page.Id()); icon && !icon->Empty())
+        return icon;
+    return nullptr;
+}
+
+bool IsBold(const CBook& book, const CPage& page)
+{
+    if (page.LabelId() == 0)
+        return false;
+    const CLegendItem* item = book.Legend().ItemFor(static_cast<int32_t>(page.LabelId()));
+    return item && item->Bold();
+}
+
+std::u16string NodeText(const CBook& book, const CPage& page)
+{
+    std::u16string text = page.Title();
+    if (const size_t attached = book.AttachmentCount(page.Id()); attached > 0) {
+        const std::string suffix = " [Attached Files: " + std::to_string(attached) + "]";
+        text.append(suffix.begin(), suffix.end());
+    }
+    return text;
+}
+
+std::u16string InfoTipText(const CBook& book, const CPage& page, bool firstTopLevel)
+{
+    std::u16string tip = page.TipText();
+    if (firstTopLevel && book.ExtraInfoCount() > 0) {
+        if (!tip.empty())
+            tip += u'\r';
+        const std::string line = "Document contains " + std::to_string(book.ExtraInfoCount()) + " attacments";
+        tip.append(line.begin(), line.end());
+    }
+    return tip;
+}
+
+}  // namespace model
