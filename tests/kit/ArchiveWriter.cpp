@@ -84,6 +84,11 @@ void ArchiveWriter::CompressedString(std::string_view narrow, Compression how) {
     Raw(stream);
 }
 
+void ArchiveWriter::CompressedRaw(std::span<const uint8_t> bytes) {
+    Dword(static_cast<uint32_t>(bytes.size()));
+    Raw(bytes);
+}
+
 void ArchiveWriter::ClassTag(std::string_view name, uint16_t schema) {
     const auto found = classes_.find(name);
     if (found == classes_.end()) {

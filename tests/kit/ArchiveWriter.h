@@ -40,6 +40,8 @@ public:
     void NarrowString(std::string_view bytes, PrefixForm form = PrefixForm::Shortest);
     // DWORD n, then n bytes; empty text is n = 0 either way.
     void CompressedString(std::string_view narrow, Compression how = Compression::Jb01);
+    // DWORD n, then exactly these bytes (e.g. a crafted JB01 stream).
+    void CompressedRaw(std::span<const uint8_t> bytes);
 
     // Class tag with automatic numbering: new-class form the first time the
     // name occurs in this stream, known-class form afterwards. Throws

@@ -37,6 +37,8 @@ enum class TextStore {
 
 // A page text field. Narrow and compressed forms store `narrow` when it is
 // set, otherwise `text` taken as Latin-1 (units above 0xFF are an error).
+// RawNarrow with crafted `narrow` bytes puts any bytes, a hand-made JB01
+// stream included, into a compressed string.
 struct PageText {
     std::u16string text;
     TextStore store = TextStore::Auto;
