@@ -3,6 +3,7 @@
 // class tags numbered per stream, counted lists and compressed strings.
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <map>
 #include <span>
 #include <string>

@@ -16,7 +16,7 @@ struct DocumentOptions {
     // schemas have no packed flag and ignore this.
     bool packed = true;
     uint32_t packedFlag = 1;  // value written when packed (any non-zero)
-    // Non-empty: the book gets this password's verifier (unless the spec
+    // Non-empty: the book gets this password's verifier (unless the book
     // already has one) and page titles and texts are enciphered with it.
     std::u16string password;
     // Overrides the packed length DWORD, e.g. to claim more than follows.

@@ -6,8 +6,6 @@
 #include <optional>
 #include <random>
 
-#include "tests/kit/ArchiveWriter.h"
-#include "tests/kit/Cipher.h"
 #include "tests/kit/Jb01.h"
 
 namespace {
@@ -143,43 +141,6 @@ TEST(Jb01Writer, PacksTokensMostSignificantFirstInBigEndianUnits) {
     EXPECT_EQ(edge.Finish(0), (std::vector<uint8_t>{'J', 'B', '0', '1', 0, 0, 0, 0, 0x00, 0x01, 0xFF, 0xFF, 0x80, 0x00}));
     EXPECT_THROW(edge.Match(2, 3), std::out_of_range);
     EXPECT_THROW(edge.Match(3, 19), std::out_of_range);
-}
-
-TEST(ArchiveWriter, StringPrefixesAndTagsMatchTheWireForm) {
-    kit::ArchiveWriter w;
-    w.String(u"");
-    EXPECT_EQ(w.Bytes(), (std::vector<uint8_t>{0xFF, 0xFE, 0xFF, 0x00}));
-
-    kit::ArchiveWriter lengths;
-    lengths.LengthPrefix(254);
-    lengths.LengthPrefix(255);
-    lengths.LengthPrefix(0xFFFE);
-    lengths.LengthPrefix(3, kit::PrefixForm::Word);
-    EXPECT_EQ(lengths.Bytes(), (std::vector<uint8_t>{0xFE, 0xFF, 0xFF, 0x00, 0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0x00, 0x00,
-                                                      0xFF, 0x03, 0x00}));
-
-    kit::ArchiveWriter tags;
-    tags.ClassTag("CBook", 17);
-    tags.ClassTag("CPage", 23);
-    tags.ClassTag("CPage", 23);
-    tags.SetKnownTagForm(kit::KnownTagForm::Long);
-    tags.ClassTag("CBook", 17);
-    const std::vector<uint8_t> expected = {0xFF, 0xFF, 17, 0, 5, 0, 'C', 'B', 'o', 'o', 'k', 0xFF, 0xFF, 23, 0, 5, 0,
-                                           'C', 'P', 'a', 'g', 'e', 0x02, 0x80, 0xFF, 0x7F, 0x01, 0x00, 0x00, 0x80};
-    EXPECT_EQ(tags.Bytes(), expected);
-    EXPECT_THROW(tags.ClassTag("CPage", 22), std::logic_error);
-}
-
-TEST(Cipher, FoldsKeyAndUndoesItself) {
-    EXPECT_EQ(kit::KeyHash(u"abc"), 0x63u);
-    const std::u16string text = u"Zürich — Москва 東京";
-    const auto once = kit::Transform(text, u"vornview");
-    EXPECT_NE(once, text);
-    EXPECT_EQ(kit::Transform(once, u"vornview"), text);
-    EXPECT_EQ(kit::Transform(std::u16string(u"ab\0cd", 5), u"k").size(), 2u);
-    // A unit that would become NUL stays: at position 1 under key "a", 'a'^1.
-    EXPECT_EQ(kit::Transform(u"x`", u"a")[1], u'`');
-    EXPECT_THROW(kit::Transform(u"x", u""), std::invalid_argument);
 }
 
 }  // namespace
