@@ -1,0 +1,146 @@
+#include "docfile/OpenDocument_win.h"
+
+#include "docfile/Messages_win.h"
+#include "docfile/OpenDocument.h"
+#include "docfile/PasswordDialog_win.h"
+#include "platform/win32/MessageBox.h"
+#include "platform/win32/Module.h"
+
+#include <commctrl.h>
+
+namespace docfile {
+namespace {
+
+std::u16string U16(const std::wstring& text) { return std::u16string(text.begin(), text.end()); }
+std::wstring Wide(const std::u16string& text) { return std::wstring(text.begin(), text.end()); }
+
+// A smooth 200 x 10 bar in the middle of the parent, destroyed on every way out.
+class ProgressBar {
+public:
+    explicit ProgressBar(HWND parent)
+    {
+        INITCOMMONCONTROLSEX init{sizeof init, ICC_PROGRESS_CLASS};
+        InitCommonControlsEx(&init);
+        RECT client{};
+        GetClientRect(parent, &client);
+        hwnd_ = CreateWindowExW(0, PROGRESS_CLASSW, nullptr, WS_CHILD | WS_VISIBLE | PBS_SMOOTH,
+                                client.right / 2 - 100, client.bottom / 2 - 10, 200, 10, parent, nullptr,
+                                win::ThisModule(), nullptr);
+        if (hwnd_) {
+            SendMessageW(hwnd_, PBM_SETRANGE, 0, MAKELPARAM(0, 100));
+            ShowWindow(hwnd_, SW_SHOW);
+        }
+    }
+    ~ProgressBar() { Destroy(); }
+    ProgressBar(const ProgressBar&) = delete;
+    ProgressBar& operator=(const ProgressBar&) = delete;
+
+    void SetPosition(uint32_t index, uint32_t count)
+    {
+        if (hwnd_ && count > 0)
+            SendMessageW(hwnd_, PBM_SETPOS, static_cast<WPARAM>(uint64_t{index} * 100 / count), 0);
+    }
+    void Destroy()
+    {
+        if (hwnd_)
+            DestroyWindow(hwnd_);
+        hwnd_ = nullptr;
+    }
+
+private:
+    HWND hwnd_ = nullptr;
+};
+
+class WaitCursor {
+public:
+    WaitCursor() : old_(SetCursor(LoadCursorW(nullptr, IDC_WAIT))) {}
+    ~WaitCursor() { SetCursor(old_); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+    HCURSOR old_;
+};
+
+void Warn(const std::u16string& text) { win::AppMessageBox(nullptr, Wide(text), MB_OK | MB_ICONEXCLAMATION); }
+
+bool FileCanBeOpened(const std::wstring& path)
+{
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    CloseHandle(file);
+    return true;
+}
+
+// Asks until the password is right or the user gives up. No limit on the
+// tries; a wrong one makes every later check wait a second.
+bool AskPassword(const std::wstring& path, HWND parent, model::CBook& book, bool& cancelled, PasswordChoice& choice)
+{
+    const std::u16string fileName = FileNamePart(U16(path));
+    const std::wstring prompt = Wide(FormatMessage(kRequiredPassword, {fileName}));
+    std::wstring password;
+    DWORD retryDelay = 0;
+    for (;;) {
+        PasswordDialog dialog(prompt, password, choice.ShowPassword());
+        bool confirmed = dialog.Ask(parent);
+        choice.StoreShowPassword(dialog.ShowPassword());
+        if (!confirmed) {
+            cancelled = true;
+            SecureZeroMemory(password.data(), password.size() * sizeof(wchar_t));
+            return false;
+        }
+        password = dialog.Password();
+        if (retryDelay)
+            Sleep(retryDelay);
+        const std::u16string typed = U16(password);
+        switch (UnlockBook(book, typed)) {
+        case Unlock::Accepted:
+            SecureZeroMemory(password.data(), password.size() * sizeof(wchar_t));
+            return true;
+        case Unlock::WrongPassword:
+            Warn(FormatMessage(kInvalidPassword, {fileName}));
+            retryDelay = 1000;
+            break;
+        case Unlock::DecipherFailed:
+            Warn(FormatMessage(kCantEncodeWithPassword, {typed, fileName}));
+            SecureZeroMemory(password.data(), password.size() * sizeof(wchar_t));
+            return false;
+        }
+    }
+}
+
+}  // namespace
+
+bool OpenDocument(const std::wstring& path, HWND parent, model::CBook& book, bool& cancelled, PasswordChoice& choice)
+{
+    cancelled = false;
+    if (!FileCanBeOpened(path))
+        return false;
+
+    ProgressBar progress(parent);
+    ReadResult result;
+    {
+        WaitCursor wait;
+        result = ReadDocument(U16(path), book,
+                              [&progress](uint32_t index, uint32_t count) { progress.SetPosition(index, count); });
+    }
+    if (!result.opened)
+        return false;
+    if (result.error)
+        Warn(result.error->Message());
+    // A document that could not be read is not worth a password: the open
+    // fails whatever the user types.
+    if (!result.loaded)
+        return false;
+
+    if (book.IsProtected()) {
+        progress.Destroy();
+        if (!AskPassword(path, parent, book, cancelled, choice))
+            return false;
+    }
+    return true;
+}
+
+}  // namespace docfile

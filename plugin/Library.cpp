@@ -1,0 +1,25 @@
+// Start-up and shut-down of the library inside the host's process.
+#include "platform/win32/WindowClass.h"
+#include "plugin/ViewerRegistry.h"
+#include "viewer/Settings.h"
+#include "viewer/ViewerMessages.h"
+
+#include <windows.h>
+
+BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved)
+{
+    try {
+        if (reason == DLL_PROCESS_ATTACH) {
+            DisableThreadLibraryCalls(instance);
+            viewer::RegisterViewerMessages();
+        } else if (reason == DLL_PROCESS_DETACH && reserved == nullptr) {
+            // Unloaded by FreeLibrary while the process goes on: leave no
+            // window or class of ours behind, since their code is going away.
+            plugin::Viewers().Clear();
+            viewer::ReleaseSettings();
+            win::UnregisterWindowClasses();
+        }
+    } catch (...) {
+    }
+    return TRUE;
+}

@@ -1,0 +1,30 @@
+#pragma once
+// Which viewer belongs to which Lister window.
+#include <windows.h>
+
+#include <map>
+#include <memory>
+
+namespace viewer {
+class ViewerWindow;
+}
+
+namespace plugin {
+
+class ViewerRegistry {
+public:
+    // Never null: a Lister window without a viewer gets a new one, embedded
+    // when the Lister itself sits inside another window.
+    viewer::ViewerWindow& GetOrCreate(HWND lister);
+    // Deletes the viewer of the Lister window, if there is one.
+    void Remove(HWND lister);
+    void Clear();
+    size_t Count() const { return viewers_.size(); }
+
+private:
+    std::map<HWND, std::unique_ptr<viewer::ViewerWindow>> viewers_;
+};
+
+ViewerRegistry& Viewers();
+
+}  // namespace plugin

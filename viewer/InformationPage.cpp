@@ -1,0 +1,122 @@
+#include "viewer/InformationPage.h"
+
+#include "components/RichTextPane_win.h"
+#include "model/Records.h"
+#include "platform/win32/Module.h"
+
+#include <cwchar>
+#include <vector>
+
+namespace viewer {
+namespace {
+
+// The date the module was built, as the compiler writes it ("Dec  6 2026").
+constexpr char kBuildDate[] = __DATE__;
+
+std::wstring QueryString(const std::vector<BYTE>& block, WORD language, WORD codePage, const wchar_t* name)
+{
+    wchar_t path[128];
+    swprintf(path, 128, L"\\StringFileInfo\\%04x%04x\\%ls", language, codePage, name);
+    void* value = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueW(block.data(), path, &value, &length) || !value || length == 0)
+        return {};
+    const auto* text = static_cast<const wchar_t*>(value);
+    return std::wstring(text, wcsnlen(text, length));
+}
+
+}  // namespace
+
+std::optional<ModuleVersion> ReadVersionRecord(const std::wstring& path)
+{
+    DWORD handle = 0;
+    DWORD size = GetFileVersionInfoSizeW(path.c_str(), &handle);
+    if (size == 0)
+        return std::nullopt;
+    std::vector<BYTE> block(size);
+    if (!GetFileVersionInfoW(path.c_str(), 0, size, block.data()))
+        return std::nullopt;
+    void* root = nullptr;
+    UINT rootLength = 0;
+    if (!VerQueryValueW(block.data(), L"\\", &root, &rootLength) || !root || rootLength < sizeof(VS_FIXEDFILEINFO))
+        return std::nullopt;
+
+    ModuleVersion v;
+    v.fileName = path;
+    v.fixed = *static_cast<const VS_FIXEDFILEINFO*>(root);
+    v.fileVersionMajor = std::to_wstring(HIWORD(v.fixed.dwFileVersionMS));
+    v.fileVersionMinor = std::to_wstring(LOWORD(v.fixed.dwFileVersionMS));
+    v.fileVersion = v.fileVersionMajor + L"." + v.fileVersionMinor + L"." +
+                    std::to_wstring(HIWORD(v.fixed.dwFileVersionLS)) + L"." +
+                    std::to_wstring(LOWORD(v.fixed.dwFileVersionLS));
+    void* translation = nullptr;
+    UINT translationLength = 0;
+    if (VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", &translation, &translationLength) &&
+        translation && translationLength >= 4) {
+        v.language = static_cast<const WORD*>(translation)[0];
+        v.codePage = static_cast<const WORD*>(translation)[1];
+    }
+    v.company = QueryString(block, v.language, v.codePage, L"CompanyName");
+    v.legalNotice = QueryString(block, v.language, v.codePage, L"LegalCopyRight");
+    v.productName = QueryString(block, v.language, v.codePage, L"ProductName");
+    v.productVersionText = QueryString(block, v.language, v.codePage, L"ProductVersion");
+    v.originalFileName = QueryString(block, v.language, v.codePage, L"OriginalFileName");
+    v.description = QueryString(block, v.language, v.codePage, L"FileDescription");
+    v.fileVersionText = QueryString(block, v.language, v.codePage, L"FileVersion");
+    v.internalName = QueryString(block, v.language, v.codePage, L"InternalName");
+    return v;
+}
+
+void SplitProductVersion(const std::wstring& productVersion, std::wstring& version, std::wstring& build)
+{
+    std::wstring text;
+    for (wchar_t c : productVersion)
+        if (c != L' ')
+            text += c == L',' ? L'.' : c;
+    size_t last = text.rfind(L'.');
+    if (last == std::wstring::npos) {
+        version = build = text;
+        return;
+    }
+    build = text.substr(last + 1);
+    version = text.substr(0, last);
+    size_t first = version.find(L'.');
+    if (first != std::wstring::npos) {
+        size_t second = version.find(L'.', first + 1);
+        if (second != std::wstring::npos)
+            version.erase(second, 1);
+    }
+}
+
+const Heading& GetHeading()
+{
+    static Heading heading;
+    if (heading.title.empty()) {
+        if (auto record = ReadVersionRecord(win::ThisModulePath())) {
+            std::wstring version, build;
+            SplitProductVersion(record->productVersionText, version, build);
+            heading.title = L"Vorn View " + version + L" build " + build + L" [" +
+                            std::wstring(kBuildDate, kBuildDate + sizeof kBuildDate - 1) + L"]";
+            heading.description = record->description;
+        }
+    }
+    return heading;
+}
+
+std::wstring InformationText(const Heading& heading, const model::CArchiveVersion& v)
+{
+    wchar_t line[160];
+    swprintf(line, 160, L"The document created by Vornbook %u.%u%u build %u", v.major, v.minor, v.release, v.build);
+    return heading.title + L"\n" + heading.description + L"\n\n" + line +
+           L" This is the text about version Vorn View. Select node on tree pane for data viewing.\n\n";
+}
+
+void ShowInformationPage(components::RichTextPane& pane, const model::CArchiveVersion& documentVersion)
+{
+    if (GetWindowTextLengthW(pane.Hwnd()) > 0)
+        return;
+    pane.SetPlainText(InformationText(GetHeading(), documentVersion));
+    pane.CentreAll();
+}
+
+}  // namespace viewer

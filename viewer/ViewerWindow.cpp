@@ -1,0 +1,231 @@
+#include "viewer/ViewerWindow.h"
+
+#include "components/RichTextPane_win.h"
+#include "components/Splitter_win.h"
+#include "docfile/Messages_win.h"
+#include "docfile/OpenDocument_win.h"
+#include "model/Book.h"
+#include "platform/win32/Module.h"
+#include "resources/ResourceIds.h"
+#include "viewer/InformationPage.h"
+#include "viewer/PageTreePane.h"
+#include "viewer/Settings.h"
+#include "viewer/ViewerMessages.h"
+
+namespace viewer {
+namespace {
+
+constexpr DWORD kSplitterStyle = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_BORDER | 1;
+
+std::wstring Wide(const std::u16string& text) { return std::wstring(text.begin(), text.end()); }
+
+// The password dialog's check box lives in the shared settings and is saved
+// after every showing.
+class SettingsPasswordChoice final : public docfile::PasswordChoice {
+public:
+    bool ShowPassword() override { return Settings().showPassword == 1; }
+    void StoreShowPassword(bool show) override
+    {
+        Settings().showPassword = show ? 1 : 0;
+        SaveSettings();
+    }
+};
+
+}  // namespace
+
+bool IsDocumentName(const std::u16string& fileName)
+{
+    if (fileName.size() < 4)
+        return false;
+    std::u16string tail = fileName.substr(fileName.size() - 4);
+    for (auto& c : tail)
+        if (c >= u'A' && c <= u'Z')
+            c = static_cast<char16_t>(c - u'A' + u'a');
+    return tail == u".vnb";
+}
+
+ViewerWindow::ViewerWindow(bool embedded) : embedded_(embedded) {}
+
+ViewerWindow::~ViewerWindow()
+{
+    ReleaseWindow();
+    book_.reset();
+}
+
+HWND ViewerWindow::Load(HWND lister, const std::u16string& fileName)
+{
+    if (!IsDocumentName(fileName))
+        return nullptr;
+    // A fresh book, so that a failed open leaves a window that is already
+    // showing another document untouched.
+    auto book = std::make_unique<model::CBook>();
+    bool cancelled = false;
+    SettingsPasswordChoice choice;
+    if (!docfile::OpenDocument(Wide(fileName), lister, *book, cancelled, choice)) {
+        if (!cancelled)
+            MessageBoxW(lister, Wide(docfile::FormatMessage(docfile::kCantLoadDocument, {fileName})).c_str(),
+                        nullptr, MB_OK | MB_ICONEXCLAMATION);
+        return nullptr;
+    }
+    fileName_ = Wide(fileName);
+    ReleaseWindow();
+    book_ = std::move(book);
+    if (!BuildWindow(lister)) {
+        ReleaseWindow();
+        return nullptr;
+    }
+    return Hwnd();
+}
+
+bool ViewerWindow::BuildWindow(HWND lister)
+{
+    if (!CreateModeless(IDD_VIEWER, lister))
+        return false;
+    RECT listerClient{};
+    GetClientRect(lister, &listerClient);
+    SetWindowPos(Hwnd(), nullptr, 0, 0, listerClient.right, listerClient.bottom, SWP_NOZORDER | SWP_NOREDRAW);
+
+    RECT client{};
+    GetClientRect(Hwnd(), &client);
+    const int w = client.right;
+    const int h = client.bottom;
+    tree_ = std::make_unique<PageTreePane>(*this);
+    if (!tree_->Create({0, 0, w / 2, h}, Hwnd(), kTreePaneId))
+        return false;
+    text_ = std::make_unique<components::RichTextPane>(*this);
+    if (!text_->Create({w / 2, 0, w, h}, Hwnd(), kRichTextPaneId, Settings().textBackColour))
+        return false;
+    ShowInformationPage(*text_, book_->Version());
+
+    splitter_ = std::make_unique<components::Splitter>(PaneLayoutMessage());
+    if (!splitter_->Create(kSplitterStyle, Hwnd(), tree_->Hwnd(), text_->Hwnd(), kSplitterId, client,
+                           components::kSplitMinLeft, components::kSplitMinRight))
+        return false;
+    tree_->FillTree(*book_);
+    SetFocus(tree_->Hwnd());
+    ShowWindow(Hwnd(), SW_SHOW);
+    accelerators_ = LoadAcceleratorsW(win::ThisModule(), MAKEINTRESOURCEW(IDR_ACCELERATORS));
+    return true;
+}
+
+// The window goes first (taking the child windows with it); then the objects
+// that wrapped them.
+void ViewerWindow::ReleaseWindow()
+{
+    Destroy();
+    splitter_.reset();
+    text_.reset();
+    tree_.reset();
+    focusPane_ = nullptr;
+    accelerators_ = nullptr;
+}
+
+void ViewerWindow::DestroyWindow() { ReleaseWindow(); }
+
+void ViewerWindow::Copy()
+{
+    if (!tree_ || !text_ || tree_->HasFocus())
+        return;
+    if (text_->IsVisible())
+        text_->CopyAsPlainText();
+}
+
+void ViewerWindow::SelectAll()
+{
+    if (text_ && text_->IsVisible())
+        text_->SelectAll();
+}
+
+void ViewerWindow::SetWordWrap(bool wrap)
+{
+    if (text_ && text_->Hwnd())
+        text_->SetWordWrap(wrap);
+}
+
+bool ViewerWindow::HandleKey(UINT key, LPARAM keyData)
+{
+    if (key == VK_ESCAPE)
+        return RequestClose();
+    if (key == VK_TAB) {
+        SwitchFocus();
+        return true;
+    }
+    // The accelerator table sees the key through the viewer's own window.
+    SendMessageW(Hwnd(), WM_KEYDOWN, key, keyData);
+    SendMessageW(Hwnd(), WM_KEYUP, key, keyData);
+    return false;
+}
+
+bool ViewerWindow::RequestClose()
+{
+    // Inside a file manager's panel the Lister is not ours to close.
+    if (embedded_)
+        return false;
+    PostMessageW(GetParent(Hwnd()), WM_SYSCOMMAND, SC_CLOSE, 0);
+    return true;
+}
+
+void ViewerWindow::SetFocusPane(HWND pane) { focusPane_ = pane; }
+
+HWND ViewerWindow::VisibleContentPane() const { return text_ ? text_->Hwnd() : nullptr; }
+
+void ViewerWindow::SwitchFocus()
+{
+    if (!tree_)
+        return;
+    if (tree_->HasFocus())
+        SetFocus(VisibleContentPane());
+    else
+        SetFocus(tree_->Hwnd());
+}
+
+void ViewerWindow::ToggleTreePane()
+{
+    if (!splitter_)
+        return;
+    if (splitter_->IsLeftHidden()) {
+        splitter_->ShowLeftPane();
+        SetFocus(tree_->Hwnd());
+    } else {
+        splitter_->HideLeftPane();
+        SetFocus(VisibleContentPane());
+    }
+}
+
+INT_PTR ViewerWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_SETFOCUS && focusPane_ && IsWindow(focusPane_)) {
+        SetFocus(focusPane_);
+        return TRUE;
+    }
+    if (accelerators_) {
+        MSG current{Hwnd(), msg, wParam, lParam, 0, {0, 0}};
+        if (TranslateAcceleratorW(Hwnd(), accelerators_, &current))
+            return TRUE;
+    }
+    switch (msg) {
+    case WM_INITDIALOG:
+        return FALSE;  // the focus is placed by Load
+    case WM_SIZE:
+        if (splitter_ && splitter_->Hwnd())
+            SetWindowPos(splitter_->Hwnd(), nullptr, 0, 0, LOWORD(lParam), HIWORD(lParam), SWP_NOZORDER);
+        if (text_ && text_->Hwnd())
+            RedrawWindow(text_->Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        return TRUE;
+    case WM_COMMAND:
+        switch (LOWORD(wParam)) {
+        case ID_TREE_PANE:
+            ToggleTreePane();
+            return TRUE;
+        case IDOK:
+        case IDCANCEL:
+            return TRUE;  // a child dialog never ends itself
+        }
+        break;
+    }
+    if (msg == PaneLayoutMessage() && msg != 0)
+        return TRUE;  // the HTML page pane, once it exists, follows the layout here
+    return FALSE;
+}
+
+}  // namespace viewer
