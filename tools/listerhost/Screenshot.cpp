@@ -5,7 +5,6 @@
 #include <wincodec.h>
 
 #include <algorithm>
-#include <cwctype>
 #include <fstream>
 #include <vector>
 
@@ -105,12 +104,7 @@ bool WritePng(const Pixels& px, const std::wstring& path)
 
 bool EndsWithPng(const std::wstring& path)
 {
-    if (path.size() < 4)
-        return false;
-    std::wstring tail = path.substr(path.size() - 4);
-    for (auto& c : tail)
-        c = static_cast<wchar_t>(std::towlower(c));
-    return tail == L".png";
+    return path.size() >= 4 && _wcsicmp(path.c_str() + path.size() - 4, L".png") == 0;
 }
 
 }  // namespace
