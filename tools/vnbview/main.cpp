@@ -1,1 +1,133 @@
-int main() { return 0; }
+// vnbview: reads Vornbook documents on the command line.
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+#include <memory>
+
+#include "docfile/Messages.h"
+#include "model/Book.h"
+#include "platform/CodePage.h"
+#include "tools/vnbview/AnsiText.h"
+#include "tools/vnbview/CommandLine.h"
+#include "tools/vnbview/Console.h"
+#include "tools/vnbview/DumpJson.h"
+#include "tools/vnbview/ExitCodes.h"
+#include "tools/vnbview/Export.h"
+#include "tools/vnbview/Info.h"
+#include "tools/vnbview/OpenBook.h"
+#include "tools/vnbview/Password.h"
+#include "tools/vnbview/TextOut.h"
+#include "tools/vnbview/Tree.h"
+
+using namespace vnbview;
+
+namespace {
+
+int UsageError(const std::string& error)
+{
+    std::cerr << "vnbview: " << error << "\n\n" << kUsage;
+    return kExitUsage;
+}
+
+std::unique_ptr<PasswordSource> ChoosePasswordSource(const Options& options, std::string& error)
+{
+    if (options.password)
+        return std::make_unique<GivenPassword>(options.password);
+    if (options.passwordFile) {
+        std::optional<std::u16string> password = ReadPasswordFile(*options.passwordFile);
+        if (!password) {
+            error = "cannot read the password file " + Utf8(*options.passwordFile);
+            return nullptr;
+        }
+        return std::make_unique<GivenPassword>(std::move(password));
+    }
+    if (StdinIsTerminal())
+        return std::make_unique<PromptedPassword>();
+    return std::make_unique<GivenPassword>(std::nullopt);
+}
+
+int RunCommand(const Options& options, const model::CBook& book, const std::u16string& fullPath)
+{
+    switch (options.command) {
+    case Command::Info:
+        WriteInfo(book, docfile::FileNamePart(fullPath), std::cout);
+        break;
+    case Command::Tree:
+        WriteTree(book, std::cout);
+        break;
+    case Command::Dump:
+        WriteJsonDump(book, std::cout);
+        break;
+    case Command::Cat: {
+        const model::CPage* page = book.FindPage(options.pageId);
+        if (!page) {
+            std::cerr << "vnbview: no page with identifier " << options.pageId << '\n';
+            return kExitUsage;
+        }
+        std::cout << Utf8(page->Text());
+        break;
+    }
+    case Command::Export: {
+        const ExportResult result = ExportBook(book, std::filesystem::path(options.dir),
+                                               docfile::FileNamePart(fullPath), options.codePage);
+        if (!result.ok) {
+            std::cerr << "vnbview: " << result.error << '\n';
+            return result.usage ? kExitUsage : kExitWrite;
+        }
+        break;
+    }
+    case Command::Help:
+        break;
+    }
+    std::cout.flush();
+    if (!std::cout) {
+        std::cerr << "vnbview: cannot write to standard output\n";
+        return kExitWrite;
+    }
+    return kExitOk;
+}
+
+int Run(int argc, char** argv)
+{
+    PrepareStandardStreams();
+    const ParsedCommandLine parsed = ParseCommandLine(ProgramArguments(argc, argv));
+    if (!parsed.options)
+        return UsageError(parsed.error);
+    const Options& options = *parsed.options;
+    if (options.command == Command::Help) {
+        std::cout << kUsage;
+        return kExitOk;
+    }
+    if (!CodePageSupported(options.codePage))
+        return UsageError("code page " + std::to_string(options.codePage) + " is not supported here");
+    platform::SetAnsiCodePage(options.codePage);
+
+    std::string error;
+    const std::unique_ptr<PasswordSource> passwords = ChoosePasswordSource(options, error);
+    if (!passwords)
+        return UsageError(error);
+
+    const std::u16string fullPath = FullPath(options.file);
+    model::CBook book;
+    const int opened = OpenBook(fullPath, book, *passwords, [](const std::u16string& message) {
+        std::cerr << LineText(message) << '\n';
+        std::cerr.flush();
+    });
+    if (opened != kExitOk)
+        return opened;
+    return RunCommand(options, book, fullPath);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    try {
+        return Run(argc, argv);
+    } catch (const std::bad_alloc&) {
+        std::cerr << "vnbview: out of memory\n";
+    } catch (const std::exception& error) {
+        std::cerr << "vnbview: " << error.what() << '\n';
+    }
+    return kExitLoad;
+}

@@ -1,0 +1,85 @@
+#include <signal.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <iterator>
+
+#include "platform/CodePage.h"
+#include "tools/vnbview/Console.h"
+
+namespace vnbview {
+namespace {
+
+struct termios gSavedTerminal;
+
+// Echo must come back even when the user interrupts the prompt.
+extern "C" void RestoreTerminalAndRaise(int sig)
+{
+    tcsetattr(STDIN_FILENO, TCSAFLUSH, &gSavedTerminal);
+    ::signal(sig, SIG_DFL);
+    ::raise(sig);
+}
+
+constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGTSTP};
+
+}  // namespace
+
+std::vector<std::u16string> ProgramArguments(int argc, char** argv)
+{
+    std::vector<std::u16string> args;
+    for (int i = 1; i < argc; ++i)
+        args.push_back(platform::Utf8ToWide(argv[i]));
+    return args;
+}
+
+void PrepareStandardStreams() {}
+
+bool StdinIsTerminal() { return isatty(STDIN_FILENO) == 1; }
+
+std::optional<std::u16string> ReadHiddenLine(const std::string& prompt)
+{
+    std::fputs(prompt.c_str(), stderr);
+    std::fflush(stderr);
+    const bool terminal = tcgetattr(STDIN_FILENO, &gSavedTerminal) == 0;
+    struct sigaction previous[std::size(kSignals)];
+    if (terminal) {
+        struct sigaction action {};
+        action.sa_handler = RestoreTerminalAndRaise;
+        sigemptyset(&action.sa_mask);
+        for (size_t i = 0; i < std::size(kSignals); ++i)
+            sigaction(kSignals[i], &action, &previous[i]);
+        struct termios quiet = gSavedTerminal;
+        quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO | ECHONL);
+        quiet.c_lflag |= ICANON;
+        tcsetattr(STDIN_FILENO, TCSAFLUSH, &quiet);
+    }
+    std::string line;
+    bool gotAny = false;
+    for (;;) {
+        char c = 0;
+        const ssize_t got = ::read(STDIN_FILENO, &c, 1);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            break;
+        gotAny = true;
+        if (c == '\n')
+            break;
+        line += c;
+    }
+    if (terminal) {
+        tcsetattr(STDIN_FILENO, TCSAFLUSH, &gSavedTerminal);
+        for (size_t i = 0; i < std::size(kSignals); ++i)
+            sigaction(kSignals[i], &previous[i], nullptr);
+    }
+    std::fputs("\n", stderr);
+    if (!gotAny)
+        return std::nullopt;
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    return platform::Utf8ToWide(line);
+}
+
+}  // namespace vnbview

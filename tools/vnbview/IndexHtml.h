@@ -1,0 +1,25 @@
+#pragma once
+#include <string>
+#include <vector>
+
+namespace vnbview {
+
+// One node of the exported tree, in walk order.
+struct IndexEntry {
+    size_t depth = 0;
+    std::u16string text;               // the node text
+    std::vector<std::u16string> link;  // path segments below the export folder; empty: no link
+    bool folderLink = false;           // the link names a folder
+};
+
+// Characters with a meaning in HTML as entities.
+std::string HtmlEscape(std::u16string_view text);
+// A relative URL: each segment percent-encoded as UTF-8.
+std::string RelativeUrl(const std::vector<std::u16string>& segments, bool folder);
+
+// The index page: the tree as nested lists, each node linking to its file
+// (or folder). Depths must start at 0 and grow by at most one per entry,
+// as a depth-first walk gives them.
+std::string IndexHtml(const std::u16string& title, const std::vector<IndexEntry>& entries);
+
+}  // namespace vnbview

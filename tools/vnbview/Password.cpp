@@ -1,0 +1,48 @@
+#include "tools/vnbview/Password.h"
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+#include "tools/vnbview/Console.h"
+#include "tools/vnbview/TextOut.h"
+
+namespace vnbview {
+
+std::optional<std::u16string> GivenPassword::Next(const std::u16string&)
+{
+    std::optional<std::u16string> password = std::move(password_);
+    password_.reset();
+    return password;
+}
+
+std::optional<std::u16string> PromptedPassword::Next(const std::u16string& prompt)
+{
+    if (asked_ == kAttempts)
+        return std::nullopt;
+    ++asked_;
+    std::optional<std::u16string> password = ReadHiddenLine(LineText(prompt) + ": ");
+    if (password && rejected_)
+        std::this_thread::sleep_for(std::chrono::seconds(1));
+    return password;
+}
+
+std::optional<std::u16string> ReadPasswordFile(const std::u16string& path)
+{
+    std::ifstream in(std::filesystem::path(path), std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::string line;
+    std::getline(in, line);
+    if (in.bad())
+        return std::nullopt;
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    // A UTF-8 byte order mark is not part of the password.
+    if (line.starts_with("\xEF\xBB\xBF"))
+        line.erase(0, 3);
+    return Wide(line);
+}
+
+}  // namespace vnbview
