@@ -1,0 +1,135 @@
+#include "tests/bench/BenchBooks.h"
+
+#include <algorithm>
+
+#include "docfile/ByteSource.h"
+#include "docfile/LoadArchive.h"
+#include "tests/bench/BenchProse.h"
+
+namespace bench {
+namespace {
+
+kit::PageSpec Folder(uint32_t id, uint32_t parent, std::u16string title)
+{
+    kit::PageSpec page;
+    page.id = id;
+    page.parentId = parent;
+    page.kind = 4;
+    page.title = std::move(title);
+    return page;
+}
+
+kit::PageSpec TextPage(uint32_t id, uint32_t parent, std::u16string title, std::u16string text)
+{
+    kit::PageSpec page;
+    page.id = id;
+    page.parentId = parent;
+    page.title = std::move(title);
+    page.text = std::move(text);
+    return page;
+}
+
+// Sort keys the tree orders by, in turn: title, created, modified, sort
+// text, weight, label, newest created, newest modified, size, kind, colour.
+constexpr uint32_t kSortKeys[] = {0, 2, 3, 5, 7, 9, 10, 11, 1, 4, 8};
+
+}  // namespace
+
+kit::BookSpec ProseBook(uint32_t pages, size_t textLength)
+{
+    Prose prose(7);
+    kit::BookSpec book;
+    book.pages.push_back(Folder(1, 1, u"Notebook"));
+    uint32_t folder = 1;
+    for (uint32_t id = 2; book.pages.size() < pages; ++id) {
+        if (id % 50 == 2) {
+            folder = id;
+            book.pages.push_back(Folder(id, 1, prose.Title()));
+            continue;
+        }
+        std::u16string text = prose.Text(textLength / 2 + prose.Next(static_cast<uint32_t>(textLength)));
+        kit::PageSpec page = TextPage(id, folder, prose.Title(), {});
+        if (id % 4 == 0) {
+            page.kind = 2;
+            text = u"{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}{\\colortbl;\\red192\\green0\\blue0;}\\f0\\fs20 " +
+                   text + u"\\par}";
+        }
+        page.text = std::move(text);
+        book.pages.push_back(std::move(page));
+    }
+    return book;
+}
+
+kit::BookSpec LargeBook(uint32_t pages)
+{
+    Prose prose(11);
+    kit::BookSpec book;
+    book.pages.reserve(pages);
+    book.pages.push_back(Folder(1, 1, u"Archive"));
+    uint32_t folder = 1;
+    for (uint32_t id = 2; book.pages.size() < pages; ++id) {
+        if (id % 1000 == 2) {
+            folder = id;
+            book.pages.push_back(Folder(id, 1, u"Year " + prose.Word()));
+        } else {
+            book.pages.push_back(TextPage(id, folder, prose.Title(), prose.Text(24)));
+        }
+    }
+    return book;
+}
+
+kit::BookSpec TreeBook(uint32_t pages)
+{
+    Prose prose(23);
+    kit::BookSpec book;
+    book.pages.reserve(pages);
+    book.legend.items = {{0x0000C0, 0x11, 1, u"Urgent", {}, 0}, {0x008000, 0x01, 2, u"Later", {}, 1}};
+    uint32_t nextId = 1000;
+    auto folder = [&](uint32_t parent, size_t n) {
+        kit::PageSpec page = Folder(nextId++, parent, prose.Title());
+        page.childSortKey = kSortKeys[n % std::size(kSortKeys)];
+        page.childrenDescending = n % 3 == 0;
+        page.expanded = 1;
+        book.pages.push_back(std::move(page));
+        return book.pages.back().id;
+    };
+    kit::PageSpec root = Folder(nextId++, 0, u"Notebook");
+    root.parentId = root.id;
+    book.pages.push_back(root);
+    std::vector<uint32_t> level{root.id};
+    for (int depth = 0; depth < 3; ++depth) {
+        std::vector<uint32_t> below;
+        for (uint32_t parent : level)
+            for (int i = 0; i < 10; ++i)
+                below.push_back(folder(parent, book.pages.size()));
+        level = std::move(below);
+    }
+    for (size_t i = 0; book.pages.size() < pages; ++i) {
+        kit::PageSpec page = TextPage(nextId++, level[i % level.size()], prose.Title(), prose.Text(40));
+        page.kind = prose.Next(4);
+        page.sortText = prose.Title();
+        page.sortWeight = prose.Next(65536);
+        page.labelId = prose.Next(3);
+        page.created.date = kit::kDefaultDate - prose.Next(3000) / 7.0;
+        page.modified.date = page.created.date + prose.Next(100);
+        page.pageColour = prose.Next(4) == 0 ? prose.Next(0x1000000) : 0xFF0000FF;
+        book.pages.push_back(std::move(page));
+    }
+    // Books keep pages in the order they were made and moved about, not in
+    // tree order; the root stays the first top-level page.
+    Prose shuffle(5);
+    for (size_t i = book.pages.size() - 1; i > 1; --i)
+        std::swap(book.pages[i], book.pages[1 + shuffle.Next(static_cast<uint32_t>(i))]);
+    return book;
+}
+
+std::unique_ptr<model::CBook> LoadFromMemory(const std::vector<uint8_t>& document)
+{
+    docfile::MemorySource source(document.data(), document.size());
+    docfile::LoadArchive archive(source, std::u16string());
+    auto book = std::make_unique<model::CBook>();
+    book->Load(archive);
+    return book;
+}
+
+}  // namespace bench

@@ -1,0 +1,27 @@
+#pragma once
+// The documents the benchmarks read, written with the document kit.
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "model/Book.h"
+#include "tests/kit/Records.h"
+
+namespace bench {
+
+// Text and rich-text pages of prose under a few folders: a document body
+// of the kind that gets packed.
+kit::BookSpec ProseBook(uint32_t pages, size_t textLength);
+
+// `pages` short pages under folders of a thousand; built for size.
+kit::BookSpec LargeBook(uint32_t pages);
+
+// A root, three levels of ten folders each with their own sort keys and
+// directions, and text pages filling the lowest folders up to `pages`.
+// Pages are stored shuffled, identifiers are not their positions.
+kit::BookSpec TreeBook(uint32_t pages);
+
+// Reads a whole document held in memory; throws ArchiveError.
+std::unique_ptr<model::CBook> LoadFromMemory(const std::vector<uint8_t>& document);
+
+}  // namespace bench

@@ -1,0 +1,103 @@
+// Decoding a packed document body: JB01 against zlib inflate of the same
+// bytes and against a plain copy. Bytes per second are of decoded output.
+#include <benchmark/benchmark.h>
+#include <zlib.h>
+
+#include <cstring>
+#include <stdexcept>
+
+#include "docfile/Jb01.h"
+#include "tests/bench/BenchBooks.h"
+#include "tests/kit/Document.h"
+#include "tests/kit/Jb01.h"
+
+namespace {
+
+struct PackedBody {
+    std::vector<uint8_t> plain;
+    std::vector<uint8_t> jb01;
+    std::vector<uint8_t> zlib;
+};
+
+const PackedBody& Body()
+{
+    static const PackedBody body = [] {
+        PackedBody made;
+        made.plain = kit::BookBodyBytes(bench::ProseBook(1500, 1600));
+        made.jb01 = kit::Jb01Encode(made.plain);
+        uLongf zlibSize = compressBound(static_cast<uLong>(made.plain.size()));
+        made.zlib.resize(zlibSize);
+        if (compress2(made.zlib.data(), &zlibSize, made.plain.data(), static_cast<uLong>(made.plain.size()),
+                      Z_DEFAULT_COMPRESSION) != Z_OK)
+            throw std::runtime_error("zlib compress failed");
+        made.zlib.resize(zlibSize);
+        return made;
+    }();
+    return body;
+}
+
+void Report(benchmark::State& state, size_t compressedSize)
+{
+    const PackedBody& body = Body();
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(body.plain.size()));
+    state.counters["input_bytes"] = static_cast<double>(body.plain.size());
+    state.counters["ratio"] = static_cast<double>(compressedSize) / static_cast<double>(body.plain.size());
+}
+
+void BM_Jb01Decode(benchmark::State& state)
+{
+    const PackedBody& body = Body();
+    std::vector<uint8_t> out;
+    for (auto _ : state) {
+        if (!docfile::Jb01Decode(body.jb01.data(), body.jb01.size(), out) || out.size() != body.plain.size())
+            state.SkipWithError("decode failed");
+        benchmark::DoNotOptimize(out.data());
+    }
+    Report(state, body.jb01.size());
+}
+BENCHMARK(BM_Jb01Decode)->Unit(benchmark::kMillisecond);
+
+void BM_Jb01DecodeReference(benchmark::State& state)
+{
+    const PackedBody& body = Body();
+    std::vector<uint8_t> out;
+    for (auto _ : state) {
+        if (!docfile::Jb01DecodeReference(body.jb01.data(), body.jb01.size(), out))
+            state.SkipWithError("decode failed");
+        benchmark::DoNotOptimize(out.data());
+    }
+    Report(state, body.jb01.size());
+}
+BENCHMARK(BM_Jb01DecodeReference)->Unit(benchmark::kMillisecond);
+
+void BM_ZlibInflate(benchmark::State& state)
+{
+    const PackedBody& body = Body();
+    // Every contestant reuses its output buffer between rounds, so none of
+    // them pays for fresh pages.
+    std::vector<uint8_t> out(body.plain.size());
+    for (auto _ : state) {
+        uLongf outSize = static_cast<uLongf>(out.size());
+        if (uncompress(out.data(), &outSize, body.zlib.data(), static_cast<uLong>(body.zlib.size())) != Z_OK ||
+            outSize != body.plain.size())
+            state.SkipWithError("inflate failed");
+        benchmark::DoNotOptimize(out.data());
+    }
+    Report(state, body.zlib.size());
+}
+BENCHMARK(BM_ZlibInflate)->Unit(benchmark::kMillisecond);
+
+void BM_Memcpy(benchmark::State& state)
+{
+    const PackedBody& body = Body();
+    std::vector<uint8_t> out(body.plain.size());
+    for (auto _ : state) {
+        std::memcpy(out.data(), body.plain.data(), body.plain.size());
+        benchmark::DoNotOptimize(out.data());
+        benchmark::ClobberMemory();
+    }
+    Report(state, body.plain.size());
+}
+BENCHMARK(BM_Memcpy)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,52 @@
+// Expand-all of a 100,000-page tree: build the children index, then visit
+// every node in viewer order, as the tree pane does when it opens all.
+#include <benchmark/benchmark.h>
+
+#include "model/PageTree.h"
+#include "tests/bench/BenchBooks.h"
+#include "tests/kit/Document.h"
+
+namespace {
+
+constexpr uint32_t kPages = 100000;
+
+const model::CBook& Book()
+{
+    static const std::unique_ptr<model::CBook> book =
+        bench::LoadFromMemory(kit::WriteDocument(bench::TreeBook(kPages)));
+    return *book;
+}
+
+void BM_ExpandAll(benchmark::State& state)
+{
+    const model::CBook& book = Book();
+    for (auto _ : state) {
+        const model::PageTree tree(book);
+        size_t visited = 0;
+        tree.WalkExpanded([&visited](const model::CPage&, size_t) { return ++visited, true; });
+        if (visited != kPages)
+            state.SkipWithError("expand-all missed pages");
+    }
+    state.SetItemsProcessed(static_cast<int64_t>(state.iterations()) * kPages);
+}
+BENCHMARK(BM_ExpandAll)->Unit(benchmark::kMillisecond);
+
+// The same with everything a tree item shows: text, images, colour, bold.
+void BM_ExpandAllWithLook(benchmark::State& state)
+{
+    const model::CBook& book = Book();
+    for (auto _ : state) {
+        const model::PageTree tree(book);
+        size_t visited = 0;
+        tree.WalkExpanded([&](const model::CPage& page, size_t depth) {
+            benchmark::DoNotOptimize(tree.Look(page, depth == 0, true, 0));
+            return ++visited, true;
+        });
+        if (visited != kPages)
+            state.SkipWithError("expand-all missed pages");
+    }
+    state.SetItemsProcessed(static_cast<int64_t>(state.iterations()) * kPages);
+}
+BENCHMARK(BM_ExpandAllWithLook)->Unit(benchmark::kMillisecond);
+
+}  // namespace
