@@ -1,0 +1,53 @@
+#pragma once
+// Answers the modal dialogs the plug-in raises on this thread (message boxes
+// and the password dialog) and records what they showed. A dialog without a
+// queued answer is closed with Cancel (the password dialog) or OK.
+#include <windows.h>
+
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace wine_tests {
+
+struct SeenDialog {
+    std::wstring caption;
+    std::wstring text;  // message boxes: the message; password dialog: the prompt
+    bool isPassword = false;
+    std::wstring initialPassword;
+    bool initialShowPassword = false;
+    bool passwordStyle = false;  // the edit hides what is typed
+    DWORD tick = 0;
+};
+
+struct PasswordAnswer {
+    std::wstring password;
+    bool showPassword = false;
+    bool ok = true;
+};
+
+class DialogAnswerer {
+public:
+    DialogAnswerer();
+    ~DialogAnswerer();
+    DialogAnswerer(const DialogAnswerer&) = delete;
+    DialogAnswerer& operator=(const DialogAnswerer&) = delete;
+
+    void QueuePassword(PasswordAnswer answer) { passwords_.push_back(std::move(answer)); }
+    const std::vector<SeenDialog>& Seen() const { return seen_; }
+    std::vector<std::wstring> MessageTexts() const;
+    void Clear() { seen_.clear(); }
+
+private:
+    static LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam);
+    static void CALLBACK AnswerProc(HWND hwnd, UINT, UINT_PTR id, DWORD);
+    void Record(HWND dialog);
+    void Answer(HWND dialog);
+
+    HHOOK hook_ = nullptr;
+    std::deque<PasswordAnswer> passwords_;
+    std::vector<SeenDialog> seen_;
+    std::vector<HWND> handled_;
+};
+
+}  // namespace wine_tests

@@ -1,0 +1,135 @@
+// The five exports as a host sees them.
+#include "PluginFixture.h"
+
+#include "tests/kit/Document.h"
+#include "tests/kit/TourBook.h"
+
+#include <richedit.h>
+
+#include <cstring>
+
+namespace wine_tests {
+namespace {
+
+std::vector<std::string> ExportedNames(HMODULE module)
+{
+    auto* base = reinterpret_cast<const BYTE*>(module);
+    auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+    auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+    const IMAGE_DATA_DIRECTORY& dir = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_EXPORT];
+    auto* exports = reinterpret_cast<const IMAGE_EXPORT_DIRECTORY*>(base + dir.VirtualAddress);
+    auto* names = reinterpret_cast<const DWORD*>(base + exports->AddressOfNames);
+    std::vector<std::string> result;
+    for (DWORD i = 0; i < exports->NumberOfNames; ++i)
+        result.emplace_back(reinterpret_cast<const char*>(base + names[i]));
+    return result;
+}
+
+using EntryPoints = PluginTest;
+
+TEST_F(EntryPoints, ExportExactlyTheFiveListerFunctions)
+{
+    EXPECT_EQ(ExportedNames(plugin.Module()),
+              (std::vector<std::string>{"ListCloseWindow", "ListGetDetectString", "ListLoad", "ListSearchText",
+                                        "ListSendCommand"}));
+}
+
+TEST_F(EntryPoints, ListLoadTakesOnlyNamesEndingInVnbAndNeverComplainsAboutOthers)
+{
+    const auto bytes = kit::WriteDocument(kit::MakeTourBook());
+    struct Case {
+        const wchar_t* name;
+        bool shown;
+    } cases[] = {{L"NOTES.VNB", true}, {L"Mixed.VnB", true}, {L"notes.vnb.bak", false}, {L"notes.vn", false},
+                 {L"vnb", false}};
+    for (const Case& c : cases) {
+        std::wstring path = WriteFile(c.name, bytes);
+        auto& lister = NewLister();
+        EXPECT_EQ(lister.Open(path), c.shown) << Narrow(c.name);
+        HWND bigIcon = reinterpret_cast<HWND>(SendMessageW(lister.Hwnd(), WM_GETICON, ICON_BIG, 0));
+        HWND smallIcon = reinterpret_cast<HWND>(SendMessageW(lister.Hwnd(), WM_GETICON, ICON_SMALL, 0));
+        EXPECT_EQ(bigIcon != nullptr, c.shown) << Narrow(c.name);
+        EXPECT_EQ(smallIcon != nullptr, c.shown) << Narrow(c.name);
+    }
+    EXPECT_TRUE(dialogs->Seen().empty());
+
+    auto& lister = NewLister();
+    EXPECT_EQ(plugin.ListLoad(lister.Hwnd(), std::string(), 0), nullptr);
+}
+
+TEST_F(EntryPoints, DetectStringIsLeftAloneAndSearchingIsNotSupported)
+{
+    char buffer[64];
+    std::memset(buffer, 'x', sizeof buffer);
+    plugin.ListGetDetectString(buffer, sizeof buffer);
+    for (char c : buffer)
+        ASSERT_EQ(c, 'x');
+
+    auto& lister = NewLister();
+    ASSERT_TRUE(lister.Open(TourPath()));
+    EXPECT_EQ(plugin.ListSearchText(lister.PluginWindow(), "tour", 0), 1);
+    EXPECT_EQ(plugin.ListSearchText(nullptr, "", 0), 1);
+}
+
+TEST_F(EntryPoints, SendCommandCarriesOutCopySelectAllAndWrapOnly)
+{
+    auto& lister = NewLister();
+    ASSERT_TRUE(lister.Open(TourPath()));
+    HWND text = ChildById(ChildById(lister.PluginWindow(), 13), 11);
+    ASSERT_NE(text, nullptr);
+
+    EXPECT_EQ(lister.SendCommand(4, 50), 1);
+    EXPECT_EQ(lister.SendCommand(99, 0), 1);
+    EXPECT_EQ(lister.SendCommand(2, 1), 0);
+    EXPECT_EQ(lister.SendCommand(2, 0), 0);
+
+    EXPECT_EQ(lister.SendCommand(3, 0), 0);
+    CHARRANGE sel{};
+    SendMessageW(text, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&sel));
+    EXPECT_EQ(sel.cpMin, 0);
+    EXPECT_GT(sel.cpMax, 100);
+
+    // The tree has the focus after loading: copying takes nothing from it.
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    CloseClipboard();
+    EXPECT_EQ(lister.SendCommand(1, 0), 0);
+    EXPECT_FALSE(IsClipboardFormatAvailable(CF_UNICODETEXT));
+
+    SetFocus(text);
+    EXPECT_EQ(lister.SendCommand(1, 0), 0);
+    ASSERT_TRUE(IsClipboardFormatAvailable(CF_UNICODETEXT));
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    std::wstring copied = static_cast<const wchar_t*>(GlobalLock(GetClipboardData(CF_UNICODETEXT)));
+    GlobalUnlock(GetClipboardData(CF_UNICODETEXT));
+    CloseClipboard();
+    EXPECT_NE(copied.find(L"Select node on tree pane for data viewing."), std::wstring::npos);
+}
+
+TEST_F(EntryPoints, CommandsAndCloseForAListerWithoutViewerDoNoHarm)
+{
+    auto& lister = NewLister();
+    HWND stray = CreateWindowExW(0, L"Static", L"", WS_CHILD, 0, 0, 10, 10, lister.Hwnd(), nullptr, nullptr, nullptr);
+    EXPECT_EQ(plugin.ListSendCommand(stray, 1, 0), 0);
+    EXPECT_EQ(plugin.ListSendCommand(stray, 2, 1), 0);
+    EXPECT_EQ(plugin.ListSendCommand(stray, 3, 0), 0);
+    plugin.ListCloseWindow(stray);
+    DWORD value = 0;
+    EXPECT_TRUE(ReadDword(kPluginKey, L"TextColor", value)) << "closing saves the settings";
+    DestroyWindow(stray);
+}
+
+TEST_F(EntryPoints, SecondLoadIntoTheSameListerReplacesTheFirstWindow)
+{
+    auto& lister = NewLister();
+    ASSERT_TRUE(lister.Open(TourPath()));
+    HWND first = lister.PluginWindow();
+    HWND second = plugin.ListLoad(lister.Hwnd(), Narrow(TourPath()), 0);
+    ASSERT_NE(second, nullptr);
+    EXPECT_FALSE(IsWindow(first) && first != second) << "the first window is left over the second";
+    plugin.ListCloseWindow(second);
+    EXPECT_FALSE(IsWindow(second));
+}
+
+}  // namespace
+}  // namespace wine_tests

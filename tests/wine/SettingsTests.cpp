@@ -1,0 +1,153 @@
+// Settings in the registry: first run from the main application's key, the
+// values and types written on close, and what the panes take from them.
+#include "PluginFixture.h"
+
+#include <commctrl.h>
+#include <richedit.h>
+
+namespace wine_tests {
+namespace {
+
+const std::wstring kTreeFontKey = std::wstring(kPluginKey) + L"\\TreeFont";
+const std::wstring kEditFontKey = std::wstring(kPluginKey) + L"\\EditFont";
+
+DWORD ValueType(const std::wstring& key, const wchar_t* name)
+{
+    DWORD type = REG_NONE;
+    if (RegGetValueW(HKEY_CURRENT_USER, key.c_str(), name, RRF_RT_ANY, &type, nullptr, nullptr) != ERROR_SUCCESS)
+        return REG_NONE;
+    return type;
+}
+
+// The pane answers EM_SETBKGNDCOLOR with the colour it had.
+COLORREF TextBackground(HWND text)
+{
+    COLORREF colour = static_cast<COLORREF>(SendMessageW(text, EM_SETBKGNDCOLOR, 0, RGB(1, 2, 3)));
+    SendMessageW(text, EM_SETBKGNDCOLOR, 0, colour);
+    return colour;
+}
+
+HWND TextPane(listerhost::ListerWindow& lister) { return ChildById(ChildById(lister.PluginWindow(), 13), 11); }
+HWND TreePane(listerhost::ListerWindow& lister) { return ChildById(ChildById(lister.PluginWindow(), 13), 10); }
+
+using Settings = PluginTest;
+
+TEST_F(Settings, FirstRunStartsFromTheMainApplicationsKey)
+{
+    WriteDword(kMainAppKey, L"BackColor", RGB(255, 255, 255));
+    WriteDword(kMainAppKey, L"TextColor", RGB(0x12, 0x34, 0x56));
+    WriteDword(kMainAppKey, L"GrayOnReadOnly", 1);
+    auto& lister = NewLister();
+    ASSERT_TRUE(lister.Open(TourPath()));
+    EXPECT_EQ(TextBackground(TextPane(lister)), GetSysColor(COLOR_BTNFACE));
+    lister.Close();
+
+    DWORD value = 0;
+    ASSERT_TRUE(ReadDword(kPluginKey, L"BackColor", value));
+    EXPECT_EQ(value, GetSysColor(COLOR_BTNFACE));
+    ASSERT_TRUE(ReadDword(kPluginKey, L"TextColor", value));
+    EXPECT_EQ(value, RGB(0x12, 0x34, 0x56));
+}
+
+TEST_F(Settings, OnceSavedTheMainApplicationsKeyIsNoLongerRead)
+{
+    WriteDword(kPluginKey, L"BackColor", RGB(10, 20, 30));
+    WriteDword(kMainAppKey, L"BackColor", RGB(255, 255, 255));
+    WriteDword(kMainAppKey, L"GrayOnReadOnly", 1);
+    auto& lister = NewLister();
+    ASSERT_TRUE(lister.Open(TourPath()));
+    EXPECT_EQ(TextBackground(TextPane(lister)), RGB(10, 20, 30));
+}
+
+TEST_F(Settings, DefaultsComeFromTheSystemAndAreWrittenWithTheirTypesAtClose)
+{
+    auto& lister = NewLister();
+    ASSERT_TRUE(lister.Open(TourPath()));
+    HWND tree = TreePane(lister);
+    EXPECT_EQ(static_cast<COLORREF>(SendMessageW(tree, TVM_GETBKCOLOR, 0, 0)), GetSysColor(COLOR_APPWORKSPACE));
+    EXPECT_EQ(static_cast<COLORREF>(SendMessageW(tree, TVM_GETTEXTCOLOR, 0, 0)), GetSysColor(COLOR_WINDOW));
+    EXPECT_EQ(TextBackground(TextPane(lister)), GetSysColor(COLOR_WINDOW));
+    lister.Close();
+
+    const struct {
+        const wchar_t* name;
+        DWORD expected;
+    } dwords[] = {{L"TextColor", GetSysColor(COLOR_WINDOWTEXT)},
+                  {L"BackColor", GetSysColor(COLOR_WINDOW)},
+                  {L"BackColorTree", GetSysColor(COLOR_APPWORKSPACE)},
+                  {L"FontTreeColor", GetSysColor(COLOR_WINDOW)},
+                  {L"ShowPasswordOnOpen", 0},
+                  {L"ReloadOnChange", 0}};
+    for (const auto& d : dwords) {
+        EXPECT_EQ(ValueType(kPluginKey, d.name), static_cast<DWORD>(REG_DWORD)) << Narrow(d.name);
+        DWORD value = 0xDEAD;
+        ReadDword(kPluginKey, d.name, value);
+        EXPECT_EQ(value, d.expected) << Narrow(d.name);
+    }
+    EXPECT_EQ(ValueType(kPluginKey, L"LangName"), static_cast<DWORD>(REG_SZ));
+
+    LOGFONTW gui{};
+    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof gui, &gui);
+    std::wstring face;
+    ASSERT_TRUE(ReadString(kTreeFontKey.c_str(), L"LF_FACENAME", face));
+    EXPECT_EQ(face, gui.lfFaceName);
+    for (const wchar_t* name : {L"LF_HEIGHT", L"LF_WIDTH", L"LF_ESCAPEMENT", L"LF_ORIENTATION", L"LF_WEIGHT",
+                                L"LF_ITALIC", L"LF_UNDERLINE", L"LF_STRIKEOUT", L"LF_CHARSET", L"LF_OUTPREC",
+                                L"LF_CLIPPREC", L"LF_QUALITY", L"LF_PITCH"})
+        EXPECT_EQ(ValueType(kTreeFontKey, name), static_cast<DWORD>(REG_DWORD)) << Narrow(name);
+    for (const wchar_t* name : {L"Mask", L"Effects", L"Height", L"Offser", L"TextColor", L"Charset", L"Pitch"})
+        EXPECT_EQ(ValueType(kEditFontKey, name), static_cast<DWORD>(REG_DWORD)) << Narrow(name);
+    EXPECT_EQ(ValueType(kEditFontKey, L"Facename"), static_cast<DWORD>(REG_SZ));
+    EXPECT_EQ(ValueType(kEditFontKey, L"Offset"), static_cast<DWORD>(REG_NONE));
+}
+
+TEST_F(Settings, StoredValuesReachThePanesAndComeBackUnchanged)
+{
+    WriteDword(kPluginKey, L"BackColorTree", RGB(0, 128, 0));
+    WriteDword(kPluginKey, L"FontTreeColor", RGB(250, 250, 0));
+    WriteDword(kPluginKey, L"ReloadOnChange", 7);
+    RegSetKeyValueW(HKEY_CURRENT_USER, kPluginKey, L"LangName", REG_SZ, L"Deutsch", 16);
+    WriteDword(kTreeFontKey.c_str(), L"LF_HEIGHT", static_cast<DWORD>(-17));
+    WriteDword(kTreeFontKey.c_str(), L"LF_WEIGHT", 700);
+    RegSetKeyValueW(HKEY_CURRENT_USER, kTreeFontKey.c_str(), L"LF_FACENAME", REG_SZ, L"Tahoma", 14);
+
+    auto& lister = NewLister();
+    ASSERT_TRUE(lister.Open(TourPath()));
+    HWND tree = TreePane(lister);
+    EXPECT_EQ(static_cast<COLORREF>(SendMessageW(tree, TVM_GETBKCOLOR, 0, 0)), RGB(0, 128, 0));
+    EXPECT_EQ(static_cast<COLORREF>(SendMessageW(tree, TVM_GETTEXTCOLOR, 0, 0)), RGB(250, 250, 0));
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(tree, WM_GETFONT, 0, 0)), sizeof font, &font);
+    EXPECT_STREQ(font.lfFaceName, L"Tahoma");
+    EXPECT_EQ(font.lfHeight, -17);
+    EXPECT_EQ(font.lfWeight, 700);
+    RemoveSettings();
+    lister.Close();
+
+    DWORD value = 0;
+    EXPECT_TRUE(ReadDword(kPluginKey, L"ReloadOnChange", value));
+    EXPECT_EQ(value, 7u);
+    std::wstring lang;
+    EXPECT_TRUE(ReadString(kPluginKey, L"LangName", lang));
+    EXPECT_EQ(lang, L"Deutsch");
+    std::wstring face;
+    EXPECT_TRUE(ReadString(kTreeFontKey.c_str(), L"LF_FACENAME", face));
+    EXPECT_EQ(face, L"Tahoma");
+}
+
+TEST_F(Settings, ATreeFontWithoutFaceNameIsNotWrittenBack)
+{
+    WriteDword(kTreeFontKey.c_str(), L"LF_HEIGHT", 33);
+    auto& lister = NewLister();
+    ASSERT_TRUE(lister.Open(TourPath()));
+    lister.Close();
+    std::wstring face;
+    EXPECT_FALSE(ReadString(kTreeFontKey.c_str(), L"LF_FACENAME", face));
+    DWORD weight = 0;
+    EXPECT_FALSE(ReadDword(kTreeFontKey.c_str(), L"LF_WEIGHT", weight));
+    DWORD colour = 0;
+    EXPECT_TRUE(ReadDword(kPluginKey, L"TextColor", colour)) << "the rest is saved as usual";
+}
+
+}  // namespace
+}  // namespace wine_tests

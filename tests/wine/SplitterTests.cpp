@@ -1,0 +1,201 @@
+// The splitter window against real windows: layout, mouse drags, Escape,
+// hiding the left pane and the stored position.
+#include "PluginFixture.h"
+
+#include "components/Splitter_win.h"
+#include "platform/win32/WindowClass.h"
+#include "platform/win32/Wnd.h"
+
+#include <memory>
+
+namespace wine_tests {
+namespace {
+
+constexpr UINT kNotify = WM_APP + 7;
+
+class Parent : public win::Wnd {
+public:
+    int layouts = 0;
+
+    bool Make(int clientWidth, int clientHeight)
+    {
+        WNDCLASSEXW wc{};
+        wc.lpfnWndProc = Wnd::StaticWndProc;
+        wc.lpszClassName = L"VornView.Tests.SplitterParent";
+        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+        win::RegisterWindowClass(wc);
+        RECT rc{0, 0, clientWidth, clientHeight};
+        AdjustWindowRectEx(&rc, WS_OVERLAPPEDWINDOW, FALSE, 0);
+        return Create(L"VornView.Tests.SplitterParent", L"Splitter", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
+                      {30, 30, 30 + rc.right - rc.left, 30 + rc.bottom - rc.top}, nullptr, 0);
+    }
+
+protected:
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override
+    {
+        if (msg == kNotify)
+            ++layouts;
+        return Default(msg, wParam, lParam);
+    }
+};
+
+std::wstring TestProfile()
+{
+    wchar_t windows[MAX_PATH] = {};
+    GetWindowsDirectoryW(windows, MAX_PATH);
+    return std::wstring(windows) + L"\\vv_wine_tests.INI";
+}
+
+class SplitterWindow : public ::testing::Test {
+protected:
+    void SetUp() override { DeleteFileW(TestProfile().c_str()); }
+    void TearDown() override
+    {
+        splitter.reset();
+        parent.reset();
+        DeleteFileW(TestProfile().c_str());
+    }
+
+    // The splitter's client area is clientWidth x 300 (a border surrounds it).
+    void Make(int clientWidth)
+    {
+        parent = std::make_unique<Parent>();
+        ASSERT_TRUE(parent->Make(clientWidth + 2, 302));
+        left = CreateWindowExW(0, L"Static", L"left", WS_CHILD | WS_VISIBLE, 0, 0, 1, 1, parent->Hwnd(), nullptr,
+                               nullptr, nullptr);
+        right = CreateWindowExW(0, L"Edit", L"right", WS_CHILD | WS_VISIBLE, 0, 0, 1, 1, parent->Hwnd(), nullptr,
+                                nullptr, nullptr);
+        splitter = std::make_unique<components::Splitter>(kNotify);
+        ASSERT_TRUE(splitter->Create(WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_BORDER | 1, parent->Hwnd(), left,
+                                     right, 13, {0, 0, clientWidth + 2, 302}, 10, 11));
+    }
+
+    void Mouse(UINT msg, int x)
+    {
+        SendMessageW(splitter->Hwnd(), msg, msg == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(x, 20));
+    }
+
+    void Drag(int from, int to)
+    {
+        Mouse(WM_LBUTTONDOWN, from);
+        Mouse(WM_MOUSEMOVE, (from + to) / 2);
+        Mouse(WM_MOUSEMOVE, to);
+        Mouse(WM_LBUTTONUP, to);
+    }
+
+    std::unique_ptr<Parent> parent;
+    std::unique_ptr<components::Splitter> splitter;
+    HWND left = nullptr;
+    HWND right = nullptr;
+};
+
+TEST_F(SplitterWindow, StartsAtThirtyPercentInWholeHundredths)
+{
+    Make(450);
+    EXPECT_EQ(GetParent(left), splitter->Hwnd());
+    EXPECT_EQ(GetParent(right), splitter->Hwnd());
+    RECT l = ChildRect(left), r = ChildRect(right);
+    EXPECT_EQ(l.left, 0);
+    EXPECT_EQ(l.right, 120);
+    EXPECT_EQ(l.bottom, 300);
+    EXPECT_EQ(r.left, 123);
+    EXPECT_EQ(r.right, 450);
+    EXPECT_GE(parent->layouts, 1);
+}
+
+TEST_F(SplitterWindow, DraggingTheBarMovesThePanesOnlyAtReleaseAndWithinTheLimits)
+{
+    Make(450);
+    Mouse(WM_LBUTTONDOWN, 121);
+    EXPECT_TRUE(splitter->IsDragging());
+    EXPECT_EQ(GetCapture(), splitter->Hwnd());
+    Mouse(WM_MOUSEMOVE, 300);
+    EXPECT_EQ(ChildRect(left).right, 120) << "nothing moves during the drag";
+    int before = parent->layouts;
+    Mouse(WM_LBUTTONUP, 300);
+    EXPECT_FALSE(splitter->IsDragging());
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(ChildRect(left).right, 299);
+    EXPECT_EQ(ChildRect(right).left, 302);
+    EXPECT_EQ(parent->layouts, before + 1);
+
+    Drag(300, 2000);
+    EXPECT_EQ(ChildRect(left).right, 450 - 11 - 1);
+    Drag(450 - 11, -500);
+    EXPECT_EQ(ChildRect(left).right, 10 - 1);
+
+    Mouse(WM_LBUTTONDOWN, 200);  // not on the bar
+    EXPECT_FALSE(splitter->IsDragging());
+}
+
+TEST_F(SplitterWindow, EscapeDuringADragLeavesThePanesAndGivesTheFocusBack)
+{
+    Make(450);
+    SetFocus(right);
+    Mouse(WM_LBUTTONDOWN, 121);
+    EXPECT_EQ(GetFocus(), splitter->Hwnd());
+    Mouse(WM_MOUSEMOVE, 250);
+    SendMessageW(splitter->Hwnd(), WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_FALSE(splitter->IsDragging());
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(GetFocus(), right);
+    Mouse(WM_LBUTTONUP, 250);
+    EXPECT_EQ(ChildRect(left).right, 120);
+}
+
+TEST_F(SplitterWindow, LosingTheCaptureEndsTheDrag)
+{
+    Make(450);
+    Mouse(WM_LBUTTONDOWN, 121);
+    SetCapture(right);
+    EXPECT_FALSE(splitter->IsDragging());
+    ReleaseCapture();
+    Mouse(WM_LBUTTONUP, 300);
+    EXPECT_EQ(ChildRect(left).right, 120);
+}
+
+TEST_F(SplitterWindow, HidingTheLeftPaneGivesTheRightOneEverythingUntilShownAgain)
+{
+    Make(450);
+    Drag(121, 201);
+    splitter->HideLeftPane();
+    EXPECT_TRUE(splitter->IsLeftHidden());
+    EXPECT_FALSE(IsWindowVisible(left));
+    EXPECT_EQ(ChildRect(right).left, 0);
+    EXPECT_EQ(ChildRect(right).right, 450);
+    Mouse(WM_LBUTTONDOWN, 201);
+    EXPECT_FALSE(splitter->IsDragging()) << "no bar while the left pane is hidden";
+
+    splitter->ShowLeftPane();
+    EXPECT_TRUE(IsWindowVisible(left));
+    EXPECT_EQ(ChildRect(left).right, 200);
+    EXPECT_EQ(ChildRect(right).left, 203);
+}
+
+TEST_F(SplitterWindow, ResizingKeepsTheLeftWidth)
+{
+    Make(450);
+    SetWindowPos(splitter->Hwnd(), nullptr, 0, 0, 702, 402, SWP_NOZORDER | SWP_NOMOVE);
+    EXPECT_EQ(ChildRect(left).right, 120);
+    EXPECT_EQ(ChildRect(right).right, 700);
+    EXPECT_EQ(ChildRect(right).bottom, 400);
+    SetWindowPos(splitter->Hwnd(), nullptr, 0, 0, 102, 402, SWP_NOZORDER | SWP_NOMOVE);
+    EXPECT_EQ(ChildRect(left).right, 100 - 11 - 1) << "a narrower window pushes the bar left";
+}
+
+TEST_F(SplitterWindow, StoresThePositionAtDestructionEvenWhileHidden)
+{
+    Make(450);
+    Drag(121, 251);
+    splitter->HideLeftPane();
+    splitter->Destroy();
+    EXPECT_EQ(GetPrivateProfileIntW(L"splt\\init_v13", L"VertSplitPos", -1, TestProfile().c_str()), 250);
+    splitter.reset();
+    parent.reset();
+
+    Make(450);
+    EXPECT_EQ(ChildRect(left).right, 250);
+}
+
+}  // namespace
+}  // namespace wine_tests
