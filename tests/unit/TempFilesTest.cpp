@@ -1,0 +1,57 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "docfile/TempFiles.h"
+
+using docfile::AppendExtension;
+using docfile::TempFileList;
+
+namespace {
+
+class FakeFileSystem : public docfile::TempFileSystem {
+public:
+    std::u16string UniqueTempName() override { return next; }
+    bool Exists(const std::u16string& path) override { return files.count(path) != 0; }
+    void Delete(const std::u16string& path) override
+    {
+        if (locked.count(path) == 0)
+            files.erase(path);
+    }
+
+    std::u16string next = u"C:\\Temp\\abc1F.tmp";
+    std::set<std::u16string> files;
+    std::set<std::u16string> locked;
+};
+
+}  // namespace
+
+TEST(TempFiles, NamesGetExactlyOneDotBeforeTheExtension)
+{
+    EXPECT_EQ(AppendExtension(u"C:\\T\\abc1.tmp", u"htm"), u"C:\\T\\abc1.tmp.htm");
+    EXPECT_EQ(AppendExtension(u"C:\\T\\abc1.tmp", u".htm"), u"C:\\T\\abc1.tmp.htm");
+    EXPECT_EQ(AppendExtension(u"C:\\T\\abc1.", u"htm"), u"C:\\T\\abc1.htm");
+    EXPECT_EQ(AppendExtension(u"", u"htm"), u"");
+}
+
+TEST(TempFiles, ListedFilesAreDeletedAtCloseUnlessOneSurvives)
+{
+    FakeFileSystem fs;
+    TempFileList list(fs);
+    const std::u16string page = list.Make(u".mht");
+    EXPECT_EQ(page, u"C:\\Temp\\abc1F.tmp.mht");
+    list.Register(u"C:\\Temp\\icon.txt");
+    fs.files = {page, u"C:\\Temp\\icon.txt"};
+    fs.locked = {page};
+    list.DeleteAll();
+    EXPECT_EQ(list.Paths().size(), 2u);  // a survivor keeps the whole list
+    EXPECT_EQ(fs.files.count(u"C:\\Temp\\icon.txt"), 0u);
+    fs.locked.clear();
+    list.DeleteAll();
+    EXPECT_TRUE(list.Paths().empty());
+    EXPECT_TRUE(fs.files.empty());
+
+    fs.next.clear();
+    EXPECT_EQ(list.Make(u"htm"), u"");
+    EXPECT_TRUE(list.Paths().empty());
+}
