@@ -20,6 +20,16 @@ struct SeenDialog {
     DWORD tick = 0;
 };
 
+// A window created or destroyed on this thread while the answerer was active.
+struct WindowEvent {
+    bool created = true;
+    std::wstring className;
+    HWND hwnd = nullptr;
+    HWND parent = nullptr;
+    RECT rect{};  // as asked for at creation
+    DWORD style = 0;
+};
+
 struct PasswordAnswer {
     std::wstring password;
     bool showPassword = false;
@@ -36,7 +46,12 @@ public:
     void QueuePassword(PasswordAnswer answer) { passwords_.push_back(std::move(answer)); }
     const std::vector<SeenDialog>& Seen() const { return seen_; }
     std::vector<std::wstring> MessageTexts() const;
-    void Clear() { seen_.clear(); }
+    const std::vector<WindowEvent>& WindowEvents() const { return windows_; }
+    void Clear()
+    {
+        seen_.clear();
+        windows_.clear();
+    }
 
 private:
     static LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam);
@@ -48,6 +63,7 @@ private:
     std::deque<PasswordAnswer> passwords_;
     std::vector<SeenDialog> seen_;
     std::vector<HWND> handled_;
+    std::vector<WindowEvent> windows_;
 };
 
 }  // namespace wine_tests
