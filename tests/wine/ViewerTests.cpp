@@ -155,6 +155,34 @@ TEST_F(Viewer, TabMovesTheFocusBetweenThePanes)
     EXPECT_EQ(GetFocus(), p.tree);
 }
 
+TEST_F(Viewer, FocusGoesBackToThePaneThatLastHadIt)
+{
+    auto& lister = NewLister();
+    ASSERT_TRUE(lister.Open(TourPath()));
+    Panes p = FindPanes(lister);
+    Press(p.tree, L"Tab");
+    ASSERT_EQ(GetFocus(), p.text);
+    SetFocus(lister.Hwnd());  // the Lister hands the focus to the viewer
+    EXPECT_EQ(GetFocus(), p.text);
+    SetFocus(p.tree);
+    SetFocus(p.viewer);
+    EXPECT_EQ(GetFocus(), p.tree);
+}
+
+TEST_F(Viewer, WordWrapFromTheHostFoldsLongLinesAtTheWindowEdge)
+{
+    auto& lister = NewLister(false, 420, 300);
+    ASSERT_TRUE(lister.Open(TourPath()));
+    HWND text = FindPanes(lister).text;
+    ASSERT_EQ(lister.SendCommand(2, 1), 0);
+    LRESULT wrapped = SendMessageW(text, EM_GETLINECOUNT, 0, 0);
+    ASSERT_EQ(lister.SendCommand(2, 0), 0);
+    LRESULT unwrapped = SendMessageW(text, EM_GETLINECOUNT, 0, 0);
+    EXPECT_GT(wrapped, unwrapped);
+    ASSERT_EQ(lister.SendCommand(2, 3), 0) << "only bit 0 of the parameter counts";
+    EXPECT_EQ(SendMessageW(text, EM_GETLINECOUNT, 0, 0), wrapped);
+}
+
 TEST_F(Viewer, CtrlTHidesTheTreeAndBringsItBackAtTheSameWidth)
 {
     auto& lister = NewLister(false, 600, 400);

@@ -1,0 +1,33 @@
+// The ambient answer a browser control hosted in the splitter gets.
+#include "components/AmbientDispatch_win.h"
+
+#include <gtest/gtest.h>
+
+namespace wine_tests {
+namespace {
+
+TEST(AmbientProperties, DownloadControlForbidsScriptsJavaAndActiveXButLoadsPictures)
+{
+    IDispatch* dispatch = components::AmbientDispatch::Create();
+    ASSERT_NE(dispatch, nullptr);
+    DISPPARAMS none{};
+    VARIANT result;
+    VariantInit(&result);
+    ASSERT_EQ(dispatch->Invoke(-5512, IID_NULL, 0, DISPATCH_PROPERTYGET, &none, &result, nullptr, nullptr), S_OK);
+    EXPECT_EQ(result.vt, VT_I4);
+    EXPECT_EQ(static_cast<uint32_t>(result.lVal), 0xC0000790u);
+
+    VariantInit(&result);
+    EXPECT_EQ(dispatch->Invoke(-701 /* user mode */, IID_NULL, 0, DISPATCH_PROPERTYGET, &none, &result, nullptr,
+                               nullptr),
+              DISP_E_MEMBERNOTFOUND);
+    EXPECT_EQ(result.vt, VT_EMPTY);
+
+    IUnknown* unknown = nullptr;
+    ASSERT_EQ(dispatch->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&unknown)), S_OK);
+    EXPECT_EQ(unknown->Release(), 1u);
+    EXPECT_EQ(dispatch->Release(), 0u);
+}
+
+}  // namespace
+}  // namespace wine_tests
