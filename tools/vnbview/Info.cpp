@@ -13,10 +13,12 @@ std::string PageLine(const model::CBook& book, int64_t id)
     if (id < 0)
         return "none";
     std::string line = std::to_string(id);
-    if (const model::CPage* page = book.FindPage(static_cast<uint32_t>(id)))
-        line += " " + LineText(page->Title());
-    else
+    if (const model::CPage* page = book.FindPage(static_cast<uint32_t>(id))) {
+        line += ' ';
+        line += LineText(page->Title());
+    } else {
         line += " (no such page)";
+    }
     return line;
 }
 
