@@ -208,6 +208,39 @@ TEST_F(Viewer, CtrlTHidesTheTreeAndBringsItBackAtTheSameWidth)
     EXPECT_TRUE(IsWindowVisible(p.tree)) << "T without Ctrl is no command";
 }
 
+void SendMouse(DWORD flags, POINT screen)
+{
+    SetCursorPos(screen.x, screen.y);
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = screen.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = screen.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+    SendInput(1, &input, sizeof input);
+    Pump(60);
+}
+
+TEST_F(Viewer, TheBarFollowsARealMouseDrag)
+{
+    auto& lister = NewLister(false, 600, 400);
+    ASSERT_TRUE(lister.Open(TourPath()));
+    SetForegroundWindow(lister.Hwnd());
+    Pump(100);
+    Panes p = FindPanes(lister);
+    RECT tree = ChildRect(p.tree);
+    POINT bar{tree.right + 1, 100};
+    ClientToScreen(p.splitter, &bar);
+    SendMouse(0, bar);
+    SendMouse(MOUSEEVENTF_LEFTDOWN, bar);
+    POINT to{bar.x + 100, bar.y};
+    SendMouse(0, {bar.x + 50, bar.y});
+    SendMouse(0, to);
+    EXPECT_EQ(ChildRect(p.tree).right, tree.right) << "the panes wait for the release";
+    SendMouse(MOUSEEVENTF_LEFTUP, to);
+    EXPECT_EQ(ChildRect(p.tree).right, tree.right + 100);
+    EXPECT_EQ(ChildRect(p.text).left, tree.right + 103);
+}
+
 TEST_F(Viewer, ResizingTheListerKeepsTheTreeWidth)
 {
     auto& lister = NewLister(false, 600, 400);
