@@ -1,5 +1,7 @@
 // The five functions a Lister calls. Each one is a boundary: nothing thrown
 // inside may reach the host.
+#include "plugin/Exports.h"
+
 #include "docfile/TempFiles.h"
 #include "platform/CodePage.h"
 #include "platform/win32/Guard.h"
