@@ -25,6 +25,16 @@ std::wstring ClassOf(HWND hwnd)
     return buffer;
 }
 
+BOOL CALLBACK FirstIcon(HWND child, LPARAM out)
+{
+    auto* icon = reinterpret_cast<HICON*>(out);
+    if (_wcsicmp(ClassOf(child).c_str(), L"Static") == 0 && (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+        *icon = reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0));
+        return FALSE;
+    }
+    return TRUE;
+}
+
 BOOL CALLBACK LongestStatic(HWND child, LPARAM out)
 {
     auto* text = reinterpret_cast<std::wstring*>(out);
@@ -106,6 +116,7 @@ void DialogAnswerer::Record(HWND dialog)
     seen.caption = WindowText(dialog);
     seen.tick = GetTickCount();
     seen.isPassword = IsPasswordDialog(dialog);
+    seen.owner = GetWindow(dialog, GW_OWNER);
     if (seen.isPassword) {
         seen.text = WindowText(GetDlgItem(dialog, kPasswordPrompt));
         HWND edit = GetDlgItem(dialog, kPasswordEdit);
@@ -114,6 +125,7 @@ void DialogAnswerer::Record(HWND dialog)
         seen.passwordStyle = SendMessageW(edit, EM_GETPASSWORDCHAR, 0, 0) != 0;
     } else {
         EnumChildWindows(dialog, LongestStatic, reinterpret_cast<LPARAM>(&seen.text));
+        EnumChildWindows(dialog, FirstIcon, reinterpret_cast<LPARAM>(&seen.icon));
     }
     seen_.push_back(std::move(seen));
 }

@@ -18,6 +18,8 @@ struct SeenDialog {
     bool initialShowPassword = false;
     bool passwordStyle = false;  // the edit hides what is typed
     DWORD tick = 0;
+    HWND owner = nullptr;
+    HICON icon = nullptr;  // message boxes: the icon shown
 };
 
 // A window created or destroyed on this thread while the answerer was active.
