@@ -204,10 +204,18 @@ LRESULT Splitter::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
         if (dragging_ && reinterpret_cast<HWND>(lParam) != Hwnd())
             CancelDrag();
         break;
-    case WM_SETCURSOR:
-        if (dragging_)
+    case WM_SETCURSOR: {
+        // Answered here rather than left to the class cursor, which would
+        // flash the arrow over the bar before every mouse move.
+        POINT pt{};
+        GetCursorPos(&pt);
+        ScreenToClient(Hwnd(), &pt);
+        if (dragging_ || (LOWORD(lParam) == HTCLIENT && barBox_.Contains(pt.x, pt.y))) {
+            SetCursor(LoadCursorW(nullptr, IDC_SIZEWE));
             return TRUE;
+        }
         break;
+    }
     case WM_SIZE: {
         LRESULT result = Default(msg, wParam, lParam);
         if (leftHidden_) {
