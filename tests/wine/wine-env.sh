@@ -2,8 +2,9 @@
 # build folder and, when no display is given, an Xvfb of our own.
 #   vv_wine_setup BUILD_DIR   -> exports WINEPREFIX, DISPLAY, WINEDEBUG
 #   vv_wine_teardown          -> stops what vv_wine_setup started
-# A prefix that already booted is reused; delete BUILD_DIR/wineprefix to
-# start from scratch.
+# The prefix is made afresh on every setup, so no state of an earlier run
+# leaks in; VV_REUSE_PREFIX=1 keeps one that already booted (faster when
+# running the tests again and again by hand).
 
 vv_xvfb_pid=""
 # Debian's wine64 package ships the loader without the wine wrapper.
@@ -46,7 +47,7 @@ vv_wine_setup() {
   if [ "${VV_KEEP_DISPLAY:-}" != 1 ] || [ -z "${DISPLAY:-}" ]; then
     vv_start_xvfb || return 1
   fi
-  if [ ! -f "$WINEPREFIX/.vv-ready" ]; then
+  if [ "${VV_REUSE_PREFIX:-}" != 1 ] || [ ! -f "$WINEPREFIX/.vv-ready" ]; then
     rm -rf "$WINEPREFIX"
     mkdir -p "$WINEPREFIX"
     "$VV_WINE" wineboot -i >/dev/null 2>&1 || true
