@@ -34,7 +34,8 @@ struct Step {
 
 class Exporter {
 public:
-    Exporter(const model::CBook& book, const fs::path& dir, unsigned codePage) : book_(book), codePage_(codePage)
+    Exporter(const model::CBook& book, const fs::path& dir, unsigned codePage, IndexWriter& index)
+        : book_(book), codePage_(codePage), index_(index)
     {
         folders_.push_back({dir, {}, {}, true});
         folders_[0].names.Reserve(u"index.html");
@@ -68,10 +69,9 @@ public:
                 entry.folderLink = true;
             }
         }
-        entries_.push_back(std::move(entry));
+        index_.Add(entry);
     }
 
-    const std::vector<IndexEntry>& Entries() const { return entries_; }
     size_t Files() const { return files_; }
 
 private:
@@ -105,7 +105,7 @@ private:
         return step.childFolder;
     }
 
-    void WriteFile(const fs::path& path, const std::string& bytes)
+    static void WriteFile(const fs::path& path, const std::string& bytes)
     {
         if (fs::exists(fs::symlink_status(path)))
             throw fs::filesystem_error("already exists", path, std::make_error_code(std::errc::file_exists));
@@ -119,8 +119,8 @@ private:
     const model::CBook& book_;
     unsigned codePage_;
     std::vector<Folder> folders_;
+    IndexWriter& index_;
     std::vector<Step> path_;
-    std::vector<IndexEntry> entries_;
     size_t files_ = 0;
 };
 
@@ -142,24 +142,25 @@ ExportResult ExportBook(const model::CBook& book, const fs::path& dir, const std
         return result;
     }
 
-    Exporter exporter(book, dir, codePage);
+    const fs::path indexPath = dir / "index.html";
     try {
+        std::ofstream index(indexPath, std::ios::binary);
+        IndexWriter indexWriter(index, title);
+        Exporter exporter(book, dir, codePage, indexWriter);
         model::PageTree(book).WalkExpanded([&exporter](const model::CPage& page, size_t depth) {
             exporter.Visit(page, depth);
             return true;
         });
-        std::ofstream index(dir / "index.html", std::ios::binary);
-        const std::string html = IndexHtml(title, exporter.Entries());
-        index.write(html.data(), static_cast<std::streamsize>(html.size()));
+        indexWriter.Finish();
         index.close();
         if (!index)
-            throw fs::filesystem_error("cannot write", dir / "index.html", std::make_error_code(std::errc::io_error));
+            throw fs::filesystem_error("cannot write", indexPath, std::make_error_code(std::errc::io_error));
+        result.files = exporter.Files();
     } catch (const fs::filesystem_error& error) {
         result.error = "cannot write " + Utf8(error.path1().u16string()) + ": " + error.code().message();
         return result;
     }
     result.ok = true;
-    result.files = exporter.Files();
     return result;
 }
 

@@ -45,33 +45,37 @@ std::string RelativeUrl(const std::vector<std::u16string>& segments, bool folder
     return url;
 }
 
-std::string IndexHtml(const std::u16string& title, const std::vector<IndexEntry>& entries)
+IndexWriter::IndexWriter(std::ostream& out, const std::u16string& title) : out_(out)
 {
-    std::string html =
-        "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n<title>" + HtmlEscape(title) + "</title>\n</head>\n<body>\n";
-    size_t open = 0;  // lists open
-    for (const IndexEntry& entry : entries) {
-        if (entry.depth + 1 > open) {
-            html += "<ul>\n";
-            ++open;
-        } else {
-            html += "</li>\n";
-            for (; open > entry.depth + 1; --open)
-                html += "</ul>\n</li>\n";
-        }
-        const std::string text = entry.text.empty() ? "(untitled)" : HtmlEscape(entry.text);
-        html += "<li>";
-        if (entry.link.empty())
-            html += text;
-        else
-            html += "<a href=\"" + RelativeUrl(entry.link, entry.folderLink) + "\">" + text + "</a>";
+    out_ << "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n<title>" << HtmlEscape(title)
+         << "</title>\n</head>\n<body>\n";
+}
+
+void IndexWriter::Add(const IndexEntry& entry)
+{
+    if (entry.depth + 1 > open_) {
+        out_ << "<ul>\n";
+        ++open_;
+    } else {
+        out_ << "</li>\n";
+        for (; open_ > entry.depth + 1; --open_)
+            out_ << "</ul>\n</li>\n";
     }
-    if (open > 0)
-        html += "</li>\n";
-    for (; open > 0; --open)
-        html += open > 1 ? "</ul>\n</li>\n" : "</ul>\n";
-    html += "</body>\n</html>\n";
-    return html;
+    const std::string text = entry.text.empty() ? "(untitled)" : HtmlEscape(entry.text);
+    out_ << "<li>";
+    if (entry.link.empty())
+        out_ << text;
+    else
+        out_ << "<a href=\"" << RelativeUrl(entry.link, entry.folderLink) << "\">" << text << "</a>";
+}
+
+void IndexWriter::Finish()
+{
+    if (open_ > 0)
+        out_ << "</li>\n";
+    for (; open_ > 0; --open_)
+        out_ << (open_ > 1 ? "</ul>\n</li>\n" : "</ul>\n");
+    out_ << "</body>\n</html>\n";
 }
 
 }  // namespace vnbview

@@ -1,4 +1,5 @@
 #pragma once
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -17,9 +18,19 @@ std::string HtmlEscape(std::u16string_view text);
 // A relative URL: each segment percent-encoded as UTF-8.
 std::string RelativeUrl(const std::vector<std::u16string>& segments, bool folder);
 
-// The index page: the tree as nested lists, each node linking to its file
-// (or folder). Depths must start at 0 and grow by at most one per entry,
-// as a depth-first walk gives them.
-std::string IndexHtml(const std::u16string& title, const std::vector<IndexEntry>& entries);
+// Writes the index page as the walk goes, so a huge tree is never held in
+// memory: the tree as nested lists, each node linking to its file (or
+// folder). Depths start at 0 and grow by at most one per entry, as a
+// depth-first walk gives them.
+class IndexWriter {
+public:
+    IndexWriter(std::ostream& out, const std::u16string& title);
+    void Add(const IndexEntry& entry);
+    void Finish();
+
+private:
+    std::ostream& out_;
+    size_t open_ = 0;  // lists open
+};
 
 }  // namespace vnbview
