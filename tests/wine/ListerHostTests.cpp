@@ -53,3 +53,34 @@ TEST_F(ListerHost, ReportsAFileThePluginDoesNotShow)
 
 }  // namespace
 }  // namespace wine_tests
+
+#include <richedit.h>
+
+namespace wine_tests {
+namespace {
+
+TEST_F(ListerHost, MenuCommandsReachThePlugin)
+{
+    auto& lister = NewLister(false, 500, 300);
+    lister.AddMenu();
+    RECT client{};
+    GetClientRect(lister.Hwnd(), &client);
+    EXPECT_EQ(client.right, 500);
+    EXPECT_EQ(client.bottom, 300);
+    ASSERT_TRUE(lister.Open(TourPath()));
+    HWND text = ChildById(ChildById(lister.PluginWindow(), 13), 11);
+    SendMessageW(lister.Hwnd(), WM_COMMAND, listerhost::kMenuSelectAll, 0);
+    CHARRANGE sel{};
+    SendMessageW(text, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&sel));
+    EXPECT_EQ(sel.cpMin, 0);
+    EXPECT_GT(sel.cpMax, 100);
+    SendMessageW(lister.Hwnd(), WM_COMMAND, listerhost::kMenuWrap, 0);
+    EXPECT_EQ(GetMenuState(GetMenu(lister.Hwnd()), listerhost::kMenuWrap, MF_BYCOMMAND) & MF_CHECKED,
+              static_cast<UINT>(MF_CHECKED));
+    HWND window = lister.Hwnd();
+    SendMessageW(window, WM_COMMAND, listerhost::kMenuClose, 0);
+    EXPECT_FALSE(IsWindow(window));
+}
+
+}  // namespace
+}  // namespace wine_tests

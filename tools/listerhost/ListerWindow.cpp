@@ -40,7 +40,30 @@ bool RegisterHostClasses()
     return win::RegisterWindowClass(wc);
 }
 
+HMENU MakeHostMenu()
+{
+    HMENU edit = CreatePopupMenu();
+    AppendMenuW(edit, MF_STRING, kMenuCopy, L"&Copy");
+    AppendMenuW(edit, MF_STRING, kMenuSelectAll, L"Select &all");
+    AppendMenuW(edit, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(edit, MF_STRING, kMenuWrap, L"&Wrap text");
+    AppendMenuW(edit, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(edit, MF_STRING, kMenuClose, L"C&lose");
+    HMENU bar = CreateMenu();
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(edit), L"&Lister");
+    return bar;
+}
+
 ListerWindow::ListerWindow(const Plugin& plugin) : plugin_(plugin) {}
+
+void ListerWindow::AddMenu()
+{
+    HWND top = TopLevel();
+    RECT client{};
+    GetClientRect(top, &client);
+    SetMenu(top, MakeHostMenu());
+    Resize(client.right, client.bottom);
+}
 
 ListerWindow::~ListerWindow()
 {
@@ -96,7 +119,7 @@ void ListerWindow::Resize(int width, int height)
 {
     RECT rc{0, 0, width, height};
     HWND top = TopLevel();
-    AdjustWindowRectEx(&rc, GetWindowLongW(top, GWL_STYLE), FALSE, GetWindowLongW(top, GWL_EXSTYLE));
+    AdjustWindowRectEx(&rc, GetWindowLongW(top, GWL_STYLE), GetMenu(top) != nullptr, GetWindowLongW(top, GWL_EXSTYLE));
     SetWindowPos(top, nullptr, 0, 0, rc.right - rc.left, rc.bottom - rc.top, SWP_NOMOVE | SWP_NOZORDER);
 }
 
@@ -136,6 +159,24 @@ LRESULT ListerWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_CLOSE:
         Close();
         return 0;
+    case WM_COMMAND:
+        switch (LOWORD(wParam)) {
+        case kMenuCopy:
+            SendCommand(1, 0);
+            return 0;
+        case kMenuSelectAll:
+            SendCommand(3, 0);
+            return 0;
+        case kMenuWrap:
+            wrap_ = !wrap_;
+            CheckMenuItem(GetMenu(Hwnd()), kMenuWrap, wrap_ ? MF_CHECKED : MF_UNCHECKED);
+            SendCommand(2, wrap_ ? 1 : 0);
+            return 0;
+        case kMenuClose:
+            Close();
+            return 0;
+        }
+        break;
     case WM_DESTROY:
         CloseView();
         if (QuitOnDestroy)

@@ -13,6 +13,15 @@ namespace listerhost {
 
 class PanelWindow;
 
+// Menu commands of the interactive Lister, forwarded as ListSendCommand.
+inline constexpr UINT kMenuCopy = 0x101;
+inline constexpr UINT kMenuSelectAll = 0x102;
+inline constexpr UINT kMenuWrap = 0x103;
+inline constexpr UINT kMenuClose = 0x104;
+
+// A menu bar with the host commands, for trying the plug-in by hand.
+HMENU MakeHostMenu();
+
 class ListerWindow : public win::Wnd {
 public:
     explicit ListerWindow(const Plugin& plugin);
@@ -33,6 +42,8 @@ public:
     void Resize(int width, int height);
     // ListCloseWindow for the view, then the windows go.
     void Close();
+    // Puts the host menu on the top-level window.
+    void AddMenu();
     // How often the plug-in asked the Lister to close (WM_SYSCOMMAND SC_CLOSE).
     int CloseRequests() const { return closeRequests_; }
     bool QuitOnDestroy = false;
@@ -47,6 +58,7 @@ private:
     std::unique_ptr<PanelWindow> panel_;
     HWND pluginWindow_ = nullptr;
     int closeRequests_ = 0;
+    bool wrap_ = false;
 };
 
 // Registers the host's window classes (once per process).

@@ -1,5 +1,6 @@
 // listerhost PLUGIN FILE [options]
 //   --embedded          the Lister sits inside a panel window
+//   --menu              a menu bar with the host commands (copy, select all, wrap)
 //   --size WxH          client size of the top-level window (default 900x600)
 //   --command N[,P]     ListSendCommand(N, P) (repeatable)
 //   --key KEY           press a key in the focused window, e.g. Ctrl+T (repeatable)
@@ -58,10 +59,13 @@ int wmain(int argc, wchar_t** argv)
     std::wstring pluginPath = argv[1];
     std::wstring file = argv[2];
     bool embedded = false;
+    bool menu = false;
     int width = 900, height = 600;
     for (int i = 3; i < argc; ++i)
         if (std::wstring(argv[i]) == L"--embedded")
             embedded = true;
+        else if (std::wstring(argv[i]) == L"--menu")
+            menu = true;
         else if (std::wstring(argv[i]) == L"--size" && i + 1 < argc && swscanf(argv[++i], L"%dx%d", &width, &height) != 2)
             return Usage();
 
@@ -76,6 +80,8 @@ int wmain(int argc, wchar_t** argv)
         return 2;
     lister.QuitOnDestroy = true;
     lister.Resize(width, height);
+    if (menu && !embedded)
+        lister.AddMenu();
     if (!lister.Open(file)) {
         fwprintf(stderr, L"listerhost: the plug-in shows no window for %ls\n", file.c_str());
         lister.Close();
@@ -85,7 +91,7 @@ int wmain(int argc, wchar_t** argv)
     for (int i = 3; i < argc; ++i) {
         std::wstring arg = argv[i];
         std::wstring value = i + 1 < argc ? argv[i + 1] : L"";
-        if (arg == L"--embedded") {
+        if (arg == L"--embedded" || arg == L"--menu") {
             continue;
         } else if (arg == L"--size") {
             ++i;
