@@ -10,6 +10,7 @@
 // The steps run in the order given, after the document is shown.
 // Exit codes: 0 shown, 2 plug-in not loadable, 3 ListLoad returned no window,
 // 4 bad arguments.
+#include "platform/win32/Guard.h"
 #include "tools/listerhost/Keys.h"
 #include "tools/listerhost/ListerWindow.h"
 #include "tools/listerhost/Plugin.h"
@@ -39,7 +40,7 @@ void CALLBACK RunNextStep(HWND, UINT, UINT_PTR id, DWORD)
     if (gNextStep >= gSteps.size())
         return;
     Step& step = gSteps[gNextStep++];
-    step.run();
+    win::GuardVoid([&] { step.run(); });
     SetTimer(nullptr, 0, step.delayAfter, RunNextStep);
 }
 
