@@ -264,6 +264,21 @@ TEST_F(Viewer, ResizingTheListerKeepsTheTreeWidth)
     EXPECT_EQ(ChildRect(p.text).left, 0);
 }
 
+TEST_F(Viewer, ATinyListerOpensAndRecoversWhenEnlarged)
+{
+    auto& lister = NewLister(false, 4, 4);
+    ASSERT_TRUE(lister.Open(TourPath()));
+    Panes p = FindPanes(lister);
+    lister.Resize(500, 300);
+    Pump(50);
+    RECT tree = ChildRect(p.tree), text = ChildRect(p.text);
+    EXPECT_EQ(tree.left, 0);
+    EXPECT_GE(tree.right, 9);
+    EXPECT_EQ(text.left, tree.right + 3);
+    EXPECT_EQ(text.right, 498);
+    EXPECT_EQ(text.bottom, 298);
+}
+
 TEST_F(Viewer, BarPositionIsStoredInTheProfileAtClose)
 {
     auto& lister = NewLister(false, 600, 400);
