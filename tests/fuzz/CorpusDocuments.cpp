@@ -97,6 +97,19 @@ kit::BookSpec DeepChain(uint32_t depth)
     return book;
 }
 
+// Every level holds two pages of the same identifier: the expanded tree
+// doubles with each level although the book stays tiny.
+kit::BookSpec DoublingChain(uint32_t depth)
+{
+    kit::BookSpec book = DeepChain(1);
+    for (uint32_t id = 2; id <= depth; ++id)
+        for (int copy = 0; copy < 2; ++copy) {
+            book.pages.push_back(Page(id, id - 1, 4, copy ? u"twin" : u"level", 23));
+            book.pages.back().text = PageText();
+        }
+    return book;
+}
+
 void Add(std::vector<Seed>& seeds, std::string name, const kit::BookSpec& book, kit::DocumentOptions options)
 {
     try {
@@ -138,6 +151,7 @@ std::vector<Seed> DocumentSeeds()
         Add(seeds, "tour" + suffix, kit::MakeTourBook(), Options(17, 23, packed));
         Add(seeds, "cyclic" + suffix, CyclicBook(), Options(17, 23, packed));
         Add(seeds, "chain" + suffix, DeepChain(300), Options(17, 23, packed));
+        Add(seeds, "doubling" + suffix, DoublingChain(40), Options(17, 23, packed));
     }
     kit::DocumentOptions longTags = Options(17, 23, false);
     longTags.knownTags = kit::KnownTagForm::Long;

@@ -10,7 +10,7 @@ namespace {
 
 // Duplicate identifiers can make the expanded tree exponentially larger
 // than the book; the viewer would show it all, the fuzzer stops early.
-constexpr size_t kNodeBudget = 20000;
+constexpr size_t kNodeBudget = 4096;
 // Nodes whose children are also checked against a plain scan of the book.
 constexpr size_t kScannedNodes = 32;
 constexpr char16_t kPassword[] = u"vornview";
