@@ -41,7 +41,7 @@ public:
         folders_[0].names.Reserve(u"index.html");
     }
 
-    // Throws std::filesystem::filesystem_error or std::ios_base::failure.
+    // Throws std::filesystem::filesystem_error when something cannot be written.
     void Visit(const model::CPage& page, size_t depth)
     {
         const size_t folder = depth == 0 ? 0 : ChildFolderOf(depth - 1);

@@ -10,10 +10,10 @@ namespace vnbview {
 
 int OpenBook(const std::u16string& fullPath, model::CBook& book, PasswordSource& passwords, const MessageSink& message)
 {
-    using docfile::FormatMessage;
+    using docfile::FormatText;
     const docfile::ReadResult read = docfile::ReadDocument(fullPath, book);
     if (!read.opened) {
-        message(FormatMessage(docfile::kCantLoadDocument, {fullPath}));
+        message(FormatText(docfile::kCantLoadDocument, {fullPath}));
         return kExitLoad;
     }
     if (read.error)
@@ -23,30 +23,30 @@ int OpenBook(const std::u16string& fullPath, model::CBook& book, PasswordSource&
     // protected document still asks for it when its verifier was read.
     if (book.IsProtected()) {
         const std::u16string name = docfile::FileNamePart(fullPath);
-        const std::u16string prompt = FormatMessage(docfile::kRequiredPassword, {name});
+        const std::u16string prompt = FormatText(docfile::kRequiredPassword, {name});
         bool rejectedLast = false;
         for (;;) {
             const std::optional<std::u16string> password = passwords.Next(prompt);
             if (!password) {
                 if (!rejectedLast)
-                    message(FormatMessage(docfile::kInvalidPassword, {name}));
+                    message(FormatText(docfile::kInvalidPassword, {name}));
                 return kExitPassword;
             }
             const docfile::Unlock unlock = docfile::UnlockBook(book, *password);
             if (unlock == docfile::Unlock::Accepted)
                 break;
             if (unlock == docfile::Unlock::DecipherFailed) {
-                message(FormatMessage(docfile::kCantEncodeWithPassword, {*password, name}));
-                message(FormatMessage(docfile::kCantLoadDocument, {fullPath}));
+                message(FormatText(docfile::kCantEncodeWithPassword, {*password, name}));
+                message(FormatText(docfile::kCantLoadDocument, {fullPath}));
                 return kExitLoad;
             }
-            message(FormatMessage(docfile::kInvalidPassword, {name}));
+            message(FormatText(docfile::kInvalidPassword, {name}));
             passwords.Rejected();
             rejectedLast = true;
         }
     }
     if (!read.loaded) {
-        message(FormatMessage(docfile::kCantLoadDocument, {fullPath}));
+        message(FormatText(docfile::kCantLoadDocument, {fullPath}));
         return kExitLoad;
     }
     return kExitOk;
