@@ -2,7 +2,7 @@
 
 namespace docfile {
 
-std::u16string FormatMessage(std::u16string_view format, std::initializer_list<std::u16string_view> args)
+std::u16string FormatText(std::u16string_view format, std::initializer_list<std::u16string_view> args)
 {
     std::u16string out;
     auto next = args.begin();

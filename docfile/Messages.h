@@ -11,7 +11,7 @@ inline constexpr std::u16string_view kInvalidPassword = u"Invalid password for o
 inline constexpr std::u16string_view kCantEncodeWithPassword = u"Cant encode with password [%s] file %s";
 
 // Replaces each %s of `format` in turn with the next argument.
-std::u16string FormatMessage(std::u16string_view format, std::initializer_list<std::u16string_view> args);
+std::u16string FormatText(std::u16string_view format, std::initializer_list<std::u16string_view> args);
 
 // The name and extension of a path, without its folder.
 std::u16string FileNamePart(std::u16string_view path);

@@ -1,6 +1,6 @@
 #include "docfile/OpenDocument_win.h"
 
-#include "docfile/Messages_win.h"
+#include "docfile/Messages.h"
 #include "docfile/OpenDocument.h"
 #include "docfile/PasswordDialog_win.h"
 #include "platform/win32/MessageBox.h"
@@ -79,7 +79,7 @@ bool FileCanBeOpened(const std::wstring& path)
 bool AskPassword(const std::wstring& path, HWND parent, model::CBook& book, bool& cancelled, PasswordChoice& choice)
 {
     const std::u16string fileName = FileNamePart(U16(path));
-    const std::wstring prompt = Wide(FormatMessage(kRequiredPassword, {fileName}));
+    const std::wstring prompt = Wide(FormatText(kRequiredPassword, {fileName}));
     std::wstring password;
     DWORD retryDelay = 0;
     for (;;) {
@@ -100,11 +100,11 @@ bool AskPassword(const std::wstring& path, HWND parent, model::CBook& book, bool
             SecureZeroMemory(password.data(), password.size() * sizeof(wchar_t));
             return true;
         case Unlock::WrongPassword:
-            Warn(FormatMessage(kInvalidPassword, {fileName}));
+            Warn(FormatText(kInvalidPassword, {fileName}));
             retryDelay = 1000;
             break;
         case Unlock::DecipherFailed:
-            Warn(FormatMessage(kCantEncodeWithPassword, {typed, fileName}));
+            Warn(FormatText(kCantEncodeWithPassword, {typed, fileName}));
             SecureZeroMemory(password.data(), password.size() * sizeof(wchar_t));
             return false;
         }
@@ -130,17 +130,14 @@ bool OpenDocument(const std::wstring& path, HWND parent, model::CBook& book, boo
         return false;
     if (result.error)
         Warn(result.error->Message());
-    // A document that could not be read is not worth a password: the open
-    // fails whatever the user types.
-    if (!result.loaded)
-        return false;
-
+    // The password is asked for even when reading stopped early: what was
+    // read carries the verifier, and the load is reported as failed after.
     if (book.IsProtected()) {
         progress.Destroy();
         if (!AskPassword(path, parent, book, cancelled, choice))
             return false;
     }
-    return true;
+    return result.loaded;
 }
 
 }  // namespace docfile

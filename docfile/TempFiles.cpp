@@ -1,5 +1,7 @@
 #include "docfile/TempFiles.h"
 
+#include <algorithm>
+
 namespace docfile {
 
 std::u16string AppendExtension(std::u16string name, std::u16string_view extension)
@@ -16,12 +18,20 @@ std::u16string AppendExtension(std::u16string name, std::u16string_view extensio
 
 std::u16string TempFileList::Make(std::u16string_view extension)
 {
-    std::u16string path = AppendExtension(fs_.UniqueTempName(), extension);
-    if (path.empty())
-        return path;
+    // Names come from a clock that ticks every few milliseconds, so two
+    // pages shown in quick succession would otherwise share one file.
+    constexpr uint32_t kAttempts = 256;
     std::lock_guard<std::mutex> guard(lock_);
-    paths_.push_back(path);
-    return path;
+    for (uint32_t attempt = 0; attempt < kAttempts; ++attempt) {
+        std::u16string path = AppendExtension(fs_.UniqueTempName(attempt), extension);
+        if (path.empty())
+            return path;
+        if (std::find(paths_.begin(), paths_.end(), path) != paths_.end() || fs_.Exists(path))
+            continue;
+        paths_.push_back(path);
+        return path;
+    }
+    return {};
 }
 
 void TempFileList::Register(const std::u16string& path)

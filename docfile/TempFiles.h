@@ -11,8 +11,10 @@ namespace docfile {
 class TempFileSystem {
 public:
     virtual ~TempFileSystem() = default;
-    // A fresh name "<folder>\abc<hex>.tmp" (not created), or empty.
-    virtual std::u16string UniqueTempName() = 0;
+    // A fresh name "<folder>\abc<hex>.tmp" (not created), or empty. The
+    // hex part comes from the clock; `attempt` moves it on when a name made
+    // in the same clock tick is already taken.
+    virtual std::u16string UniqueTempName(uint32_t attempt) = 0;
     virtual bool Exists(const std::u16string& path) = 0;
     virtual void Delete(const std::u16string& path) = 0;
 };
@@ -24,7 +26,8 @@ public:
     explicit TempFileList(TempFileSystem& fileSystem) : fs_(fileSystem) {}
 
     // Builds a fresh name ending in ".<extension>", lists it and returns it
-    // (empty when no name could be made). The file is not created.
+    // (empty when no name could be made). The file is not created. A name
+    // that is listed already or exists is never given out twice.
     std::u16string Make(std::u16string_view extension);
     // Lists an existing path.
     void Register(const std::u16string& path);

@@ -13,7 +13,7 @@ namespace {
 
 class PosixTempFileSystem final : public TempFileSystem {
 public:
-    std::u16string UniqueTempName() override
+    std::u16string UniqueTempName(uint32_t attempt) override
     {
         const char* dir = std::getenv("TMPDIR");
         std::string folder = dir && *dir ? dir : "/tmp";
@@ -22,7 +22,7 @@ public:
         const auto ticks = std::chrono::duration_cast<std::chrono::milliseconds>(
                                std::chrono::steady_clock::now().time_since_epoch()).count();
         char name[16];
-        std::snprintf(name, sizeof name, "abc%X.tmp", static_cast<unsigned>(ticks & 0xFFFF));
+        std::snprintf(name, sizeof name, "abc%X.tmp", static_cast<unsigned>((ticks + attempt) & 0xFFFF));
         return platform::Utf8ToWide(folder + name);
     }
     bool Exists(const std::u16string& path) override

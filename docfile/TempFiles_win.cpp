@@ -9,7 +9,7 @@ using PathFileExistsFn = BOOL(WINAPI*)(LPCWSTR);
 
 class WinTempFileSystem final : public TempFileSystem {
 public:
-    std::u16string UniqueTempName() override
+    std::u16string UniqueTempName(uint32_t attempt) override
     {
         wchar_t folder[MAX_PATH + 1] = {};
         DWORD length = GetTempPathW(MAX_PATH, folder);
@@ -17,10 +17,13 @@ public:
             return {};
         if (folder[length - 1] != L'\\')
             folder[length++] = L'\\', folder[length] = 0;
-        // With a non-zero unique number the system builds the name and
-        // creates nothing.
+        // With a non-zero unique number the system builds the name from it
+        // and creates nothing.
         wchar_t name[MAX_PATH + 16] = {};
-        if (GetTempFileNameW(folder, L"abcd", GetTickCount(), name) == 0)
+        UINT unique = GetTickCount() + attempt;
+        if (unique == 0)
+            unique = 1;  // zero would make the system create a file
+        if (GetTempFileNameW(folder, L"abcd", unique, name) == 0)
             return {};
         return reinterpret_cast<const char16_t*>(name);
     }

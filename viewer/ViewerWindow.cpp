@@ -2,7 +2,7 @@
 
 #include "components/RichTextPane_win.h"
 #include "components/Splitter_win.h"
-#include "docfile/Messages_win.h"
+#include "docfile/Messages.h"
 #include "docfile/OpenDocument_win.h"
 #include "model/Book.h"
 #include "platform/win32/Module.h"
@@ -63,7 +63,7 @@ HWND ViewerWindow::Load(HWND lister, const std::u16string& fileName)
     SettingsPasswordChoice choice;
     if (!docfile::OpenDocument(Wide(fileName), lister, *book, cancelled, choice)) {
         if (!cancelled)
-            MessageBoxW(lister, Wide(docfile::FormatMessage(docfile::kCantLoadDocument, {fileName})).c_str(),
+            MessageBoxW(lister, Wide(docfile::FormatText(docfile::kCantLoadDocument, {fileName})).c_str(),
                         nullptr, MB_OK | MB_ICONEXCLAMATION);
         return nullptr;
     }

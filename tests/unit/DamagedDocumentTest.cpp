@@ -109,10 +109,10 @@ TEST(DamagedDocuments, ProgressCountsPagesAndUnlockChecksBeforeDeciphering)
 
 TEST(Messages, FormatAndFileNamePart)
 {
-    using docfile::FormatMessage;
-    EXPECT_EQ(FormatMessage(docfile::kCantEncodeWithPassword, {u"pw", u"a.vnb"}), u"Cant encode with password [pw] file a.vnb");
-    EXPECT_EQ(FormatMessage(docfile::kCantLoadDocument, {u"C:\\x\\a.vnb"}), u"Cant load document C:\\x\\a.vnb");
-    EXPECT_EQ(FormatMessage(u"%s and %s", {u"one"}), u"one and %s");
+    using docfile::FormatText;
+    EXPECT_EQ(FormatText(docfile::kCantEncodeWithPassword, {u"pw", u"a.vnb"}), u"Cant encode with password [pw] file a.vnb");
+    EXPECT_EQ(FormatText(docfile::kCantLoadDocument, {u"C:\\x\\a.vnb"}), u"Cant load document C:\\x\\a.vnb");
+    EXPECT_EQ(FormatText(u"%s and %s", {u"one"}), u"one and %s");
     EXPECT_EQ(docfile::FileNamePart(u"C:\\notes\\book.vnb"), u"book.vnb");
     EXPECT_EQ(docfile::FileNamePart(u"/home/a/b.vnb"), u"b.vnb");
     EXPECT_EQ(docfile::FileNamePart(u"plain.vnb"), u"plain.vnb");

@@ -11,7 +11,13 @@ namespace {
 
 class FakeFileSystem : public docfile::TempFileSystem {
 public:
-    std::u16string UniqueTempName() override { return next; }
+    // The clock stands still: every attempt moves the number on by one.
+    std::u16string UniqueTempName(uint32_t attempt) override
+    {
+        if (next.empty())
+            return next;
+        return u"C:\\Temp\\abc" + std::u16string(1, static_cast<char16_t>(u'A' + attempt)) + u".tmp";
+    }
     bool Exists(const std::u16string& path) override { return files.count(path) != 0; }
     void Delete(const std::u16string& path) override
     {
@@ -19,7 +25,7 @@ public:
             files.erase(path);
     }
 
-    std::u16string next = u"C:\\Temp\\abc1F.tmp";
+    std::u16string next = u"set";
     std::set<std::u16string> files;
     std::set<std::u16string> locked;
 };
@@ -39,7 +45,7 @@ TEST(TempFiles, ListedFilesAreDeletedAtCloseUnlessOneSurvives)
     FakeFileSystem fs;
     TempFileList list(fs);
     const std::u16string page = list.Make(u".mht");
-    EXPECT_EQ(page, u"C:\\Temp\\abc1F.tmp.mht");
+    EXPECT_EQ(page, u"C:\\Temp\\abcA.tmp.mht");
     list.Register(u"C:\\Temp\\icon.txt");
     fs.files = {page, u"C:\\Temp\\icon.txt"};
     fs.locked = {page};
@@ -54,4 +60,14 @@ TEST(TempFiles, ListedFilesAreDeletedAtCloseUnlessOneSurvives)
     fs.next.clear();
     EXPECT_EQ(list.Make(u"htm"), u"");
     EXPECT_TRUE(list.Paths().empty());
+}
+
+TEST(TempFiles, NamesMadeInOneClockTickDoNotCollide)
+{
+    FakeFileSystem fs;
+    TempFileList list(fs);
+    fs.files = {u"C:\\Temp\\abcB.tmp.htm"};  // left behind by someone else
+    EXPECT_EQ(list.Make(u"htm"), u"C:\\Temp\\abcA.tmp.htm");
+    EXPECT_EQ(list.Make(u"htm"), u"C:\\Temp\\abcC.tmp.htm");
+    EXPECT_EQ(list.Make(u"mht"), u"C:\\Temp\\abcA.tmp.mht");
 }
