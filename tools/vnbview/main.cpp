@@ -90,6 +90,9 @@ int RunCommand(const Options& options, const model::CBook& book, const std::u16s
 int Run(int argc, char** argv)
 {
     PrepareStandardStreams();
+    // Listings of large books are millions of small writes; every message
+    // and prompt is flushed, so C and C++ output still come out in order.
+    std::ios::sync_with_stdio(false);
     const ParsedCommandLine parsed = ParseCommandLine(ProgramArguments(argc, argv));
     if (!parsed.options)
         return UsageError(parsed.error);
