@@ -55,6 +55,15 @@ kit::BookSpec SmallBook(uint16_t pageSchema)
         Page(9, 1, 5, u"Recycle Bin", pageSchema),
         Page(10, 9, 0, u"deleted", pageSchema),
     };
+    // One folder per sort key and direction, each with one child per kind.
+    constexpr const char16_t* kTitles[] = {u"delta", u"Alpha", u" charlie", u"bravo", u"echo"};
+    for (uint32_t key = 0; key < 12; ++key) {
+        book.pages.push_back(Page(20 + key, 1, 4, kTitles[key % 5], pageSchema));
+        book.pages.back().childSortKey = key;
+        book.pages.back().childrenDescending = key % 2;
+        for (uint32_t kind = 0; kind < 5; ++kind)
+            book.pages.push_back(Page(40 + 5 * key + kind, 20 + key, kind, kTitles[(key + kind) % 5], pageSchema));
+    }
     book.pages[0].childSortKey = 0;
     book.pages[1].childSortKey = 7;
     book.pages[1].childrenDescending = 1;
@@ -84,6 +93,16 @@ kit::BookSpec CyclicBook()
     kit::BookSpec book;
     book.pages = {Page(1, 1, 4, u"root", 23), Page(2, 1, 4, u"a", 23), Page(3, 2, 4, u"b", 23),
                   Page(2, 3, 4, u"a again", 23), Page(3, 3, 0, u"self", 23), Page(4, 4, 0, u"top", 23)};
+    return book;
+}
+
+// A recycle bin with nothing in it, current when the document was saved:
+// reading removes it and records it in the page history.
+kit::BookSpec EmptyBin()
+{
+    kit::BookSpec book;
+    book.pages = {Page(1, 1, 4, u"root", 23), Page(2, 1, 5, u"Recycle Bin", 23), Page(3, 1, 0, u"page", 23)};
+    book.currentPage = 2;
     return book;
 }
 
@@ -152,6 +171,13 @@ std::vector<Seed> DocumentSeeds()
         Add(seeds, "cyclic" + suffix, CyclicBook(), Options(17, 23, packed));
         Add(seeds, "chain" + suffix, DeepChain(300), Options(17, 23, packed));
         Add(seeds, "doubling" + suffix, DoublingChain(40), Options(17, 23, packed));
+    }
+    Add(seeds, "empty-bin", EmptyBin(), Options(17, 23, false));
+    for (uint32_t policy : {1u, 2u}) {
+        kit::BookSpec book = SmallBook(23);
+        book.options.expansionPolicy = policy;
+        book.options.optionFlags = policy == 1 ? 0 : 1;  // folders first or not
+        Add(seeds, "expansion" + std::to_string(policy), book, Options(17, 23, false));
     }
     kit::DocumentOptions longTags = Options(17, 23, false);
     longTags.knownTags = kit::KnownTagForm::Long;
