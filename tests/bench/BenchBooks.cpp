@@ -60,7 +60,7 @@ kit::BookSpec ProseBook(uint32_t pages, size_t textLength)
     return book;
 }
 
-kit::BookSpec LargeBook(uint32_t pages)
+kit::BookSpec LargeBook(uint32_t pages, bool narrow)
 {
     Prose prose(11);
     kit::BookSpec book;
@@ -73,6 +73,10 @@ kit::BookSpec LargeBook(uint32_t pages)
             book.pages.push_back(Folder(id, 1, u"Year " + prose.Word()));
         } else {
             book.pages.push_back(TextPage(id, folder, prose.Title(), prose.Text(24)));
+            if (narrow) {
+                book.pages.back().title.store = kit::TextStore::Narrow;
+                book.pages.back().text.store = kit::TextStore::Narrow;
+            }
         }
     }
     return book;

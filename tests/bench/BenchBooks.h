@@ -13,8 +13,9 @@ namespace bench {
 // of the kind that gets packed.
 kit::BookSpec ProseBook(uint32_t pages, size_t textLength);
 
-// `pages` short pages under folders of a thousand; built for size.
-kit::BookSpec LargeBook(uint32_t pages);
+// `pages` short pages under folders of a thousand; built for size. Narrow
+// titles and texts are what older writers stored.
+kit::BookSpec LargeBook(uint32_t pages, bool narrow = false);
 
 // A root, three levels of ten folders each with their own sort keys and
 // directions, and text pages filling the lowest folders up to `pages`.

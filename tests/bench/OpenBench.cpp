@@ -16,6 +16,7 @@ constexpr uint32_t kPages = 1000000;
 struct LargeDocuments {
     std::vector<uint8_t> plain;
     std::vector<uint8_t> packed;
+    std::vector<uint8_t> narrow;  // page schema 22, narrow title and text
     std::filesystem::path packedFile;
 
     ~LargeDocuments() { std::filesystem::remove(packedFile); }
@@ -33,6 +34,11 @@ const LargeDocuments& Documents()
             made.plain = kit::WriteDocument(book, options);
             options.packed = true;
             made.packed = kit::WriteDocument(book, options);
+        }
+        {
+            kit::DocumentOptions options;
+            options.schemas.page = 22;
+            made.narrow = kit::WriteDocument(bench::LargeBook(kPages, true), options);
         }
         made.packedFile = std::filesystem::temp_directory_path() / "vv_bench_large.vnb";
         std::ofstream(made.packedFile, std::ios::binary | std::ios::trunc)
@@ -65,6 +71,9 @@ BENCHMARK(BM_OpenMillionPages_Plain)->Unit(benchmark::kMillisecond)->Iterations(
 
 void BM_OpenMillionPages_Packed(benchmark::State& state) { OpenFromMemory(state, Documents().packed); }
 BENCHMARK(BM_OpenMillionPages_Packed)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_OpenMillionPages_Narrow(benchmark::State& state) { OpenFromMemory(state, Documents().narrow); }
+BENCHMARK(BM_OpenMillionPages_Narrow)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // The way the viewer opens it: from the file, through the 4096-byte buffer.
 void BM_OpenMillionPages_PackedFile(benchmark::State& state)
