@@ -17,7 +17,7 @@ struct termios gSavedTerminal;
 // Echo must come back even when the user interrupts the prompt.
 extern "C" void RestoreTerminalAndRaise(int sig)
 {
-    tcsetattr(STDIN_FILENO, TCSAFLUSH, &gSavedTerminal);
+    tcsetattr(STDIN_FILENO, TCSANOW, &gSavedTerminal);
     ::signal(sig, SIG_DFL);
     ::raise(sig);
 }
@@ -40,8 +40,9 @@ bool StdinIsTerminal() { return isatty(STDIN_FILENO) == 1; }
 
 std::optional<std::u16string> ReadHiddenLine(const std::string& prompt)
 {
-    std::fputs(prompt.c_str(), stderr);
-    std::fflush(stderr);
+    // Echo goes off before the prompt shows, so nothing typed after it is
+    // echoed, and nothing typed is thrown away either (TCSANOW, not
+    // TCSAFLUSH): a pasted password arrives whole.
     const bool terminal = tcgetattr(STDIN_FILENO, &gSavedTerminal) == 0;
     struct sigaction previous[std::size(kSignals)];
     if (terminal) {
@@ -53,8 +54,10 @@ std::optional<std::u16string> ReadHiddenLine(const std::string& prompt)
         struct termios quiet = gSavedTerminal;
         quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO | ECHONL);
         quiet.c_lflag |= ICANON;
-        tcsetattr(STDIN_FILENO, TCSAFLUSH, &quiet);
+        tcsetattr(STDIN_FILENO, TCSANOW, &quiet);
     }
+    std::fputs(prompt.c_str(), stderr);
+    std::fflush(stderr);
     std::string line;
     bool gotAny = false;
     for (;;) {
@@ -70,7 +73,7 @@ std::optional<std::u16string> ReadHiddenLine(const std::string& prompt)
         line += c;
     }
     if (terminal) {
-        tcsetattr(STDIN_FILENO, TCSAFLUSH, &gSavedTerminal);
+        tcsetattr(STDIN_FILENO, TCSANOW, &gSavedTerminal);
         for (size_t i = 0; i < std::size(kSignals); ++i)
             sigaction(kSignals[i], &previous[i], nullptr);
     }

@@ -1,5 +1,9 @@
 #include "tests/unit/vnbview/Support.h"
 
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <pty.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -113,6 +117,60 @@ RunResult RunTool(const std::vector<std::string>& args)
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     result.out = ReadFile(out);
     result.err = ReadFile(err);
+    return result;
+}
+
+RunResult RunToolOnTerminal(const std::vector<std::string>& args, const std::vector<std::string>& lines)
+{
+    TempDir dir;
+    const std::string outPath = (dir.Path() / "out").string();
+    int master = -1;
+    const pid_t pid = forkpty(&master, nullptr, nullptr, nullptr);
+    if (pid < 0)
+        throw std::runtime_error("forkpty failed");
+    if (pid == 0) {
+        const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        dup2(out, STDOUT_FILENO);
+        std::vector<char*> argv{const_cast<char*>(VNBVIEW_EXE)};
+        for (const std::string& arg : args)
+            argv.push_back(const_cast<char*>(arg.c_str()));
+        argv.push_back(nullptr);
+        execv(VNBVIEW_EXE, argv.data());
+        _exit(127);
+    }
+    RunResult result;
+    size_t typed = 0;
+    for (;;) {
+        pollfd fd{master, POLLIN, 0};
+        if (poll(&fd, 1, 5000) <= 0)
+            break;
+        char buffer[4096];
+        const ssize_t got = ::read(master, buffer, sizeof buffer);
+        if (got <= 0)
+            break;  // the tool has ended
+        result.err.append(buffer, static_cast<size_t>(got));
+        // A prompt ends in ": "; answer each one with the next line.
+        if (typed < lines.size() && result.err.ends_with(": ")) {
+            const std::string line = lines[typed++] + "\n";
+            if (::write(master, line.data(), line.size()) < 0)
+                break;
+        }
+    }
+    int status = 0;
+    bool ended = false;
+    for (int i = 0; i < 500 && !ended; ++i) {
+        ended = waitpid(pid, &status, WNOHANG) == pid;
+        if (!ended)
+            usleep(10000);
+    }
+    if (!ended) {
+        // Still waiting for input: a failure, not a hang.
+        kill(pid, SIGKILL);
+        waitpid(pid, &status, 0);
+    }
+    ::close(master);
+    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.out = ReadFile(outPath);
     return result;
 }
 

@@ -44,6 +44,11 @@ struct RunResult {
 // Runs the built tool with standard input from /dev/null.
 RunResult RunTool(const std::vector<std::string>& args);
 
+// Runs the built tool with a terminal as standard input and standard error,
+// typing `lines` one after the other as the tool reads them. `err` gets
+// everything the terminal showed.
+RunResult RunToolOnTerminal(const std::vector<std::string>& args, const std::vector<std::string>& lines);
+
 std::string ReadFile(const fs::path& path);
 std::string Utf8(const std::u16string& text);
 
