@@ -58,10 +58,10 @@ TEST(JsonNumbers, NonFiniteDatesBecomeNull)
 
 namespace {
 
-JsonValue Dump(const kit::BookSpec& spec)
+JsonValue Dump(const kit::BookSpec& written)
 {
     model::CBook book;
-    LoadBook(book, spec);
+    LoadBook(book, written);
     std::ostringstream out;
     vnbview::WriteJsonDump(book, out);
     return ParseJson(out.str());

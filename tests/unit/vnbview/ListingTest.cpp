@@ -14,10 +14,10 @@ using namespace vnbview_test;
 
 namespace {
 
-std::string TreeOf(const kit::BookSpec& spec)
+std::string TreeOf(const kit::BookSpec& written)
 {
     model::CBook book;
-    LoadBook(book, spec);
+    LoadBook(book, written);
     std::ostringstream out;
     vnbview::WriteTree(book, out);
     return out.str();
@@ -90,14 +90,14 @@ TEST(Info, WriterVersionRunsMinorAndReleaseTogether)
 
 TEST(Info, SummarisesTheDocument)
 {
-    kit::BookSpec spec = BookOf({Page(1, 1, 4, u"Root"), Page(5, 1, 0, u"Note")});
-    spec.favourites = {5, 0xFFFFFFFF, 77};
-    spec.history = {kit::MetaInfoSpec{u"PC", u"", u"ada", kit::TimeStamp{0, 46095.4375}},
+    kit::BookSpec written = BookOf({Page(1, 1, 4, u"Root"), Page(5, 1, 0, u"Note")});
+    written.favourites = {5, 0xFFFFFFFF, 77};
+    written.history = {kit::MetaInfoSpec{u"PC", u"", u"ada", kit::TimeStamp{0, 46095.4375}},
                     kit::MetaInfoSpec{u"PC", u"", u"bob", kit::TimeStamp{2, 0}}};
-    spec.legend.items = {Label(0x0000FF, 0x11, 7, u"Urgent")};
-    spec.extraInfo = {kit::ExtraInfoSpec{u"File2VornFileData", 5, {}, {}, {}}, kit::ExtraInfoSpec{u"Print", 1, {}, {}, {}}};
+    written.legend.items = {Label(0x0000FF, 0x11, 7, u"Urgent")};
+    written.extraInfo = {kit::ExtraInfoSpec{u"File2VornFileData", 5, {}, {}, {}}, kit::ExtraInfoSpec{u"Print", 1, {}, {}, {}}};
     model::CBook book;
-    LoadBook(book, spec);
+    LoadBook(book, written);
     std::ostringstream out;
     vnbview::WriteInfo(book, u"notes.vnb", out);
     EXPECT_EQ(out.str(),

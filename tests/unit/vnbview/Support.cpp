@@ -82,10 +82,10 @@ kit::DocumentOptions Unpacked()
     return options;
 }
 
-void LoadBook(model::CBook& book, const kit::BookSpec& spec)
+void LoadBook(model::CBook& book, const kit::BookSpec& written)
 {
     TempDir dir;
-    const fs::path path = WriteDoc(dir.Path() / "book.vnb", spec);
+    const fs::path path = WriteDoc(dir.Path() / "book.vnb", written);
     const docfile::ReadResult result = docfile::ReadDocument(path.u16string(), book);
     if (!result.loaded)
         throw std::runtime_error("kit document did not load");

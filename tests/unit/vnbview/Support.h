@@ -34,7 +34,7 @@ fs::path WriteDoc(const fs::path& path, const kit::BookSpec& book, const kit::Do
 kit::DocumentOptions Unpacked();
 
 // The book as the tool reads it (through the same open procedure, no password).
-void LoadBook(model::CBook& book, const kit::BookSpec& spec);
+void LoadBook(model::CBook& book, const kit::BookSpec& written);
 
 struct RunResult {
     int exitCode = -1;
