@@ -4,13 +4,16 @@
 namespace components {
 
 // What a pane asks of the viewer that holds it: the first look at every key
-// press, and being told when it got the focus.
+// press, being told when it got the focus, and its context menu.
 class PaneHost {
 public:
     virtual ~PaneHost() = default;
     // True when the viewer consumed the key.
     virtual bool HandleKey(UINT key, LPARAM keyData) = 0;
     virtual void SetFocusPane(HWND pane) = 0;
+    // A context menu was asked for at a screen point; (-1, -1) means from
+    // the keyboard.
+    virtual void ContextMenu(HWND pane, POINT screen) = 0;
 };
 
 }  // namespace components

@@ -1,49 +1,54 @@
 #include "components/RichTextPane_win.h"
 
-#include "platform/win32/Clipboard.h"
+#include "components/RichTextStream_win.h"
+#include "model/Page.h"
+#include "platform/win32/Gdi.h"
 #include "platform/win32/Module.h"
+#include "resources/ResourceIds.h"
 
-#include <richedit.h>
+#include <windowsx.h>
 
 #include <algorithm>
-#include <cstring>
-#include <vector>
+#include <climits>
 
 namespace components {
 namespace {
 
 constexpr DWORD kStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE |
                          ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_NOHIDESEL | ES_READONLY | ES_DISABLENOSCROLL;
-constexpr LONG kTextLimit = 0xFFFFFF;
+constexpr UINT_PTR kLinkTimer = 100;
+constexpr UINT kLinkDelayMs = 1000;
+constexpr LONG kBaseHeightTwips = 200;  // 10 points
 
-struct InStream {
-    const BYTE* data;
-    size_t size;
-    size_t offset;
-};
-
-DWORD CALLBACK ReadChunk(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* given)
+// The face of the system's message font at a size meant for reading: the
+// control's own default ("System" on some systems) is a poor page font.
+CHARFORMATW BaseFormat(COLORREF colour)
 {
-    auto* in = reinterpret_cast<InStream*>(cookie);
-    size_t n = std::min(static_cast<size_t>(wanted), in->size - in->offset);
-    std::memcpy(buffer, in->data + in->offset, n);
-    in->offset += n;
-    *given = static_cast<LONG>(n);
-    return 0;
-}
-
-DWORD CALLBACK WriteChunk(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* taken)
-{
-    auto* out = reinterpret_cast<std::vector<BYTE>*>(cookie);
-    out->insert(out->end(), buffer, buffer + size);
-    *taken = size;
-    return 0;
+    CHARFORMATW format{};
+    format.cbSize = sizeof format;
+    format.dwMask = CFM_FACE | CFM_SIZE | CFM_CHARSET | CFM_COLOR | CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE |
+                    CFM_STRIKEOUT;
+    format.yHeight = kBaseHeightTwips;
+    format.crTextColor = colour;
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0) &&
+        metrics.lfMessageFont.lfFaceName[0]) {
+        lstrcpynW(format.szFaceName, metrics.lfMessageFont.lfFaceName, LF_FACESIZE);
+        format.bCharSet = metrics.lfMessageFont.lfCharSet;
+        format.bPitchAndFamily = metrics.lfMessageFont.lfPitchAndFamily;
+    } else {
+        lstrcpynW(format.szFaceName, L"Tahoma", LF_FACESIZE);
+        format.bCharSet = DEFAULT_CHARSET;
+    }
+    return format;
 }
 
 }  // namespace
 
 // msftedit first (from the system, then beside the plug-in), riched20 last.
-RichTextPane::RichTextPane(PaneHost& host) : host_(host)
+RichTextPane::RichTextPane(PaneHost& host, TextPaneSettings& settings)
+    : host_(host), settings_(settings), background_(GetSysColor(COLOR_WINDOW))
 {
     library_ = LoadLibraryW(L"msftedit.dll");
     if (!library_)
@@ -62,7 +67,7 @@ RichTextPane::~RichTextPane()
         FreeLibrary(library_);
 }
 
-bool RichTextPane::Create(const RECT& rect, HWND parent, UINT id, COLORREF background)
+bool RichTextPane::Create(const RECT& rect, HWND parent, UINT id)
 {
     bool created = !className_.empty() && CreateControl(className_.c_str(), L"", kStyle, 0, rect, parent, id);
     if (!created) {
@@ -71,25 +76,89 @@ bool RichTextPane::Create(const RECT& rect, HWND parent, UINT id, COLORREF backg
         if (!CreateControl(L"RICHEDIT", L"", kStyle, 0, rect, parent, id))
             return false;
     }
-    HDC dc = GetDC(Hwnd());
-    SendMessageW(Hwnd(), EM_SETTARGETDEVICE, reinterpret_cast<WPARAM>(dc), -1);
-    ReleaseDC(Hwnd(), dc);
+    AfterCreate();
+    return true;
+}
+
+void RichTextPane::AfterCreate()
+{
+    {
+        win::WindowDc dc(Hwnd(), false);
+        SendMessageW(Hwnd(), EM_SETTARGETDEVICE, reinterpret_cast<WPARAM>(dc.Get()), -1);
+    }
     SendMessageW(Hwnd(), EM_SETOPTIONS, ECOOP_OR, ECO_SELECTIONBAR);
-    SendMessageW(Hwnd(), EM_SETBKGNDCOLOR, 0, background);
+    SendMessageW(Hwnd(), EM_SETBKGNDCOLOR, 0, settings_.BackColour());
     LRESULT mask = SendMessageW(Hwnd(), EM_GETEVENTMASK, 0, 0);
     SendMessageW(Hwnd(), EM_SETEVENTMASK, 0, mask | ENM_LINK);
     SendMessageW(Hwnd(), EM_AUTOURLDETECT, TRUE, 0);
-    return true;
+    // The text colour on all text, and a readable default font under it.
+    baseFormat_ = BaseFormat(settings_.TextColour());
+    ApplyFormat(baseFormat_, SCF_DEFAULT);
+    ApplyFormat(baseFormat_, SCF_ALL);
+}
+
+void RichTextPane::ApplyFormat(const CHARFORMATW& format, WPARAM scope)
+{
+    CHARFORMATW copy = format;
+    SendMessageW(Hwnd(), EM_SETCHARFORMAT, scope, reinterpret_cast<LPARAM>(&copy));
+}
+
+void RichTextPane::ApplyTextColour()
+{
+    // The short (narrow) record: only its colour counts.
+    CHARFORMATW format{};
+    format.cbSize = sizeof(CHARFORMATA);
+    format.dwMask = CFM_COLOR;
+    format.crTextColor = settings_.TextColour();
+    ApplyFormat(format, SCF_ALL);
 }
 
 bool RichTextPane::SetPlainText(const std::wstring& text)
 {
-    if (SendMessageW(Hwnd(), EM_GETLIMITTEXT, 0, 0) < kTextLimit)
-        SendMessageW(Hwnd(), EM_EXLIMITTEXT, 0, kTextLimit);
-    InStream in{reinterpret_cast<const BYTE*>(text.data()), text.size() * sizeof(wchar_t), 0};
-    EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&in), 0, ReadChunk};
-    SendMessageW(Hwnd(), EM_STREAMIN, SF_TEXT | SF_UNICODE, reinterpret_cast<LPARAM>(&stream));
-    return stream.dwError == 0;
+    bool ok = StreamInPlainText(Hwnd(), std::u16string_view(reinterpret_cast<const char16_t*>(text.data()), text.size()));
+    ApplyFormat(baseFormat_, SCF_ALL);
+    return ok;
+}
+
+void RichTextPane::ShowPage(const model::CPage& page)
+{
+    SetWindowTextW(Hwnd(), L"");
+    const std::u16string text = page.Text();
+    const bool rich = page.Kind() == model::kRichText;
+    if (text.empty()) {
+        SetWindowTextW(Hwnd(), L"");
+    } else if (rich) {
+        StreamInRtf(Hwnd(), text);
+    } else {
+        StreamInPlainText(Hwnd(), text);
+    }
+    // Text that brings no formatting of its own starts from the base font:
+    // the control may still hold the defaults of the RTF shown before.
+    if (!rich)
+        ApplyFormat(baseFormat_, SCF_ALL);
+    if (page.IsPlainText()) {
+        if (settings_.EditFont().cbSize != 0)
+            ApplyFormat(settings_.EditFont(), SCF_ALL);
+        ApplyTextColour();
+    }
+    if (passes_)
+        passes_->AfterShow(Hwnd());
+    SetTimer(Hwnd(), kLinkTimer, kLinkDelayMs, nullptr);
+    PlaceCaret(page);
+    plainText_ = page.IsPlainText();
+}
+
+void RichTextPane::PlaceCaret(const model::CPage& page)
+{
+    LONG position = 0;
+    if (page.HasFlag(model::kCaretAtEnd))
+        position = -1;
+    else if (page.HasFlag(model::kCaretAtStart))
+        position = 0;
+    else
+        position = static_cast<LONG>(std::min<uint32_t>(page.DisplayCaretPosition(), INT_MAX));
+    CHARRANGE caret{position, position};
+    SendMessageW(Hwnd(), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&caret));
 }
 
 void RichTextPane::CentreAll()
@@ -114,38 +183,56 @@ std::wstring RichTextPane::Text() const
     return text;
 }
 
-void RichTextPane::SelectAll()
+bool RichTextPane::OnKeyDown(WPARAM key, LPARAM keyData)
 {
-    CHARRANGE all{0, -1};
-    SendMessageW(Hwnd(), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&all));
-}
-
-// Wrapping at the window edge needs no horizontal scroll bar; without
-// wrapping long lines do.
-void RichTextPane::SetWordWrap(bool wrap)
-{
-    SendMessageW(Hwnd(), EM_SETTARGETDEVICE, 0, wrap ? 0 : 1);
-    SendMessageW(Hwnd(), EM_SHOWSCROLLBAR, SB_HORZ, wrap ? FALSE : TRUE);
-}
-
-bool RichTextPane::CopyAsPlainText()
-{
-    std::vector<BYTE> bytes;
-    EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&bytes), 0, WriteChunk};
-    SendMessageW(Hwnd(), EM_STREAMOUT, SFF_SELECTION | SF_TEXT | SF_UNICODE, reinterpret_cast<LPARAM>(&stream));
-    std::wstring text(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / sizeof(wchar_t));
-    if (!win::SetClipboardText(text)) {
-        MessageBeep(static_cast<UINT>(-1));
-        return false;
+    if (host_.HandleKey(static_cast<UINT>(key), keyData))
+        return true;
+    if (key == VK_F10 && GetKeyState(VK_LSHIFT) < 0) {
+        PostMessageW(Hwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Hwnd()), MAKELPARAM(-1, -1));
+        return true;
     }
-    return true;
+    if (key == VK_INSERT && GetKeyState(VK_CONTROL) < 0)
+        SendMessageW(Hwnd(), WM_COMMAND, ID_EDIT_COPY, 0);
+    return false;
 }
 
 LRESULT RichTextPane::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
     case WM_KEYDOWN:
-        if (host_.HandleKey(static_cast<UINT>(wParam), lParam))
+        if (OnKeyDown(wParam, lParam))
+            return 0;
+        break;
+    case WM_SYSKEYDOWN:
+        // F10 arrives as a system key; Shift+F10 asks for the menu.
+        if (wParam == VK_F10 && GetKeyState(VK_LSHIFT) < 0) {
+            PostMessageW(Hwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Hwnd()), MAKELPARAM(-1, -1));
+            return 0;
+        }
+        break;
+    case WM_RBUTTONUP: {
+        LRESULT result = Default(msg, wParam, lParam);
+        POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        ClientToScreen(Hwnd(), &point);
+        SendMessageW(Hwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Hwnd()), MAKELPARAM(point.x, point.y));
+        return result;
+    }
+    case WM_CONTEXTMENU:
+        host_.ContextMenu(Hwnd(), {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        return 0;
+    case WM_TIMER:
+        if (wParam != kLinkTimer)
+            break;
+        KillTimer(Hwnd(), kLinkTimer);
+        if (passes_)
+            passes_->Delayed(Hwnd());
+        return 0;
+    case EM_SETBKGNDCOLOR:
+        // wParam set means "the system's window colour".
+        background_ = wParam ? GetSysColor(COLOR_WINDOW) : static_cast<COLORREF>(lParam);
+        break;
+    case WM_COMMAND:
+        if (lParam == 0 && OnCommand(LOWORD(wParam)))
             return 0;
         break;
     case WM_SETFOCUS: {

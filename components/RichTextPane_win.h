@@ -1,37 +1,78 @@
 #pragma once
 // The read-only rich edit pane on the right of the viewer.
 #include "components/PaneHost.h"
+#include "components/TextPaneSettings_win.h"
 #include "platform/win32/Subclass.h"
+
+#include <richedit.h>
 
 #include <string>
 
+namespace model {
+class CPage;
+}
+
 namespace components {
+
+// The link passes run over a page once it is shown; the first two at once,
+// the delayed one a second later (after a quick change of page, only for
+// the page shown last).
+class LinkPasses {
+public:
+    virtual ~LinkPasses() = default;
+    virtual void AfterShow(HWND edit) = 0;
+    virtual void Delayed(HWND edit) = 0;
+};
 
 class RichTextPane : public win::SubclassedControl {
 public:
-    explicit RichTextPane(PaneHost& host);
+    RichTextPane(PaneHost& host, TextPaneSettings& settings);
     ~RichTextPane() override;
 
-    bool Create(const RECT& rect, HWND parent, UINT id, COLORREF background);
+    bool Create(const RECT& rect, HWND parent, UINT id);
     const std::wstring& ClassName() const { return className_; }
+    void SetLinkPasses(LinkPasses* passes) { passes_ = passes; }
 
-    // Replaces the whole content with plain text.
+    // Replaces the content with the page's text and places the caret.
+    void ShowPage(const model::CPage& page);
+    // Replaces the whole content with plain text in the pane's base font.
     bool SetPlainText(const std::wstring& text);
     // Centres every paragraph and leaves nothing selected.
     void CentreAll();
     std::wstring Text() const;
+    bool IsPlainTextPage() const { return plainText_; }
+    COLORREF BackgroundColour() const { return background_; }
+    bool IsVisible() const { return Hwnd() && IsWindowVisible(Hwnd()); }
+
     void SelectAll();
     void SetWordWrap(bool wrap);
+    bool HasSelection() const;
+    bool CopyAsRtf();
     bool CopyAsPlainText();
-    bool IsVisible() const { return Hwnd() && IsWindowVisible(Hwnd()); }
+    void ChooseBackgroundColour();
+    void ChooseTextColour();
+    void ChooseFont();
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    void AfterCreate();
+    void ApplyTextColour();
+    void ApplyFormat(const CHARFORMATW& format, WPARAM scope);
+    void PlaceCaret(const model::CPage& page);
+    bool OnKeyDown(WPARAM key, LPARAM keyData);
+    bool OnCommand(WORD id);
+
     PaneHost& host_;
+    TextPaneSettings& settings_;
+    bool plainText_ = false;
+    COLORREF background_;
     HMODULE library_ = nullptr;
     std::wstring className_;
+    // What plain text looks like until the user picks a font.
+    CHARFORMATW baseFormat_{};
+    LinkPasses* passes_ = nullptr;
 };
 
 }  // namespace components

@@ -1,10 +1,11 @@
 #include "viewer/PageTreePane.h"
 
 #include "model/PageTree.h"
+#include "platform/win32/Reflect.h"
+#include "resources/ResourceIds.h"
 #include "viewer/Settings.h"
 
-#include <commctrl.h>
-
+#include <algorithm>
 #include <string>
 
 namespace viewer {
@@ -12,25 +13,14 @@ namespace {
 
 constexpr DWORD kStyle = WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES | TVS_DISABLEDRAGDROP |
                          TVS_SHOWSELALWAYS | TVS_TRACKSELECT | TVS_INFOTIP;
-
-HTREEITEM InsertPage(HWND tree, const model::CBook& book, const model::CPage& page, HTREEITEM parent,
-                     bool hasChildren)
-{
-    std::u16string text = model::NodeText(book, page);
-    std::wstring wide(text.begin(), text.end());
-    TVINSERTSTRUCTW insert{};
-    insert.hParent = parent;
-    insert.hInsertAfter = TVI_LAST;
-    insert.item.mask = TVIF_TEXT | TVIF_PARAM | TVIF_STATE | TVIF_CHILDREN;
-    insert.item.pszText = wide.data();
-    insert.item.lParam = static_cast<LPARAM>(page.Id());
-    insert.item.stateMask = TVIS_BOLD;
-    insert.item.state = model::IsBold(book, page) ? TVIS_BOLD : 0;
-    insert.item.cChildren = hasChildren ? 1 : 0;
-    return reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
-}
+constexpr UINT kTipPopDownMs = 10000;
 
 }  // namespace
+
+PageTreePane::PageTreePane(TreeHost& host) : host_(host) {}
+
+// The window goes before the records its items point to.
+PageTreePane::~PageTreePane() { Destroy(); }
 
 bool PageTreePane::Create(const RECT& rect, HWND parent, UINT id)
 {
@@ -46,26 +36,142 @@ bool PageTreePane::Create(const RECT& rect, HWND parent, UINT id)
     SendMessageW(Hwnd(), TVM_SETLINECOLOR, 0, settings.treeTextColour);
     SendMessageW(Hwnd(), TVM_SETBKCOLOR, 0, settings.treeBackColour);
     if (HWND tips = reinterpret_cast<HWND>(SendMessageW(Hwnd(), TVM_GETTOOLTIPS, 0, 0)))
-        SendMessageW(tips, TTM_SETDELAYTIME, TTDT_AUTOPOP, 10000);
+        SendMessageW(tips, TTM_SETDELAYTIME, TTDT_AUTOPOP, kTipPopDownMs);
     return true;
 }
 
 void PageTreePane::FillTree(const model::CBook& book)
 {
     SendMessageW(Hwnd(), TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
-    model::PageTree tree(book);
-    const model::CPage* root = tree.Root();
+    records_.clear();
+    book_ = &book;
+    tree_ = std::make_unique<model::PageTree>(book);
+
+    std::vector<uint32_t> ids;
+    ids.reserve(book.PageCount());
+    for (size_t i = 0; i < book.PageCount(); ++i)
+        ids.push_back(book.PageAt(i)->Id());
+    std::sort(ids.begin(), ids.end());
+    sharedIds_.clear();
+    for (size_t i = 1; i < ids.size(); ++i)
+        if (ids[i] == ids[i - 1] && (sharedIds_.empty() || sharedIds_.back() != ids[i]))
+            sharedIds_.push_back(ids[i]);
+
+    HIMAGELIST images = images_.Create(static_cast<COLORREF>(SendMessageW(Hwnd(), TVM_GETBKCOLOR, 0, 0)));
+    SendMessageW(Hwnd(), TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(images));
+
+    const model::CPage* root = tree_->Root();
     if (!root)
-        return;
-    HTREEITEM rootItem = InsertPage(Hwnd(), book, *root, TVI_ROOT, true);
-    for (const model::CPage* child : tree.SortedChildren(*root))
-        InsertPage(Hwnd(), book, *child, rootItem, tree.HasChildren(*child));
+        return;  // nothing to show, and nothing to complain about
+    HTREEITEM rootItem = InsertPageItem(*root, TVI_ROOT, true);
+    InsertChildren(rootItem, *root);
     SendMessageW(Hwnd(), TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(rootItem));
+}
+
+bool PageTreePane::RepeatsAncestor(uint32_t pageId, const TreeItemRecord* parent) const
+{
+    // Only an identifier that several pages carry can come round again.
+    if (!std::binary_search(sharedIds_.begin(), sharedIds_.end(), pageId))
+        return false;
+    for (const TreeItemRecord* r = parent ? parent->sharedIdAncestor : nullptr; r; ) {
+        if (r->pageId == pageId)
+            return true;
+        HTREEITEM up = TreeView_GetParent(Hwnd(), r->item);
+        const TreeItemRecord* above = up ? RecordOf(up) : nullptr;
+        r = above ? above->sharedIdAncestor : nullptr;
+    }
+    return false;
+}
+
+HTREEITEM PageTreePane::InsertPageItem(const model::CPage& page, HTREEITEM parent, bool container)
+{
+    const auto defaultColour = static_cast<uint32_t>(SendMessageW(Hwnd(), TVM_GETTEXTCOLOR, 0, 0));
+    const model::NodeLook look = tree_->Look(page, false, false, defaultColour);
+
+    TreeItemRecord record;
+    record.pageId = page.Id();
+    record.container = container;
+    const TreeItemRecord* parentRecord = parent == TVI_ROOT ? nullptr : RecordOf(parent);
+    record.repeatsAncestor = RepeatsAncestor(page.Id(), parentRecord);
+    int image = look.ownIcon ? images_.AddOwnIcon(*look.ownIcon) : -1;
+    record.ownImage = image >= 0;
+    if (image < 0)
+        image = look.standardImage;
+    record.textColour = look.colour.colour;
+    record.hasColour = look.colour.custom;
+    records_.push_back(record);
+    TreeItemRecord& stored = records_.back();
+    const bool shared = std::binary_search(sharedIds_.begin(), sharedIds_.end(), page.Id());
+    stored.sharedIdAncestor = shared ? &stored : (parentRecord ? parentRecord->sharedIdAncestor : nullptr);
+
+    std::wstring text(look.text.begin(), look.text.end());
+    TVINSERTSTRUCTW insert{};
+    insert.hParent = parent;
+    insert.hInsertAfter = TVI_LAST;
+    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_STATE | TVIF_PARAM;
+    insert.item.pszText = text.data();
+    insert.item.iImage = image;
+    insert.item.iSelectedImage = image;
+    insert.item.stateMask = TVIS_SELECTED | TVIS_BOLD | TVIS_EXPANDED;
+    insert.item.state = look.bold ? TVIS_BOLD : 0;
+    insert.item.lParam = reinterpret_cast<LPARAM>(&stored);
+    stored.item = reinterpret_cast<HTREEITEM>(SendMessageW(Hwnd(), TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
+    return stored.item;
+}
+
+void PageTreePane::AddPlaceholder(HTREEITEM parent)
+{
+    TVINSERTSTRUCTW insert{};
+    insert.hParent = parent;
+    insert.hInsertAfter = TVI_LAST;
+    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
+    insert.item.pszText = const_cast<wchar_t*>(L"");
+    insert.item.lParam = 0;
+    SendMessageW(Hwnd(), TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert));
+}
+
+void PageTreePane::FillChildren(HTREEITEM item, uint32_t pageId)
+{
+    const TreeItemRecord* record = RecordOf(item);
+    if (!record || record->repeatsAncestor || !tree_)
+        return;
+    HTREEITEM first = TreeView_GetChild(Hwnd(), item);
+    if (!first || RecordOf(first))
+        return;  // no children, or filled already
+    TreeView_DeleteItem(Hwnd(), first);
+    if (const model::CPage* page = book_->FindPage(pageId))
+        InsertChildren(item, *page);
+}
+
+// Children come in the viewer's sibling order, so the level needs no sort
+// when it is shown. Each gets a placeholder when it has children of its own.
+void PageTreePane::InsertChildren(HTREEITEM item, const model::CPage& page)
+{
+    for (const model::CPage* child : tree_->SortedChildren(page)) {
+        HTREEITEM childItem = InsertPageItem(*child, item, child->IsFolder());
+        const TreeItemRecord* childRecord = RecordOf(childItem);
+        if (childItem && childRecord && !childRecord->repeatsAncestor && tree_->HasChildren(*child))
+            AddPlaceholder(childItem);
+    }
+}
+
+TreeItemRecord* PageTreePane::RecordOf(HTREEITEM item) const
+{
+    if (!item)
+        return nullptr;
+    TVITEMW query{};
+    query.mask = TVIF_PARAM | TVIF_HANDLE;
+    query.hItem = item;
+    if (!SendMessageW(Hwnd(), TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&query)))
+        return nullptr;
+    return reinterpret_cast<TreeItemRecord*>(query.lParam);
 }
 
 LRESULT PageTreePane::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
+    case win::kReflectedNotify:
+        return OnNotify(reinterpret_cast<NMHDR*>(lParam));
     case WM_KEYDOWN:
         if (host_.HandleKey(static_cast<UINT>(wParam), lParam))
             return 0;
@@ -75,6 +181,19 @@ LRESULT PageTreePane::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
         host_.SetFocusPane(Hwnd());
         return result;
     }
+    case WM_CONTEXTMENU:
+        host_.ContextMenu(Hwnd(), {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
+        return 0;
+    case WM_COMMAND:
+        if (lParam == 0 && LOWORD(wParam) == ID_EXPAND_ALL) {
+            ExpandAll();
+            return 0;
+        }
+        if (lParam == 0 && LOWORD(wParam) == ID_COLLAPSE_ALL) {
+            CollapseAll();
+            return 0;
+        }
+        break;
     case WM_GETDLGCODE:
         return Default(msg, wParam, lParam) | DLGC_WANTALLKEYS;
     }

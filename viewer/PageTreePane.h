@@ -1,30 +1,93 @@
 #pragma once
-// The page tree on the left of the viewer.
-#include "components/PaneHost.h"
+// The page tree on the left of the viewer: filled lazily, one level at a
+// time, from the model's page tree.
 #include "platform/win32/Gdi.h"
 #include "platform/win32/Subclass.h"
+#include "viewer/PageTreeImages.h"
+#include "viewer/TreeHost.h"
+
+#include <commctrl.h>
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <memory>
 
 namespace model {
 class CBook;
-}
+class CPage;
+class PageTree;
+}  // namespace model
 
 namespace viewer {
 
+// What each tree item carries; placeholders carry none.
+struct TreeItemRecord {
+    uint32_t pageId = 0;
+    bool container = false;
+    HTREEITEM item = nullptr;
+    bool ownImage = false;
+    COLORREF textColour = 0;
+    bool hasColour = false;
+    // Its page identifier is already on its own path: shown, never filled,
+    // so that cyclic parent links end.
+    bool repeatsAncestor = false;
+    // Nearest record on the path (itself included) whose identifier more
+    // than one page carries; only those can repeat further down.
+    const TreeItemRecord* sharedIdAncestor = nullptr;
+};
+
 class PageTreePane : public win::SubclassedControl {
 public:
-    explicit PageTreePane(components::PaneHost& host) : host_(host) {}
+    explicit PageTreePane(TreeHost& host);
+    ~PageTreePane() override;
 
     bool Create(const RECT& rect, HWND parent, UINT id);
-    // The root page, expanded, with its children.
+    // The root page, expanded, with its children; nothing for a book
+    // without a root page.
     void FillTree(const model::CBook& book);
+    HTREEITEM InsertPageItem(const model::CPage& page, HTREEITEM parent, bool container);
+    void FillChildren(HTREEITEM item, uint32_t pageId);
+    // Selects the page's item, filling and expanding down to it; clears the
+    // selection when the page has no item that can be reached.
+    void SelectPage(uint32_t pageId);
+    // The selected page, or -1.
+    int64_t SelectedPageId() const;
+    void ExpandAll();
+    void CollapseAll();
+
+    // Visits the start item and its whole subtree, depth first, children in
+    // order; returns the item at which the visitor said stop, or none.
+    using Visitor = std::function<bool(HTREEITEM)>;
+    HTREEITEM WalkFrom(HTREEITEM start, const Visitor& visit);
+    HTREEITEM WalkAll(const Visitor& visit);
+
     bool HasFocus() const { return Hwnd() && GetFocus() == Hwnd(); }
+    const model::CBook* Book() const { return book_; }
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    components::PaneHost& host_;
+    LRESULT OnNotify(NMHDR* header);
+    void OnExpanding(const NMTREEVIEWW& info);
+    void OnSelectionChanged(const NMTREEVIEWW& info);
+    void OnInfoTip(NMTVGETINFOTIPW& tip);
+    LRESULT OnCustomDraw(NMTVCUSTOMDRAW& draw);
+    TreeItemRecord* RecordOf(HTREEITEM item) const;
+    void InsertChildren(HTREEITEM item, const model::CPage& page);
+    void AddPlaceholder(HTREEITEM parent);
+    bool RepeatsAncestor(uint32_t pageId, const TreeItemRecord* parent) const;
+
+    TreeHost& host_;
     win::Font font_;
+    PageTreeImages images_;
+    const model::CBook* book_ = nullptr;
+    std::unique_ptr<model::PageTree> tree_;
+    // Records live as long as the tree's items: items are only ever removed
+    // all at once (a new FillTree, or the window going).
+    std::deque<TreeItemRecord> records_;
+    std::vector<uint32_t> sharedIds_;  // sorted: identifiers of more than one page
 };
 
 }  // namespace viewer

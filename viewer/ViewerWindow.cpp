@@ -6,6 +6,7 @@
 #include "docfile/OpenDocument_win.h"
 #include "model/Book.h"
 #include "platform/win32/Module.h"
+#include "platform/win32/Reflect.h"
 #include "resources/ResourceIds.h"
 #include "viewer/InformationPage.h"
 #include "viewer/PageTreePane.h"
@@ -89,11 +90,11 @@ bool ViewerWindow::BuildWindow(HWND lister)
     GetClientRect(Hwnd(), &client);
     const int w = client.right;
     const int h = client.bottom;
-    tree_ = std::make_unique<PageTreePane>(*this);
+    tree_ = std::make_unique<PageTreePane>(static_cast<TreeHost&>(*this));
     if (!tree_->Create({0, 0, w / 2, h}, Hwnd(), kTreePaneId))
         return false;
-    text_ = std::make_unique<components::RichTextPane>(*this);
-    if (!text_->Create({w / 2, 0, w, h}, Hwnd(), kRichTextPaneId, Settings().textBackColour))
+    text_ = std::make_unique<components::RichTextPane>(*this, textSettings_);
+    if (!text_->Create({w / 2, 0, w, h}, Hwnd(), kRichTextPaneId))
         return false;
     ShowInformationPage(*text_, book_->Version());
 
@@ -122,11 +123,13 @@ void ViewerWindow::ReleaseWindow()
 
 void ViewerWindow::DestroyWindow() { ReleaseWindow(); }
 
+// With nothing selected there is nothing to copy, and the clipboard keeps
+// what the user put there.
 void ViewerWindow::Copy()
 {
     if (!tree_ || !text_ || tree_->HasFocus())
         return;
-    if (text_->IsVisible())
+    if (text_->IsVisible() && text_->HasSelection())
         text_->CopyAsPlainText();
 }
 
@@ -167,6 +170,45 @@ bool ViewerWindow::RequestClose()
 
 void ViewerWindow::SetFocusPane(HWND pane) { focusPane_ = pane; }
 
+// The context menus come with the commands; until then a request is noted
+// and nothing opens.
+void ViewerWindow::ContextMenu(HWND, POINT) {}
+
+void ViewerWindow::DisplayPage(uint32_t pageId, bool container, bool focusTree)
+{
+    if (!book_ || !text_ || !text_->Hwnd())
+        return;
+    if (!container) {
+        if (const model::CPage* page = book_->FindPage(pageId)) {
+            // Web archives and HTML pages are shown as their source text
+            // until the HTML page view exists.
+            text_->ShowPage(*page);
+            ShowContentPane(text_->Hwnd());
+        }
+    }
+    if (focusTree && tree_ && tree_->Hwnd())
+        SetFocus(tree_->Hwnd());
+}
+
+void ViewerWindow::ShowContentPane(HWND pane)
+{
+    if (text_ && text_->Hwnd())
+        ShowWindow(text_->Hwnd(), text_->Hwnd() == pane ? SW_SHOW : SW_HIDE);
+    if (splitter_)
+        splitter_->SetRightPane(pane);
+}
+
+bool ViewerWindow::OpenPageLink(uint32_t pageId)
+{
+    const model::CPage* page = book_ ? book_->FindPage(pageId) : nullptr;
+    if (!page || !tree_)
+        return false;
+    DisplayPage(pageId, page->IsFolder(), false);
+    tree_->SelectPage(pageId);
+    SetFocus(VisibleContentPane());
+    return true;
+}
+
 HWND ViewerWindow::VisibleContentPane() const { return text_ ? text_->Hwnd() : nullptr; }
 
 void ViewerWindow::SwitchFocus()
@@ -204,6 +246,10 @@ INT_PTR ViewerWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
             return TRUE;
     }
     switch (msg) {
+    case WM_NOTIFY:
+        // Each pane handles its own notifications.
+        SetWindowLongPtrW(Hwnd(), DWLP_MSGRESULT, win::ReflectNotify(lParam));
+        return TRUE;
     case WM_INITDIALOG:
         return FALSE;  // the focus is placed by Load
     case WM_SIZE:

@@ -1,8 +1,9 @@
 #pragma once
 // One plug-in window with its document: a child dialog over the Lister
 // window holding the page tree and the content pane in a splitter.
-#include "components/PaneHost.h"
 #include "platform/win32/Dialog.h"
+#include "viewer/TextSettings.h"
+#include "viewer/TreeHost.h"
 
 #include <memory>
 #include <string>
@@ -24,7 +25,7 @@ inline constexpr UINT kRichTextPaneId = 11;
 inline constexpr UINT kHtmlPaneId = 12;
 inline constexpr UINT kSplitterId = 13;
 
-class ViewerWindow : public win::Dialog, public components::PaneHost {
+class ViewerWindow : public win::Dialog, public TreeHost {
 public:
     explicit ViewerWindow(bool embedded);
     ~ViewerWindow() override;
@@ -39,11 +40,19 @@ public:
 
     bool HandleKey(UINT key, LPARAM keyData) override;
     void SetFocusPane(HWND pane) override;
+    void ContextMenu(HWND pane, POINT screen) override;
+    void DisplayPage(uint32_t pageId, bool container, bool focusTree) override;
+    void ShowContentPane(HWND pane);
+    // Shows and selects a page named by a link; false when the book does not
+    // hold it.
+    bool OpenPageLink(uint32_t pageId);
     void SwitchFocus();
     bool RequestClose();
     void ToggleTreePane();
     HWND VisibleContentPane() const;
     bool IsEmbedded() const { return embedded_; }
+    PageTreePane* Tree() const { return tree_.get(); }
+    components::RichTextPane* TextPane() const { return text_.get(); }
 
 protected:
     INT_PTR HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -56,6 +65,7 @@ private:
     HACCEL accelerators_ = nullptr;
     bool embedded_;
     HWND focusPane_ = nullptr;
+    TextSettings textSettings_;
     std::unique_ptr<PageTreePane> tree_;
     std::unique_ptr<components::RichTextPane> text_;
     std::unique_ptr<components::Splitter> splitter_;

@@ -4,6 +4,7 @@
 //   --size WxH          client size of the top-level window (default 900x600)
 //   --command N[,P]     ListSendCommand(N, P) (repeatable)
 //   --key KEY           press a key in the focused window, e.g. Ctrl+T (repeatable)
+//   --select TITLE      select the tree item labelled TITLE, opening folders to find it
 //   --wait MS           pause between scripted steps
 //   --screenshot PATH   picture of the top-level window, .png or .bmp
 //   --quit-after MS     close the Lister that many milliseconds after the last step
@@ -15,6 +16,7 @@
 #include "tools/listerhost/ListerWindow.h"
 #include "tools/listerhost/Plugin.h"
 #include "tools/listerhost/Screenshot.h"
+#include "tools/listerhost/TreeSelect.h"
 
 #include <windows.h>
 #include <shellapi.h>
@@ -47,7 +49,7 @@ void CALLBACK RunNextStep(HWND, UINT, UINT_PTR id, DWORD)
 int Usage()
 {
     fwprintf(stderr, L"usage: listerhost PLUGIN FILE [--embedded] [--size WxH] [--command N[,P]] [--key KEY]\n"
-                     L"                  [--wait MS] [--screenshot PATH] [--quit-after MS]\n");
+                     L"                  [--select TITLE] [--wait MS] [--screenshot PATH] [--quit-after MS]\n");
     return 4;
 }
 
@@ -111,6 +113,12 @@ int wmain(int argc, wchar_t** argv)
             if (!key.vk)
                 return Usage();
             gSteps.push_back({[key] { listerhost::PressKey(GetFocus(), key); }});
+        } else if (arg == L"--select" && i + 1 < argc) {
+            ++i;
+            gSteps.push_back({[&lister, value] {
+                if (!listerhost::SelectItemByText(lister.PluginWindow(), value))
+                    fwprintf(stderr, L"listerhost: no tree item labelled %ls\n", value.c_str());
+            }});
         } else if (arg == L"--wait" && i + 1 < argc) {
             ++i;
             gSteps.push_back({[] {}, static_cast<UINT>(_wtoi(value.c_str()))});

@@ -1,0 +1,94 @@
+#include "components/RichTextStream_win.h"
+
+#include "components/RtfText.h"
+
+#include <richedit.h>
+
+#include <algorithm>
+#include <cstring>
+
+namespace components {
+namespace {
+
+constexpr LRESULT kFirstLimit = 0xFFFFFF;
+constexpr LRESULT kLargestLimit = 0x7FFFFFFD;
+constexpr size_t kSmallAnsiLimit = 65534;
+constexpr size_t kOutGrowth = 102400;
+
+struct InStream {
+    const BYTE* data;
+    size_t size;
+    size_t offset;
+};
+
+DWORD CALLBACK ReadChunk(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* given)
+{
+    auto* in = reinterpret_cast<InStream*>(cookie);
+    size_t n = std::min(static_cast<size_t>(wanted > 0 ? wanted : 0), in->size - in->offset);
+    std::memcpy(buffer, in->data + in->offset, n);
+    in->offset += n;
+    *given = static_cast<LONG>(n);
+    return 0;
+}
+
+DWORD CALLBACK WriteChunk(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* taken)
+{
+    auto* out = reinterpret_cast<std::vector<BYTE>*>(cookie);
+    if (out->capacity() - out->size() < static_cast<size_t>(size))
+        out->reserve(out->size() + std::max(kOutGrowth, static_cast<size_t>(size)));
+    out->insert(out->end(), buffer, buffer + size);
+    *taken = size;
+    return 0;
+}
+
+bool StreamIn(HWND edit, const void* bytes, size_t size, WPARAM format)
+{
+    InStream in{static_cast<const BYTE*>(bytes), size, 0};
+    EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&in), 0, ReadChunk};
+    SendMessageW(edit, EM_STREAMIN, format, reinterpret_cast<LPARAM>(&stream));
+    return stream.dwError == 0;
+}
+
+}  // namespace
+
+// Each step only ever raises the limit: the first that takes effect ends it.
+void RaiseTextLimit(HWND edit, size_t byteCount)
+{
+    const LRESULT bytes = static_cast<LRESULT>(std::min<size_t>(byteCount, kLargestLimit));
+    for (LRESULT target : {kFirstLimit, kLargestLimit, bytes}) {
+        if (SendMessageW(edit, EM_GETLIMITTEXT, 0, 0) >= target)
+            continue;
+        SendMessageW(edit, EM_EXLIMITTEXT, 0, target);
+        if (SendMessageW(edit, EM_GETLIMITTEXT, 0, 0) >= target)
+            return;
+    }
+}
+
+bool StreamInPlainText(HWND edit, std::u16string_view text)
+{
+    const size_t bytes = text.size() * sizeof(char16_t);
+    RaiseTextLimit(edit, bytes);
+    return StreamIn(edit, text.data(), bytes, SF_TEXT | SF_UNICODE);
+}
+
+bool StreamInRtf(HWND edit, std::u16string_view rtf)
+{
+    const size_t bytes = rtf.size() * sizeof(char16_t);
+    RaiseTextLimit(edit, bytes);
+    if (StreamIn(edit, rtf.data(), bytes, SF_RTF | SF_UNICODE))
+        return true;
+    const std::string narrow = SevenBitRtf(rtf);
+    if (narrow.size() > kSmallAnsiLimit)
+        SendMessageW(edit, EM_EXLIMITTEXT, 0, static_cast<LPARAM>(std::min(narrow.size() * 2, size_t{kLargestLimit})));
+    return StreamIn(edit, narrow.data(), narrow.size(), SF_RTF);
+}
+
+std::vector<BYTE> StreamOutSelection(HWND edit, DWORD format)
+{
+    std::vector<BYTE> bytes;
+    EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&bytes), 0, WriteChunk};
+    SendMessageW(edit, EM_STREAMOUT, SFF_SELECTION | format, reinterpret_cast<LPARAM>(&stream));
+    return bytes;
+}
+
+}  // namespace components
