@@ -79,40 +79,29 @@ NodeLook PageTree::Look(const CPage& page, bool isRoot, bool expanded, uint32_t 
 void PageTree::WalkExpanded(const Visitor& visit) const
 {
     const CPage* root = Root();
-    if (!root)
+    if (!root || !visit(*root, 0))
         return;
     struct Level {
         std::vector<const CPage*> pages;
         size_t next = 0;
     };
-    // path[i] is the identifier of the page whose children levels[i] holds.
     std::vector<Level> levels;
-    std::vector<uint32_t> path;
-    std::unordered_multiset<uint32_t> onPath;
-    if (!visit(*root, 0))
-        return;
+    std::unordered_set<uint32_t> expanded{root->Id()};
     levels.push_back({SortedChildren(*root), 0});
-    path.push_back(root->Id());
-    onPath.insert(root->Id());
     while (!levels.empty()) {
         Level& level = levels.back();
         if (level.next == level.pages.size()) {
-            onPath.erase(onPath.find(path.back()));
-            path.pop_back();
             levels.pop_back();
             continue;
         }
         const CPage& page = *level.pages[level.next++];
         if (!visit(page, levels.size()))
             return;
-        if (onPath.count(page.Id()) != 0)
-            continue;  // its children are already on screen above it
-        std::vector<const CPage*> children = SortedChildren(page);
-        if (children.empty())
+        if (!expanded.insert(page.Id()).second)
             continue;
-        levels.push_back({std::move(children), 0});
-        path.push_back(page.Id());
-        onPath.insert(page.Id());
+        std::vector<const CPage*> children = SortedChildren(page);
+        if (!children.empty())
+            levels.push_back({std::move(children), 0});
     }
 }
 

@@ -52,8 +52,11 @@ public:
     NodeLook Look(const CPage& page, bool isRoot, bool expanded, uint32_t defaultColour) const;
 
     // Depth-first over the fully expanded tree from the root, children in
-    // viewer order. A page whose identifier is already on its own path is
-    // shown but not descended into, so cyclic parent links end. Iterative:
+    // viewer order. Children belong to an identifier, so an identifier is
+    // expanded once per walk: a page whose identifier was expanded already
+    // (above it, through a cycle, or elsewhere, through a duplicate) is shown
+    // but not descended into. Cycles end, and duplicated identifiers cannot
+    // make the tree grow beyond the number of pages per level. Iterative:
     // any depth is fine. The visitor returns false to stop.
     using Visitor = std::function<bool(const CPage& page, size_t depth)>;
     void WalkExpanded(const Visitor& visit) const;

@@ -55,6 +55,21 @@ TEST(PageTree, CyclicParentLinksEnd)
     EXPECT_EQ(Outline(PageTree(book)), "Root\n  Five\n    Root again\n");
 }
 
+TEST(PageTree, DuplicateIdentifiersDoNotMultiplyTheTree)
+{
+    // Two pages share each identifier on every level; shown naively, 40
+    // levels would make 2^40 nodes. Each identifier's children appear once.
+    BookSpec spec = BookOf({Page(1, 1, 4, u"Root")});
+    for (uint32_t level = 0; level < 40; ++level)
+        for (int copy = 0; copy < 2; ++copy)
+            spec.pages.push_back(Page(100 + level, level == 0 ? 1 : 99 + level, 4, copy ? u"b" : u"a"));
+    CBook book;
+    LoadBook(book, kit::WriteDocument(spec));
+    size_t count = 0;
+    PageTree(book).WalkExpanded([&](const model::CPage&, size_t) { return ++count < 1000000; });
+    EXPECT_EQ(count, 81u);
+}
+
 TEST(PageTree, DeepChainsDoNotUseTheStack)
 {
     constexpr uint32_t kDepth = 200000;
