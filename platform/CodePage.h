@@ -17,6 +17,8 @@ std::u16string AnsiToWide(std::string_view narrow);
 // UTF-8 <-> UTF-16 for the command-line tools and tests. Lone surrogates in
 // the input become U+FFFD on output.
 std::string WideToUtf8(std::u16string_view wide);
+// Appends one code point (at most U+10FFFF) as UTF-8.
+void AppendUtf8(std::string& out, char32_t codePoint);
 std::u16string Utf8ToWide(std::string_view utf8);
 
 }  // namespace platform

@@ -1,29 +1,12 @@
 #include "tools/vnbview/Json.h"
 
+#include "platform/CodePage.h"
+
 #include <charconv>
 #include <cmath>
 
 namespace vnbview {
 namespace {
-
-void AppendUtf8(std::string& out, char32_t c)
-{
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
 
 void AppendEscape(std::string& out, char16_t unit)
 {
@@ -55,12 +38,12 @@ std::string JsonString(std::u16string_view text)
         if (unit < 0x20) {
             AppendEscape(out, unit);
         } else if (unit >= 0xD800 && unit < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000) {
-            AppendUtf8(out, 0x10000 + ((char32_t{unit} - 0xD800) << 10) + (text[i + 1] - 0xDC00));
+            platform::AppendUtf8(out, 0x10000 + ((char32_t{unit} - 0xD800) << 10) + (text[i + 1] - 0xDC00));
             ++i;
         } else if (unit >= 0xD800 && unit < 0xE000) {
             AppendEscape(out, unit);
         } else {
-            AppendUtf8(out, unit);
+            platform::AppendUtf8(out, unit);
         }
     }
     out += '"';
