@@ -43,17 +43,31 @@ void PageTreePane::OnExpanding(const NMTREEVIEWW& info)
     const bool expanding = (info.action & TVE_EXPAND) != 0;
     if (expanding)
         FillChildren(info.itemNew.hItem, record->pageId);
-    if (!record->container || record->ownImage || !book_)
+    ShowFolderState(info.itemNew.hItem, *record, expanding);
+}
+
+// The control tells of a programmatic expansion only the first time, so
+// the commands set the folder image themselves.
+void PageTreePane::SetExpanded(HTREEITEM item, bool expanded)
+{
+    TreeView_Expand(Hwnd(), item, expanded ? TVE_EXPAND : TVE_COLLAPSE);
+    if (const TreeItemRecord* record = RecordOf(item))
+        ShowFolderState(item, *record, (TreeView_GetItemState(Hwnd(), item, TVIS_EXPANDED) & TVIS_EXPANDED) != 0);
+}
+
+void PageTreePane::ShowFolderState(HTREEITEM handle, const TreeItemRecord& record, bool expanded)
+{
+    if (!record.container || record.ownImage || !book_)
         return;
     // Folders open and close; the recycle bin keeps showing whether it holds
     // anything.
-    int image = expanding ? model::kImageOpenFolder : model::kImageClosedFolder;
-    const model::CPage* page = book_->FindPage(record->pageId);
+    int image = expanded ? model::kImageOpenFolder : model::kImageClosedFolder;
+    const model::CPage* page = book_->FindPage(record.pageId);
     if (page && book_->RecycleBin() == page)
-        image = model::StandardImage(*book_, *page, expanding);
+        image = model::StandardImage(*book_, *page, expanded);
     TVITEMW item{};
     item.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_HANDLE;
-    item.hItem = info.itemNew.hItem;
+    item.hItem = handle;
     item.iImage = image;
     item.iSelectedImage = image;
     SendMessageW(Hwnd(), TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));

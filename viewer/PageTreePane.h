@@ -71,6 +71,8 @@ protected:
 private:
     LRESULT OnNotify(NMHDR* header);
     void OnExpanding(const NMTREEVIEWW& info);
+    void SetExpanded(HTREEITEM item, bool expanded);
+    void ShowFolderState(HTREEITEM item, const TreeItemRecord& record, bool expanded);
     void OnSelectionChanged(const NMTREEVIEWW& info);
     void OnInfoTip(NMTVGETINFOTIPW& tip);
     LRESULT OnCustomDraw(NMTVCUSTOMDRAW& draw);

@@ -9,14 +9,21 @@
 namespace viewer {
 namespace {
 
-// Turns the control's redrawing off for a scope, with the wait cursor.
+// Turns redrawing off for a scope, with the wait cursor. The control's own
+// switch leaves its scroll bars painting on every change, which makes a walk
+// through thousands of levels crawl; the window's switch stops that too.
 class QuietTree {
 public:
-    explicit QuietTree(HWND tree) : tree_(tree) { SendMessageW(tree_, WM_SETREDRAW, FALSE, 0); }
+    explicit QuietTree(HWND tree) : tree_(tree)
+    {
+        SendMessageW(tree_, WM_SETREDRAW, FALSE, 0);
+        DefWindowProcW(tree_, WM_SETREDRAW, FALSE, 0);
+    }
     ~QuietTree()
     {
+        DefWindowProcW(tree_, WM_SETREDRAW, TRUE, 0);
         SendMessageW(tree_, WM_SETREDRAW, TRUE, 0);
-        InvalidateRect(tree_, nullptr, TRUE);
+        RedrawWindow(tree_, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
     }
     QuietTree(const QuietTree&) = delete;
     QuietTree& operator=(const QuietTree&) = delete;
@@ -75,7 +82,7 @@ void PageTreePane::SelectPage(uint32_t pageId)
     for (HTREEITEM up = found ? TreeView_GetParent(Hwnd(), found) : nullptr; up; up = TreeView_GetParent(Hwnd(), up))
         ancestors.push_back(up);
     for (HTREEITEM up : ancestors)
-        TreeView_Expand(Hwnd(), up, TVE_EXPAND);
+        SetExpanded(up, true);
     TreeView_Select(Hwnd(), found, TVGN_CARET);
 }
 
@@ -91,7 +98,7 @@ void PageTreePane::ExpandAll()
     WalkFrom(TreeView_GetSelection(Hwnd()), [this](HTREEITEM item) {
         if (const TreeItemRecord* record = RecordOf(item); record && record->container) {
             FillChildren(item, record->pageId);
-            TreeView_Expand(Hwnd(), item, TVE_EXPAND);
+            SetExpanded(item, true);
         }
         return true;
     });
@@ -101,7 +108,7 @@ void PageTreePane::CollapseAll()
 {
     QuietTree quiet(Hwnd());
     WalkFrom(TreeView_GetSelection(Hwnd()), [this](HTREEITEM item) {
-        TreeView_Expand(Hwnd(), item, TVE_COLLAPSE);
+        SetExpanded(item, false);
         return true;
     });
 }

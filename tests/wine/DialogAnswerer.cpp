@@ -140,6 +140,11 @@ void CALLBACK DialogAnswerer::AnswerProc(HWND hwnd, UINT, UINT_PTR id, DWORD)
 void DialogAnswerer::Answer(HWND dialog)
 {
     if (!IsPasswordDialog(dialog)) {
+        if (!actions_.empty()) {
+            auto action = std::move(actions_.front());
+            actions_.pop_front();
+            action(dialog);
+        }
         PostMessageW(dialog, WM_COMMAND, IDOK, 0);
         return;
     }

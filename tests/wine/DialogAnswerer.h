@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,9 @@ public:
     DialogAnswerer& operator=(const DialogAnswerer&) = delete;
 
     void QueuePassword(PasswordAnswer answer) { passwords_.push_back(std::move(answer)); }
+    // Runs on the next dialog that is not the password dialog, before it is
+    // confirmed (to pick a colour or a font, say).
+    void QueueAction(std::function<void(HWND)> action) { actions_.push_back(std::move(action)); }
     const std::vector<SeenDialog>& Seen() const { return seen_; }
     std::vector<std::wstring> MessageTexts() const;
     const std::vector<WindowEvent>& WindowEvents() const { return windows_; }
@@ -63,6 +67,7 @@ private:
 
     HHOOK hook_ = nullptr;
     std::deque<PasswordAnswer> passwords_;
+    std::deque<std::function<void(HWND)>> actions_;
     std::vector<SeenDialog> seen_;
     std::vector<HWND> handled_;
     std::vector<WindowEvent> windows_;

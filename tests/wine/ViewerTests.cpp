@@ -1,4 +1,5 @@
 // The viewer window inside a Lister: its windows, keys and layout.
+#include "PaneReader.h"
 #include "PluginFixture.h"
 
 #include "tools/listerhost/Keys.h"
@@ -8,23 +9,6 @@
 
 namespace wine_tests {
 namespace {
-
-struct Panes {
-    HWND viewer = nullptr;
-    HWND splitter = nullptr;
-    HWND tree = nullptr;
-    HWND text = nullptr;
-};
-
-Panes FindPanes(listerhost::ListerWindow& lister)
-{
-    Panes p;
-    p.viewer = lister.PluginWindow();
-    p.splitter = ChildById(p.viewer, 13);
-    p.tree = ChildById(p.splitter, 10);
-    p.text = ChildById(p.splitter, 11);
-    return p;
-}
 
 int Width(const RECT& rc) { return rc.right - rc.left; }
 

@@ -1,0 +1,252 @@
+// The page tree as a user sees it: labels, order, images, bold and colours,
+// lazy filling, and the whole-tree commands.
+#include "PaneReader.h"
+#include "PluginFixture.h"
+
+#include "resources/ResourceIds.h"
+#include "tests/kit/Document.h"
+
+
+namespace wine_tests {
+namespace {
+
+constexpr int kClosedFolder = 0, kOpenFolder = 1, kTextFile = 2, kHtmlFile = 4, kBinFull = 5;
+const std::wstring kLanguages = L"Languages — Языки — Γλώσσες — 言語";
+
+kit::PageSpec Page(uint32_t id, uint32_t parent, uint32_t kind, std::u16string title)
+{
+    kit::PageSpec page;
+    page.id = id;
+    page.parentId = parent;
+    page.kind = kind;
+    page.title = std::move(title);
+    page.text = u"text of " + page.title.text;
+    return page;
+}
+
+class Tree : public PluginTest {
+protected:
+    HWND Open(const kit::BookSpec& book, const std::wstring& name = L"book.vnb")
+    {
+        auto& lister = NewLister(false, 700, 500);
+        EXPECT_TRUE(lister.Open(WriteFile(name, kit::WriteDocument(book))));
+        return FindPanes(lister).tree;
+    }
+    HWND OpenTour()
+    {
+        auto& lister = NewLister(false, 700, 500);
+        EXPECT_TRUE(lister.Open(TourPath()));
+        return FindPanes(lister).tree;
+    }
+};
+
+TEST_F(Tree, TheTourShowsItsPagesWithTheirImagesBoldLabelsAndAttachments)
+{
+    HWND tree = OpenTour();
+    TreeItem root = ReadItem(tree, TreeView_GetRoot(tree));
+    EXPECT_EQ(root.text, L"Welcome to the notebook tour");
+    EXPECT_TRUE(root.expanded);
+    EXPECT_EQ(root.image, kOpenFolder) << "the root is a container, open";
+
+    std::vector<TreeItem> top = Children(tree, root.handle);
+    ASSERT_EQ(top.size(), 7u);
+    // Folders first, then by title; the recycle bin last.
+    const std::vector<std::wstring> order = {kLanguages,  L"Projects",      L"HTML sampler",
+                                             L"Links and addresses", L"Read me first", L"Web clipping: Alpine huts",
+                                             L"Recycle bin"};
+    EXPECT_EQ(ChildTexts(tree, root.handle), order);
+    EXPECT_EQ(top[0].image, kClosedFolder);
+    EXPECT_EQ(top[1].image, 7) << "Projects has an icon of its own, the first one appended";
+    EXPECT_EQ(top[2].image, kHtmlFile);
+    EXPECT_EQ(top[3].image, kTextFile);
+    EXPECT_EQ(top[4].image, 8) << "Read me first shows its label's star";
+    EXPECT_EQ(top[5].image, kHtmlFile) << "a web archive";
+    EXPECT_EQ(top[6].image, kBinFull);
+    for (const TreeItem& item : top)
+        EXPECT_EQ(item.selectedImage, item.image) << Narrow(item.text);
+    EXPECT_TRUE(top[4].bold);
+    EXPECT_FALSE(top[3].bold);
+
+    HTREEITEM projects = top[1].handle;
+    TreeView_Expand(tree, projects, TVE_EXPAND);
+    std::vector<TreeItem> work = Children(tree, projects);
+    ASSERT_EQ(work.size(), 4u);
+    // Heaviest first, the folder before the pages.
+    EXPECT_EQ(work[0].text, L"Archive");
+    EXPECT_EQ(work[1].text, L"Reading list");
+    EXPECT_EQ(work[2].text, L"Garden plan [Attached Files: 2]");
+    EXPECT_EQ(work[3].text, L"Budget 2027 [Attached Files: 1]");
+    EXPECT_TRUE(work[1].bold) << "the Idea label is bold";
+    EXPECT_FALSE(work[2].bold);
+    EXPECT_EQ(work[2].image, 9) << "Garden plan shows its label's tick";
+    EXPECT_EQ(work[3].image, 10) << "every item with an icon appends its own image";
+    EXPECT_EQ(ReadItem(tree, projects).image, 7) << "an own icon stays when the folder opens";
+}
+
+TEST_F(Tree, ALevelIsFilledOnlyWhenItsNodeIsFirstExpanded)
+{
+    HWND tree = OpenTour();
+    HTREEITEM root = TreeView_GetRoot(tree);
+    HTREEITEM languages = ChildByText(tree, root, kLanguages);
+    ASSERT_NE(languages, nullptr);
+    std::vector<TreeItem> before = Children(tree, languages);
+    ASSERT_EQ(before.size(), 1u) << "a placeholder gives the button";
+    EXPECT_EQ(before[0].text, L"");
+    EXPECT_EQ(before[0].param, 0);
+    EXPECT_EQ(TreeView_GetChild(tree, ChildByText(tree, root, L"Read me first")), nullptr);
+
+    TreeView_Expand(tree, languages, TVE_EXPAND);
+    // Title descending, compared as code units.
+    const std::vector<std::wstring> descending = {L"日本語と中文：メモ", L"Русский: заметки о путешествии",
+                                                  L"Ελληνικά: σημειώσεις", L"Français : crème brûlée"};
+    EXPECT_EQ(ChildTexts(tree, languages), descending);
+    EXPECT_EQ(ReadItem(tree, languages).image, kOpenFolder);
+    // Closed and opened again from the keyboard.
+    TreeView_SelectItem(tree, languages);
+    SendMessageW(tree, WM_KEYDOWN, VK_LEFT, 0);
+    EXPECT_FALSE(ReadItem(tree, languages).expanded);
+    EXPECT_EQ(ReadItem(tree, languages).image, kClosedFolder);
+    SendMessageW(tree, WM_KEYDOWN, VK_RIGHT, 0);
+    EXPECT_EQ(ReadItem(tree, languages).image, kOpenFolder);
+    EXPECT_EQ(ChildTexts(tree, languages), descending) << "filled once";
+
+    HTREEITEM bin = ChildByText(tree, root, L"Recycle bin");
+    TreeView_Expand(tree, bin, TVE_EXPAND);
+    EXPECT_EQ(ChildTexts(tree, bin), std::vector<std::wstring>{L"Old shopping list"});
+    EXPECT_EQ(ReadItem(tree, bin).image, kBinFull) << "the bin keeps its picture while open";
+}
+
+TEST_F(Tree, EachFolderSortsItsChildrenByItsOwnKeyAndDirection)
+{
+    kit::BookSpec book;
+    book.pages.push_back(Page(1, 1, 4, u"Root"));
+    struct Folder {
+        uint32_t id, key, descending;
+        std::u16string title;
+    };
+    const std::vector<Folder> folders = {
+        {100, 0, 0, u"by title"}, {200, 0, 1, u"by title, descending"}, {300, 2, 0, u"by creation"},
+        {400, 7, 0, u"by weight"}, {500, 7, 1, u"by weight, descending"}, {600, 1, 0, u"by size"}};
+    for (const Folder& f : folders) {
+        kit::PageSpec parent = Page(f.id, 1, 4, f.title);
+        parent.childSortKey = f.key;
+        parent.childrenDescending = f.descending;
+        book.pages.push_back(parent);
+        // Book order: cherry, apple, Banana; dates and weights disagree with
+        // the titles so that each key gives its own order.
+        kit::PageSpec cherry = Page(f.id + 1, f.id, 0, u"cherry");
+        cherry.created.date = 46001;
+        cherry.sortWeight = 10;
+        cherry.text = u"cc";
+        kit::PageSpec apple = Page(f.id + 2, f.id, 0, u"apple");
+        apple.created.date = 46003;
+        apple.sortWeight = 30;
+        apple.text = u"aaaaaa";
+        kit::PageSpec banana = Page(f.id + 3, f.id, 0, u"Banana");
+        banana.created.date = 46002;
+        banana.sortWeight = 20;
+        banana.text = u"bbbb";
+        book.pages.insert(book.pages.end(), {cherry, apple, banana});
+    }
+    book.pages.push_back(Page(101 + 10, 100, 4, u"zebra folder"));
+
+    HWND tree = Open(book);
+    HTREEITEM root = TreeView_GetRoot(tree);
+    auto orderOf = [&](const std::u16string& title) {
+        HTREEITEM node = ChildByText(tree, root, std::wstring(title.begin(), title.end()));
+        TreeView_Expand(tree, node, TVE_EXPAND);
+        return ChildTexts(tree, node);
+    };
+    using Texts = std::vector<std::wstring>;
+    EXPECT_EQ(orderOf(u"by title"), (Texts{L"zebra folder", L"apple", L"Banana", L"cherry"}));
+    EXPECT_EQ(orderOf(u"by title, descending"), (Texts{L"cherry", L"Banana", L"apple"}));
+    EXPECT_EQ(orderOf(u"by creation"), (Texts{L"cherry", L"Banana", L"apple"}));
+    EXPECT_EQ(orderOf(u"by weight"), (Texts{L"apple", L"Banana", L"cherry"}));
+    EXPECT_EQ(orderOf(u"by weight, descending"), (Texts{L"cherry", L"Banana", L"apple"}));
+    EXPECT_EQ(orderOf(u"by size"), (Texts{L"cherry", L"Banana", L"apple"}));
+}
+
+TEST_F(Tree, LabelAndPageColoursAreDrawnOnTheLabels)
+{
+    HWND tree = OpenTour();
+    HTREEITEM root = TreeView_GetRoot(tree);
+    const COLORREF red = RGB(0xC0, 0, 0), purple = RGB(0x80, 0, 0x80), brown = RGB(0x99, 0x4C, 0x26);
+    EXPECT_TRUE(LabelDrawnIn(tree, ChildByText(tree, root, L"Read me first"), red));
+    EXPECT_FALSE(LabelDrawnIn(tree, ChildByText(tree, root, L"Links and addresses"), red));
+    HTREEITEM budget = ItemAtPath(tree, {L"Projects", L"Budget 2027 [Attached Files: 1]"});
+    EXPECT_TRUE(LabelDrawnIn(tree, budget, purple)) << "its own colour overrides the label's green";
+    EXPECT_FALSE(LabelDrawnIn(tree, budget, RGB(0, 0x80, 0)));
+    EXPECT_TRUE(LabelDrawnIn(tree, ItemAtPath(tree, {kLanguages, L"Ελληνικά: σημειώσεις"}), brown));
+}
+
+TEST_F(Tree, ABookWithoutARootPageShowsAnEmptyTreeAndNoMessage)
+{
+    kit::BookSpec book;
+    book.pages.push_back(Page(2, 2, 0, u"only the reserved identifier"));
+    book.pages.push_back(Page(5, 7, 0, u"an orphan"));
+    HWND tree = Open(book);
+    ASSERT_NE(tree, nullptr);
+    EXPECT_EQ(TreeView_GetRoot(tree), nullptr);
+    EXPECT_TRUE(dialogs->MessageTexts().empty());
+}
+
+TEST_F(Tree, ExpandAllOpensEveryFolderBelowTheSelectionAndCollapseAllClosesThem)
+{
+    HWND tree = OpenTour();
+    HTREEITEM root = TreeView_GetRoot(tree);
+    TreeView_SelectItem(tree, root);
+    SendMessageW(tree, WM_COMMAND, ID_EXPAND_ALL, 0);
+    for (const std::vector<std::wstring>& path :
+         std::vector<std::vector<std::wstring>>{{kLanguages}, {L"Projects"}, {L"Projects", L"Archive"}, {L"Recycle bin"}}) {
+        HTREEITEM item = ItemAtPath(tree, path);
+        EXPECT_TRUE(ReadItem(tree, item).expanded) << Narrow(path.back());
+    }
+    EXPECT_EQ(ChildTexts(tree, ItemAtPath(tree, {L"Projects", L"Archive"})),
+              std::vector<std::wstring>{L"Notes from 2019"});
+
+    EXPECT_EQ(ReadItem(tree, ItemAtPath(tree, {L"Projects", L"Archive"})).image, kOpenFolder);
+
+    SendMessageW(tree, WM_COMMAND, ID_COLLAPSE_ALL, 0);
+    EXPECT_FALSE(ReadItem(tree, root).expanded);
+    EXPECT_EQ(ReadItem(tree, root).image, kClosedFolder);
+    TreeView_Expand(tree, root, TVE_EXPAND);
+    EXPECT_FALSE(ReadItem(tree, ChildByText(tree, root, L"Projects")).expanded);
+}
+
+TEST_F(Tree, ExpandAllEndsOnADeepChainAndOnCyclicParentLinks)
+{
+    // Each page the only child of the one before it.
+    constexpr uint32_t kDepth = 1000;
+    kit::BookSpec deep;
+    deep.pages.push_back(Page(1, 1, 4, u"level 0"));
+    for (uint32_t i = 2; i <= kDepth; ++i)
+        deep.pages.push_back(Page(i, i - 1, 4, u"level"));
+    HWND tree = Open(deep, L"deep.vnb");
+    TreeView_SelectItem(tree, TreeView_GetRoot(tree));
+    SendMessageW(tree, WM_COMMAND, ID_EXPAND_ALL, 0);
+    uint32_t levels = 0;
+    for (HTREEITEM item = TreeView_GetRoot(tree); item; item = TreeView_GetChild(tree, item))
+        ++levels;
+    EXPECT_EQ(levels, kDepth);
+
+    // Page 3 is a child of the root; a second page 1 is a child of 3, so
+    // the root's children would come round again below it.
+    kit::BookSpec cyclic;
+    cyclic.pages.push_back(Page(1, 1, 4, u"Root"));
+    cyclic.pages.push_back(Page(3, 1, 4, u"Folder"));
+    cyclic.pages.push_back(Page(1, 3, 4, u"Root again"));
+    cyclic.pages.push_back(Page(4, 3, 0, u"Leaf"));
+    cyclic.pages.push_back(Page(6, 6, 4, u"Self"));
+    cyclic.pages.push_back(Page(6, 6, 4, u"Self twin"));
+    HWND loop = Open(cyclic, L"cyclic.vnb");
+    TreeView_SelectItem(loop, TreeView_GetRoot(loop));
+    SendMessageW(loop, WM_COMMAND, ID_EXPAND_ALL, 0);
+    HTREEITEM middle = ItemAtPath(loop, {L"Folder"});
+    EXPECT_EQ(ChildTexts(loop, middle), (std::vector<std::wstring>{L"Root again", L"Leaf"}));
+    EXPECT_EQ(TreeView_GetChild(loop, ChildByText(loop, middle, L"Root again")), nullptr)
+        << "its identifier is already on its path";
+    EXPECT_EQ(TreeView_GetCount(loop), 4u);
+}
+
+}  // namespace
+}  // namespace wine_tests
