@@ -22,6 +22,14 @@ UINT NamedKey(const std::wstring& name)
         return VK_RETURN;
     if (name == L"INSERT")
         return VK_INSERT;
+    if (name == L"UP")
+        return VK_UP;
+    if (name == L"DOWN")
+        return VK_DOWN;
+    if (name == L"LEFT")
+        return VK_LEFT;
+    if (name == L"RIGHT")
+        return VK_RIGHT;
     if (name.size() >= 2 && name[0] == L'F') {
         int n = _wtoi(name.c_str() + 1);
         if (n >= 1 && n <= 24)

@@ -1,0 +1,330 @@
+// The rich text pane as a user sees it: pages of each kind, their formats,
+// colours and caret, copying, and the colour and font commands.
+#include "PaneReader.h"
+#include "PluginFixture.h"
+
+#include "resources/ResourceIds.h"
+#include "tests/kit/Document.h"
+#include "tests/kit/TourBook.h"
+#include "tools/listerhost/Keys.h"
+#include "tools/listerhost/TreeSelect.h"
+
+#include <commdlg.h>
+
+namespace wine_tests {
+namespace {
+
+const std::wstring kEditFontKey = std::wstring(kPluginKey) + L"\\EditFont";
+constexpr int kRedEdit = 706, kGreenEdit = 707, kBlueEdit = 708;  // colour dialog
+
+LONG TextLength(HWND edit)
+{
+    GETTEXTLENGTHEX how{GTL_NUMCHARS | GTL_PRECISE, 1200};
+    return static_cast<LONG>(SendMessageW(edit, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&how), 0));
+}
+
+// Character positions of the first occurrence.
+CHARRANGE Find(HWND edit, const std::wstring& text)
+{
+    FINDTEXTEXW find{};
+    find.chrg = {0, -1};
+    find.lpstrText = text.c_str();
+    SendMessageW(edit, EM_FINDTEXTEXW, FR_DOWN | FR_MATCHCASE, reinterpret_cast<LPARAM>(&find));
+    return find.chrgText;
+}
+
+void Select(HWND edit, CHARRANGE range) { SendMessageW(edit, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range)); }
+
+// Answers the next colour dialog with this colour.
+void PickInColourDialog(DialogAnswerer& dialogs, COLORREF colour)
+{
+    dialogs.QueueAction([colour](HWND dialog) {
+        SetDlgItemInt(dialog, kRedEdit, GetRValue(colour), FALSE);
+        SetDlgItemInt(dialog, kGreenEdit, GetGValue(colour), FALSE);
+        SetDlgItemInt(dialog, kBlueEdit, GetBValue(colour), FALSE);
+    });
+}
+
+class RichText : public PluginTest {
+protected:
+    Panes OpenTour()
+    {
+        auto& lister = NewLister(false, 800, 500);
+        EXPECT_TRUE(lister.Open(TourPath()));
+        return FindPanes(lister);
+    }
+    Panes Open(const kit::BookSpec& book)
+    {
+        auto& lister = NewLister(false, 800, 500);
+        EXPECT_TRUE(lister.Open(WriteFile(L"book.vnb", kit::WriteDocument(book))));
+        return FindPanes(lister);
+    }
+    static void Show(const Panes& p, const std::wstring& label)
+    {
+        ASSERT_TRUE(listerhost::SelectItemByText(p.viewer, label)) << Narrow(label);
+    }
+};
+
+TEST_F(RichText, APlainTextPageTakesTheTextColourAndPutsTheCaretWhereItsFlagsSay)
+{
+    WriteDword(kPluginKey, L"TextColor", RGB(0x20, 0x40, 0x80));
+    Panes p = OpenTour();
+    Show(p, L"Read me first");
+    EXPECT_EQ(PaneText(p.text).rfind(L"Read me first\r\n=============\r\n\r\nThe tree on the left", 0), 0u);
+    CHARFORMAT2W all = FormatOf(p.text, 0, -1);
+    EXPECT_TRUE(all.dwMask & CFM_COLOR) << "one colour over the whole page";
+    EXPECT_EQ(all.crTextColor, RGB(0x20, 0x40, 0x80));
+    EXPECT_TRUE(all.dwMask & CFM_FACE);
+    EXPECT_STRNE(all.szFaceName, L"System") << "a page font is set, not the control's default";
+    EXPECT_EQ(all.yHeight, 200);
+    CHARRANGE caret = Selection(p.text);
+    EXPECT_EQ(caret.cpMin, 0) << "flag 0x2: at the start";
+    EXPECT_EQ(caret.cpMax, 0);
+
+    Show(p, L"Reading list");
+    caret = Selection(p.text);
+    EXPECT_EQ(caret.cpMin, TextLength(p.text)) << "flag 0x1: at the end";
+    EXPECT_EQ(caret.cpMax, caret.cpMin);
+    EXPECT_NE(PaneText(p.text).find(L"\"Мастер и Маргарита\" (Михаил Булгаков)"), std::wstring::npos);
+}
+
+TEST_F(RichText, WithoutCaretFlagsTheCaretGoesToThePagesOwnPosition)
+{
+    kit::BookSpec book;
+    kit::PageSpec root;
+    root.id = root.parentId = 1;
+    root.kind = 4;
+    root.title = u"Root";
+    kit::PageSpec page;
+    page.id = 2;
+    page.parentId = 1;
+    page.title = u"Page";
+    page.text = u"0123456789\r\nabcdef";
+    page.caretPosition = 13;
+    book.pages = {root, page};
+    Panes p = Open(book);
+    Show(p, L"Page");
+    CHARRANGE caret = Selection(p.text);
+    EXPECT_EQ(caret.cpMin, 13);
+    EXPECT_EQ(caret.cpMax, 13);
+}
+
+TEST_F(RichText, ARichTextPageKeepsItsOwnFormattingAndColours)
+{
+    WriteDword(kPluginKey, L"TextColor", RGB(0x20, 0x40, 0x80));
+    Panes p = OpenTour();
+    Show(p, L"Garden plan [Attached Files: 2]");
+    std::wstring text = PaneText(p.text);
+    EXPECT_EQ(text.rfind(L"Garden plan 2027\r\nFour beds, rotated yearly.", 0), 0u) << Narrow(text);
+    CHARFORMAT2W heading = FormatOf(p.text, 0, 6);
+    EXPECT_EQ(heading.crTextColor, RGB(0, 128, 0));
+    EXPECT_STREQ(heading.szFaceName, L"Georgia");
+    EXPECT_EQ(heading.yHeight, 320);
+    CHARRANGE peas = Find(p.text, L"Peas");
+    ASSERT_GE(peas.cpMin, 0);
+    EXPECT_TRUE(FormatOf(p.text, peas.cpMin, peas.cpMax).dwEffects & CFE_BOLD);
+    CHARRANGE italic = Find(p.text, L"italic");
+    EXPECT_TRUE(FormatOf(p.text, italic.cpMin, italic.cpMax).dwEffects & CFE_ITALIC);
+    EXPECT_FALSE(FormatOf(p.text, italic.cpMin, italic.cpMax).dwEffects & CFE_BOLD);
+
+    Show(p, L"日本語と中文：メモ");
+    EXPECT_EQ(PaneText(p.text).rfind(L"日本語のメモ\r\n東京から京都まで", 0), 0u);
+}
+
+TEST_F(RichText, RtfWithCharactersBeyondAsciiStreamsInThroughEscapes)
+{
+    kit::BookSpec book;
+    kit::PageSpec root;
+    root.id = root.parentId = 1;
+    root.kind = 4;
+    root.title = u"Root";
+    kit::PageSpec page;
+    page.id = 2;
+    page.parentId = 1;
+    page.kind = 2;
+    page.title = u"Raw";
+    // Characters as they are, not escaped, one group skipping no fallback
+    // character, and an escape of the source's own.
+    page.text = u"{\\rtf1\\ansi{\\fonttbl{\\f0 Tahoma;}}\\f0 Привет, {\\b 日本}! {\\uc0 Ω€}\\u8364?{\\i é}\\par}";
+    book.pages = {root, page};
+    Panes p = Open(book);
+    Show(p, L"Raw");
+    EXPECT_EQ(PaneText(p.text).substr(0, 16), L"Привет, 日本! Ω€€é");
+    CHARRANGE bold = Find(p.text, L"日本");
+    EXPECT_TRUE(FormatOf(p.text, bold.cpMin, bold.cpMax).dwEffects & CFE_BOLD);
+}
+
+TEST_F(RichText, HtmlPagesShowTheirSourceAndFoldersKeepWhatIsShown)
+{
+    Panes p = OpenTour();
+    Show(p, L"HTML sampler");
+    EXPECT_EQ(PaneText(p.text).rfind(L"<!DOCTYPE html>\r\n<html lang=\"en\">", 0), 0u);
+    Show(p, L"Read me first");
+    const std::wstring shown = PaneText(p.text);
+    Show(p, L"Projects");
+    EXPECT_EQ(PaneText(p.text), shown);
+    Show(p, L"Welcome to the notebook tour");
+    EXPECT_EQ(PaneText(p.text), shown) << "the root is a container too";
+    EXPECT_TRUE(IsWindowVisible(p.text));
+}
+
+TEST_F(RichText, ChoosingWithTheKeyboardKeepsTheFocusInTheTree)
+{
+    Panes p = OpenTour();
+    HTREEITEM root = TreeView_GetRoot(p.tree);
+    TreeView_SelectItem(p.tree, ChildByText(p.tree, root, L"Links and addresses"));
+    SetFocus(p.tree);
+    listerhost::PressKey(p.tree, listerhost::ParseKey(L"Down"));
+    Pump(30);
+    EXPECT_EQ(ReadItem(p.tree, TreeView_GetSelection(p.tree)).text, L"Read me first");
+    EXPECT_EQ(PaneText(p.text).rfind(L"Read me first", 0), 0u);
+    EXPECT_EQ(GetFocus(), p.tree);
+}
+
+TEST_F(RichText, CopiesTheSelectionAsRtfAndAsPlainText)
+{
+    Panes p = OpenTour();
+    Show(p, L"Garden plan [Attached Files: 2]");
+    CHARRANGE peas = Find(p.text, L"Peas");
+    Select(p.text, peas);
+    SendMessageW(p.text, WM_COMMAND, ID_COPY_RTF, 0);
+    std::string rtf = ClipboardBytes(L"Rich Text Format");
+    ASSERT_GE(rtf.size(), 2u);
+    EXPECT_EQ(rtf.rfind("{\\rtf", 0), 0u);
+    EXPECT_NE(rtf.find("\\b"), std::string::npos);
+    EXPECT_NE(rtf.find("Peas"), std::string::npos);
+    EXPECT_EQ(rtf.back(), '\0');
+    EXPECT_EQ(rtf.substr(0, rtf.find_last_not_of('\0') + 1).back(), '}') << "the group is closed";
+
+    SendMessageW(p.text, WM_COMMAND, ID_COPY_PLAIN, 0);
+    EXPECT_EQ(ClipboardText(), L"Peas");
+    Select(p.text, Find(p.text, L"Garden plan 2027"));
+    SetFocus(p.text);
+    ASSERT_EQ(FindPanes(*listers.back()).text, p.text);
+    EXPECT_EQ(listers.back()->SendCommand(1, 0), 0);
+    EXPECT_EQ(ClipboardText(), L"Garden plan 2027") << "the host's copy is plain text";
+
+    // Nothing selected: the clipboard keeps what was there.
+    PutOnClipboard(L"keep me");
+    Select(p.text, {3, 3});
+    listers.back()->SendCommand(1, 0);
+    EXPECT_EQ(ClipboardText(), L"keep me");
+}
+
+TEST_F(RichText, ColourCommandsApplyAndPersistTheChosenColours)
+{
+    Panes p = OpenTour();
+    Show(p, L"Read me first");
+    PickInColourDialog(*dialogs, RGB(250, 240, 200));
+    SendMessageW(p.text, WM_COMMAND, ID_BACKGROUND_COLOR, 0);
+    DWORD stored = 0;
+    ASSERT_TRUE(ReadDword(kPluginKey, L"BackColor", stored)) << "saved at once";
+    EXPECT_EQ(stored, RGB(250, 240, 200));
+    COLORREF shown = static_cast<COLORREF>(SendMessageW(p.text, EM_SETBKGNDCOLOR, 0, RGB(1, 2, 3)));
+    EXPECT_EQ(shown, RGB(250, 240, 200));
+    SendMessageW(p.text, EM_SETBKGNDCOLOR, 0, shown);
+
+    PickInColourDialog(*dialogs, RGB(90, 20, 10));
+    SendMessageW(p.text, WM_COMMAND, ID_TEXT_COLOR, 0);
+    ASSERT_TRUE(ReadDword(kPluginKey, L"TextColor", stored));
+    EXPECT_EQ(stored, RGB(90, 20, 10));
+    EXPECT_EQ(FormatOf(p.text, 0, -1).crTextColor, RGB(90, 20, 10));
+    Show(p, L"Links and addresses");
+    EXPECT_EQ(FormatOf(p.text, 0, -1).crTextColor, RGB(90, 20, 10)) << "the next plain page takes it too";
+}
+
+TEST_F(RichText, TheFontCommandStoresTheChoiceAndAppliesItToPlainPages)
+{
+    // A format stored earlier is offered by the dialog; OK keeps it.
+    const std::wstring key = kEditFontKey;
+    WriteDword(key.c_str(), L"Mask", CFM_BOLD | CFM_ITALIC | CFM_SIZE | CFM_FACE | CFM_CHARSET);
+    WriteDword(key.c_str(), L"Effects", CFE_BOLD);
+    WriteDword(key.c_str(), L"Height", 240);
+    // A family the test machine has (the dialog lists only real ones).
+    RegSetKeyValueW(HKEY_CURRENT_USER, key.c_str(), L"Facename", REG_SZ, L"DejaVu Serif", 26);
+    WriteDword(kPluginKey, L"TextColor", RGB(0, 0, 0x80));
+    Panes p = OpenTour();
+    Show(p, L"Read me first");
+    EXPECT_EQ(FormatOf(p.text, 0, -1).yHeight, 200) << "a loaded format waits for the dialog";
+
+    SendMessageW(p.text, WM_COMMAND, ID_FONT, 0);
+    DWORD value = 0;
+    ASSERT_TRUE(ReadDword(key.c_str(), L"Mask", value));
+    EXPECT_EQ(value, 0xE800000Fu);
+    ASSERT_TRUE(ReadDword(key.c_str(), L"Height", value));
+    EXPECT_EQ(value, 240u) << "12 points in twips";
+    ASSERT_TRUE(ReadDword(key.c_str(), L"Effects", value));
+    EXPECT_EQ(value, static_cast<DWORD>(CFE_BOLD));
+    ASSERT_TRUE(ReadDword(key.c_str(), L"TextColor", value));
+    EXPECT_EQ(value, RGB(0, 0, 0x80));
+    ASSERT_TRUE(ReadDword(key.c_str(), L"Offser", value));
+    EXPECT_EQ(value, 0u);
+    std::wstring face;
+    ASSERT_TRUE(ReadString(key.c_str(), L"Facename", face));
+    EXPECT_EQ(face, L"DejaVu Serif");
+
+    CHARFORMAT2W all = FormatOf(p.text, 0, -1);
+    EXPECT_STREQ(all.szFaceName, L"DejaVu Serif");
+    EXPECT_EQ(all.yHeight, 240);
+    EXPECT_TRUE(all.dwEffects & CFE_BOLD);
+    Show(p, L"Garden plan [Attached Files: 2]");
+    EXPECT_STREQ(FormatOf(p.text, 0, 6).szFaceName, L"Georgia") << "rich text keeps its fonts";
+    Show(p, L"Links and addresses");
+    EXPECT_STREQ(FormatOf(p.text, 0, -1).szFaceName, L"DejaVu Serif");
+}
+
+TEST_F(RichText, WordWrapShowsTheHorizontalBarOnlyWhenLinesAreNotWrapped)
+{
+    Panes p = OpenTour();
+    listers.back()->SendCommand(2, 1);
+    EXPECT_FALSE(GetWindowLongW(p.text, GWL_STYLE) & WS_HSCROLL);
+    listers.back()->SendCommand(2, 0);
+    EXPECT_TRUE(GetWindowLongW(p.text, GWL_STYLE) & WS_HSCROLL);
+}
+
+// Counts the context-menu requests a window receives.
+LRESULT CALLBACK CountMenus(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data)
+{
+    if (msg == WM_CONTEXTMENU)
+        static_cast<std::vector<POINT>*>(reinterpret_cast<void*>(data))
+            ->push_back({static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
+    return DefSubclassProc(hwnd, msg, wParam, lParam);
+}
+
+TEST_F(RichText, ShiftF10AndARightClickInTheTreeAskForTheContextMenu)
+{
+    Panes p = OpenTour();
+    std::vector<POINT> textRequests, treeRequests;
+    SetWindowSubclass(p.text, CountMenus, 1, reinterpret_cast<DWORD_PTR>(&textRequests));
+    SetWindowSubclass(p.tree, CountMenus, 1, reinterpret_cast<DWORD_PTR>(&treeRequests));
+    // F10 comes as a system key, as the keyboard sends it.
+    BYTE saved[256] = {}, state[256] = {};
+    GetKeyboardState(saved);
+    memcpy(state, saved, sizeof state);
+    state[VK_SHIFT] = state[VK_LSHIFT] = 0x80;
+    SetKeyboardState(state);
+    SendMessageW(p.text, WM_SYSKEYDOWN, VK_F10, 1);
+    SendMessageW(p.text, WM_SYSKEYUP, VK_F10, 1 | (3u << 30));
+    SetKeyboardState(saved);
+    Pump(50);
+    ASSERT_EQ(textRequests.size(), 1u);
+    EXPECT_EQ(textRequests[0].x, -1);
+    EXPECT_EQ(textRequests[0].y, -1);
+
+    // The control's right-click notification, as it reaches the viewer.
+    POINT screen{123, 234};
+    SetCursorPos(screen.x, screen.y);
+    NMHDR click{p.tree, 10, static_cast<UINT>(NM_RCLICK)};
+    SendMessageW(p.viewer, WM_NOTIFY, 10, reinterpret_cast<LPARAM>(&click));
+    EXPECT_EQ(GetWindowLongPtrW(p.viewer, DWLP_MSGRESULT), 0);
+    EXPECT_TRUE(treeRequests.empty()) << "posted, not sent";
+    Pump(50);
+    ASSERT_EQ(treeRequests.size(), 1u);
+    EXPECT_EQ(treeRequests[0].x, screen.x);
+    EXPECT_EQ(treeRequests[0].y, screen.y);
+    RemoveWindowSubclass(p.text, CountMenus, 1);
+    RemoveWindowSubclass(p.tree, CountMenus, 1);
+}
+
+}  // namespace
+}  // namespace wine_tests
