@@ -1,0 +1,124 @@
+// Following page links and the link timer, on the viewer linked into the
+// test program (links themselves come with the link passes).
+#include "PaneReader.h"
+#include "PluginFixture.h"
+
+#include "components/RichTextPane_win.h"
+#include "docfile/TempFiles.h"
+#include "plugin/Exports.h"
+#include "plugin/ViewerRegistry.h"
+#include "tests/kit/Document.h"
+#include "viewer/PageTreePane.h"
+#include "viewer/ViewerMessages.h"
+#include "viewer/ViewerWindow.h"
+
+namespace wine_tests {
+namespace {
+
+class PageLinks : public PluginTest {
+protected:
+    void SetUp() override
+    {
+        PluginTest::SetUp();
+        viewer::RegisterViewerMessages();
+        RECT rect{60, 60, 760, 560};
+        ASSERT_TRUE(host.Create(rect, false));
+    }
+    void TearDown() override
+    {
+        if (view)
+            ListCloseWindow(view);
+        host.Destroy();
+        docfile::TempFiles().DeleteAll();
+        PluginTest::TearDown();
+    }
+    viewer::ViewerWindow& Open(const std::wstring& path)
+    {
+        std::string narrow = Narrow(path);
+        view = ListLoad(host.Hwnd(), narrow.data(), 0);
+        EXPECT_NE(view, nullptr);
+        tree = ChildById(ChildById(view, 13), 10);
+        text = ChildById(ChildById(view, 13), 11);
+        return plugin::Viewers().GetOrCreate(host.Hwnd());
+    }
+
+    listerhost::ListerWindow host{plugin};
+    HWND view = nullptr;
+    HWND tree = nullptr;
+    HWND text = nullptr;
+};
+
+TEST_F(PageLinks, ALinkIntoACollapsedFolderShowsItSelectsItAndOpensItsFolders)
+{
+    viewer::ViewerWindow& viewer = Open(TourPath());
+    const std::wstring before = PaneText(text);
+    EXPECT_FALSE(viewer.OpenPageLink(999)) << "no such page";
+    EXPECT_EQ(PaneText(text), before);
+
+    ASSERT_TRUE(viewer.OpenPageLink(24));
+    EXPECT_EQ(PaneText(text).rfind(L"Notes from 2019\r\n\r\nMoved the allotment", 0), 0u);
+    HTREEITEM selected = TreeView_GetSelection(tree);
+    EXPECT_EQ(ReadItem(tree, selected).text, L"Notes from 2019");
+    EXPECT_EQ(viewer.Tree()->SelectedPageId(), 24);
+    HTREEITEM archive = TreeView_GetParent(tree, selected);
+    EXPECT_TRUE(ReadItem(tree, archive).expanded);
+    EXPECT_EQ(ReadItem(tree, archive).image, 1) << "an open folder";
+    EXPECT_TRUE(ReadItem(tree, TreeView_GetParent(tree, archive)).expanded);
+    EXPECT_EQ(GetFocus(), text);
+}
+
+TEST_F(PageLinks, ALinkToAPageBelowANeverExpandedTextPageShowsItWithoutSelection)
+{
+    kit::BookSpec book;
+    kit::PageSpec root, parent, child;
+    root.id = root.parentId = 1;
+    root.kind = 4;
+    root.title = u"Root";
+    parent.id = 2;
+    parent.parentId = 1;
+    parent.title = u"A text page with a child";
+    parent.text = u"parent text";
+    child.id = 3;
+    child.parentId = 2;
+    child.title = u"Child";
+    child.text = u"child text";
+    book.pages = {root, parent, child};
+    viewer::ViewerWindow& viewer = Open(WriteFile(L"nested.vnb", kit::WriteDocument(book)));
+    TreeView_SelectItem(tree, TreeView_GetRoot(tree));
+
+    ASSERT_TRUE(viewer.OpenPageLink(3));
+    EXPECT_EQ(PaneText(text), L"child text");
+    EXPECT_EQ(TreeView_GetSelection(tree), nullptr);
+    EXPECT_EQ(viewer.Tree()->SelectedPageId(), -1);
+
+    // Opened by hand, the text page shows its child.
+    HTREEITEM page = TreeView_GetChild(tree, TreeView_GetRoot(tree));
+    TreeView_Expand(tree, page, TVE_EXPAND);
+    EXPECT_EQ(ChildTexts(tree, page), std::vector<std::wstring>{L"Child"});
+}
+
+class CountingPasses : public components::LinkPasses {
+public:
+    void AfterShow(HWND) override { ++shown; }
+    void Delayed(HWND edit) override { delayedTexts.push_back(PaneText(edit)); }
+    int shown = 0;
+    std::vector<std::wstring> delayedTexts;
+};
+
+TEST_F(PageLinks, TheDelayedPassRunsOnceASecondAfterTheLastPageShown)
+{
+    viewer::ViewerWindow& viewer = Open(TourPath());
+    CountingPasses passes;
+    viewer.TextPane()->SetLinkPasses(&passes);
+    viewer.Tree()->SelectPage(7);
+    viewer.Tree()->SelectPage(2);
+    EXPECT_EQ(passes.shown, 2);
+    EXPECT_TRUE(passes.delayedTexts.empty());
+    Pump(1400);
+    ASSERT_EQ(passes.delayedTexts.size(), 1u);
+    EXPECT_EQ(passes.delayedTexts[0].rfind(L"Read me first", 0), 0u);
+    viewer.TextPane()->SetLinkPasses(nullptr);
+}
+
+}  // namespace
+}  // namespace wine_tests
