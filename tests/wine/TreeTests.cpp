@@ -179,6 +179,33 @@ TEST_F(Tree, LabelAndPageColoursAreDrawnOnTheLabels)
     EXPECT_TRUE(LabelDrawnIn(tree, ItemAtPath(tree, {kLanguages, L"Ελληνικά: σημειώσεις"}), brown));
 }
 
+// Wine's control never asks for tips: the notification is sent as the
+// control would send it.
+std::wstring AskTip(HWND tree, HTREEITEM item, int bufferSize)
+{
+    std::wstring buffer(static_cast<size_t>(bufferSize), L'#');
+    NMTVGETINFOTIPW tip{};
+    tip.hdr = {tree, 10, static_cast<UINT>(TVN_GETINFOTIPW)};
+    tip.pszText = buffer.data();
+    tip.cchTextMax = bufferSize;
+    tip.hItem = item;
+    tip.lParam = ReadItem(tree, item).param;
+    HWND viewer = GetParent(GetParent(tree));  // the splitter is in between
+    SendMessageW(viewer, WM_NOTIFY, 10, reinterpret_cast<LPARAM>(&tip));
+    return buffer.substr(0, buffer.find(L'\0'));
+}
+
+TEST_F(Tree, TipsShowThePagesTipAndOnTheRootTheDocumentsAttachments)
+{
+    HWND tree = OpenTour();
+    HTREEITEM root = TreeView_GetRoot(tree);
+    EXPECT_EQ(AskTip(tree, root, 200), L"Document contains 4 attacments");
+    EXPECT_EQ(AskTip(tree, root, 9), L"Document");
+    EXPECT_EQ(AskTip(tree, ChildByText(tree, root, L"Read me first"), 200), L"Start here");
+    EXPECT_EQ(AskTip(tree, ChildByText(tree, root, L"Links and addresses"), 8), L"########")
+        << "no tip leaves the buffer alone";
+}
+
 TEST_F(Tree, ABookWithoutARootPageShowsAnEmptyTreeAndNoMessage)
 {
     kit::BookSpec book;
