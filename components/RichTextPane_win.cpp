@@ -134,6 +134,7 @@ void RichTextPane::ShowPage(const model::CPage& page)
     }
     // Text that brings no formatting of its own starts from the base font:
     // the control may still hold the defaults of the RTF shown before.
+    baseFormat_.crTextColor = settings_.TextColour();
     if (!rich)
         ApplyFormat(baseFormat_, SCF_ALL);
     if (page.IsPlainText()) {

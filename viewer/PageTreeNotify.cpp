@@ -28,7 +28,8 @@ LRESULT PageTreePane::OnNotify(NMHDR* header)
         POINT cursor{};
         GetCursorPos(&cursor);
         PostMessageW(Hwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Hwnd()), MAKELPARAM(cursor.x, cursor.y));
-        return 0;
+        // Handled: left to itself the control would send a second request.
+        return TRUE;
     }
     default:
         return 0;

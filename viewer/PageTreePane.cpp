@@ -29,7 +29,11 @@ bool PageTreePane::Create(const RECT& rect, HWND parent, UINT id)
     if (!CreateControl(WC_TREEVIEWW, L"", kStyle, 0, rect, parent, id))
         return false;
     const SettingsRecord& settings = Settings();
-    font_.Reset(CreateFontIndirectW(&settings.treeFont));
+    LOGFONTW font = settings.treeFont;
+    // A stored record without a face name holds no font: the system's then.
+    if (font.lfWeight == -1 || font.lfFaceName[0] == L'\0')
+        GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
+    font_.Reset(CreateFontIndirectW(&font));
     if (font_.Get())
         SendMessageW(Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), TRUE);
     SendMessageW(Hwnd(), TVM_SETTEXTCOLOR, 0, settings.treeTextColour);

@@ -140,6 +140,12 @@ TEST_F(Settings, ATreeFontWithoutFaceNameIsNotWrittenBack)
     WriteDword(kTreeFontKey.c_str(), L"LF_HEIGHT", 33);
     auto& lister = NewLister();
     ASSERT_TRUE(lister.Open(TourPath()));
+    LOGFONTW shown{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(TreePane(lister), WM_GETFONT, 0, 0)), sizeof shown, &shown);
+    LOGFONTW system{};
+    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof system, &system);
+    EXPECT_STREQ(shown.lfFaceName, system.lfFaceName) << "the tree shows the system's font instead";
+    EXPECT_EQ(shown.lfHeight, system.lfHeight);
     lister.Close();
     std::wstring face;
     EXPECT_FALSE(ReadString(kTreeFontKey.c_str(), L"LF_FACENAME", face));
