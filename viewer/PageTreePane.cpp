@@ -51,15 +51,7 @@ void PageTreePane::FillTree(const model::CBook& book)
     book_ = &book;
     tree_ = std::make_unique<model::PageTree>(book);
 
-    std::vector<uint32_t> ids;
-    ids.reserve(book.PageCount());
-    for (size_t i = 0; i < book.PageCount(); ++i)
-        ids.push_back(book.PageAt(i)->Id());
-    std::sort(ids.begin(), ids.end());
-    sharedIds_.clear();
-    for (size_t i = 1; i < ids.size(); ++i)
-        if (ids[i] == ids[i - 1] && (sharedIds_.empty() || sharedIds_.back() != ids[i]))
-            sharedIds_.push_back(ids[i]);
+    filledIds_.clear();
 
     HIMAGELIST images = images_.Create(static_cast<COLORREF>(SendMessageW(Hwnd(), TVM_GETBKCOLOR, 0, 0)));
     SendMessageW(Hwnd(), TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(images));
@@ -72,21 +64,6 @@ void PageTreePane::FillTree(const model::CBook& book)
     SendMessageW(Hwnd(), TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(rootItem));
 }
 
-bool PageTreePane::RepeatsAncestor(uint32_t pageId, const TreeItemRecord* parent) const
-{
-    // Only an identifier that several pages carry can come round again.
-    if (!std::binary_search(sharedIds_.begin(), sharedIds_.end(), pageId))
-        return false;
-    for (const TreeItemRecord* r = parent ? parent->sharedIdAncestor : nullptr; r; ) {
-        if (r->pageId == pageId)
-            return true;
-        HTREEITEM up = TreeView_GetParent(Hwnd(), r->item);
-        const TreeItemRecord* above = up ? RecordOf(up) : nullptr;
-        r = above ? above->sharedIdAncestor : nullptr;
-    }
-    return false;
-}
-
 HTREEITEM PageTreePane::InsertPageItem(const model::CPage& page, HTREEITEM parent, bool container)
 {
     const auto defaultColour = static_cast<uint32_t>(SendMessageW(Hwnd(), TVM_GETTEXTCOLOR, 0, 0));
@@ -95,8 +72,6 @@ HTREEITEM PageTreePane::InsertPageItem(const model::CPage& page, HTREEITEM paren
     TreeItemRecord record;
     record.pageId = page.Id();
     record.container = container;
-    const TreeItemRecord* parentRecord = parent == TVI_ROOT ? nullptr : RecordOf(parent);
-    record.repeatsAncestor = RepeatsAncestor(page.Id(), parentRecord);
     int image = look.ownIcon ? images_.AddOwnIcon(*look.ownIcon) : -1;
     record.ownImage = image >= 0;
     if (image < 0)
@@ -105,8 +80,6 @@ HTREEITEM PageTreePane::InsertPageItem(const model::CPage& page, HTREEITEM paren
     record.hasColour = look.colour.custom;
     records_.push_back(record);
     TreeItemRecord& stored = records_.back();
-    const bool shared = std::binary_search(sharedIds_.begin(), sharedIds_.end(), page.Id());
-    stored.sharedIdAncestor = shared ? &stored : (parentRecord ? parentRecord->sharedIdAncestor : nullptr);
 
     std::wstring text(look.text.begin(), look.text.end());
     TVINSERTSTRUCTW insert{};
@@ -136,13 +109,14 @@ void PageTreePane::AddPlaceholder(HTREEITEM parent)
 
 void PageTreePane::FillChildren(HTREEITEM item, uint32_t pageId)
 {
-    const TreeItemRecord* record = RecordOf(item);
-    if (!record || record->repeatsAncestor || !tree_)
+    if (!RecordOf(item) || !tree_)
         return;
     HTREEITEM first = TreeView_GetChild(Hwnd(), item);
     if (!first || RecordOf(first))
         return;  // no children, or filled already
     TreeView_DeleteItem(Hwnd(), first);
+    if (filledIds_.count(pageId) != 0)
+        return;  // shown under another item with this identifier
     if (const model::CPage* page = book_->FindPage(pageId))
         InsertChildren(item, *page);
 }
@@ -151,10 +125,10 @@ void PageTreePane::FillChildren(HTREEITEM item, uint32_t pageId)
 // when it is shown. Each gets a placeholder when it has children of its own.
 void PageTreePane::InsertChildren(HTREEITEM item, const model::CPage& page)
 {
+    filledIds_.insert(page.Id());
     for (const model::CPage* child : tree_->SortedChildren(page)) {
         HTREEITEM childItem = InsertPageItem(*child, item, child->IsFolder());
-        const TreeItemRecord* childRecord = RecordOf(childItem);
-        if (childItem && childRecord && !childRecord->repeatsAncestor && tree_->HasChildren(*child))
+        if (childItem && filledIds_.count(child->Id()) == 0 && tree_->HasChildren(*child))
             AddPlaceholder(childItem);
     }
 }

@@ -12,6 +12,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <unordered_set>
 
 namespace model {
 class CBook;
@@ -29,12 +30,6 @@ struct TreeItemRecord {
     bool ownImage = false;
     COLORREF textColour = 0;
     bool hasColour = false;
-    // Its page identifier is already on its own path: shown, never filled,
-    // so that cyclic parent links end.
-    bool repeatsAncestor = false;
-    // Nearest record on the path (itself included) whose identifier more
-    // than one page carries; only those can repeat further down.
-    const TreeItemRecord* sharedIdAncestor = nullptr;
 };
 
 class PageTreePane : public win::SubclassedControl {
@@ -79,7 +74,6 @@ private:
     TreeItemRecord* RecordOf(HTREEITEM item) const;
     void InsertChildren(HTREEITEM item, const model::CPage& page);
     void AddPlaceholder(HTREEITEM parent);
-    bool RepeatsAncestor(uint32_t pageId, const TreeItemRecord* parent) const;
 
     TreeHost& host_;
     win::Font font_;
@@ -89,7 +83,12 @@ private:
     // Records live as long as the tree's items: items are only ever removed
     // all at once (a new FillTree, or the window going).
     std::deque<TreeItemRecord> records_;
-    std::vector<uint32_t> sharedIds_;  // sorted: identifiers of more than one page
+    // Children belong to an identifier, and each identifier's children are
+    // inserted once: a page whose identifier was filled already (above it,
+    // through a cycle, or elsewhere, through a duplicate) shows no children.
+    // So cycles end and the tree never holds more items than the book has
+    // pages, as in the model's walk.
+    std::unordered_set<uint32_t> filledIds_;
 };
 
 }  // namespace viewer

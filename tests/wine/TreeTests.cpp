@@ -240,7 +240,7 @@ TEST_F(Tree, ExpandAllOpensEveryFolderBelowTheSelectionAndCollapseAllClosesThem)
     EXPECT_FALSE(ReadItem(tree, ChildByText(tree, root, L"Projects")).expanded);
 }
 
-TEST_F(Tree, ExpandAllEndsOnADeepChainAndOnCyclicParentLinks)
+TEST_F(Tree, ExpandAllEndsOnDeepChainsCyclicParentLinksAndDoublingIdentifiers)
 {
     // Each page the only child of the one before it.
     constexpr uint32_t kDepth = 1000;
@@ -273,6 +273,22 @@ TEST_F(Tree, ExpandAllEndsOnADeepChainAndOnCyclicParentLinks)
     EXPECT_EQ(TreeView_GetChild(loop, ChildByText(loop, middle, L"Root again")), nullptr)
         << "its identifier is already on its path";
     EXPECT_EQ(TreeView_GetCount(loop), 4u);
+
+    // Two pages per identifier and level, each level the children of the
+    // identifier above: shown under every duplicate, level 30 would hold a
+    // billion items. Each identifier's children are shown once.
+    kit::BookSpec doubling;
+    doubling.pages.push_back(Page(1, 1, 4, u"Root"));
+    for (uint32_t level = 0; level < 30; ++level)
+        for (const char16_t* title : {u"first", u"second"})
+            doubling.pages.push_back(Page(10 + level, level == 0 ? 1 : 9 + level, 4, title));
+    HWND wide = Open(doubling, L"doubling.vnb");
+    TreeView_SelectItem(wide, TreeView_GetRoot(wide));
+    SendMessageW(wide, WM_COMMAND, ID_EXPAND_ALL, 0);
+    EXPECT_EQ(TreeView_GetCount(wide), 61u) << "every page once";
+    HTREEITEM top = TreeView_GetRoot(wide);
+    EXPECT_EQ(ChildTexts(wide, top), (std::vector<std::wstring>{L"first", L"second"}));
+    EXPECT_EQ(TreeView_GetChild(wide, ChildByText(wide, top, L"second")), nullptr);
 }
 
 }  // namespace
