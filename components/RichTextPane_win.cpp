@@ -65,14 +65,17 @@ RichTextPane::~RichTextPane()
     Destroy();
     if (library_)
         FreeLibrary(library_);
+    if (oldLibrary_)
+        FreeLibrary(oldLibrary_);
 }
 
 bool RichTextPane::Create(const RECT& rect, HWND parent, UINT id)
 {
     bool created = !className_.empty() && CreateControl(className_.c_str(), L"", kStyle, 0, rect, parent, id);
     if (!created) {
-        if (!library_)
-            library_ = LoadLibraryW(L"riched32.dll");
+        // The oldest rich edit, whatever became of the chosen one.
+        if (!oldLibrary_)
+            oldLibrary_ = LoadLibraryW(L"riched32.dll");
         if (!CreateControl(L"RICHEDIT", L"", kStyle, 0, rect, parent, id))
             return false;
     }

@@ -69,6 +69,7 @@ private:
     bool plainText_ = false;
     COLORREF background_;
     HMODULE library_ = nullptr;
+    HMODULE oldLibrary_ = nullptr;
     std::wstring className_;
     // What plain text looks like until the user picks a font.
     CHARFORMATW baseFormat_{};

@@ -5,7 +5,6 @@
 #include "resources/ResourceIds.h"
 #include "viewer/Settings.h"
 
-#include <algorithm>
 #include <string>
 
 namespace viewer {
@@ -48,10 +47,9 @@ void PageTreePane::FillTree(const model::CBook& book)
 {
     SendMessageW(Hwnd(), TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
     records_.clear();
+    filledIds_.clear();
     book_ = &book;
     tree_ = std::make_unique<model::PageTree>(book);
-
-    filledIds_.clear();
 
     HIMAGELIST images = images_.Create(static_cast<COLORREF>(SendMessageW(Hwnd(), TVM_GETBKCOLOR, 0, 0)));
     SendMessageW(Hwnd(), TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(images));
