@@ -179,6 +179,13 @@ void Splitter::SavePosition()
 LRESULT Splitter::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
+    case WM_NOTIFY:
+    case WM_COMMAND:
+        // A control that asks for its parent when it notifies finds the
+        // splitter; its notifications belong to the viewer.
+        if (HWND parent = GetParent(Hwnd()))
+            return SendMessageW(parent, msg, wParam, lParam);
+        break;
     case WM_LBUTTONDOWN:
         StartDrag(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
         return 0;

@@ -181,7 +181,7 @@ TEST_F(Tree, LabelAndPageColoursAreDrawnOnTheLabels)
 
 // Wine's control never asks for tips: the notification is sent as the
 // control would send it.
-std::wstring AskTip(HWND tree, HTREEITEM item, int bufferSize)
+std::wstring AskTip(HWND tree, HTREEITEM item, int bufferSize, bool viaSplitter = false)
 {
     std::wstring buffer(static_cast<size_t>(bufferSize), L'#');
     NMTVGETINFOTIPW tip{};
@@ -190,8 +190,10 @@ std::wstring AskTip(HWND tree, HTREEITEM item, int bufferSize)
     tip.cchTextMax = bufferSize;
     tip.hItem = item;
     tip.lParam = ReadItem(tree, item).param;
-    HWND viewer = GetParent(GetParent(tree));  // the splitter is in between
-    SendMessageW(viewer, WM_NOTIFY, 10, reinterpret_cast<LPARAM>(&tip));
+    // The control tells its parent at creation (the viewer); the splitter
+    // passes on what reaches it.
+    HWND to = viaSplitter ? GetParent(tree) : GetParent(GetParent(tree));
+    SendMessageW(to, WM_NOTIFY, 10, reinterpret_cast<LPARAM>(&tip));
     return buffer.substr(0, buffer.find(L'\0'));
 }
 
@@ -202,6 +204,7 @@ TEST_F(Tree, TipsShowThePagesTipAndOnTheRootTheDocumentsAttachments)
     EXPECT_EQ(AskTip(tree, root, 200), L"Document contains 4 attacments");
     EXPECT_EQ(AskTip(tree, root, 9), L"Document");
     EXPECT_EQ(AskTip(tree, ChildByText(tree, root, L"Read me first"), 200), L"Start here");
+    EXPECT_EQ(AskTip(tree, ChildByText(tree, root, L"Read me first"), 200, true), L"Start here");
     EXPECT_EQ(AskTip(tree, ChildByText(tree, root, L"Links and addresses"), 8), L"########")
         << "no tip leaves the buffer alone";
 }
