@@ -198,6 +198,12 @@ TEST_F(RichText, CopiesTheSelectionAsRtfAndAsPlainText)
 
     SendMessageW(p.text, WM_COMMAND, ID_COPY_PLAIN, 0);
     EXPECT_EQ(ClipboardText(), L"Peas");
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    HANDLE localeData = GetClipboardData(CF_LOCALE);
+    ASSERT_NE(localeData, nullptr) << "the text's locale goes with it";
+    EXPECT_EQ(*static_cast<const LCID*>(GlobalLock(localeData)), GetThreadLocale());
+    GlobalUnlock(localeData);
+    CloseClipboard();
     Select(p.text, Find(p.text, L"Garden plan 2027"));
     SetFocus(p.text);
     ASSERT_EQ(FindPanes(*listers.back()).text, p.text);
