@@ -170,8 +170,8 @@ bool ViewerWindow::RequestClose()
 
 void ViewerWindow::SetFocusPane(HWND pane) { focusPane_ = pane; }
 
-// The context menus come with the commands; until then a request is noted
-// and nothing opens.
+// The panes' context menus are built with the commands; until then a
+// request opens nothing.
 void ViewerWindow::ContextMenu(HWND, POINT) {}
 
 void ViewerWindow::DisplayPage(uint32_t pageId, bool container, bool focusTree)
