@@ -1,6 +1,6 @@
 #pragma once
 // The read-only rich edit pane on the right of the viewer.
-#include "components/PaneHost.h"
+#include "components/PaneHost_win.h"
 #include "components/TextPaneSettings_win.h"
 #include "platform/win32/Subclass.h"
 

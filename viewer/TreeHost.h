@@ -1,5 +1,5 @@
 #pragma once
-#include "components/PaneHost.h"
+#include "components/PaneHost_win.h"
 
 #include <cstdint>
 
