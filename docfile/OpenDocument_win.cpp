@@ -4,6 +4,7 @@
 #include "docfile/OpenDocument.h"
 #include "docfile/PasswordDialog_win.h"
 #include "platform/win32/MessageBox.h"
+#include "platform/win32/WaitCursor.h"
 #include "platform/win32/Module.h"
 
 #include <commctrl.h>
@@ -49,17 +50,6 @@ public:
 
 private:
     HWND hwnd_ = nullptr;
-};
-
-class WaitCursor {
-public:
-    WaitCursor() : old_(SetCursor(LoadCursorW(nullptr, IDC_WAIT))) {}
-    ~WaitCursor() { SetCursor(old_); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-
-private:
-    HCURSOR old_;
 };
 
 void Warn(const std::u16string& text) { win::AppMessageBox(nullptr, Wide(text), MB_OK | MB_ICONEXCLAMATION); }
@@ -122,7 +112,7 @@ bool OpenDocument(const std::wstring& path, HWND parent, model::CBook& book, boo
     ProgressBar progress(parent);
     ReadResult result;
     {
-        WaitCursor wait;
+        win::WaitCursor wait;
         result = ReadDocument(U16(path), book,
                               [&progress](uint32_t index, uint32_t count) { progress.SetPosition(index, count); });
     }
