@@ -1,11 +1,10 @@
 #include "components/RegistryStore_win.h"
 
 #include "platform/win32/Registry.h"
+#include "platform/win32/WideText.h"
 
 namespace components {
 namespace {
-
-std::wstring Wide(std::u16string_view text) { return std::wstring(text.begin(), text.end()); }
 
 class RegistryValues final : public KeyValues {
 public:
@@ -13,22 +12,22 @@ public:
 
     std::optional<uint32_t> ReadNumber(std::u16string_view name) const override
     {
-        return key_.ReadDword(Wide(name).c_str());
+        return key_.ReadDword(win::Wide(name).c_str());
     }
     std::optional<std::u16string> ReadText(std::u16string_view name) const override
     {
-        auto text = key_.ReadString(Wide(name).c_str());
+        auto text = key_.ReadString(win::Wide(name).c_str());
         if (!text)
             return std::nullopt;
-        return std::u16string(text->begin(), text->end());
+        return win::U16(*text);
     }
     bool WriteNumber(std::u16string_view name, uint32_t value) override
     {
-        return key_.WriteDword(Wide(name).c_str(), value);
+        return key_.WriteDword(win::Wide(name).c_str(), value);
     }
     bool WriteText(std::u16string_view name, std::u16string_view value) override
     {
-        return key_.WriteString(Wide(name).c_str(), Wide(value));
+        return key_.WriteString(win::Wide(name).c_str(), win::Wide(value));
     }
 
 private:
@@ -40,7 +39,7 @@ private:
 std::unique_ptr<KeyValues> RegistryStore::OpenKey(std::u16string_view path)
 {
     win::RegKey key;
-    if (!key.Open(root_, Wide(path), KEY_READ))
+    if (!key.Open(root_, win::Wide(path), KEY_READ))
         return nullptr;
     return std::make_unique<RegistryValues>(std::move(key));
 }
@@ -48,7 +47,7 @@ std::unique_ptr<KeyValues> RegistryStore::OpenKey(std::u16string_view path)
 std::unique_ptr<KeyValues> RegistryStore::CreateKey(std::u16string_view path)
 {
     win::RegKey key;
-    if (!key.Create(root_, Wide(path), KEY_ALL_ACCESS))
+    if (!key.Create(root_, win::Wide(path), KEY_ALL_ACCESS))
         return nullptr;
     return std::make_unique<RegistryValues>(std::move(key));
 }

@@ -48,7 +48,7 @@ CHARFORMATW BaseFormat(COLORREF colour)
 
 // msftedit first (from the system, then beside the plug-in), riched20 last.
 RichTextPane::RichTextPane(PaneHost& host, TextPaneSettings& settings)
-    : host_(host), settings_(settings), background_(GetSysColor(COLOR_WINDOW))
+    : Pane(host), settings_(settings), background_(GetSysColor(COLOR_WINDOW))
 {
     library_ = LoadLibraryW(L"msftedit.dll");
     if (!library_)
@@ -71,12 +71,14 @@ RichTextPane::~RichTextPane()
 
 bool RichTextPane::Create(const RECT& rect, HWND parent, UINT id)
 {
-    bool created = !className_.empty() && CreateControl(className_.c_str(), L"", kStyle, 0, rect, parent, id);
+    win::WindowSpec spec{className_.c_str(), L"", kStyle, 0, rect, parent, id};
+    bool created = !className_.empty() && CreateControl(spec);
     if (!created) {
         // The oldest rich edit, whatever became of the chosen one.
         if (!oldLibrary_)
             oldLibrary_ = LoadLibraryW(L"riched32.dll");
-        if (!CreateControl(L"RICHEDIT", L"", kStyle, 0, rect, parent, id))
+        spec.className = L"RICHEDIT";
+        if (!CreateControl(spec))
             return false;
     }
     AfterCreate();
@@ -116,9 +118,9 @@ void RichTextPane::ApplyTextColour()
     ApplyFormat(format, SCF_ALL);
 }
 
-bool RichTextPane::SetPlainText(const std::wstring& text)
+bool RichTextPane::SetPlainText(std::u16string_view text)
 {
-    bool ok = StreamInPlainText(Hwnd(), std::u16string_view(reinterpret_cast<const char16_t*>(text.data()), text.size()));
+    bool ok = StreamInPlainText(Hwnd(), text);
     ApplyFormat(baseFormat_, SCF_ALL);
     return ok;
 }
@@ -187,10 +189,8 @@ std::wstring RichTextPane::Text() const
     return text;
 }
 
-bool RichTextPane::OnKeyDown(WPARAM key, LPARAM keyData)
+bool RichTextPane::OnPaneKey(WPARAM key)
 {
-    if (host_.HandleKey(static_cast<UINT>(key), keyData))
-        return true;
     if (key == VK_F10 && GetKeyState(VK_LSHIFT) < 0) {
         PostMessageW(Hwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Hwnd()), MAKELPARAM(-1, -1));
         return true;
@@ -203,10 +203,6 @@ bool RichTextPane::OnKeyDown(WPARAM key, LPARAM keyData)
 LRESULT RichTextPane::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
-    case WM_KEYDOWN:
-        if (OnKeyDown(wParam, lParam))
-            return 0;
-        break;
     case WM_SYSKEYDOWN:
         // F10 arrives as a system key; Shift+F10 asks for the menu.
         if (wParam == VK_F10 && GetKeyState(VK_LSHIFT) < 0) {
@@ -221,9 +217,6 @@ LRESULT RichTextPane::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
         SendMessageW(Hwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Hwnd()), MAKELPARAM(point.x, point.y));
         return result;
     }
-    case WM_CONTEXTMENU:
-        host_.ContextMenu(Hwnd(), {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-        return 0;
     case WM_TIMER:
         if (wParam != kLinkTimer)
             break;
@@ -239,21 +232,13 @@ LRESULT RichTextPane::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
         if (lParam == 0 && OnCommand(LOWORD(wParam)))
             return 0;
         break;
-    case WM_SETFOCUS: {
-        LRESULT result = Default(msg, wParam, lParam);
-        host_.SetFocusPane(Hwnd());
-        return result;
-    }
     case WM_SIZE: {
         LRESULT result = Default(msg, wParam, lParam);
         RedrawWindow(Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
         return result;
     }
-    case WM_GETDLGCODE:
-        // Inside a dialog the control would otherwise never see Tab or Escape.
-        return Default(msg, wParam, lParam) | DLGC_WANTALLKEYS;
     }
-    return Default(msg, wParam, lParam);
+    return Pane::HandleMessage(msg, wParam, lParam);
 }
 
 }  // namespace components

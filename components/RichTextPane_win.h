@@ -1,8 +1,7 @@
 #pragma once
 // The read-only rich edit pane on the right of the viewer.
-#include "components/PaneHost_win.h"
+#include "components/Pane_win.h"
 #include "components/TextPaneSettings_win.h"
-#include "platform/win32/Subclass.h"
 
 #include <richedit.h>
 
@@ -24,7 +23,7 @@ public:
     virtual void Delayed(HWND edit) = 0;
 };
 
-class RichTextPane : public win::SubclassedControl {
+class RichTextPane : public Pane {
 public:
     RichTextPane(PaneHost& host, TextPaneSettings& settings);
     ~RichTextPane() override;
@@ -36,7 +35,7 @@ public:
     // Replaces the content with the page's text and places the caret.
     void ShowPage(const model::CPage& page);
     // Replaces the whole content with plain text in the pane's base font.
-    bool SetPlainText(const std::wstring& text);
+    bool SetPlainText(std::u16string_view text);
     // Centres every paragraph and leaves nothing selected.
     void CentreAll();
     std::wstring Text() const;
@@ -55,16 +54,15 @@ public:
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    bool OnPaneKey(WPARAM key) override;
 
 private:
     void AfterCreate();
     void ApplyTextColour();
     void ApplyFormat(const CHARFORMATW& format, WPARAM scope);
     void PlaceCaret(const model::CPage& page);
-    bool OnKeyDown(WPARAM key, LPARAM keyData);
     bool OnCommand(WORD id);
 
-    PaneHost& host_;
     TextPaneSettings& settings_;
     bool plainText_ = false;
     COLORREF background_;

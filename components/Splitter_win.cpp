@@ -2,6 +2,7 @@
 
 #include "platform/win32/Gdi.h"
 #include "platform/win32/Profile.h"
+#include "platform/win32/WideText.h"
 #include "platform/win32/WindowClass.h"
 
 #include <windowsx.h>
@@ -10,8 +11,6 @@ namespace components {
 namespace {
 
 constexpr wchar_t kClassName[] = L"VornView.Splitter";
-
-std::wstring Wide(const std::u16string& text) { return std::wstring(text.begin(), text.end()); }
 
 void MovePane(HWND pane, const Box& box)
 {
@@ -23,8 +22,7 @@ void MovePane(HWND pane, const Box& box)
 
 Splitter::Splitter(UINT notifyMessage) : notifyMessage_(notifyMessage) {}
 
-bool Splitter::Create(DWORD style, HWND parent, HWND left, HWND right, UINT id, const RECT& rect, int minLeft,
-                      int minRight)
+bool Splitter::Create(const SplitterSpec& spec)
 {
     WNDCLASSEXW wc{};
     wc.lpfnWndProc = Wnd::StaticWndProc;
@@ -34,12 +32,12 @@ bool Splitter::Create(DWORD style, HWND parent, HWND left, HWND right, UINT id, 
     if (!win::RegisterWindowClass(wc))
         return false;
 
-    left_ = left;
-    right_ = right;
-    minLeft_ = minLeft;
-    minRight_ = minRight;
-    id_ = static_cast<int>(id);
-    if (!Wnd::Create(kClassName, L"", style, 0, rect, parent, id))
+    left_ = spec.left;
+    right_ = spec.right;
+    minLeft_ = spec.minLeft;
+    minRight_ = spec.minRight;
+    id_ = static_cast<int>(spec.id);
+    if (!Wnd::Create({kClassName, L"", spec.style, 0, spec.rect, spec.parent, spec.id}))
         return false;
     // The panes become our children but keep the viewer as their owner, which
     // is where their notifications and commands go.
@@ -48,8 +46,8 @@ bool Splitter::Create(DWORD style, HWND parent, HWND left, HWND right, UINT id, 
             SetParent(pane, Hwnd());
 
     const Box client = ClientBox();
-    int stored = win::ReadProfileInt(win::ModuleProfileName(), Wide(SplitterProfileSection(id_)),
-                                     Wide(kSplitterProfileKey), DefaultSplitPosition(client.Width()));
+    int stored = win::ReadProfileInt(win::ModuleProfileName(), win::Wide(SplitterProfileSection(id_)),
+                                     win::Wide(kSplitterProfileKey), DefaultSplitPosition(client.Width()));
     // A stored position comes from another window size (or an edited file):
     // keep it inside the limits of this one.
     int x = Clamp(SplitForLeftEdge(stored));
@@ -98,8 +96,10 @@ void Splitter::ShowLeftPane()
     if (!leftHidden_)
         return;
     leftHidden_ = false;
-    leftWidth_ = leftBox_.Width();
-    SetSplit(SplitForLeftEdge(leftBox_.right));
+    // The window may have narrowed while the pane was hidden: the bar comes
+    // back inside it, as a stored position does. The width the user chose is
+    // kept for when the window grows again.
+    SetSplit(Clamp(SplitForLeftEdge(leftBox_.right)));
     if (left_)
         ShowWindow(left_, SW_SHOW);
 }
@@ -172,7 +172,7 @@ void Splitter::SavePosition()
 {
     if (leftBox_.IsEmpty())
         return;
-    win::WriteProfileInt(win::ModuleProfileName(), Wide(SplitterProfileSection(id_)), Wide(kSplitterProfileKey),
+    win::WriteProfileInt(win::ModuleProfileName(), win::Wide(SplitterProfileSection(id_)), win::Wide(kSplitterProfileKey),
                          leftBox_.right);
 }
 

@@ -4,6 +4,19 @@
 
 namespace components {
 
+// The splitter's window and the two panes it takes over; the limits keep
+// each pane at least that wide while the bar moves.
+struct SplitterSpec {
+    HWND parent = nullptr;
+    UINT id = 0;
+    RECT rect{};
+    DWORD style = 0;
+    HWND left = nullptr;
+    HWND right = nullptr;
+    int minLeft = 0;
+    int minRight = 0;
+};
+
 // Two panes side by side with a bar between them that the mouse drags. The
 // bar position is kept in the module's profile between sessions.
 class Splitter : public win::Wnd {
@@ -11,8 +24,7 @@ public:
     // notifyMessage (0 = none) is sent to the parent after every layout.
     explicit Splitter(UINT notifyMessage);
 
-    bool Create(DWORD style, HWND parent, HWND left, HWND right, UINT id, const RECT& rect, int minLeft,
-                int minRight);
+    bool Create(const SplitterSpec& spec);
 
     void SetSplit(int x);
     void HideLeftPane();

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -39,7 +40,7 @@ private:
 class FileSource final : public ByteSource {
 public:
     ~FileSource() override;
-    static std::unique_ptr<FileSource> Open(const std::u16string& path);
+    static std::unique_ptr<FileSource> Open(const std::filesystem::path& path);
 
     size_t Read(void* dst, size_t n) override;
     uint64_t Remaining() const override { return size_ - pos_; }

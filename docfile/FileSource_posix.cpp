@@ -5,14 +5,12 @@
 #include <cerrno>
 
 #include "docfile/ByteSource.h"
-#include "platform/CodePage.h"
 
 namespace docfile {
 
-std::unique_ptr<FileSource> FileSource::Open(const std::u16string& path)
+std::unique_ptr<FileSource> FileSource::Open(const std::filesystem::path& path)
 {
-    const std::string narrow = platform::WideToUtf8(path);
-    const int fd = ::open(narrow.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return nullptr;
     struct stat st {};

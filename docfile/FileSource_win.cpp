@@ -6,11 +6,11 @@
 
 namespace docfile {
 
-std::unique_ptr<FileSource> FileSource::Open(const std::u16string& path)
+std::unique_ptr<FileSource> FileSource::Open(const std::filesystem::path& path)
 {
     // Other readers are welcome, writers are not: the document must not
     // change under the reader. The handle is not inheritable.
-    HANDLE file = CreateFileW(reinterpret_cast<const wchar_t*>(path.c_str()), GENERIC_READ, FILE_SHARE_READ, nullptr,
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                               OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return nullptr;

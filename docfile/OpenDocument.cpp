@@ -2,10 +2,11 @@
 
 #include "docfile/ByteSource.h"
 #include "docfile/LoadArchive.h"
+#include "platform/FilePath.h"
 
 namespace docfile {
 
-ReadResult ReadDocument(const std::u16string& path, model::CBook& book, const model::ProgressFn& progress)
+ReadResult ReadDocument(const std::filesystem::path& path, model::CBook& book, const model::ProgressFn& progress)
 {
     ReadResult result;
     std::unique_ptr<FileSource> file;
@@ -17,7 +18,7 @@ ReadResult ReadDocument(const std::u16string& path, model::CBook& book, const mo
         return result;
     result.opened = true;
     try {
-        LoadArchive archive(*file, path);
+        LoadArchive archive(*file, platform::PathText(path));
         book.Load(archive, progress);
         result.loaded = true;
     } catch (const ArchiveError& error) {
@@ -26,6 +27,22 @@ ReadResult ReadDocument(const std::u16string& path, model::CBook& book, const mo
         // Out of memory and the like: a failed load without a message.
     }
     return result;
+}
+
+bool IsDocumentName(std::u16string_view fileName)
+{
+    constexpr std::u16string_view kExtension = u".vnb";
+    if (fileName.size() < kExtension.size())
+        return false;
+    const std::u16string_view tail = fileName.substr(fileName.size() - kExtension.size());
+    for (size_t i = 0; i < tail.size(); ++i) {
+        char16_t c = tail[i];
+        if (c >= u'A' && c <= u'Z')
+            c = static_cast<char16_t>(c - u'A' + u'a');
+        if (c != kExtension[i])
+            return false;
+    }
+    return true;
 }
 
 Unlock UnlockBook(model::CBook& book, std::u16string_view password)

@@ -2,6 +2,7 @@
 // The reading half of opening a document, shared by the plug-in and the
 // command-line reader. Showing progress, asking for passwords and showing
 // messages is the caller's.
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -20,7 +21,12 @@ struct ReadResult {
 // Opens `path` and reads the book from it, front to back, calling
 // `progress` after each page. What was read before a failure stays in the
 // book. Never throws.
-ReadResult ReadDocument(const std::u16string& path, model::CBook& book, const model::ProgressFn& progress = {});
+ReadResult ReadDocument(const std::filesystem::path& path, model::CBook& book,
+                        const model::ProgressFn& progress = {});
+
+// True when the name ends in ".vnb", in any case: the viewer takes no other
+// file, so the host can offer it to another viewer.
+bool IsDocumentName(std::u16string_view fileName);
 
 enum class Unlock {
     Accepted,        // password right, every page deciphered

@@ -6,14 +6,13 @@
 #include "platform/win32/MessageBox.h"
 #include "platform/win32/WaitCursor.h"
 #include "platform/win32/Module.h"
+#include "platform/win32/WideText.h"
+#include "platform/FilePath.h"
 
 #include <commctrl.h>
 
 namespace docfile {
 namespace {
-
-std::u16string U16(const std::wstring& text) { return std::u16string(text.begin(), text.end()); }
-std::wstring Wide(const std::u16string& text) { return std::wstring(text.begin(), text.end()); }
 
 // A smooth 200 x 10 bar in the middle of the parent, destroyed on every way out.
 class ProgressBar {
@@ -52,9 +51,9 @@ private:
     HWND hwnd_ = nullptr;
 };
 
-void Warn(const std::u16string& text) { win::AppMessageBox(nullptr, Wide(text), MB_OK | MB_ICONEXCLAMATION); }
+void Warn(const std::u16string& text) { win::AppMessageBox(nullptr, win::Wide(text), MB_OK | MB_ICONEXCLAMATION); }
 
-bool FileCanBeOpened(const std::wstring& path)
+bool FileCanBeOpened(const std::filesystem::path& path)
 {
     HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -66,10 +65,10 @@ bool FileCanBeOpened(const std::wstring& path)
 
 // Asks until the password is right or the user gives up. No limit on the
 // tries; a wrong one makes every later check wait a second.
-bool AskPassword(const std::wstring& path, HWND parent, model::CBook& book, bool& cancelled, PasswordChoice& choice)
+OpenOutcome AskPassword(const std::filesystem::path& path, HWND parent, model::CBook& book, PasswordChoice& choice)
 {
-    const std::u16string fileName = FileNamePart(U16(path));
-    const std::wstring prompt = Wide(FormatText(kRequiredPassword, {fileName}));
+    const std::u16string fileName = FileNamePart(platform::PathText(path));
+    const std::wstring prompt = win::Wide(FormatText(kRequiredPassword, {fileName}));
     std::wstring password;
     DWORD retryDelay = 0;
     for (;;) {
@@ -77,18 +76,17 @@ bool AskPassword(const std::wstring& path, HWND parent, model::CBook& book, bool
         bool confirmed = dialog.Ask(parent);
         choice.StoreShowPassword(dialog.ShowPassword());
         if (!confirmed) {
-            cancelled = true;
             SecureZeroMemory(password.data(), password.size() * sizeof(wchar_t));
-            return false;
+            return OpenOutcome::Cancelled;
         }
         password = dialog.Password();
         if (retryDelay)
             Sleep(retryDelay);
-        const std::u16string typed = U16(password);
+        const std::u16string typed = win::U16(password);
         switch (UnlockBook(book, typed)) {
         case Unlock::Accepted:
             SecureZeroMemory(password.data(), password.size() * sizeof(wchar_t));
-            return true;
+            return OpenOutcome::Opened;
         case Unlock::WrongPassword:
             Warn(FormatText(kInvalidPassword, {fileName}));
             retryDelay = 1000;
@@ -96,38 +94,37 @@ bool AskPassword(const std::wstring& path, HWND parent, model::CBook& book, bool
         case Unlock::DecipherFailed:
             Warn(FormatText(kCantEncodeWithPassword, {typed, fileName}));
             SecureZeroMemory(password.data(), password.size() * sizeof(wchar_t));
-            return false;
+            return OpenOutcome::Failed;
         }
     }
 }
 
 }  // namespace
 
-bool OpenDocument(const std::wstring& path, HWND parent, model::CBook& book, bool& cancelled, PasswordChoice& choice)
+OpenOutcome OpenDocument(const std::filesystem::path& path, HWND parent, model::CBook& book, PasswordChoice& choice)
 {
-    cancelled = false;
     if (!FileCanBeOpened(path))
-        return false;
+        return OpenOutcome::Failed;
 
     ProgressBar progress(parent);
     ReadResult result;
     {
         win::WaitCursor wait;
-        result = ReadDocument(U16(path), book,
+        result = ReadDocument(path, book,
                               [&progress](uint32_t index, uint32_t count) { progress.SetPosition(index, count); });
     }
     if (!result.opened)
-        return false;
+        return OpenOutcome::Failed;
     if (result.error)
         Warn(result.error->Message());
     // The password is asked for even when reading stopped early: what was
     // read carries the verifier, and the load is reported as failed after.
     if (book.IsProtected()) {
         progress.Destroy();
-        if (!AskPassword(path, parent, book, cancelled, choice))
-            return false;
+        if (const OpenOutcome asked = AskPassword(path, parent, book, choice); asked != OpenOutcome::Opened)
+            return asked;
     }
-    return result.loaded;
+    return result.loaded ? OpenOutcome::Opened : OpenOutcome::Failed;
 }
 
 }  // namespace docfile

@@ -1,11 +1,11 @@
 #pragma once
 // Opening a document inside a Lister window: progress bar, wait cursor,
-// password dialog and the messages of a failed open.
+// password dialog and the messages of a failed read.
 #include "model/Book.h"
 
 #include <windows.h>
 
-#include <string>
+#include <filesystem>
 
 namespace docfile {
 
@@ -18,8 +18,13 @@ public:
     virtual void StoreShowPassword(bool show) = 0;
 };
 
-// Reads `path` into `book`. On false, `cancelled` tells whether the user
-// dismissed the password dialog; the caller reports other failures.
-bool OpenDocument(const std::wstring& path, HWND parent, model::CBook& book, bool& cancelled, PasswordChoice& choice);
+enum class OpenOutcome {
+    Opened,
+    Cancelled,  // the user dismissed the password dialog: nothing more to say
+    Failed,     // the caller reports that the document cannot be loaded
+};
+
+// Reads `path` into `book`.
+OpenOutcome OpenDocument(const std::filesystem::path& path, HWND parent, model::CBook& book, PasswordChoice& choice);
 
 }  // namespace docfile

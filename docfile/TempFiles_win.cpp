@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include "docfile/TempFiles.h"
+#include "platform/win32/WideText.h"
 
 namespace docfile {
 namespace {
@@ -25,14 +26,14 @@ public:
             unique = 1;  // zero would make the system create a file
         if (GetTempFileNameW(folder, L"abcd", unique, name) == 0)
             return {};
-        return reinterpret_cast<const char16_t*>(name);
+        return win::U16(name);
     }
 
     // Exists unless the shell says otherwise or the attributes say directory;
     // unreadable attributes count as existing only when access is denied.
     bool Exists(const std::u16string& path) override
     {
-        const auto* wide = reinterpret_cast<const wchar_t*>(path.c_str());
+        const wchar_t* wide = win::WidePtr(path);
         const UINT oldMode = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
         bool exists;
         if (PathFileExistsFn pathFileExists = ShellPathFileExists(); pathFileExists && !pathFileExists(wide)) {
@@ -50,7 +51,7 @@ public:
 
     void Delete(const std::u16string& path) override
     {
-        DeleteFileW(reinterpret_cast<const wchar_t*>(path.c_str()));
+        DeleteFileW(win::WidePtr(path));
     }
 
 private:

@@ -1,4 +1,5 @@
 #include "platform/System.h"
+#include "platform/win32/WideText.h"
 
 #include <windows.h>
 
@@ -29,7 +30,7 @@ std::u16string ComputerName()
     DWORD size = 260;
     if (!GetComputerNameW(name, &size))
         return {};
-    return std::u16string(reinterpret_cast<const char16_t*>(name), size);
+    return win::U16(std::wstring_view(name, size));
 }
 
 std::u16string UserName()
@@ -38,7 +39,7 @@ std::u16string UserName()
     DWORD size = 260;
     if (!GetUserNameW(name, &size) || size == 0)
         return {};
-    return std::u16string(reinterpret_cast<const char16_t*>(name), size - 1);
+    return win::U16(std::wstring_view(name, size - 1));
 }
 
 uint32_t WindowColour() { return GetSysColor(COLOR_WINDOW); }

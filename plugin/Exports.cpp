@@ -6,6 +6,7 @@
 #include "platform/CodePage.h"
 #include "platform/win32/Guard.h"
 #include "platform/win32/Module.h"
+#include "platform/win32/WideText.h"
 #include "plugin/ViewerRegistry.h"
 #include "resources/ResourceIds.h"
 #include "viewer/Settings.h"
@@ -39,8 +40,8 @@ HWND WINAPI ListLoad(HWND parentWin, char* fileToLoad, int /*showFlags*/)
 {
     return win::Guard<HWND>(nullptr, [&]() -> HWND {
         viewer::ViewerWindow& viewer = plugin::Viewers().GetOrCreate(parentWin);
-        std::u16string fileName = fileToLoad ? platform::AnsiToWide(fileToLoad) : std::u16string();
-        HWND window = viewer.Load(parentWin, fileName);
+        const std::filesystem::path file(win::Wide(fileToLoad ? platform::AnsiToWide(fileToLoad) : u""));
+        HWND window = viewer.Load(parentWin, file);
         if (window) {
             SendMessageW(parentWin, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(PluginIcon(32)));
             SendMessageW(parentWin, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(PluginIcon(16)));
@@ -53,7 +54,8 @@ void WINAPI ListCloseWindow(HWND listWin)
 {
     win::GuardVoid([&] {
         HWND lister = GetParent(listWin);
-        plugin::Viewers().GetOrCreate(lister).DestroyWindow();
+        if (viewer::ViewerWindow* viewer = plugin::Viewers().Find(lister))
+            viewer->Close();
         plugin::Viewers().Remove(lister);
     });
     win::GuardVoid([] { viewer::SaveSettings(); });
@@ -63,16 +65,22 @@ void WINAPI ListCloseWindow(HWND listWin)
 int WINAPI ListSendCommand(HWND listWin, int command, int parameter)
 {
     return win::Guard<int>(1, [&] {
-        if (command != kCommandCopy && command != kCommandNewParams && command != kCommandSelectAll)
+        viewer::ViewerWindow* viewer = plugin::Viewers().Find(GetParent(listWin));
+        if (!viewer)
             return 1;
-        viewer::ViewerWindow& viewer = plugin::Viewers().GetOrCreate(GetParent(listWin));
-        if (command == kCommandCopy)
-            viewer.Copy();
-        else if (command == kCommandNewParams)
-            viewer.SetWordWrap((parameter & kWrapText) != 0);
-        else
-            viewer.SelectAll();
-        return 0;
+        switch (command) {
+        case kCommandCopy:
+            viewer->Copy();
+            return 0;
+        case kCommandNewParams:
+            viewer->SetWordWrap((parameter & kWrapText) != 0);
+            return 0;
+        case kCommandSelectAll:
+            viewer->SelectAll();
+            return 0;
+        default:
+            return 1;
+        }
     });
 }
 

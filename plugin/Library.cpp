@@ -3,6 +3,7 @@
 #include "plugin/ViewerRegistry.h"
 #include "viewer/Settings.h"
 #include "viewer/ViewerMessages.h"
+#include "viewer/ViewerWindow.h"
 
 #include <windows.h>
 
@@ -16,6 +17,7 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved)
             // Unloaded by FreeLibrary while the process goes on: leave no
             // window or class of ours behind, since their code is going away.
             plugin::Viewers().Clear();
+            viewer::ReleaseAccelerators();
             viewer::ReleaseSettings();
             win::UnregisterWindowClasses();
         }

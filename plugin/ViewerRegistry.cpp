@@ -14,6 +14,12 @@ viewer::ViewerWindow& ViewerRegistry::GetOrCreate(HWND lister)
     return *slot;
 }
 
+viewer::ViewerWindow* ViewerRegistry::Find(HWND lister) const
+{
+    auto it = viewers_.find(lister);
+    return it == viewers_.end() ? nullptr : it->second.get();
+}
+
 void ViewerRegistry::Remove(HWND lister)
 {
     auto it = viewers_.find(lister);

@@ -16,6 +16,9 @@ public:
     // Never null: a Lister window without a viewer gets a new one, embedded
     // when the Lister itself sits inside another window.
     viewer::ViewerWindow& GetOrCreate(HWND lister);
+    // The viewer of the Lister window, or null: closing and commands never
+    // make a viewer only to use it once.
+    viewer::ViewerWindow* Find(HWND lister) const;
     // Deletes the viewer of the Lister window, if there is one.
     void Remove(HWND lister);
     void Clear();

@@ -3,6 +3,7 @@
 #include "components/RichTextPane_win.h"
 #include "model/Records.h"
 #include "platform/win32/Module.h"
+#include "platform/win32/WideText.h"
 
 #include <cwchar>
 #include <vector>
@@ -67,48 +68,16 @@ std::optional<ModuleVersion> ReadVersionRecord(const std::wstring& path)
     return v;
 }
 
-void SplitProductVersion(const std::wstring& productVersion, std::wstring& version, std::wstring& build)
-{
-    std::wstring text;
-    for (wchar_t c : productVersion)
-        if (c != L' ')
-            text += c == L',' ? L'.' : c;
-    size_t last = text.rfind(L'.');
-    if (last == std::wstring::npos) {
-        version = build = text;
-        return;
-    }
-    build = text.substr(last + 1);
-    version = text.substr(0, last);
-    size_t first = version.find(L'.');
-    if (first != std::wstring::npos) {
-        size_t second = version.find(L'.', first + 1);
-        if (second != std::wstring::npos)
-            version.erase(second, 1);
-    }
-}
-
 const Heading& GetHeading()
 {
     static Heading heading;
     if (heading.title.empty()) {
         if (auto record = ReadVersionRecord(win::ThisModulePath())) {
-            std::wstring version, build;
-            SplitProductVersion(record->productVersionText, version, build);
-            heading.title = L"Vorn View " + version + L" build " + build + L" [" +
-                            std::wstring(kBuildDate, kBuildDate + sizeof kBuildDate - 1) + L"]";
-            heading.description = record->description;
+            heading.title = HeadingTitle(win::U16(record->productVersionText), kBuildDate);
+            heading.description = win::U16(record->description);
         }
     }
     return heading;
-}
-
-std::wstring InformationText(const Heading& heading, const model::CArchiveVersion& v)
-{
-    wchar_t line[160];
-    swprintf(line, 160, L"The document created by Vornbook %u.%u%u build %u", v.major, v.minor, v.release, v.build);
-    return heading.title + L"\n" + heading.description + L"\n\n" + line +
-           L" This is the text about version Vorn View. Select node on tree pane for data viewing.\n\n";
 }
 
 void ShowInformationPage(components::RichTextPane& pane, const model::CArchiveVersion& documentVersion)

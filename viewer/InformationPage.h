@@ -2,6 +2,8 @@
 // The text the rich text pane shows before a page is chosen: the plug-in's
 // name, version and description, and the version of Vornbook that wrote the
 // document.
+#include "viewer/InformationText.h"
+
 #include <windows.h>
 
 #include <optional>
@@ -28,17 +30,9 @@ struct ModuleVersion {
 
 std::optional<ModuleVersion> ReadVersionRecord(const std::wstring& path);
 
-struct Heading {
-    std::wstring title;
-    std::wstring description;
-};
-
 // Read from the plug-in's version block once per process.
 const Heading& GetHeading();
-// "1, 2, 3, 45" -> version "1.23", build "45".
-void SplitProductVersion(const std::wstring& productVersion, std::wstring& version, std::wstring& build);
 
-std::wstring InformationText(const Heading& heading, const model::CArchiveVersion& documentVersion);
 void ShowInformationPage(components::RichTextPane& pane, const model::CArchiveVersion& documentVersion);
 
 }  // namespace viewer

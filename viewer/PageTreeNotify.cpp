@@ -80,7 +80,7 @@ void PageTreePane::OnSelectionChanged(const NMTREEVIEWW& info)
     if (!record)
         return;
     win::WaitCursor wait;
-    host_.DisplayPage(record->pageId, record->container, info.action == TVC_BYKEYBOARD);
+    treeHost_.DisplayPage(record->pageId, record->container, info.action == TVC_BYKEYBOARD);
 }
 
 void PageTreePane::OnInfoTip(NMTVGETINFOTIPW& tip)

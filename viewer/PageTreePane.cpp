@@ -16,7 +16,7 @@ constexpr UINT kTipPopDownMs = 10000;
 
 }  // namespace
 
-PageTreePane::PageTreePane(TreeHost& host) : host_(host) {}
+PageTreePane::PageTreePane(TreeHost& host) : Pane(host), treeHost_(host) {}
 
 // The window goes before the records its items point to.
 PageTreePane::~PageTreePane() { Destroy(); }
@@ -25,7 +25,7 @@ bool PageTreePane::Create(const RECT& rect, HWND parent, UINT id)
 {
     INITCOMMONCONTROLSEX init{sizeof init, ICC_TREEVIEW_CLASSES};
     InitCommonControlsEx(&init);
-    if (!CreateControl(WC_TREEVIEWW, L"", kStyle, 0, rect, parent, id))
+    if (!CreateControl({WC_TREEVIEWW, L"", kStyle, 0, rect, parent, id}))
         return false;
     const SettingsRecord& settings = Settings();
     LOGFONTW font = settings.treeFont;
@@ -148,18 +148,6 @@ LRESULT PageTreePane::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
     switch (msg) {
     case win::kReflectedNotify:
         return OnNotify(reinterpret_cast<NMHDR*>(lParam));
-    case WM_KEYDOWN:
-        if (host_.HandleKey(static_cast<UINT>(wParam), lParam))
-            return 0;
-        break;
-    case WM_SETFOCUS: {
-        LRESULT result = Default(msg, wParam, lParam);
-        host_.SetFocusPane(Hwnd());
-        return result;
-    }
-    case WM_CONTEXTMENU:
-        host_.ContextMenu(Hwnd(), {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
-        return 0;
     case WM_COMMAND:
         if (lParam == 0 && LOWORD(wParam) == ID_EXPAND_ALL) {
             ExpandAll();
@@ -170,10 +158,8 @@ LRESULT PageTreePane::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
             return 0;
         }
         break;
-    case WM_GETDLGCODE:
-        return Default(msg, wParam, lParam) | DLGC_WANTALLKEYS;
     }
-    return Default(msg, wParam, lParam);
+    return Pane::HandleMessage(msg, wParam, lParam);
 }
 
 }  // namespace viewer

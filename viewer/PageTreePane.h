@@ -1,8 +1,8 @@
 #pragma once
 // The page tree on the left of the viewer: filled lazily, one level at a
 // time, from the model's page tree.
+#include "components/Pane_win.h"
 #include "platform/win32/Gdi.h"
-#include "platform/win32/Subclass.h"
 #include "viewer/PageTreeImages.h"
 #include "viewer/TreeHost.h"
 
@@ -32,7 +32,7 @@ struct TreeItemRecord {
     bool hasColour = false;
 };
 
-class PageTreePane : public win::SubclassedControl {
+class PageTreePane : public components::Pane {
 public:
     explicit PageTreePane(TreeHost& host);
     ~PageTreePane() override;
@@ -41,8 +41,6 @@ public:
     // The root page, expanded, with its children; nothing for a book
     // without a root page.
     void FillTree(const model::CBook& book);
-    HTREEITEM InsertPageItem(const model::CPage& page, HTREEITEM parent, bool container);
-    void FillChildren(HTREEITEM item, uint32_t pageId);
     // Selects the page's item, filling and expanding down to it; clears the
     // selection when the page has no item that can be reached.
     void SelectPage(uint32_t pageId);
@@ -51,12 +49,6 @@ public:
     void ExpandAll();
     void CollapseAll();
 
-    // Visits the start item and its whole subtree, depth first, children in
-    // order; returns the item at which the visitor said stop, or none.
-    using Visitor = std::function<bool(HTREEITEM)>;
-    HTREEITEM WalkFrom(HTREEITEM start, const Visitor& visit);
-    HTREEITEM WalkAll(const Visitor& visit);
-
     bool HasFocus() const { return Hwnd() && GetFocus() == Hwnd(); }
     const model::CBook* Book() const { return book_; }
 
@@ -64,6 +56,13 @@ protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    HTREEITEM InsertPageItem(const model::CPage& page, HTREEITEM parent, bool container);
+    void FillChildren(HTREEITEM item, uint32_t pageId);
+    // Visits the start item and its whole subtree, depth first, children in
+    // order; returns the item at which the visitor said stop, or none.
+    using Visitor = std::function<bool(HTREEITEM)>;
+    HTREEITEM WalkFrom(HTREEITEM start, const Visitor& visit);
+    HTREEITEM WalkAll(const Visitor& visit);
     LRESULT OnNotify(NMHDR* header);
     void OnExpanding(const NMTREEVIEWW& info);
     void SetExpanded(HTREEITEM item, bool expanded);
@@ -75,7 +74,7 @@ private:
     void InsertChildren(HTREEITEM item, const model::CPage& page);
     void AddPlaceholder(HTREEITEM parent);
 
-    TreeHost& host_;
+    TreeHost& treeHost_;  // the pane's host, which also shows pages
     win::Font font_;
     PageTreeImages images_;
     const model::CBook* book_ = nullptr;

@@ -3,6 +3,7 @@
 #include "components/FontRecords_win.h"
 #include "components/RegistryStore_win.h"
 #include "platform/win32/Registry.h"
+#include "platform/win32/WideText.h"
 
 #include <memory>
 
@@ -10,12 +11,6 @@ namespace viewer {
 namespace {
 
 std::unique_ptr<SettingsRecord> gSettings;
-
-std::u16string U16(const wchar_t* text)
-{
-    std::wstring_view view(text);
-    return std::u16string(view.begin(), view.end());
-}
 
 SettingsRecord Defaults()
 {
@@ -49,10 +44,10 @@ void ReadValues(const win::RegKey& key, const wchar_t* path, SettingsRecord& s)
 
     components::RegistryStore store;
     components::CharFormatRecord format = components::ToRecord(s.editFont);
-    components::LoadCharFormat(store, U16(path), u"EditFont", format);
+    components::LoadCharFormat(store, win::U16(path), u"EditFont", format);
     s.editFont = components::ToCharFormat(format);
     components::LogFontRecord font = components::ToRecord(s.treeFont);
-    components::LoadFont(store, U16(path), u"TreeFont", font);
+    components::LoadFont(store, win::U16(path), u"TreeFont", font);
     s.treeFont = components::ToLogFont(font);
 }
 
@@ -84,8 +79,8 @@ void SaveSettings()
 {
     SettingsRecord& s = Settings();
     components::RegistryStore store;
-    components::SaveFont(store, U16(kPluginKey), u"TreeFont", components::ToRecord(s.treeFont));
-    components::SaveCharFormat(store, U16(kPluginKey), u"EditFont", components::ToRecord(s.editFont));
+    components::SaveFont(store, win::U16(kPluginKey), u"TreeFont", components::ToRecord(s.treeFont));
+    components::SaveCharFormat(store, win::U16(kPluginKey), u"EditFont", components::ToRecord(s.editFont));
 
     win::RegKey key;
     if (!key.Create(HKEY_CURRENT_USER, kPluginKey, KEY_ALL_ACCESS))

@@ -3,10 +3,13 @@
 #include "components/RichTextPane_win.h"
 #include "components/Splitter_win.h"
 #include "docfile/Messages.h"
+#include "docfile/OpenDocument.h"
 #include "docfile/OpenDocument_win.h"
 #include "model/Book.h"
+#include "platform/FilePath.h"
 #include "platform/win32/Module.h"
 #include "platform/win32/Reflect.h"
+#include "platform/win32/WideText.h"
 #include "resources/ResourceIds.h"
 #include "viewer/InformationPage.h"
 #include "viewer/PageTreePane.h"
@@ -18,7 +21,7 @@ namespace {
 
 constexpr DWORD kSplitterStyle = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_BORDER | 1;
 
-std::wstring Wide(const std::u16string& text) { return std::wstring(text.begin(), text.end()); }
+HACCEL gAccelerators = nullptr;
 
 // The password dialog's check box lives in the shared settings and is saved
 // after every showing.
@@ -34,45 +37,49 @@ public:
 
 }  // namespace
 
-bool IsDocumentName(const std::u16string& fileName)
+// Every viewer used to load its own table, and none was ever freed.
+HACCEL Accelerators()
 {
-    if (fileName.size() < 4)
-        return false;
-    std::u16string tail = fileName.substr(fileName.size() - 4);
-    for (auto& c : tail)
-        if (c >= u'A' && c <= u'Z')
-            c = static_cast<char16_t>(c - u'A' + u'a');
-    return tail == u".vnb";
+    if (!gAccelerators)
+        gAccelerators = LoadAcceleratorsW(win::ThisModule(), MAKEINTRESOURCEW(IDR_ACCELERATORS));
+    return gAccelerators;
+}
+
+void ReleaseAccelerators()
+{
+    if (gAccelerators)
+        DestroyAcceleratorTable(gAccelerators);
+    gAccelerators = nullptr;
 }
 
 ViewerWindow::ViewerWindow(bool embedded) : embedded_(embedded) {}
 
-ViewerWindow::~ViewerWindow()
-{
-    ReleaseWindow();
-    book_.reset();
-}
+ViewerWindow::~ViewerWindow() { Close(); }
 
-HWND ViewerWindow::Load(HWND lister, const std::u16string& fileName)
+HWND ViewerWindow::Load(HWND lister, const std::filesystem::path& file)
 {
-    if (!IsDocumentName(fileName))
+    const std::u16string name = platform::PathText(file);
+    if (!docfile::IsDocumentName(name))
         return nullptr;
     // A fresh book, so that a failed open leaves a window that is already
     // showing another document untouched.
     auto book = std::make_unique<model::CBook>();
-    bool cancelled = false;
     SettingsPasswordChoice choice;
-    if (!docfile::OpenDocument(Wide(fileName), lister, *book, cancelled, choice)) {
-        if (!cancelled)
-            MessageBoxW(lister, Wide(docfile::FormatText(docfile::kCantLoadDocument, {fileName})).c_str(),
-                        nullptr, MB_OK | MB_ICONEXCLAMATION);
+    switch (docfile::OpenDocument(file, lister, *book, choice)) {
+    case docfile::OpenOutcome::Opened:
+        break;
+    case docfile::OpenOutcome::Cancelled:
+        return nullptr;
+    case docfile::OpenOutcome::Failed:
+        MessageBoxW(lister, win::Wide(docfile::FormatText(docfile::kCantLoadDocument, {name})).c_str(), nullptr,
+                    MB_OK | MB_ICONEXCLAMATION);
         return nullptr;
     }
-    fileName_ = Wide(fileName);
-    ReleaseWindow();
+    file_ = file;
+    Close();
     book_ = std::move(book);
     if (!BuildWindow(lister)) {
-        ReleaseWindow();
+        Close();
         return nullptr;
     }
     return Hwnd();
@@ -99,29 +106,25 @@ bool ViewerWindow::BuildWindow(HWND lister)
     ShowInformationPage(*text_, book_->Version());
 
     splitter_ = std::make_unique<components::Splitter>(PaneLayoutMessage());
-    if (!splitter_->Create(kSplitterStyle, Hwnd(), tree_->Hwnd(), text_->Hwnd(), kSplitterId, client,
-                           components::kSplitMinLeft, components::kSplitMinRight))
+    if (!splitter_->Create({Hwnd(), kSplitterId, client, kSplitterStyle, tree_->Hwnd(), text_->Hwnd(),
+                            components::kSplitMinLeft, components::kSplitMinRight}))
         return false;
     tree_->FillTree(*book_);
     SetFocus(tree_->Hwnd());
     ShowWindow(Hwnd(), SW_SHOW);
-    accelerators_ = LoadAcceleratorsW(win::ThisModule(), MAKEINTRESOURCEW(IDR_ACCELERATORS));
     return true;
 }
 
 // The window goes first (taking the child windows with it); then the objects
 // that wrapped them.
-void ViewerWindow::ReleaseWindow()
+void ViewerWindow::Close()
 {
     Destroy();
     splitter_.reset();
     text_.reset();
     tree_.reset();
     focusPane_ = nullptr;
-    accelerators_ = nullptr;
 }
-
-void ViewerWindow::DestroyWindow() { ReleaseWindow(); }
 
 // With nothing selected there is nothing to copy, and the clipboard keeps
 // what the user put there.
@@ -211,11 +214,13 @@ bool ViewerWindow::OpenPageLink(uint32_t pageId)
 
 HWND ViewerWindow::VisibleContentPane() const { return text_ ? text_->Hwnd() : nullptr; }
 
+// A hidden tree never takes the focus: the arrow keys would change the page
+// where the user cannot see it.
 void ViewerWindow::SwitchFocus()
 {
     if (!tree_)
         return;
-    if (tree_->HasFocus())
+    if (tree_->HasFocus() || (splitter_ && splitter_->IsLeftHidden()))
         SetFocus(VisibleContentPane());
     else
         SetFocus(tree_->Hwnd());
@@ -240,9 +245,9 @@ INT_PTR ViewerWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
         SetFocus(focusPane_);
         return TRUE;
     }
-    if (accelerators_) {
+    if (HACCEL accelerators = Hwnd() ? Accelerators() : nullptr) {
         MSG current{Hwnd(), msg, wParam, lParam, 0, {0, 0}};
-        if (TranslateAcceleratorW(Hwnd(), accelerators_, &current))
+        if (TranslateAcceleratorW(Hwnd(), accelerators, &current))
             return TRUE;
     }
     switch (msg) {

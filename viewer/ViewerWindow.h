@@ -5,8 +5,8 @@
 #include "viewer/TextSettings.h"
 #include "viewer/TreeHost.h"
 
+#include <filesystem>
 #include <memory>
-#include <string>
 
 namespace components {
 class RichTextPane;
@@ -32,8 +32,10 @@ public:
 
     // Opens the document and builds the window inside the Lister window;
     // the window, or nullptr.
-    HWND Load(HWND lister, const std::u16string& fileName);
-    void DestroyWindow();
+    HWND Load(HWND lister, const std::filesystem::path& file);
+    // Destroys the window and the panes; the book stays until the next
+    // Load or the viewer's end.
+    void Close();
     void Copy();
     void SelectAll();
     void SetWordWrap(bool wrap);
@@ -59,10 +61,8 @@ protected:
 
 private:
     bool BuildWindow(HWND lister);
-    void ReleaseWindow();
 
-    std::wstring fileName_;
-    HACCEL accelerators_ = nullptr;
+    std::filesystem::path file_;
     bool embedded_;
     HWND focusPane_ = nullptr;
     TextSettings textSettings_;
@@ -72,7 +72,9 @@ private:
     std::unique_ptr<model::CBook> book_;
 };
 
-// True when the last four characters are ".vnb", in any case.
-bool IsDocumentName(const std::u16string& fileName);
+// The viewer's keyboard shortcuts: loaded once for the process and shared by
+// every viewer; ReleaseAccelerators frees them when the library unloads.
+HACCEL Accelerators();
+void ReleaseAccelerators();
 
 }  // namespace viewer

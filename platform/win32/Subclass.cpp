@@ -20,12 +20,12 @@ SubclassedControl::~SubclassedControl()
     }
 }
 
-bool SubclassedControl::CreateControl(const wchar_t* className, const wchar_t* title, DWORD style, DWORD exStyle,
-                                      const RECT& rect, HWND parent, UINT id)
+bool SubclassedControl::CreateControl(const WindowSpec& spec)
 {
-    HWND hwnd = CreateWindowExW(exStyle, className, title, style, rect.left, rect.top, rect.right - rect.left,
-                                rect.bottom - rect.top, parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
-                                ThisModule(), nullptr);
+    const RECT& rc = spec.rect;
+    HWND hwnd = CreateWindowExW(spec.exStyle, spec.className, spec.title, spec.style, rc.left, rc.top,
+                                rc.right - rc.left, rc.bottom - rc.top, spec.parent,
+                                reinterpret_cast<HMENU>(spec.idOrMenu), ThisModule(), nullptr);
     if (!hwnd)
         return false;
     if (!Attach(hwnd)) {

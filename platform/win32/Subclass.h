@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/win32/WindowSpec.h"
+
 #include <windows.h>
 
 namespace win {
@@ -17,8 +19,7 @@ public:
     bool IsAlive() const { return hwnd_ != nullptr && IsWindow(hwnd_); }
 
     // Creates the control and subclasses it at once.
-    bool CreateControl(const wchar_t* className, const wchar_t* title, DWORD style, DWORD exStyle, const RECT& rect,
-                       HWND parent, UINT id);
+    bool CreateControl(const WindowSpec& spec);
     bool Attach(HWND hwnd);
     void Destroy();
 

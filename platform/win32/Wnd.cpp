@@ -15,11 +15,12 @@ Wnd::~Wnd()
     }
 }
 
-bool Wnd::Create(const wchar_t* className, const wchar_t* title, DWORD style, DWORD exStyle, const RECT& rect,
-                 HWND parent, UINT_PTR idOrMenu)
+bool Wnd::Create(const WindowSpec& spec)
 {
-    HWND hwnd = CreateWindowExW(exStyle, className, title, style, rect.left, rect.top, rect.right - rect.left,
-                                rect.bottom - rect.top, parent, reinterpret_cast<HMENU>(idOrMenu), ThisModule(), this);
+    const RECT& rc = spec.rect;
+    HWND hwnd = CreateWindowExW(spec.exStyle, spec.className, spec.title, spec.style, rc.left, rc.top,
+                                rc.right - rc.left, rc.bottom - rc.top, spec.parent,
+                                reinterpret_cast<HMENU>(spec.idOrMenu), ThisModule(), this);
     return hwnd != nullptr;
 }
 

@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/win32/WindowSpec.h"
+
 #include <windows.h>
 
 namespace win {
@@ -19,8 +21,7 @@ public:
     bool IsAlive() const { return hwnd_ != nullptr && IsWindow(hwnd_); }
 
     // The class must have been registered with StaticWndProc.
-    bool Create(const wchar_t* className, const wchar_t* title, DWORD style, DWORD exStyle, const RECT& rect,
-                HWND parent, UINT_PTR idOrMenu);
+    bool Create(const WindowSpec& spec);
     void Destroy();
 
     static LRESULT CALLBACK StaticWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);

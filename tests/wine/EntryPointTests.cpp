@@ -75,15 +75,12 @@ TEST_F(EntryPoints, SendCommandCarriesOutCopySelectAllAndWrapOnly)
 {
     auto& lister = NewLister();
     ASSERT_TRUE(lister.Open(TourPath()));
-    HWND text = ChildById(ChildById(lister.PluginWindow(), 13), 11);
+    HWND text = FindPanes(lister).text;
     ASSERT_NE(text, nullptr);
 
-    EXPECT_EQ(lister.SendCommand(4, 50), 1);
+    EXPECT_EQ(lister.SendCommand(kHostSetPercent, 50), 1);
     EXPECT_EQ(lister.SendCommand(99, 0), 1);
-    EXPECT_EQ(lister.SendCommand(2, 1), 0);
-    EXPECT_EQ(lister.SendCommand(2, 0), 0);
-
-    EXPECT_EQ(lister.SendCommand(3, 0), 0);
+    EXPECT_EQ(lister.SendCommand(kHostSelectAll, 0), 0);
     CHARRANGE sel{};
     SendMessageW(text, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&sel));
     EXPECT_EQ(sel.cpMin, 0);
@@ -93,30 +90,26 @@ TEST_F(EntryPoints, SendCommandCarriesOutCopySelectAllAndWrapOnly)
     ASSERT_TRUE(OpenClipboard(nullptr));
     EmptyClipboard();
     CloseClipboard();
-    EXPECT_EQ(lister.SendCommand(1, 0), 0);
+    EXPECT_EQ(lister.SendCommand(kHostCopy, 0), 0);
     EXPECT_FALSE(IsClipboardFormatAvailable(CF_UNICODETEXT));
 
     SetFocus(text);
-    EXPECT_EQ(lister.SendCommand(1, 0), 0);
+    EXPECT_EQ(lister.SendCommand(kHostCopy, 0), 0);
     ASSERT_TRUE(IsClipboardFormatAvailable(CF_UNICODETEXT));
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    std::wstring copied = static_cast<const wchar_t*>(GlobalLock(GetClipboardData(CF_UNICODETEXT)));
-    GlobalUnlock(GetClipboardData(CF_UNICODETEXT));
-    CloseClipboard();
-    EXPECT_NE(copied.find(L"Select node on tree pane for data viewing."), std::wstring::npos);
+    EXPECT_NE(ClipboardText().find(L"Select node on tree pane for data viewing."), std::wstring::npos);
 }
 
-TEST_F(EntryPoints, CommandsAndCloseForAListerWithoutViewerDoNoHarm)
+TEST_F(EntryPoints, CommandsAndCloseForAListerWithoutViewerMakeNone)
 {
     auto& lister = NewLister();
     HWND stray = CreateWindowExW(0, L"Static", L"", WS_CHILD, 0, 0, 10, 10, lister.Hwnd(), nullptr, nullptr, nullptr);
-    EXPECT_EQ(plugin.ListSendCommand(stray, 1, 0), 0);
-    EXPECT_EQ(plugin.ListSendCommand(stray, 2, 1), 0);
-    EXPECT_EQ(plugin.ListSendCommand(stray, 3, 0), 0);
+    for (int command : {kHostCopy, kHostNewParams, kHostSelectAll})
+        EXPECT_EQ(plugin.ListSendCommand(stray, command, 1), 1) << "no viewer carries it out";
     plugin.ListCloseWindow(stray);
     DWORD value = 0;
     EXPECT_TRUE(ReadDword(kPluginKey, L"TextColor", value)) << "closing saves the settings";
     DestroyWindow(stray);
+    ASSERT_TRUE(lister.Open(TourPath())) << "the Lister's first viewer is made by its first document";
 }
 
 TEST_F(EntryPoints, SecondLoadIntoTheSameListerReplacesTheFirstWindow)

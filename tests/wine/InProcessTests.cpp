@@ -3,19 +3,18 @@
 #include "PluginFixture.h"
 
 #include "docfile/TempFiles.h"
+#include "platform/win32/WideText.h"
 #include "plugin/Exports.h"
 #include "viewer/ViewerMessages.h"
 
 namespace wine_tests {
 namespace {
 
-std::wstring W(const std::u16string& text) { return std::wstring(text.begin(), text.end()); }
-
-bool Exists(const std::u16string& path) { return GetFileAttributesW(W(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool Exists(const std::u16string& path) { return GetFileAttributesW(win::WidePtr(path)) != INVALID_FILE_ATTRIBUTES; }
 
 void Touch(const std::u16string& path)
 {
-    HANDLE file = CreateFileW(W(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    HANDLE file = CreateFileW(win::WidePtr(path), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     CloseHandle(file);
 }
 
@@ -53,7 +52,7 @@ TEST_F(InProcess, ClosingAViewerDeletesTheTemporaryFilesButKeepsAllWhileOneIsLoc
     std::u16string b = list.Make(u"ico");
     Touch(a);
     Touch(b);
-    HANDLE lock = CreateFileW(W(b).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE lock = CreateFileW(win::WidePtr(b), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
 
     HWND view = Open();

@@ -37,9 +37,10 @@ protected:
         std::string narrow = Narrow(path);
         view = ListLoad(host.Hwnd(), narrow.data(), 0);
         EXPECT_NE(view, nullptr);
-        tree = ChildById(ChildById(view, 13), 10);
-        text = ChildById(ChildById(view, 13), 11);
-        return plugin::Viewers().GetOrCreate(host.Hwnd());
+        Panes panes = FindPanes(view);
+        tree = panes.tree;
+        text = panes.text;
+        return *plugin::Viewers().Find(host.Hwnd());
     }
 
     listerhost::ListerWindow host{plugin};
@@ -69,25 +70,12 @@ TEST_F(PageLinks, ALinkIntoACollapsedFolderShowsItSelectsItAndOpensItsFolders)
 
 TEST_F(PageLinks, ALinkToAPageBelowANeverExpandedTextPageShowsItWithoutSelection)
 {
-    kit::BookSpec book;
-    kit::PageSpec root, parent, child;
-    root.id = root.parentId = 1;
-    root.kind = 4;
-    root.title = u"Root";
-    parent.id = 2;
-    parent.parentId = 1;
-    parent.title = u"A text page with a child";
-    parent.text = u"parent text";
-    child.id = 3;
-    child.parentId = 2;
-    child.title = u"Child";
-    child.text = u"child text";
-    book.pages = {root, parent, child};
+    const kit::BookSpec book = BookUnderRoot({Page(2, 1, 0, u"A text page with a child"), Page(3, 2, 0, u"Child")});
     viewer::ViewerWindow& viewer = Open(WriteFile(L"nested.vnb", kit::WriteDocument(book)));
     TreeView_SelectItem(tree, TreeView_GetRoot(tree));
 
     ASSERT_TRUE(viewer.OpenPageLink(3));
-    EXPECT_EQ(PaneText(text), L"child text");
+    EXPECT_EQ(PaneText(text), L"text of Child");
     EXPECT_EQ(TreeView_GetSelection(tree), nullptr);
     EXPECT_EQ(viewer.Tree()->SelectedPageId(), -1);
 

@@ -1,18 +1,21 @@
 #include "PaneReader.h"
 
 #include "PluginFixture.h"
+#include "viewer/ViewerWindow.h"
 
 #include <cstdlib>
 
 namespace wine_tests {
 
-Panes FindPanes(listerhost::ListerWindow& lister)
+Panes FindPanes(listerhost::ListerWindow& lister) { return FindPanes(lister.PluginWindow()); }
+
+Panes FindPanes(HWND viewerWindow)
 {
     Panes p;
-    p.viewer = lister.PluginWindow();
-    p.splitter = ChildById(p.viewer, 13);
-    p.tree = ChildById(p.splitter, 10);
-    p.text = ChildById(p.splitter, 11);
+    p.viewer = viewerWindow;
+    p.splitter = ChildById(p.viewer, viewer::kSplitterId);
+    p.tree = ChildById(p.splitter, viewer::kTreePaneId);
+    p.text = ChildById(p.splitter, viewer::kRichTextPaneId);
     return p;
 }
 

@@ -21,6 +21,7 @@ struct Panes {
     HWND text = nullptr;
 };
 Panes FindPanes(listerhost::ListerWindow& lister);
+Panes FindPanes(HWND viewerWindow);
 
 struct TreeItem {
     HTREEITEM handle = nullptr;

@@ -73,6 +73,25 @@ void WriteDword(const wchar_t* key, const wchar_t* name, DWORD value)
     RegSetKeyValueW(HKEY_CURRENT_USER, key, name, REG_DWORD, &value, sizeof value);
 }
 
+kit::PageSpec Page(uint32_t id, uint32_t parent, uint32_t kind, std::u16string title)
+{
+    kit::PageSpec page;
+    page.id = id;
+    page.parentId = parent;
+    page.kind = kind;
+    page.title = std::move(title);
+    page.text = u"text of " + page.title.text;
+    return page;
+}
+
+kit::BookSpec BookUnderRoot(std::vector<kit::PageSpec> pages)
+{
+    kit::BookSpec book;
+    book.pages.push_back(Page(1, 1, 4, u"Root"));
+    book.pages.insert(book.pages.end(), pages.begin(), pages.end());
+    return book;
+}
+
 RECT ChildRect(HWND child)
 {
     RECT rc{};
@@ -136,6 +155,20 @@ std::wstring PluginTest::ProtectedPath(const std::wstring& name)
     kit::DocumentOptions options;
     options.password = kit::kTourPassword;
     return WriteFile(name, kit::WriteDocument(kit::MakeTourBook(), options));
+}
+
+Panes PluginTest::OpenTour(int width, int height)
+{
+    auto& lister = NewLister(false, width, height);
+    EXPECT_TRUE(lister.Open(TourPath()));
+    return FindPanes(lister);
+}
+
+Panes PluginTest::OpenBook(const kit::BookSpec& book, const std::wstring& name)
+{
+    auto& lister = NewLister(false, 700, 500);
+    EXPECT_TRUE(lister.Open(WriteFile(name, kit::WriteDocument(book))));
+    return FindPanes(lister);
 }
 
 }  // namespace wine_tests

@@ -3,6 +3,8 @@
 // no settings in the registry and no profile file, unloaded afterwards (which
 // also checks that it leaves nothing behind that a new load trips over).
 #include "DialogAnswerer.h"
+#include "PaneReader.h"
+#include "tests/kit/Records.h"
 #include "tools/listerhost/ListerWindow.h"
 #include "tools/listerhost/Plugin.h"
 
@@ -18,6 +20,10 @@ namespace wine_tests {
 inline constexpr wchar_t kPluginKey[] = L"Software\\Tarrow\\Vornbook\\Plugins\\Vorn View";
 inline constexpr wchar_t kMainAppKey[] = L"Software\\Tarrow\\Vornbook";
 
+// What a host sends through ListSendCommand.
+inline constexpr int kHostCopy = 1, kHostNewParams = 2, kHostSelectAll = 3, kHostSetPercent = 4;
+inline constexpr int kWrapText = 1;  // the new-parameters flag that counts
+
 std::wstring ProgramFolder();
 std::wstring PluginPath();
 // The plug-in's profile file in the Windows folder.
@@ -31,6 +37,11 @@ std::string Narrow(const std::wstring& text);
 bool ReadDword(const wchar_t* key, const wchar_t* name, DWORD& value);
 bool ReadString(const wchar_t* key, const wchar_t* name, std::wstring& value);
 void WriteDword(const wchar_t* key, const wchar_t* name, DWORD value);
+
+// A page as the tests write them: its text names it.
+kit::PageSpec Page(uint32_t id, uint32_t parent, uint32_t kind, std::u16string title);
+// A root folder, identifier 1, with these pages.
+kit::BookSpec BookUnderRoot(std::vector<kit::PageSpec> pages);
 
 RECT ChildRect(HWND child);  // in its parent's client coordinates
 HWND ChildById(HWND parent, int id);
@@ -46,6 +57,9 @@ protected:
     std::wstring WriteFile(const std::wstring& name, const std::vector<uint8_t>& bytes);
     std::wstring TourPath();
     std::wstring ProtectedPath(const std::wstring& name = L"protected.vnb");
+    // A new free-standing Lister showing the document.
+    Panes OpenTour(int width = 700, int height = 500);
+    Panes OpenBook(const kit::BookSpec& book, const std::wstring& name = L"book.vnb");
 
     listerhost::Plugin plugin;
     std::vector<std::unique_ptr<listerhost::ListerWindow>> listers;

@@ -47,18 +47,6 @@ void PickInColourDialog(DialogAnswerer& dialogs, COLORREF colour)
 
 class RichText : public PluginTest {
 protected:
-    Panes OpenTour()
-    {
-        auto& lister = NewLister(false, 800, 500);
-        EXPECT_TRUE(lister.Open(TourPath()));
-        return FindPanes(lister);
-    }
-    Panes Open(const kit::BookSpec& book)
-    {
-        auto& lister = NewLister(false, 800, 500);
-        EXPECT_TRUE(lister.Open(WriteFile(L"book.vnb", kit::WriteDocument(book))));
-        return FindPanes(lister);
-    }
     static void Show(const Panes& p, const std::wstring& label)
     {
         ASSERT_TRUE(listerhost::SelectItemByText(p.viewer, label)) << Narrow(label);
@@ -90,19 +78,10 @@ TEST_F(RichText, APlainTextPageTakesTheTextColourAndPutsTheCaretWhereItsFlagsSay
 
 TEST_F(RichText, WithoutCaretFlagsTheCaretGoesToThePagesOwnPosition)
 {
-    kit::BookSpec book;
-    kit::PageSpec root;
-    root.id = root.parentId = 1;
-    root.kind = 4;
-    root.title = u"Root";
-    kit::PageSpec page;
-    page.id = 2;
-    page.parentId = 1;
-    page.title = u"Page";
+    kit::PageSpec page = Page(2, 1, 0, u"Page");
     page.text = u"0123456789\r\nabcdef";
     page.caretPosition = 13;
-    book.pages = {root, page};
-    Panes p = Open(book);
+    Panes p = OpenBook(BookUnderRoot({page}));
     Show(p, L"Page");
     CHARRANGE caret = Selection(p.text);
     EXPECT_EQ(caret.cpMin, 13);
@@ -133,21 +112,11 @@ TEST_F(RichText, ARichTextPageKeepsItsOwnFormattingAndColours)
 
 TEST_F(RichText, RtfWithCharactersBeyondAsciiStreamsInThroughEscapes)
 {
-    kit::BookSpec book;
-    kit::PageSpec root;
-    root.id = root.parentId = 1;
-    root.kind = 4;
-    root.title = u"Root";
-    kit::PageSpec page;
-    page.id = 2;
-    page.parentId = 1;
-    page.kind = 2;
-    page.title = u"Raw";
+    kit::PageSpec page = Page(2, 1, 2, u"Raw");
     // Characters as they are, not escaped, one group skipping no fallback
     // character, and an escape of the source's own.
     page.text = u"{\\rtf1\\ansi{\\fonttbl{\\f0 Tahoma;}}\\f0 Привет, {\\b 日本}! {\\uc0 Ω€}\\u8364?{\\i é}\\par}";
-    book.pages = {root, page};
-    Panes p = Open(book);
+    Panes p = OpenBook(BookUnderRoot({page}));
     Show(p, L"Raw");
     EXPECT_EQ(PaneText(p.text).substr(0, 16), L"Привет, 日本! Ω€€é");
     CHARRANGE bold = Find(p.text, L"日本");
@@ -207,13 +176,13 @@ TEST_F(RichText, CopiesTheSelectionAsRtfAndAsPlainText)
     Select(p.text, Find(p.text, L"Garden plan 2027"));
     SetFocus(p.text);
     ASSERT_EQ(FindPanes(*listers.back()).text, p.text);
-    EXPECT_EQ(listers.back()->SendCommand(1, 0), 0);
+    EXPECT_EQ(listers.back()->SendCommand(kHostCopy, 0), 0);
     EXPECT_EQ(ClipboardText(), L"Garden plan 2027") << "the host's copy is plain text";
 
     // Nothing selected: the clipboard keeps what was there.
     PutOnClipboard(L"keep me");
     Select(p.text, {3, 3});
-    listers.back()->SendCommand(1, 0);
+    listers.back()->SendCommand(kHostCopy, 0);
     EXPECT_EQ(ClipboardText(), L"keep me");
 }
 
@@ -277,15 +246,6 @@ TEST_F(RichText, TheFontCommandStoresTheChoiceAndAppliesItToPlainPages)
     EXPECT_STREQ(FormatOf(p.text, 0, 6).szFaceName, L"Georgia") << "rich text keeps its fonts";
     Show(p, L"Links and addresses");
     EXPECT_STREQ(FormatOf(p.text, 0, -1).szFaceName, L"DejaVu Serif");
-}
-
-TEST_F(RichText, WordWrapShowsTheHorizontalBarOnlyWhenLinesAreNotWrapped)
-{
-    Panes p = OpenTour();
-    listers.back()->SendCommand(2, 1);
-    EXPECT_FALSE(GetWindowLongW(p.text, GWL_STYLE) & WS_HSCROLL);
-    listers.back()->SendCommand(2, 0);
-    EXPECT_TRUE(GetWindowLongW(p.text, GWL_STYLE) & WS_HSCROLL);
 }
 
 // Counts the context-menu requests a window receives.

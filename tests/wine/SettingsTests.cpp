@@ -27,8 +27,8 @@ COLORREF TextBackground(HWND text)
     return colour;
 }
 
-HWND TextPane(listerhost::ListerWindow& lister) { return ChildById(ChildById(lister.PluginWindow(), 13), 11); }
-HWND TreePane(listerhost::ListerWindow& lister) { return ChildById(ChildById(lister.PluginWindow(), 13), 10); }
+HWND TextPane(listerhost::ListerWindow& lister) { return FindPanes(lister).text; }
+HWND TreePane(listerhost::ListerWindow& lister) { return FindPanes(lister).tree; }
 
 using Settings = PluginTest;
 

@@ -26,8 +26,8 @@ public:
         win::RegisterWindowClass(wc);
         RECT rc{0, 0, clientWidth, clientHeight};
         AdjustWindowRectEx(&rc, WS_OVERLAPPEDWINDOW, FALSE, 0);
-        return Create(L"VornView.Tests.SplitterParent", L"Splitter", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
-                      {30, 30, 30 + rc.right - rc.left, 30 + rc.bottom - rc.top}, nullptr, 0);
+        return Create({L"VornView.Tests.SplitterParent", L"Splitter", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
+                       {30, 30, 30 + rc.right - rc.left, 30 + rc.bottom - rc.top}});
     }
 
 protected:
@@ -66,8 +66,8 @@ protected:
         right = CreateWindowExW(0, L"Edit", L"right", WS_CHILD | WS_VISIBLE, 0, 0, 1, 1, parent->Hwnd(), nullptr,
                                 nullptr, nullptr);
         splitter = std::make_unique<components::Splitter>(kNotify);
-        ASSERT_TRUE(splitter->Create(WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_BORDER | 1, parent->Hwnd(), left,
-                                     right, 13, {0, 0, clientWidth + 2, 302}, 10, 11));
+        ASSERT_TRUE(splitter->Create({parent->Hwnd(), 13, {0, 0, clientWidth + 2, 302},
+                                      WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_BORDER | 1, left, right, 10, 11}));
     }
 
     void Mouse(UINT msg, int x)
@@ -89,23 +89,11 @@ protected:
     HWND right = nullptr;
 };
 
-TEST_F(SplitterWindow, StartsAtThirtyPercentInWholeHundredths)
-{
-    Make(450);
-    EXPECT_EQ(GetParent(left), splitter->Hwnd());
-    EXPECT_EQ(GetParent(right), splitter->Hwnd());
-    RECT l = ChildRect(left), r = ChildRect(right);
-    EXPECT_EQ(l.left, 0);
-    EXPECT_EQ(l.right, 120);
-    EXPECT_EQ(l.bottom, 300);
-    EXPECT_EQ(r.left, 123);
-    EXPECT_EQ(r.right, 450);
-    EXPECT_GE(parent->layouts, 1);
-}
-
 TEST_F(SplitterWindow, DraggingTheBarMovesThePanesOnlyAtReleaseAndWithinTheLimits)
 {
     Make(450);
+    EXPECT_EQ(GetParent(left), splitter->Hwnd());
+    EXPECT_EQ(ChildRect(left).right, 120) << "30 % of 450 in whole hundredths";
     Mouse(WM_LBUTTONDOWN, 121);
     EXPECT_TRUE(splitter->IsDragging());
     EXPECT_EQ(GetCapture(), splitter->Hwnd());
@@ -128,7 +116,7 @@ TEST_F(SplitterWindow, DraggingTheBarMovesThePanesOnlyAtReleaseAndWithinTheLimit
     EXPECT_FALSE(splitter->IsDragging());
 }
 
-TEST_F(SplitterWindow, EscapeDuringADragLeavesThePanesAndGivesTheFocusBack)
+TEST_F(SplitterWindow, EscapeOrLosingTheCaptureEndsADragWithoutMovingThePanes)
 {
     Make(450);
     SetFocus(right);
@@ -138,8 +126,15 @@ TEST_F(SplitterWindow, EscapeDuringADragLeavesThePanesAndGivesTheFocusBack)
     SendMessageW(splitter->Hwnd(), WM_KEYDOWN, VK_ESCAPE, 0);
     EXPECT_FALSE(splitter->IsDragging());
     EXPECT_EQ(GetCapture(), nullptr);
-    EXPECT_EQ(GetFocus(), right);
+    EXPECT_EQ(GetFocus(), right) << "the focus goes back";
     Mouse(WM_LBUTTONUP, 250);
+    EXPECT_EQ(ChildRect(left).right, 120);
+
+    Mouse(WM_LBUTTONDOWN, 121);
+    SetCapture(right);
+    EXPECT_FALSE(splitter->IsDragging());
+    ReleaseCapture();
+    Mouse(WM_LBUTTONUP, 300);
     EXPECT_EQ(ChildRect(left).right, 120);
 }
 
@@ -171,17 +166,6 @@ TEST_F(SplitterWindow, TheDraggedBarIsAnInvertedTrackerThatLeavesNoTrace)
     SendMessageW(splitter->Hwnd(), WM_KEYDOWN, VK_ESCAPE, 0);
     Pump(100);
     EXPECT_EQ(ScreenPixel(splitter->Hwnd(), 320, 150), before) << "Escape erases it";
-}
-
-TEST_F(SplitterWindow, LosingTheCaptureEndsTheDrag)
-{
-    Make(450);
-    Mouse(WM_LBUTTONDOWN, 121);
-    SetCapture(right);
-    EXPECT_FALSE(splitter->IsDragging());
-    ReleaseCapture();
-    Mouse(WM_LBUTTONUP, 300);
-    EXPECT_EQ(ChildRect(left).right, 120);
 }
 
 TEST_F(SplitterWindow, HidingTheLeftPaneGivesTheRightOneEverythingUntilShownAgain)

@@ -6,38 +6,16 @@
 #include "resources/ResourceIds.h"
 #include "tests/kit/Document.h"
 
-
 namespace wine_tests {
 namespace {
 
 constexpr int kClosedFolder = 0, kOpenFolder = 1, kTextFile = 2, kHtmlFile = 4, kBinFull = 5;
 const std::wstring kLanguages = L"Languages — Языки — Γλώσσες — 言語";
 
-kit::PageSpec Page(uint32_t id, uint32_t parent, uint32_t kind, std::u16string title)
-{
-    kit::PageSpec page;
-    page.id = id;
-    page.parentId = parent;
-    page.kind = kind;
-    page.title = std::move(title);
-    page.text = u"text of " + page.title.text;
-    return page;
-}
-
 class Tree : public PluginTest {
 protected:
-    HWND Open(const kit::BookSpec& book, const std::wstring& name = L"book.vnb")
-    {
-        auto& lister = NewLister(false, 700, 500);
-        EXPECT_TRUE(lister.Open(WriteFile(name, kit::WriteDocument(book))));
-        return FindPanes(lister).tree;
-    }
-    HWND OpenTour()
-    {
-        auto& lister = NewLister(false, 700, 500);
-        EXPECT_TRUE(lister.Open(TourPath()));
-        return FindPanes(lister).tree;
-    }
+    HWND Open(const kit::BookSpec& book, const std::wstring& name = L"book.vnb") { return OpenBook(book, name).tree; }
+    HWND OpenTour() { return PluginTest::OpenTour().tree; }
 };
 
 TEST_F(Tree, TheTourShowsItsPagesWithTheirImagesBoldLabelsAndAttachments)
@@ -116,56 +94,6 @@ TEST_F(Tree, ALevelIsFilledOnlyWhenItsNodeIsFirstExpanded)
     EXPECT_EQ(ReadItem(tree, bin).image, kBinFull) << "the bin keeps its picture while open";
 }
 
-TEST_F(Tree, EachFolderSortsItsChildrenByItsOwnKeyAndDirection)
-{
-    kit::BookSpec book;
-    book.pages.push_back(Page(1, 1, 4, u"Root"));
-    struct Folder {
-        uint32_t id, key, descending;
-        std::u16string title;
-    };
-    const std::vector<Folder> folders = {
-        {100, 0, 0, u"by title"}, {200, 0, 1, u"by title, descending"}, {300, 2, 0, u"by creation"},
-        {400, 7, 0, u"by weight"}, {500, 7, 1, u"by weight, descending"}, {600, 1, 0, u"by size"}};
-    for (const Folder& f : folders) {
-        kit::PageSpec parent = Page(f.id, 1, 4, f.title);
-        parent.childSortKey = f.key;
-        parent.childrenDescending = f.descending;
-        book.pages.push_back(parent);
-        // Book order: cherry, apple, Banana; dates and weights disagree with
-        // the titles so that each key gives its own order.
-        kit::PageSpec cherry = Page(f.id + 1, f.id, 0, u"cherry");
-        cherry.created.date = 46001;
-        cherry.sortWeight = 10;
-        cherry.text = u"cc";
-        kit::PageSpec apple = Page(f.id + 2, f.id, 0, u"apple");
-        apple.created.date = 46003;
-        apple.sortWeight = 30;
-        apple.text = u"aaaaaa";
-        kit::PageSpec banana = Page(f.id + 3, f.id, 0, u"Banana");
-        banana.created.date = 46002;
-        banana.sortWeight = 20;
-        banana.text = u"bbbb";
-        book.pages.insert(book.pages.end(), {cherry, apple, banana});
-    }
-    book.pages.push_back(Page(101 + 10, 100, 4, u"zebra folder"));
-
-    HWND tree = Open(book);
-    HTREEITEM root = TreeView_GetRoot(tree);
-    auto orderOf = [&](const std::u16string& title) {
-        HTREEITEM node = ChildByText(tree, root, std::wstring(title.begin(), title.end()));
-        TreeView_Expand(tree, node, TVE_EXPAND);
-        return ChildTexts(tree, node);
-    };
-    using Texts = std::vector<std::wstring>;
-    EXPECT_EQ(orderOf(u"by title"), (Texts{L"zebra folder", L"apple", L"Banana", L"cherry"}));
-    EXPECT_EQ(orderOf(u"by title, descending"), (Texts{L"cherry", L"Banana", L"apple"}));
-    EXPECT_EQ(orderOf(u"by creation"), (Texts{L"cherry", L"Banana", L"apple"}));
-    EXPECT_EQ(orderOf(u"by weight"), (Texts{L"apple", L"Banana", L"cherry"}));
-    EXPECT_EQ(orderOf(u"by weight, descending"), (Texts{L"cherry", L"Banana", L"apple"}));
-    EXPECT_EQ(orderOf(u"by size"), (Texts{L"cherry", L"Banana", L"apple"}));
-}
-
 TEST_F(Tree, LabelAndPageColoursAreDrawnOnTheLabels)
 {
     HWND tree = OpenTour();
@@ -207,17 +135,6 @@ TEST_F(Tree, TipsShowThePagesTipAndOnTheRootTheDocumentsAttachments)
     EXPECT_EQ(AskTip(tree, ChildByText(tree, root, L"Read me first"), 200, true), L"Start here");
     EXPECT_EQ(AskTip(tree, ChildByText(tree, root, L"Links and addresses"), 8), L"########")
         << "no tip leaves the buffer alone";
-}
-
-TEST_F(Tree, ABookWithoutARootPageShowsAnEmptyTreeAndNoMessage)
-{
-    kit::BookSpec book;
-    book.pages.push_back(Page(2, 2, 0, u"only the reserved identifier"));
-    book.pages.push_back(Page(5, 7, 0, u"an orphan"));
-    HWND tree = Open(book);
-    ASSERT_NE(tree, nullptr);
-    EXPECT_EQ(TreeView_GetRoot(tree), nullptr);
-    EXPECT_TRUE(dialogs->MessageTexts().empty());
 }
 
 TEST_F(Tree, ExpandAllOpensEveryFolderBelowTheSelectionAndCollapseAllClosesThem)

@@ -78,15 +78,13 @@ bool ListerWindow::Create(const RECT& rect, bool embedded)
     if (!RegisterHostClasses())
         return false;
     if (!embedded)
-        return Wnd::Create(kListerClass, L"Lister", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE, 0, rect,
-                           nullptr, 0);
+        return Wnd::Create({kListerClass, L"Lister", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE, 0, rect});
     panel_ = std::make_unique<PanelWindow>();
-    if (!panel_->Create(kPanelClass, L"Panel", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE, 0, rect, nullptr,
-                        0))
+    if (!panel_->Create({kPanelClass, L"Panel", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE, 0, rect}))
         return false;
     RECT client{};
     GetClientRect(panel_->Hwnd(), &client);
-    if (!Wnd::Create(kListerClass, L"Lister", WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE, 0, client, panel_->Hwnd(), 1))
+    if (!Wnd::Create({kListerClass, L"Lister", WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE, 0, client, panel_->Hwnd(), 1}))
         return false;
     panel_->lister = Hwnd();
     return true;

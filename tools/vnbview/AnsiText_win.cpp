@@ -4,6 +4,7 @@
 
 #include "platform/CodePage.h"
 #include "tools/vnbview/AnsiText.h"
+#include "platform/win32/WideText.h"
 
 namespace vnbview {
 
@@ -26,7 +27,7 @@ std::optional<std::string> WideToAnsiExact(std::u16string_view text, unsigned co
         }
         return platform::WideToUtf8(text);
     }
-    const auto* wide = reinterpret_cast<const wchar_t*>(text.data());
+    const wchar_t* wide = win::WideData(text);
     const int length = static_cast<int>(text.size());
     BOOL usedDefault = FALSE;
     const int n = WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, wide, length, nullptr, 0, nullptr, &usedDefault);

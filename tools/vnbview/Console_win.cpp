@@ -7,6 +7,7 @@
 
 #include "platform/CodePage.h"
 #include "tools/vnbview/Console.h"
+#include "platform/win32/WideText.h"
 
 namespace vnbview {
 
@@ -18,7 +19,7 @@ std::vector<std::u16string> ProgramArguments(int, char**)
     if (!wide)
         return args;
     for (int i = 1; i < count; ++i)
-        args.emplace_back(reinterpret_cast<const char16_t*>(wide[i]));
+        args.emplace_back(win::U16(wide[i]));
     LocalFree(wide);
     return args;
 }

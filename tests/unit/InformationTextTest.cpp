@@ -1,0 +1,42 @@
+// The words of the information page: the heading from the module's product
+// version, and the line naming the version that wrote the document.
+#include <gtest/gtest.h>
+
+#include "model/Records.h"
+#include "viewer/InformationText.h"
+
+namespace {
+
+std::string Ascii(const std::u16string& text) { return std::string(text.begin(), text.end()); }
+
+}  // namespace
+
+TEST(InformationText, ProductVersionSplitsIntoVersionAndBuild)
+{
+    const struct {
+        std::u16string_view product;
+        const char* version;
+        const char* build;
+    } cases[] = {
+        {u"1, 2, 3, 45", "1.23", "45"}, {u"1.0.0.1", "1.00", "1"}, {u"7.5", "7", "5"},
+        {u"2.1.5", "2.1", "5"},         {u"12", "12", "12"},       {u"", "", ""},
+    };
+    for (const auto& c : cases) {
+        const viewer::ProductVersion split = viewer::SplitProductVersion(c.product);
+        EXPECT_EQ(Ascii(split.version), c.version) << Ascii(std::u16string(c.product));
+        EXPECT_EQ(Ascii(split.build), c.build) << Ascii(std::u16string(c.product));
+    }
+    EXPECT_EQ(Ascii(viewer::HeadingTitle(u"1, 0, 0, 1", "Dec  6 2026")), "Vorn View 1.00 build 1 [Dec  6 2026]");
+}
+
+TEST(InformationText, TheDocumentLineWritesBothMinorNumbersTogether)
+{
+    model::CArchiveVersion version;
+    version.major = 2;
+    version.minor = 1;
+    version.release = 5;
+    version.build = 300;
+    const std::u16string text = viewer::InformationText({u"Title", u"Description"}, version);
+    EXPECT_EQ(Ascii(text), "Title\nDescription\n\nThe document created by Vornbook 2.15 build 300 This is the text "
+                           "about version Vorn View. Select node on tree pane for data viewing.\n\n");
+}
