@@ -78,25 +78,6 @@ std::vector<std::wstring> DialogAnswerer::MessageTexts() const
 
 LRESULT CALLBACK DialogAnswerer::CbtProc(int code, WPARAM wParam, LPARAM lParam)
 {
-    if (code == HCBT_CREATEWND && gActive) {
-        const CREATESTRUCTW* cs = reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs;
-        WindowEvent event;
-        event.hwnd = reinterpret_cast<HWND>(wParam);
-        if (IS_INTRESOURCE(cs->lpszClass))
-            event.className = L"#" + std::to_wstring(reinterpret_cast<UINT_PTR>(cs->lpszClass));
-        else
-            event.className = cs->lpszClass;
-        event.parent = cs->hwndParent;
-        event.rect = {cs->x, cs->y, cs->x + cs->cx, cs->y + cs->cy};
-        event.style = static_cast<DWORD>(cs->style);
-        gActive->windows_.push_back(std::move(event));
-    } else if (code == HCBT_DESTROYWND && gActive) {
-        WindowEvent event;
-        event.created = false;
-        event.hwnd = reinterpret_cast<HWND>(wParam);
-        event.className = ClassOf(event.hwnd);
-        gActive->windows_.push_back(std::move(event));
-    }
     if (code == HCBT_ACTIVATE && gActive) {
         HWND hwnd = reinterpret_cast<HWND>(wParam);
         auto& handled = gActive->handled_;

@@ -23,16 +23,6 @@ struct SeenDialog {
     HICON icon = nullptr;  // message boxes: the icon shown
 };
 
-// A window created or destroyed on this thread while the answerer was active.
-struct WindowEvent {
-    bool created = true;
-    std::wstring className;
-    HWND hwnd = nullptr;
-    HWND parent = nullptr;
-    RECT rect{};  // as asked for at creation
-    DWORD style = 0;
-};
-
 struct PasswordAnswer {
     std::wstring password;
     bool showPassword = false;
@@ -52,12 +42,7 @@ public:
     void QueueAction(std::function<void(HWND)> action) { actions_.push_back(std::move(action)); }
     const std::vector<SeenDialog>& Seen() const { return seen_; }
     std::vector<std::wstring> MessageTexts() const;
-    const std::vector<WindowEvent>& WindowEvents() const { return windows_; }
-    void Clear()
-    {
-        seen_.clear();
-        windows_.clear();
-    }
+    void Clear() { seen_.clear(); }
 
 private:
     static LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam);
@@ -70,7 +55,6 @@ private:
     std::deque<std::function<void(HWND)>> actions_;
     std::vector<SeenDialog> seen_;
     std::vector<HWND> handled_;
-    std::vector<WindowEvent> windows_;
 };
 
 }  // namespace wine_tests

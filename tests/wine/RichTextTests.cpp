@@ -228,12 +228,8 @@ TEST_F(RichText, TheFontCommandStoresTheChoiceAndAppliesItToPlainPages)
     EXPECT_EQ(value, 0xE800000Fu);
     ASSERT_TRUE(ReadDword(key.c_str(), L"Height", value));
     EXPECT_EQ(value, 240u) << "12 points in twips";
-    ASSERT_TRUE(ReadDword(key.c_str(), L"Effects", value));
-    EXPECT_EQ(value, static_cast<DWORD>(CFE_BOLD));
     ASSERT_TRUE(ReadDword(key.c_str(), L"TextColor", value));
     EXPECT_EQ(value, RGB(0, 0, 0x80));
-    ASSERT_TRUE(ReadDword(key.c_str(), L"Offser", value));
-    EXPECT_EQ(value, 0u);
     std::wstring face;
     ASSERT_TRUE(ReadString(key.c_str(), L"Facename", face));
     EXPECT_EQ(face, L"DejaVu Serif");
@@ -246,50 +242,6 @@ TEST_F(RichText, TheFontCommandStoresTheChoiceAndAppliesItToPlainPages)
     EXPECT_STREQ(FormatOf(p.text, 0, 6).szFaceName, L"Georgia") << "rich text keeps its fonts";
     Show(p, L"Links and addresses");
     EXPECT_STREQ(FormatOf(p.text, 0, -1).szFaceName, L"DejaVu Serif");
-}
-
-// Counts the context-menu requests a window receives.
-LRESULT CALLBACK CountMenus(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data)
-{
-    if (msg == WM_CONTEXTMENU)
-        static_cast<std::vector<POINT>*>(reinterpret_cast<void*>(data))
-            ->push_back({static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
-    return DefSubclassProc(hwnd, msg, wParam, lParam);
-}
-
-TEST_F(RichText, ShiftF10AndARightClickInTheTreeAskForTheContextMenu)
-{
-    Panes p = OpenTour();
-    std::vector<POINT> textRequests, treeRequests;
-    SetWindowSubclass(p.text, CountMenus, 1, reinterpret_cast<DWORD_PTR>(&textRequests));
-    SetWindowSubclass(p.tree, CountMenus, 1, reinterpret_cast<DWORD_PTR>(&treeRequests));
-    // F10 comes as a system key, as the keyboard sends it.
-    BYTE saved[256] = {}, state[256] = {};
-    GetKeyboardState(saved);
-    memcpy(state, saved, sizeof state);
-    state[VK_SHIFT] = state[VK_LSHIFT] = 0x80;
-    SetKeyboardState(state);
-    SendMessageW(p.text, WM_SYSKEYDOWN, VK_F10, 1);
-    SendMessageW(p.text, WM_SYSKEYUP, VK_F10, 1 | (3u << 30));
-    SetKeyboardState(saved);
-    Pump(50);
-    ASSERT_EQ(textRequests.size(), 1u);
-    EXPECT_EQ(textRequests[0].x, -1);
-    EXPECT_EQ(textRequests[0].y, -1);
-
-    // The control's right-click notification, as it reaches the viewer.
-    POINT screen{123, 234};
-    SetCursorPos(screen.x, screen.y);
-    NMHDR click{p.tree, 10, static_cast<UINT>(NM_RCLICK)};
-    SendMessageW(p.viewer, WM_NOTIFY, 10, reinterpret_cast<LPARAM>(&click));
-    EXPECT_NE(GetWindowLongPtrW(p.viewer, DWLP_MSGRESULT), 0) << "handled, so the control adds no request of its own";
-    EXPECT_TRUE(treeRequests.empty()) << "posted, not sent";
-    Pump(50);
-    ASSERT_EQ(treeRequests.size(), 1u);
-    EXPECT_EQ(treeRequests[0].x, screen.x);
-    EXPECT_EQ(treeRequests[0].y, screen.y);
-    RemoveWindowSubclass(p.text, CountMenus, 1);
-    RemoveWindowSubclass(p.tree, CountMenus, 1);
 }
 
 }  // namespace

@@ -168,35 +168,6 @@ TEST_F(SplitterWindow, TheDraggedBarIsAnInvertedTrackerThatLeavesNoTrace)
     EXPECT_EQ(ScreenPixel(splitter->Hwnd(), 320, 150), before) << "Escape erases it";
 }
 
-TEST_F(SplitterWindow, HidingTheLeftPaneGivesTheRightOneEverythingUntilShownAgain)
-{
-    Make(450);
-    Drag(121, 201);
-    splitter->HideLeftPane();
-    EXPECT_TRUE(splitter->IsLeftHidden());
-    EXPECT_FALSE(IsWindowVisible(left));
-    EXPECT_EQ(ChildRect(right).left, 0);
-    EXPECT_EQ(ChildRect(right).right, 450);
-    Mouse(WM_LBUTTONDOWN, 201);
-    EXPECT_FALSE(splitter->IsDragging()) << "no bar while the left pane is hidden";
-
-    splitter->ShowLeftPane();
-    EXPECT_TRUE(IsWindowVisible(left));
-    EXPECT_EQ(ChildRect(left).right, 200);
-    EXPECT_EQ(ChildRect(right).left, 203);
-}
-
-TEST_F(SplitterWindow, ResizingKeepsTheLeftWidth)
-{
-    Make(450);
-    SetWindowPos(splitter->Hwnd(), nullptr, 0, 0, 702, 402, SWP_NOZORDER | SWP_NOMOVE);
-    EXPECT_EQ(ChildRect(left).right, 120);
-    EXPECT_EQ(ChildRect(right).right, 700);
-    EXPECT_EQ(ChildRect(right).bottom, 400);
-    SetWindowPos(splitter->Hwnd(), nullptr, 0, 0, 102, 402, SWP_NOZORDER | SWP_NOMOVE);
-    EXPECT_EQ(ChildRect(left).right, 100 - 11 - 1) << "a narrower window pushes the bar left";
-}
-
 TEST_F(SplitterWindow, StoresThePositionAtDestructionEvenWhileHidden)
 {
     Make(450);

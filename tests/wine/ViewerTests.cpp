@@ -200,6 +200,8 @@ TEST_F(Viewer, TwoListersShareOneSettingsRecord)
     auto& second = NewLister();
     dialogs->QueuePassword({L"vornview", true, true});
     ASSERT_TRUE(second.Open(ProtectedPath()));
+    DWORD show = 0;
+    EXPECT_TRUE(ReadDword(kPluginKey, L"ShowPasswordOnOpen", show) && show == 1) << "saved as the dialog closes";
     // The choice made in the second viewer's dialog is the record's, seen by
     // the first viewer's next password dialog and saved by both closes.
     dialogs->QueuePassword({L"vornview", true, true});
@@ -207,10 +209,10 @@ TEST_F(Viewer, TwoListersShareOneSettingsRecord)
     ASSERT_EQ(dialogs->Seen().size(), 2u);
     EXPECT_FALSE(dialogs->Seen()[0].initialShowPassword);
     EXPECT_TRUE(dialogs->Seen()[1].initialShowPassword);
+    EXPECT_FALSE(dialogs->Seen()[1].passwordStyle) << "a checked box shows the typed text";
 
     RemoveSettings();
     second.Close();
-    DWORD show = 0;
     EXPECT_TRUE(ReadDword(kPluginKey, L"ShowPasswordOnOpen", show));
     EXPECT_EQ(show, 1u);
     EXPECT_TRUE(IsWindow(first.PluginWindow())) << "closing one viewer leaves the other";
