@@ -5,13 +5,13 @@
 #include "components/RtfPlainText.h"
 #include "model/PageTree.h"
 #include "tests/unit/Helpers.h"
-#include "viewer/TextSearch.h"
+#include "components/TextSearch.h"
 
 using testing_helpers::BookOf;
 using testing_helpers::LoadBook;
 using testing_helpers::Narrow;
 using testing_helpers::Page;
-using viewer::SearchFlags;
+using components::SearchFlags;
 
 TEST(TextSearch, FindsFromAPositionWithCaseWordsAndDirection)
 {
@@ -32,7 +32,7 @@ TEST(TextSearch, FindsFromAPositionWithCaseWordsAndDirection)
         {u"teapot. Чай и ЧАЙ!", 0, kPlain, -1}, {u"time", 100, kPlain, -1}, {u"time", 100, kBack, 9},
     };
     for (const auto& c : cases) {
-        const auto match = viewer::FindText(text, c.pattern, c.from, c.flags);
+        const auto match = components::FindText(text, c.pattern, c.from, c.flags);
         EXPECT_EQ(match ? static_cast<long>(match->start) : -1, c.start)
             << Narrow(std::u16string(c.pattern)) << " from " << c.from;
         if (match) {
@@ -72,7 +72,7 @@ TEST(TextSearch, PagesFollowTheTreeOrderRoundTheEndAndBack)
     model::CBook book;
     LoadBook(book, kit::WriteDocument(spec));
     const model::PageTree tree(book);
-    const viewer::PageOrder order(tree);
+    const components::PageOrder order(tree);
     auto next = [&](uint32_t from, SearchFlags flags, std::u16string_view pattern = u"needle") {
         const model::CPage* page = order.NextWithMatch(from ? book.FindPage(from) : nullptr, pattern, flags);
         return page ? page->Id() : 0u;

@@ -1,4 +1,4 @@
-#include "viewer/TextSearch.h"
+#include "components/TextSearch.h"
 
 #include "components/RtfPlainText.h"
 #include "components/WordCharacters.h"
@@ -7,13 +7,13 @@
 
 #include <algorithm>
 
-namespace viewer {
+namespace components {
 namespace {
 
 bool IsWholeWord(std::u16string_view text, size_t start, size_t length)
 {
-    const bool before = start > 0 && components::IsWordCharacter(text[start - 1]);
-    const bool after = start + length < text.size() && components::IsWordCharacter(text[start + length]);
+    const bool before = start > 0 && IsWordCharacter(text[start - 1]);
+    const bool after = start + length < text.size() && IsWordCharacter(text[start + length]);
     return !before && !after;
 }
 
@@ -53,7 +53,7 @@ std::u16string SearchableText(const model::CPage& page)
     if (page.IsFolder())
         return {};
     if (page.Kind() == model::kRichText)
-        return components::RtfToPlainText(page.Text());
+        return RtfToPlainText(page.Text());
     return page.Text();
 }
 
@@ -86,4 +86,4 @@ const model::CPage* PageOrder::NextWithMatch(const model::CPage* current, std::u
     return nullptr;
 }
 
-}  // namespace viewer
+}  // namespace components

@@ -12,7 +12,7 @@ class CPage;
 class PageTree;
 }  // namespace model
 
-namespace viewer {
+namespace components {
 
 struct SearchFlags {
     bool matchCase = false;
@@ -50,4 +50,4 @@ private:
     std::vector<const model::CPage*> pages_;
 };
 
-}  // namespace viewer
+}  // namespace components
