@@ -189,6 +189,33 @@ std::wstring RichTextPane::Text() const
     return text;
 }
 
+std::u16string RichTextPane::PositionText() const
+{
+    GETTEXTLENGTHEX how{GTL_NUMCHARS | GTL_PRECISE, 1200};
+    const LRESULT length = SendMessageW(Hwnd(), EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&how), 0);
+    if (length <= 0)
+        return {};
+    std::u16string text(static_cast<size_t>(length) + 1, u'\0');
+    TEXTRANGEW range{{0, static_cast<LONG>(length)}, reinterpret_cast<wchar_t*>(text.data())};
+    const LRESULT copied = SendMessageW(Hwnd(), EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range));
+    text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
+    return text;
+}
+
+CHARRANGE RichTextPane::Selection() const
+{
+    CHARRANGE range{};
+    SendMessageW(Hwnd(), EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
+    return range;
+}
+
+void RichTextPane::SelectAndShow(LONG start, LONG end)
+{
+    CHARRANGE range{start, end};
+    SendMessageW(Hwnd(), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+    SendMessageW(Hwnd(), EM_SCROLLCARET, 0, 0);
+}
+
 bool RichTextPane::OnPaneKey(WPARAM key)
 {
     if (key == VK_F10 && GetKeyState(VK_LSHIFT) < 0) {

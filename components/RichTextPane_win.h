@@ -39,6 +39,11 @@ public:
     // Centres every paragraph and leaves nothing selected.
     void CentreAll();
     std::wstring Text() const;
+    // The text as character positions count it: a paragraph ends in one "\r".
+    std::u16string PositionText() const;
+    CHARRANGE Selection() const;
+    // Selects the range and scrolls it into view.
+    void SelectAndShow(LONG start, LONG end);
     bool IsPlainTextPage() const { return plainText_; }
     COLORREF BackgroundColour() const { return background_; }
     bool IsVisible() const { return Hwnd() && IsWindowVisible(Hwnd()); }

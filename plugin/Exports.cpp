@@ -1,4 +1,4 @@
-// The five functions a Lister calls. Each one is a boundary: nothing thrown
+// The functions a Lister calls. Each one is a boundary: nothing thrown
 // inside may reach the host.
 #include "plugin/Exports.h"
 
@@ -20,6 +20,8 @@ constexpr int kCommandCopy = 1;
 constexpr int kCommandNewParams = 2;
 constexpr int kCommandSelectAll = 3;
 constexpr int kWrapText = 1;
+constexpr int kListerOk = 0;
+constexpr int kListerError = 1;
 
 // Loaded once: the Lister keeps using them after our window is gone, and a
 // pair per document would leak with every file viewed.
@@ -32,22 +34,39 @@ HICON PluginIcon(int size)
     return size == 32 ? big : small;
 }
 
+HWND LoadInto(HWND parentWin, const std::filesystem::path& file)
+{
+    viewer::ViewerWindow& viewer = plugin::Viewers().GetOrCreate(parentWin);
+    HWND window = viewer.Load(parentWin, file);
+    if (window) {
+        SendMessageW(parentWin, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(PluginIcon(32)));
+        SendMessageW(parentWin, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(PluginIcon(16)));
+    }
+    return window;
+}
+
+int SearchIn(HWND listWin, std::u16string_view pattern, int searchParameter)
+{
+    viewer::ViewerWindow* viewer = plugin::Viewers().Find(GetParent(listWin));
+    return viewer && viewer->Search(pattern, searchParameter) ? kListerOk : kListerError;
+}
+
 }  // namespace
 
 extern "C" {
 
+// A host that knows the wide form calls it instead, so that names outside
+// the ANSI code page arrive whole; the narrow form stays for older hosts.
 HWND WINAPI ListLoad(HWND parentWin, char* fileToLoad, int /*showFlags*/)
 {
-    return win::Guard<HWND>(nullptr, [&]() -> HWND {
-        viewer::ViewerWindow& viewer = plugin::Viewers().GetOrCreate(parentWin);
-        const std::filesystem::path file(win::Wide(fileToLoad ? platform::AnsiToWide(fileToLoad) : u""));
-        HWND window = viewer.Load(parentWin, file);
-        if (window) {
-            SendMessageW(parentWin, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(PluginIcon(32)));
-            SendMessageW(parentWin, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(PluginIcon(16)));
-        }
-        return window;
+    return win::Guard<HWND>(nullptr, [&] {
+        return LoadInto(parentWin, win::Wide(fileToLoad ? platform::AnsiToWide(fileToLoad) : u""));
     });
+}
+
+HWND WINAPI ListLoadW(HWND parentWin, WCHAR* fileToLoad, int /*showFlags*/)
+{
+    return win::Guard<HWND>(nullptr, [&] { return LoadInto(parentWin, fileToLoad ? fileToLoad : L""); });
 }
 
 void WINAPI ListCloseWindow(HWND listWin)
@@ -88,9 +107,18 @@ int WINAPI ListSendCommand(HWND listWin, int command, int parameter)
 // ListLoad turns away everything that is not a document.
 void WINAPI ListGetDetectString(char* /*detectString*/, int /*maxLength*/) {}
 
-int WINAPI ListSearchText(HWND /*listWin*/, char* /*searchString*/, int /*searchParameter*/)
+int WINAPI ListSearchText(HWND listWin, char* searchString, int searchParameter)
 {
-    return 1;
+    return win::Guard<int>(kListerError, [&] {
+        return SearchIn(listWin, searchString ? platform::AnsiToWide(searchString) : u"", searchParameter);
+    });
+}
+
+int WINAPI ListSearchTextW(HWND listWin, WCHAR* searchString, int searchParameter)
+{
+    return win::Guard<int>(kListerError, [&] {
+        return SearchIn(listWin, searchString ? win::U16(searchString) : u"", searchParameter);
+    });
 }
 
 }  // extern "C"

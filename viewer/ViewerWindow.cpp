@@ -78,6 +78,8 @@ HWND ViewerWindow::Load(HWND lister, const std::filesystem::path& file)
     file_ = file;
     Close();
     book_ = std::move(book);
+    shownPageId_.reset();
+    pageOrder_.reset();
     if (!BuildWindow(lister)) {
         Close();
         return nullptr;
@@ -186,6 +188,7 @@ void ViewerWindow::DisplayPage(uint32_t pageId, bool container, bool focusTree)
             // Web archives and HTML pages are shown as their source text
             // until the HTML page view exists.
             text_->ShowPage(*page);
+            shownPageId_ = pageId;
             ShowContentPane(text_->Hwnd());
         }
     }

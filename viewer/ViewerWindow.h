@@ -1,12 +1,15 @@
 #pragma once
 // One plug-in window with its document: a child dialog over the Lister
 // window holding the page tree and the content pane in a splitter.
+#include "components/TextSearch.h"
 #include "platform/win32/Dialog.h"
 #include "viewer/TextSettings.h"
 #include "viewer/TreeHost.h"
 
 #include <filesystem>
 #include <memory>
+#include <optional>
+#include <string_view>
 
 namespace components {
 class RichTextPane;
@@ -39,6 +42,8 @@ public:
     void Copy();
     void SelectAll();
     void SetWordWrap(bool wrap);
+    // The host's search with its flags; true when a match is selected.
+    bool Search(std::u16string_view pattern, int hostFlags);
 
     bool HandleKey(UINT key, LPARAM keyData) override;
     void SetFocusPane(HWND pane) override;
@@ -61,6 +66,9 @@ protected:
 
 private:
     bool BuildWindow(HWND lister);
+    std::optional<components::TextMatch> FindInShownPage(std::u16string_view pattern,
+                                                         const components::SearchFlags& flags, bool fromTop);
+    void SelectMatch(const components::TextMatch& match);
 
     std::filesystem::path file_;
     bool embedded_;
@@ -70,6 +78,8 @@ private:
     std::unique_ptr<components::RichTextPane> text_;
     std::unique_ptr<components::Splitter> splitter_;
     std::unique_ptr<model::CBook> book_;
+    std::optional<uint32_t> shownPageId_;  // the page in the content pane, if any
+    std::unique_ptr<components::PageOrder> pageOrder_;  // made by the first search
 };
 
 // The viewer's keyboard shortcuts: loaded once for the process and shared by

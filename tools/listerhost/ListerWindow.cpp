@@ -94,6 +94,11 @@ HWND ListerWindow::TopLevel() const { return panel_ ? panel_->Hwnd() : Hwnd(); }
 
 bool ListerWindow::Open(const std::wstring& file)
 {
+    if (plugin_.HasWideEntries()) {
+        CloseView();
+        pluginWindow_ = plugin_.ListLoadW(Hwnd(), file, 0);
+        return pluginWindow_ != nullptr;
+    }
     int n = WideCharToMultiByte(CP_ACP, 0, file.c_str(), -1, nullptr, 0, nullptr, nullptr);
     std::vector<char> ansi(n > 0 ? n : 1, '\0');
     if (n > 0)
@@ -106,6 +111,11 @@ bool ListerWindow::Open(const std::string& ansiFile)
     CloseView();
     pluginWindow_ = plugin_.ListLoad(Hwnd(), ansiFile, 0);
     return pluginWindow_ != nullptr;
+}
+
+int ListerWindow::Search(const std::wstring& text, int flags)
+{
+    return plugin_.ListSearchTextW(pluginWindow_, text, flags);
 }
 
 int ListerWindow::SendCommand(int command, int parameter)

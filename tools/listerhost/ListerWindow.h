@@ -29,10 +29,14 @@ public:
 
     // rect: the top-level window's placement (the panel's when embedded).
     bool Create(const RECT& rect, bool embedded);
-    // ListLoad with the file name in the ANSI code page; true when the plug-in
+    // As a Lister opens a file: ListLoadW when the plug-in has it, else
+    // ListLoad with the name in the ANSI code page; true when the plug-in
     // returned a window.
     bool Open(const std::wstring& file);
     bool Open(const std::string& ansiFile);
+    // The Lister's search (ListSearchTextW when there is one); the
+    // plug-in's answer, 0 when it found the text.
+    int Search(const std::wstring& text, int flags);
     HWND PluginWindow() const { return pluginWindow_; }
     // The top-level window: the panel when embedded, else the Lister itself.
     HWND TopLevel() const;

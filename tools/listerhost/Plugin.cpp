@@ -24,6 +24,8 @@ bool Plugin::Load(const std::wstring& path)
     command_ = Entry<CommandFn>(module_, "ListSendCommand");
     detect_ = Entry<DetectFn>(module_, "ListGetDetectString");
     search_ = Entry<SearchFn>(module_, "ListSearchText");
+    loadW_ = Entry<LoadWFn>(module_, "ListLoadW");
+    searchW_ = Entry<SearchWFn>(module_, "ListSearchTextW");
     if (!load_ || !close_) {
         Unload();
         return false;
@@ -41,6 +43,8 @@ void Plugin::Unload()
     command_ = nullptr;
     detect_ = nullptr;
     search_ = nullptr;
+    loadW_ = nullptr;
+    searchW_ = nullptr;
 }
 
 HWND Plugin::ListLoad(HWND parent, const std::string& file, int showFlags) const
@@ -48,6 +52,18 @@ HWND Plugin::ListLoad(HWND parent, const std::string& file, int showFlags) const
     std::vector<char> buffer(file.begin(), file.end());
     buffer.push_back('\0');
     return load_ ? load_(parent, buffer.data(), showFlags) : nullptr;
+}
+
+HWND Plugin::ListLoadW(HWND parent, const std::wstring& file, int showFlags) const
+{
+    std::wstring buffer = file;
+    return loadW_ ? loadW_(parent, buffer.data(), showFlags) : nullptr;
+}
+
+int Plugin::ListSearchTextW(HWND listWin, const std::wstring& text, int parameter) const
+{
+    std::wstring buffer = text;
+    return searchW_ ? searchW_(listWin, buffer.data(), parameter) : 1;
 }
 
 void Plugin::ListCloseWindow(HWND listWin) const

@@ -1,5 +1,5 @@
 #pragma once
-// A Lister plug-in DLL and its five entry points, called as a host calls them.
+// A Lister plug-in DLL and its entry points, called as a host calls them.
 #include <windows.h>
 
 #include <string>
@@ -19,6 +19,10 @@ public:
     HMODULE Module() const { return module_; }
 
     HWND ListLoad(HWND parent, const std::string& file, int showFlags) const;
+    // The wide forms; null or 1 when the plug-in has none.
+    bool HasWideEntries() const { return loadW_ != nullptr; }
+    HWND ListLoadW(HWND parent, const std::wstring& file, int showFlags) const;
+    int ListSearchTextW(HWND listWin, const std::wstring& text, int parameter) const;
     void ListCloseWindow(HWND listWin) const;
     int ListSendCommand(HWND listWin, int command, int parameter) const;
     void ListGetDetectString(char* buffer, int maxLength) const;
@@ -30,6 +34,8 @@ private:
     using CommandFn = int(WINAPI*)(HWND, int, int);
     using DetectFn = void(WINAPI*)(char*, int);
     using SearchFn = int(WINAPI*)(HWND, char*, int);
+    using LoadWFn = HWND(WINAPI*)(HWND, wchar_t*, int);
+    using SearchWFn = int(WINAPI*)(HWND, wchar_t*, int);
 
     HMODULE module_ = nullptr;
     LoadFn load_ = nullptr;
@@ -37,6 +43,8 @@ private:
     CommandFn command_ = nullptr;
     DetectFn detect_ = nullptr;
     SearchFn search_ = nullptr;
+    LoadWFn loadW_ = nullptr;
+    SearchWFn searchW_ = nullptr;
 };
 
 }  // namespace listerhost

@@ -1,0 +1,79 @@
+// The Lister's search through the wide entry point: the shown page, then the
+// pages after it in the tree's order, into collapsed folders, one round.
+#include "PaneReader.h"
+#include "PluginFixture.h"
+
+#include "tests/kit/Document.h"
+#include "tools/listerhost/TreeSelect.h"
+
+#include <richedit.h>
+
+namespace wine_tests {
+namespace {
+
+constexpr int kFindFirst = 1, kMatchCase = 2, kWholeWords = 4, kBackwards = 8;
+
+class Search : public PluginTest {
+protected:
+    void SetUp() override
+    {
+        PluginTest::SetUp();
+        // The tree: Root, Box (Inside), Alpha, Beta.
+        kit::PageSpec inside = Page(4, 3, 0, u"Inside");
+        inside.text = u"a hidden Needle here";
+        kit::PageSpec alpha = Page(2, 1, 0, u"Alpha");
+        alpha.text = u"first needle,\r\nsecond needle";
+        kit::PageSpec beta = Page(5, 1, 2, u"Beta");
+        beta.text = u"{\\rtf1{\\fonttbl{\\f0 needle;}}\\f0 no match, just needles}";
+        auto& lister = NewLister();
+        ASSERT_TRUE(lister.Open(WriteFile(L"search.vnb", kit::WriteDocument(
+                                                             BookUnderRoot({Page(3, 1, 4, u"Box"), inside, alpha, beta})))));
+        host = &lister;
+        panes = FindPanes(lister);
+        ASSERT_TRUE(listerhost::SelectItemByText(panes.viewer, L"Alpha"));
+    }
+
+    // The page selected in the tree and the selected text, after a search.
+    std::pair<std::wstring, std::wstring> Find(const wchar_t* text, int flags, int expected = 0)
+    {
+        EXPECT_EQ(host->Search(text, flags), expected) << Narrow(text) << " flags " << flags;
+        const CHARRANGE range = Selection(panes.text);
+        std::wstring selected;
+        TEXTRANGEW get{range, nullptr};
+        selected.resize(static_cast<size_t>(std::max<LONG>(0, range.cpMax - range.cpMin)) + 1);
+        get.lpstrText = selected.data();
+        selected.resize(static_cast<size_t>(SendMessageW(panes.text, EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&get))));
+        return {ReadItem(panes.tree, TreeView_GetSelection(panes.tree)).text, selected};
+    }
+
+    listerhost::ListerWindow* host = nullptr;
+    Panes panes;
+};
+
+using Hit = std::pair<std::wstring, std::wstring>;
+
+TEST_F(Search, GoesThroughTheShownPageThenThePagesAfterItRoundTheEnd)
+{
+    EXPECT_EQ(Find(L"NEEDLE", kFindFirst), (Hit{L"Alpha", L"needle"}));
+    EXPECT_EQ(Selection(panes.text).cpMin, 6);
+    EXPECT_EQ(Find(L"needle", 0), (Hit{L"Alpha", L"needle"}));
+    EXPECT_EQ(Selection(panes.text).cpMin, 21) << "a paragraph end is one position";
+    // Beta's only "needle" is its font's name; its "needles" is no whole word.
+    EXPECT_EQ(Find(L"needle", kWholeWords), (Hit{L"Inside", L"Needle"})) << "into the collapsed folder";
+    EXPECT_EQ(Find(L"needle", kMatchCase), (Hit{L"Alpha", L"needle"}));
+    EXPECT_EQ(Selection(panes.text).cpMin, 6);
+    EXPECT_EQ(Find(L"needle", kBackwards | kWholeWords), (Hit{L"Inside", L"Needle"}));
+    EXPECT_EQ(Find(L"needles", 0), (Hit{L"Beta", L"needles"}));
+}
+
+TEST_F(Search, ReportsNotFoundAfterOneRoundAndLeavesTheSelection)
+{
+    ASSERT_EQ(Find(L"second", kFindFirst), (Hit{L"Alpha", L"second"}));
+    EXPECT_EQ(Find(L"second", 0, 1), (Hit{L"Alpha", L"second"})) << "the only match is the one selected";
+    EXPECT_EQ(Find(L"no such words", kFindFirst, 1), (Hit{L"Alpha", L"second"}));
+    EXPECT_EQ(host->Search(L"", kFindFirst), 1);
+    EXPECT_EQ(plugin.ListSearchText(host->PluginWindow(), "first", kFindFirst), 0) << "the narrow entry searches too";
+}
+
+}  // namespace
+}  // namespace wine_tests

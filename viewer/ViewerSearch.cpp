@@ -1,0 +1,87 @@
+// The Lister's search (F7, then F3 or Shift+F3): the shown page from the
+// selection on, then the other pages in the tree's order, one round at most.
+#include "components/RichTextPane_win.h"
+#include "model/Book.h"
+#include "model/PageTree.h"
+#include "viewer/PageTreePane.h"
+#include "viewer/ViewerWindow.h"
+
+namespace viewer {
+namespace {
+
+// The host's search flags.
+constexpr int kFindFirst = 1;
+constexpr int kMatchCase = 2;
+constexpr int kWholeWords = 4;
+constexpr int kBackwards = 8;
+
+}  // namespace
+
+// From the top, or from the selection: forward from its end, backwards
+// from its start.
+std::optional<components::TextMatch> ViewerWindow::FindInShownPage(std::u16string_view pattern,
+                                                                   const components::SearchFlags& flags, bool fromTop)
+{
+    const std::u16string text = text_->PositionText();
+    const CHARRANGE selection = text_->Selection();
+    size_t from = flags.backwards ? text.size() : 0;
+    if (!fromTop)
+        from = static_cast<size_t>(std::max<LONG>(0, flags.backwards ? selection.cpMin : selection.cpMax));
+    return components::FindText(text, pattern, from, flags);
+}
+
+void ViewerWindow::SelectMatch(const components::TextMatch& match)
+{
+    text_->SelectAndShow(static_cast<LONG>(match.start), static_cast<LONG>(match.start + match.length));
+}
+
+bool ViewerWindow::Search(std::u16string_view pattern, int hostFlags)
+{
+    if (!book_ || !tree_ || !text_ || !text_->Hwnd() || pattern.empty())
+        return false;
+    const components::SearchFlags flags{(hostFlags & kMatchCase) != 0, (hostFlags & kWholeWords) != 0,
+                                        (hostFlags & kBackwards) != 0};
+    const bool fromTop = (hostFlags & kFindFirst) != 0;
+    const model::CPage* shown = shownPageId_ ? book_->FindPage(*shownPageId_) : nullptr;
+    const LONG startedAt = text_->Selection().cpMin;
+    if (shown) {
+        if (auto match = FindInShownPage(pattern, flags, fromTop)) {
+            SelectMatch(*match);
+            return true;
+        }
+    }
+
+    if (!pageOrder_)
+        pageOrder_ = std::make_unique<components::PageOrder>(model::PageTree(*book_));
+    // The page's text as the control shows it can differ from what the
+    // order searched (RTF read two ways): such a page is passed over.
+    const model::CPage* current = shown;
+    for (size_t tried = 0; tried < book_->PageCount(); ++tried) {
+        const model::CPage* next = pageOrder_->NextWithMatch(current, pattern, flags);
+        if (!next)
+            return false;
+        if (next == shown) {
+            // Back where the search began: only the part it has not seen yet
+            // is left, the part before the selection (after it, backwards).
+            if (fromTop)
+                return false;
+            auto match = FindInShownPage(pattern, flags, true);
+            const LONG at = match ? static_cast<LONG>(match->start) : startedAt;
+            if (!match || (flags.backwards ? at <= startedAt : at >= startedAt))
+                return false;
+            SelectMatch(*match);
+            return true;
+        }
+        tree_->SelectPage(next->Id());
+        if (shownPageId_ != next->Id())
+            DisplayPage(next->Id(), false, false);
+        if (auto match = FindInShownPage(pattern, flags, true)) {
+            SelectMatch(*match);
+            return true;
+        }
+        current = next;
+    }
+    return false;
+}
+
+}  // namespace viewer
