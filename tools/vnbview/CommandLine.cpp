@@ -12,7 +12,9 @@ const char kUsage[] =
     "commands:\n"
     "  info FILE            document summary: schema, writer version, pages, labels, history\n"
     "  tree FILE            the page tree, fully expanded, two spaces of indent per level\n"
-    "  cat FILE PAGE_ID     the text of one page, UTF-8, to standard output\n"
+    "  cat [--text] FILE PAGE_ID\n"
+    "                       the text of one page, UTF-8, to standard output; with\n"
+    "                       --text a rich-text page as its words, without markup\n"
     "  dump --json FILE     the whole document model as JSON\n"
     "  export FILE DIR      every page as a file in a folder tree under DIR (new or empty),\n"
     "                       with DIR/index.html linking them\n"
@@ -81,6 +83,8 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::u16string>& args)
             help = true;
         } else if (name == u"--json") {
             json = true;
+        } else if (name == u"--text") {
+            options.wordsOnly = true;
         } else if (name == u"--password") {
             options.password = *value;
         } else if (name == u"--password-file") {
@@ -122,6 +126,8 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::u16string>& args)
         return Fail("wrong number of arguments for " + platform::WideToUtf8(command));
     if (json != (options.command == Command::Dump))
         return Fail(json ? "--json belongs to dump" : "dump needs --json (the only format)");
+    if (options.wordsOnly && options.command != Command::Cat)
+        return Fail("--text belongs to cat");
     options.file = words[1];
     if (options.command == Command::Cat) {
         const std::optional<uint32_t> id = ParseUnsigned(platform::WideToUtf8(words[2]), UINT32_MAX);

@@ -12,6 +12,7 @@ struct Options {
     Command command = Command::Help;
     std::u16string file;
     uint32_t pageId = 0;     // cat
+    bool wordsOnly = false;  // cat --text: rich text without its markup
     std::u16string dir;      // export
     std::optional<std::u16string> password;
     std::optional<std::u16string> passwordFile;

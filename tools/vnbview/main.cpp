@@ -4,6 +4,7 @@
 #include <iostream>
 #include <memory>
 
+#include "components/RtfPlainText.h"
 #include "docfile/Messages.h"
 #include "model/Book.h"
 #include "platform/CodePage.h"
@@ -64,7 +65,8 @@ int RunCommand(const Options& options, const model::CBook& book, const std::u16s
             std::cerr << "vnbview: no page with identifier " << options.pageId << '\n';
             return kExitUsage;
         }
-        std::cout << Utf8(page->Text());
+        std::cout << Utf8(options.wordsOnly && page->IsRichText() ? components::RtfToPlainText(page->Text())
+                                                                  : page->Text());
         break;
     }
     case Command::Export: {
