@@ -1,0 +1,53 @@
+#pragma once
+// The markup a page's text carries and what the text pane makes of it:
+// bookmark markers are hidden, page links show only their caption as a link,
+// web and e-mail addresses become links. The passes work on the control's
+// text read once (a paragraph end is one "\r") and tell the control what to
+// change through LinkText, one call per range.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace components {
+
+// What the passes ask of the control showing the text.
+class LinkText {
+public:
+    virtual ~LinkText() = default;
+    // The whole text in character positions, ending in the control's final
+    // paragraph mark.
+    virtual const std::u16string& Text() = 0;
+    virtual void Hide(int32_t start, int32_t end, bool protect) = 0;
+    virtual void MarkLink(int32_t start, int32_t end) = 0;
+};
+
+// Hides every "bookmark<name>".
+void HideBookmarks(LinkText& text);
+// Marks what starts with a scheme prefix (http:, www., mailto:, ...) at the
+// start of a word, up to the next space, tab or line end. Returns whether it
+// marked anything.
+bool MarkExternalLinks(LinkText& text);
+// Turns every well-formed "page<number><", "page<number>://<" or
+// "page<number>|field|...<" or "...//<" marker with a ">" after its caption
+// into its caption, shown as a link; the marker's head and ">" are hidden.
+// Returns the number of links made.
+int MarkPageLinks(LinkText& text);
+// Marks e-mail addresses.
+void MarkAddresses(LinkText& text);
+
+// The page a link starting at `start` leads to, when it is the caption of a
+// page link marker written with a lower-case "page".
+std::optional<uint32_t> ResolvePageLink(std::u16string_view text, int32_t start);
+
+// The address test: at least 3 characters, no space, an "@" inside and a
+// "." after the first character and before the last, and not a web address.
+bool IsMailAddress(std::u16string_view candidate);
+
+// What activating a link opens: page links aside, an address gets "mailto:"
+// in front when it is longer than 7 characters and has none.
+std::u16string ShellTarget(std::u16string_view linkText);
+// True for the targets opened without asking: web and mail addresses.
+bool IsWebOrMailTarget(std::u16string_view target);
+
+}  // namespace components
