@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
+
 namespace components {
 
 // What a pane asks of the viewer that holds it: the first look at every key
@@ -14,6 +16,9 @@ public:
     // A context menu was asked for at a screen point; (-1, -1) means from
     // the keyboard.
     virtual void ContextMenu(HWND pane, POINT screen) = 0;
+    // Shows and selects the page a page link names; false when the book does
+    // not hold it.
+    virtual bool OpenPageLink(uint32_t pageId) = 0;
 };
 
 }  // namespace components

@@ -1,9 +1,13 @@
 #include "components/RichTextPane_win.h"
 
+#include "components/Links.h"
+#include "components/RichTextLinks_win.h"
 #include "components/RichTextStream_win.h"
 #include "model/Page.h"
 #include "platform/win32/Gdi.h"
 #include "platform/win32/Module.h"
+#include "platform/win32/Reflect.h"
+#include "platform/win32/WideText.h"
 #include "resources/ResourceIds.h"
 
 #include <windowsx.h>
@@ -48,7 +52,12 @@ CHARFORMATW BaseFormat(COLORREF colour)
 
 // msftedit first (from the system, then beside the plug-in), riched20 last.
 RichTextPane::RichTextPane(PaneHost& host, TextPaneSettings& settings)
-    : Pane(host), settings_(settings), background_(GetSysColor(COLOR_WINDOW))
+    : Pane(host),
+      settings_(settings),
+      background_(GetSysColor(COLOR_WINDOW)),
+      ownPasses_(std::make_unique<RichTextLinkPasses>()),
+      passes_(ownPasses_.get()),
+      actions_(&SystemLinkActions())
 {
     library_ = LoadLibraryW(L"msftedit.dll");
     if (!library_)
@@ -189,18 +198,7 @@ std::wstring RichTextPane::Text() const
     return text;
 }
 
-std::u16string RichTextPane::PositionText() const
-{
-    GETTEXTLENGTHEX how{GTL_NUMCHARS | GTL_PRECISE, 1200};
-    const LRESULT length = SendMessageW(Hwnd(), EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&how), 0);
-    if (length <= 0)
-        return {};
-    std::u16string text(static_cast<size_t>(length) + 1, u'\0');
-    TEXTRANGEW range{{0, static_cast<LONG>(length)}, reinterpret_cast<wchar_t*>(text.data())};
-    const LRESULT copied = SendMessageW(Hwnd(), EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range));
-    text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
-    return text;
-}
+std::u16string RichTextPane::PositionText() const { return components::PositionText(Hwnd()); }
 
 CHARRANGE RichTextPane::Selection() const
 {
@@ -227,9 +225,42 @@ bool RichTextPane::OnPaneKey(WPARAM key)
     return false;
 }
 
+LRESULT RichTextPane::OnLink(const ENLINK& link)
+{
+    if (link.msg == WM_LBUTTONUP)
+        return ActivateLink(link.chrg) ? 1 : 0;
+    if (link.msg == WM_RBUTTONUP)
+        linkRange_ = link.chrg;
+    return 0;
+}
+
+// A page link shows its page (a beep when the book lacks it); anything else
+// goes to the shell, an address as "mailto:", and a target that is no web or
+// mail address only after the user agreed.
+bool RichTextPane::ActivateLink(const CHARRANGE& range)
+{
+    const std::u16string text = PositionText();
+    if (range.cpMin < 0 || range.cpMax <= range.cpMin || static_cast<size_t>(range.cpMax) > text.size())
+        return false;
+    if (const std::optional<uint32_t> page = ResolvePageLink(text, range.cpMin)) {
+        if (!Host().OpenPageLink(*page))
+            actions_->Beep();
+        return true;
+    }
+    const std::wstring target =
+        win::Wide(ShellTarget(std::u16string_view(text).substr(range.cpMin, range.cpMax - range.cpMin)));
+    if (!IsWebOrMailTarget(win::U16(target)) && !ConfirmOpen(Hwnd(), target))
+        return true;
+    return actions_->Open(Hwnd(), target) > 32;
+}
+
 LRESULT RichTextPane::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
+    case win::kReflectedNotify:
+        if (const auto* header = reinterpret_cast<const NMHDR*>(lParam); header && header->code == EN_LINK)
+            return OnLink(*reinterpret_cast<const ENLINK*>(lParam));
+        break;
     case WM_SYSKEYDOWN:
         // F10 arrives as a system key; Shift+F10 asks for the menu.
         if (wParam == VK_F10 && GetKeyState(VK_LSHIFT) < 0) {

@@ -5,6 +5,7 @@
 
 #include <richedit.h>
 
+#include <memory>
 #include <string>
 
 namespace model {
@@ -23,6 +24,8 @@ public:
     virtual void Delayed(HWND edit) = 0;
 };
 
+class LinkActions;
+
 class RichTextPane : public Pane {
 public:
     RichTextPane(PaneHost& host, TextPaneSettings& settings);
@@ -30,7 +33,11 @@ public:
 
     bool Create(const RECT& rect, HWND parent, UINT id);
     const std::wstring& ClassName() const { return className_; }
+    // The passes run over every page shown; tests put in their own.
     void SetLinkPasses(LinkPasses* passes) { passes_ = passes; }
+    void SetLinkActions(LinkActions* actions) { actions_ = actions; }
+    // The link under the last right click, for "Copy URL"; (-1, -1) when none.
+    CHARRANGE LinkRange() const { return linkRange_; }
 
     // Replaces the content with the page's text and places the caret.
     void ShowPage(const model::CPage& page);
@@ -67,6 +74,8 @@ private:
     void ApplyFormat(const CHARFORMATW& format, WPARAM scope);
     void PlaceCaret(const model::CPage& page);
     bool OnCommand(WORD id);
+    LRESULT OnLink(const ENLINK& link);
+    bool ActivateLink(const CHARRANGE& range);
 
     TextPaneSettings& settings_;
     bool plainText_ = false;
@@ -76,7 +85,10 @@ private:
     std::wstring className_;
     // What plain text looks like until the user picks a font.
     CHARFORMATW baseFormat_{};
+    std::unique_ptr<LinkPasses> ownPasses_;
     LinkPasses* passes_ = nullptr;
+    LinkActions* actions_;
+    CHARRANGE linkRange_{-1, -1};
 };
 
 }  // namespace components

@@ -91,4 +91,17 @@ std::vector<BYTE> StreamOutSelection(HWND edit, DWORD format)
     return bytes;
 }
 
+std::u16string PositionText(HWND edit)
+{
+    GETTEXTLENGTHEX how{GTL_NUMCHARS | GTL_PRECISE, 1200};
+    const LRESULT length = SendMessageW(edit, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&how), 0);
+    if (length <= 0)
+        return {};
+    std::u16string text(static_cast<size_t>(length) + 1, u'\0');
+    TEXTRANGEW range{{0, static_cast<LONG>(length)}, reinterpret_cast<wchar_t*>(text.data())};
+    const LRESULT copied = SendMessageW(edit, EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range));
+    text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
+    return text;
+}
+
 }  // namespace components

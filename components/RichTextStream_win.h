@@ -18,6 +18,10 @@ bool StreamInPlainText(HWND edit, std::u16string_view text);
 // control refuses that, as 7-bit RTF with \u escapes.
 bool StreamInRtf(HWND edit, std::u16string_view rtf);
 
+// The whole text as character positions count it: a paragraph ends in one
+// "\r", and the final paragraph mark is left out.
+std::u16string PositionText(HWND edit);
+
 // The selection as bytes: UTF-16 text for SF_TEXT | SF_UNICODE, 8-bit RTF
 // for SF_RTF.
 std::vector<BYTE> StreamOutSelection(HWND edit, DWORD format);

@@ -52,7 +52,7 @@ public:
     void ShowContentPane(HWND pane);
     // Shows and selects a page named by a link; false when the book does not
     // hold it.
-    bool OpenPageLink(uint32_t pageId);
+    bool OpenPageLink(uint32_t pageId) override;
     void SwitchFocus();
     bool RequestClose();
     void ToggleTreePane();

@@ -3,6 +3,7 @@
 #include "PaneReader.h"
 #include "PluginFixture.h"
 
+#include "components/RichTextLinks_win.h"
 #include "components/RichTextPane_win.h"
 #include "docfile/TempFiles.h"
 #include "platform/win32/WideText.h"
@@ -143,6 +144,85 @@ TEST_F(InProcess, TheDelayedPassRunsOnceASecondAfterTheLastPageShown)
     ASSERT_EQ(passes.delayedTexts.size(), 1u);
     EXPECT_EQ(passes.delayedTexts[0].rfind(L"Read me first", 0), 0u);
     viewer.TextPane()->SetLinkPasses(nullptr);
+}
+
+// Records what a click asks of the system instead of doing it.
+class RecordedActions final : public components::LinkActions {
+public:
+    void Beep() override { ++beeps; }
+    INT_PTR Open(HWND, const std::wstring& target) override
+    {
+        opened.push_back(target);
+        return 42;
+    }
+    int beeps = 0;
+    std::vector<std::wstring> opened;
+};
+
+// The control tells of a click with EN_LINK, which reaches the pane through
+// its parent.
+LRESULT Click(HWND text, LONG start, LONG end, UINT button = WM_LBUTTONUP)
+{
+    ENLINK link{};
+    link.nmhdr = {text, static_cast<UINT_PTR>(GetDlgCtrlID(text)), EN_LINK};
+    link.msg = button;
+    link.chrg = {start, end};
+    return SendMessageW(GetParent(text), WM_NOTIFY, link.nmhdr.idFrom, reinterpret_cast<LPARAM>(&link));
+}
+
+TEST_F(InProcess, APageShowsItsMarkupAsLinksAndHidesItsMarkers)
+{
+    kit::PageSpec page = Page(2, 1, 0, u"Links");
+    page.text = u"bookmark<top>See page3<Three> or PAGE4://<Four>, page0<no>\r\n"
+                u"web https://x.org/a?b and file:///C:/x.txt, mail me@x.org.";
+    viewer::ViewerWindow& viewer = Open(WriteFile(L"links.vnb", kit::WriteDocument(
+                                                                     BookUnderRoot({page, Page(3, 1, 0, u"Three")}))));
+    viewer.Tree()->SelectPage(2);
+    EXPECT_EQ(Rendered(text), L"{b}{o}{o}{k}{m}{a}{r}{k}{<}{t}{o}{p}{>}See page3<Three> or PAGE4://<Four>, page0<no>\r"
+                              L"web [https://x.org/a?b] and [file:///C:/x.txt,] mail me@x.org.")
+        << "at once: bookmarks hidden, scheme links";
+    Pump(1400);
+    EXPECT_EQ(Rendered(text), L"{b}{o}{o}{k}{m}{a}{r}{k}{<}{t}{o}{p}{>}See [Three] or [Four], page0<no>\r"
+                              L"web [https://x.org/a?b] and [file:///C:/x.txt,] mail [me@x.org.]")
+        << "a second later: page links, their heads hidden and protected, and addresses";
+    EXPECT_EQ(Selection(text).cpMin, Selection(text).cpMax) << "the caret is where it was";
+}
+
+TEST_F(InProcess, AClickOnALinkOpensItsPageOrHandsItToTheShell)
+{
+    kit::PageSpec page = Page(2, 1, 0, u"Links");
+    page.text = u"page24<Deep> page99<Gone> https://x.org file:///C:/run.bat ab@cd.ef";
+    kit::PageSpec box = Page(20, 1, 4, u"Folder"), deep = Page(24, 20, 0, u"Deep page");
+    viewer::ViewerWindow& viewer = Open(WriteFile(L"click.vnb", kit::WriteDocument(BookUnderRoot({page, box, deep}))));
+    RecordedActions actions;
+    viewer.TextPane()->SetLinkActions(&actions);
+    viewer.Tree()->SelectPage(2);
+    Pump(1400);
+    const std::wstring shown = PaneText(text);
+    auto at = [&](const wchar_t* word) { return static_cast<LONG>(shown.find(word)); };
+
+    EXPECT_EQ(Click(text, at(L"Gone"), at(L"Gone") + 4), 1);
+    EXPECT_EQ(actions.beeps, 1) << "no such page";
+    EXPECT_EQ(Click(text, at(L"https"), at(L"https") + 13), 1);
+    EXPECT_EQ(Click(text, at(L"ab@"), at(L"ab@") + 8), 1);
+    EXPECT_EQ(actions.opened, (std::vector<std::wstring>{L"https://x.org", L"mailto:ab@cd.ef"}));
+    EXPECT_TRUE(dialogs->Seen().empty()) << "web and mail addresses open at once";
+
+    // Anything else is asked about first; the default answer is No.
+    Click(text, at(L"file"), at(L"file") + 18);
+    ASSERT_EQ(dialogs->MessageTexts().size(), 1u);
+    EXPECT_NE(dialogs->MessageTexts()[0].find(L"file:///C:/run.bat"), std::wstring::npos);
+    EXPECT_EQ(actions.opened.size(), 2u);
+    dialogs->QueueAction([](HWND question) { SendMessageW(question, WM_COMMAND, IDYES, 0); });
+    Click(text, at(L"file"), at(L"file") + 18);
+    EXPECT_EQ(actions.opened.back(), L"file:///C:/run.bat");
+
+    Click(text, at(L"https"), at(L"https") + 13, WM_RBUTTONUP);
+    EXPECT_EQ(viewer.TextPane()->LinkRange().cpMin, at(L"https")) << "kept for Copy URL";
+    EXPECT_EQ(Click(text, at(L"Deep"), at(L"Deep") + 4), 1);
+    EXPECT_EQ(ReadItem(tree, TreeView_GetSelection(tree)).text, L"Deep page") << "inside the collapsed folder";
+    EXPECT_EQ(actions.beeps, 1);
+    viewer.TextPane()->SetLinkActions(&components::SystemLinkActions());
 }
 
 }  // namespace

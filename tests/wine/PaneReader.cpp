@@ -126,6 +126,31 @@ CHARFORMAT2W FormatOf(HWND edit, LONG start, LONG end)
     return format;
 }
 
+std::wstring Rendered(HWND edit)
+{
+    const std::wstring text = PaneText(edit);
+    std::wstring out;
+    bool inLink = false;
+    LONG position = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == L'\n')
+            continue;  // "\r\n" in the window text is one position
+        const CHARFORMAT2W format = FormatOf(edit, position, position + 1);
+        ++position;
+        const bool link = (format.dwEffects & CFE_LINK) != 0;
+        if (link != inLink)
+            out += link ? L'[' : L']';
+        inLink = link;
+        if (format.dwEffects & CFE_HIDDEN) {
+            if (!(format.dwEffects & CFE_PROTECTED))
+                out += std::wstring(L"{") + text[i] + L"}";
+            continue;
+        }
+        out += text[i];
+    }
+    return inLink ? out + L"]" : out;
+}
+
 std::wstring ClipboardText()
 {
     std::wstring text;

@@ -47,6 +47,10 @@ CHARRANGE Selection(HWND edit);
 // The format of a range (selected for the query, then put back).
 CHARFORMAT2W FormatOf(HWND edit, LONG start, LONG end);
 
+// The text as it shows, a line ending in one "\r": hidden characters left out,
+// links in brackets, and hidden characters that are not protected in braces.
+std::wstring Rendered(HWND edit);
+
 std::wstring ClipboardText();
 std::string ClipboardBytes(const wchar_t* formatName);
 void PutOnClipboard(const std::wstring& text);
