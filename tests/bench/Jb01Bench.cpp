@@ -39,7 +39,6 @@ void Report(benchmark::State& state, size_t compressedSize)
 {
     const PackedBody& body = Body();
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(body.plain.size()));
-    state.counters["input_bytes"] = static_cast<double>(body.plain.size());
     state.counters["ratio"] = static_cast<double>(compressedSize) / static_cast<double>(body.plain.size());
 }
 
