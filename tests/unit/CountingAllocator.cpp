@@ -48,3 +48,15 @@ void operator delete(void* p) noexcept { counting_allocator::Release(p); }
 void operator delete[](void* p) noexcept { counting_allocator::Release(p); }
 void operator delete(void* p, size_t) noexcept { counting_allocator::Release(p); }
 void operator delete[](void* p, size_t) noexcept { counting_allocator::Release(p); }
+// Sanitizer runtimes replace every form they are not given; give them all.
+void* operator new(size_t size, const std::nothrow_t&) noexcept
+{
+    try {
+        return counting_allocator::Allocate(size);
+    } catch (...) {
+        return nullptr;
+    }
+}
+void* operator new[](size_t size, const std::nothrow_t& tag) noexcept { return operator new(size, tag); }
+void operator delete(void* p, const std::nothrow_t&) noexcept { counting_allocator::Release(p); }
+void operator delete[](void* p, const std::nothrow_t&) noexcept { counting_allocator::Release(p); }
