@@ -44,28 +44,47 @@ struct BitCursor {
 
 // Finishes a stream one token at a time with every check; used near the
 // end of the input or the output, where the fast loop's margins do not hold.
-bool DecodeTail(BitCursor& bits, uint8_t* out, size_t outPos, size_t size)
+Jb01Status DecodeTail(BitCursor& bits, uint8_t* out, size_t outPos, size_t size)
 {
     while (outPos < size) {
         uint32_t flag, value;
         if (!bits.Take(1, flag))
-            return false;
+            return Jb01Status::InputEnds;
         if (flag == 0) {
             if (!bits.Take(8, value))
-                return false;
+                return Jb01Status::InputEnds;
             out[outPos++] = static_cast<uint8_t>(value);
             continue;
         }
         if (!bits.Take(17, value))
-            return false;
+            return Jb01Status::InputEnds;
         const size_t distance = (value >> 4) + kMinMatch;
         const size_t length = (value & 15u) + kMinMatch;
-        if (distance > outPos || length > size - outPos)
-            return false;
+        if (distance > outPos)
+            return Jb01Status::BeforeStart;
+        if (length > size - outPos)
+            return Jb01Status::Overrun;
         for (size_t i = 0; i < length; ++i, ++outPos)
             out[outPos] = out[outPos - distance];
     }
-    return true;
+    return Jb01Status::Ok;
+}
+
+// The header checks shared by both decoders; `outSize` is S when they pass.
+// Each token costs at least one bit per byte it writes (a literal 9 bits for
+// 1 byte, a match 18 bits for at most 18), so a claim beyond one byte per
+// input bit cannot be honest.
+Jb01Status CheckHeader(const uint8_t* data, size_t size, uint32_t& outSize)
+{
+    if (size < kHeaderSize || std::memcmp(data, "JB01", 4) != 0)
+        return Jb01Status::BadHeader;
+    outSize = Jb01ReadHeader(data, size);
+    if (outSize == 0)
+        return Jb01Status::ZeroSize;
+    const uint64_t unitBytes = (size - kHeaderSize) & ~size_t{1};
+    if (outSize > unitBytes * 8)
+        return Jb01Status::ClaimTooLarge;
+    return Jb01Status::Ok;
 }
 
 }  // namespace
@@ -78,18 +97,14 @@ uint32_t Jb01ReadHeader(const uint8_t* data, size_t size)
            (static_cast<uint32_t>(data[6]) << 8) | data[7];
 }
 
-bool Jb01Decode(const uint8_t* data, size_t size, std::vector<uint8_t>& out)
+Jb01Status Jb01Decode(const uint8_t* data, size_t size, std::vector<uint8_t>& out)
 {
     out.clear();
-    const size_t outSize = Jb01ReadHeader(data, size);
-    if (outSize == 0)
-        return false;
+    uint32_t claimed = 0;
+    if (const Jb01Status header = CheckHeader(data, size, claimed); header != Jb01Status::Ok)
+        return header;
+    const size_t outSize = claimed;
     const size_t unitBytes = (size - kHeaderSize) & ~size_t{1};
-    // Each token costs at least one bit per byte it writes (a literal 9 bits
-    // for 1 byte, a match 18 bits for at most 18), so a claim beyond one byte
-    // per input bit cannot be honest.
-    if (static_cast<uint64_t>(outSize) > static_cast<uint64_t>(unitBytes) * 8)
-        return false;
 
     out.resize(outSize + kCopySlack);
     uint8_t* const base = out.data();
@@ -119,7 +134,7 @@ bool Jb01Decode(const uint8_t* data, size_t size, std::vector<uint8_t>& out)
             const size_t length = (fields & 15u) + kMinMatch;
             if (distance > outPos) {
                 out.clear();
-                return false;
+                return Jb01Status::BeforeStart;
             }
             uint8_t* dst = base + outPos;
             const uint8_t* src = dst - distance;
@@ -140,21 +155,21 @@ bool Jb01Decode(const uint8_t* data, size_t size, std::vector<uint8_t>& out)
     // Hand the exact bit position over to the checked tail decoder.
     const uint64_t consumedBits = static_cast<uint64_t>(in - (data + kHeaderSize)) * 8 - windowBits;
     BitCursor bits{data + kHeaderSize, consumedBits, static_cast<uint64_t>(unitBytes) * 8};
-    const bool ok = DecodeTail(bits, base, outPos, outSize);
-    if (!ok) {
+    const Jb01Status status = DecodeTail(bits, base, outPos, outSize);
+    if (status != Jb01Status::Ok) {
         out.clear();
-        return false;
+        return status;
     }
     out.resize(outSize);
-    return true;
+    return Jb01Status::Ok;
 }
 
-bool Jb01DecodeReference(const uint8_t* data, size_t size, std::vector<uint8_t>& out)
+Jb01Status Jb01DecodeReference(const uint8_t* data, size_t size, std::vector<uint8_t>& out)
 {
     out.clear();
-    const uint32_t outSize = Jb01ReadHeader(data, size);
-    if (outSize == 0)
-        return false;
+    uint32_t outSize = 0;
+    if (const Jb01Status header = CheckHeader(data, size, outSize); header != Jb01Status::Ok)
+        return header;
     size_t readPos = kHeaderSize;
     uint16_t unit = 0;
     unsigned unitBits = 0;
@@ -176,25 +191,27 @@ bool Jb01DecodeReference(const uint8_t* data, size_t size, std::vector<uint8_t>&
     while (result.size() < outSize) {
         uint32_t flag, value;
         if (!takeBits(1, flag))
-            return false;
+            return Jb01Status::InputEnds;
         if (flag == 0) {
             if (!takeBits(8, value))
-                return false;
+                return Jb01Status::InputEnds;
             result.push_back(static_cast<uint8_t>(value));
             continue;
         }
         uint32_t d, l;
         if (!takeBits(13, d) || !takeBits(4, l))
-            return false;
+            return Jb01Status::InputEnds;
         const size_t distance = d + kMinMatch;
         const size_t length = l + kMinMatch;
-        if (distance > result.size() || length > outSize - result.size())
-            return false;
+        if (distance > result.size())
+            return Jb01Status::BeforeStart;
+        if (length > outSize - result.size())
+            return Jb01Status::Overrun;
         for (size_t i = 0; i < length; ++i)
             result.push_back(result[result.size() - distance]);
     }
     out = std::move(result);
-    return true;
+    return Jb01Status::Ok;
 }
 
 }  // namespace docfile

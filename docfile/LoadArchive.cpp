@@ -119,7 +119,8 @@ std::u16string LoadArchive::ReadCompressedString()
     std::string narrow;
     if (Jb01ReadHeader(raw.data(), raw.size()) > 0) {
         std::vector<uint8_t> text;
-        if (!Jb01Decode(raw.data(), raw.size(), text))
+        // Every way a stream can be broken shows users the same message.
+        if (Jb01Decode(raw.data(), raw.size(), text) != Jb01Status::Ok)
             Fail(ArchiveCause::Generic);
         narrow.assign(text.begin(), text.end());
     } else {

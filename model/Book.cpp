@@ -29,7 +29,7 @@ void CBook::Load(LoadArchive& ar, const ProgressFn& progress)
         // An invalid stream leaves the body empty: its first read then
         // reports the end of the stream.
         std::vector<uint8_t> body;
-        if (!docfile::Jb01Decode(packed.data(), packed.size(), body))
+        if (docfile::Jb01Decode(packed.data(), packed.size(), body) != docfile::Jb01Status::Ok)
             body.clear();
         packed = {};
         docfile::MemorySource source(std::move(body));

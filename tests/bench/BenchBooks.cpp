@@ -9,25 +9,18 @@
 namespace bench {
 namespace {
 
-kit::PageSpec Folder(uint32_t id, uint32_t parent, std::u16string title)
+kit::PageSpec TextPage(uint32_t id, uint32_t parent, std::u16string title, std::u16string text, uint32_t kind = 0)
 {
     kit::PageSpec page;
     page.id = id;
     page.parentId = parent;
-    page.kind = 4;
-    page.title = std::move(title);
-    return page;
-}
-
-kit::PageSpec TextPage(uint32_t id, uint32_t parent, std::u16string title, std::u16string text)
-{
-    kit::PageSpec page;
-    page.id = id;
-    page.parentId = parent;
+    page.kind = kind;
     page.title = std::move(title);
     page.text = std::move(text);
     return page;
 }
+
+kit::PageSpec Folder(uint32_t id, uint32_t parent, std::u16string title) { return TextPage(id, parent, title, {}, 4); }
 
 // Sort keys the tree orders by, in turn: title, created, modified, sort
 // text, weight, label, newest created, newest modified, size, kind, colour.

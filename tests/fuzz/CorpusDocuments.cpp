@@ -106,25 +106,15 @@ kit::BookSpec EmptyBin()
     return book;
 }
 
-kit::BookSpec DeepChain(uint32_t depth)
+// A chain of `depth` folders; with `copies` 2 every level holds two pages
+// of one identifier, so the expanded tree doubles with each level.
+kit::BookSpec Chain(uint32_t depth, int copies)
 {
     kit::BookSpec book;
-    for (uint32_t id = 1; id <= depth; ++id) {
-        book.pages.push_back(Page(id, id == 1 ? 1 : id - 1, 4, u"level", 23));
-        book.pages.back().text = PageText();  // keeps the document small
-    }
-    return book;
-}
-
-// Every level holds two pages of the same identifier: the expanded tree
-// doubles with each level although the book stays tiny.
-kit::BookSpec DoublingChain(uint32_t depth)
-{
-    kit::BookSpec book = DeepChain(1);
-    for (uint32_t id = 2; id <= depth; ++id)
-        for (int copy = 0; copy < 2; ++copy) {
-            book.pages.push_back(Page(id, id - 1, 4, copy ? u"twin" : u"level", 23));
-            book.pages.back().text = PageText();
+    for (uint32_t id = 1; id <= depth; ++id)
+        for (int copy = 0; copy < (id == 1 ? 1 : copies); ++copy) {
+            book.pages.push_back(Page(id, id == 1 ? 1 : id - 1, 4, copy ? u"twin" : u"level", 23));
+            book.pages.back().text = PageText();  // keeps the document small
         }
     return book;
 }
@@ -169,8 +159,8 @@ std::vector<Seed> DocumentSeeds()
         Add(seeds, "protected-other" + suffix, SmallBook(23), options);
         Add(seeds, "tour" + suffix, kit::MakeTourBook(), Options(17, 23, packed));
         Add(seeds, "cyclic" + suffix, CyclicBook(), Options(17, 23, packed));
-        Add(seeds, "chain" + suffix, DeepChain(300), Options(17, 23, packed));
-        Add(seeds, "doubling" + suffix, DoublingChain(40), Options(17, 23, packed));
+        Add(seeds, "chain" + suffix, Chain(300, 1), Options(17, 23, packed));
+        Add(seeds, "doubling" + suffix, Chain(40, 2), Options(17, 23, packed));
     }
     Add(seeds, "empty-bin", EmptyBin(), Options(17, 23, false));
     for (uint32_t policy : {1u, 2u}) {

@@ -102,10 +102,12 @@ void ArchiveWriter::ClassTag(std::string_view name, uint16_t schema) {
 }
 
 void ArchiveWriter::NewClassTag(std::string_view name, uint16_t schema) {
+    const size_t begin = bytes_.size();
     Word(0xFFFF);
     Word(schema);
     Word(static_cast<uint16_t>(name.size()));
     Raw(name);
+    newTags_.push_back({std::string(name), begin, bytes_.size() - name.size(), bytes_.size()});
     // A repeated new-class tag gives the class a fresh index; the latest wins.
     classes_[std::string(name)] = ClassEntry{nextIndex_++, schema};
 }

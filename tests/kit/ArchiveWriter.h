@@ -53,6 +53,13 @@ public:
     void NewClassTag(std::string_view name, uint16_t schema);
     // A known-class tag for any index, registered or not.
     void KnownClassTag(uint32_t index, KnownTagForm form);
+    // Where each new-class tag went: the tag from `begin`, its name from
+    // `nameBegin`, up to `end`.
+    struct TagSpan {
+        std::string name;
+        size_t begin, nameBegin, end;
+    };
+    const std::vector<TagSpan>& NewClassTags() const { return newTags_; }
     // Index given to a class in this stream, 0 when it has none yet.
     uint32_t ClassIndex(std::string_view name) const;
     void SetKnownTagForm(KnownTagForm form) { knownTagForm_ = form; }
@@ -75,6 +82,7 @@ private:
     };
     std::vector<uint8_t> bytes_;
     std::map<std::string, ClassEntry, std::less<>> classes_;
+    std::vector<TagSpan> newTags_;
     uint32_t nextIndex_ = 1;
     KnownTagForm knownTagForm_ = KnownTagForm::Short;
 };

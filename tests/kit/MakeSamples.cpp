@@ -1,4 +1,5 @@
-// Writes the sample notebooks into the folder given as the only argument.
+// Writes the sample notebooks, with the tour's texts from the first folder
+// given, into the second.
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -18,12 +19,18 @@ bool WriteFile(const std::filesystem::path& path, const std::vector<uint8_t>& by
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: make_samples <output folder>\n");
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: make_samples <tour texts folder> <output folder>\n");
         return 2;
     }
-    const std::filesystem::path folder = argv[1];
-    const kit::BookSpec tour = kit::MakeTourBook();
+    const std::filesystem::path folder = argv[2];
+    kit::BookSpec tour;
+    try {
+        tour = kit::MakeTourBook(argv[1]);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "make_samples: %s\n", error.what());
+        return 1;
+    }
     kit::DocumentOptions options;
     bool ok = WriteFile(folder / "tour.vnb", kit::WriteDocument(tour, options));
     options.password = kit::kTourPassword;

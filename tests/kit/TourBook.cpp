@@ -1,10 +1,12 @@
 #include "tests/kit/TourBook.h"
 
 #include <cmath>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
 #include <string>
 
 #include "tests/kit/Icons.h"
-#include "tests/kit/TourTexts.h"
 
 namespace kit {
 namespace {
@@ -106,13 +108,36 @@ ExtraInfoSpec AttachedFile(int32_t page, std::string_view name, std::string_view
     return info;
 }
 
-std::vector<PageSpec> Pages() {
+// A UTF-8 file of the tour's texts as UTF-16, byte for byte otherwise.
+std::u16string ReadText(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw std::runtime_error("cannot read tour text " + path.string());
+    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::u16string text;
+    for (size_t i = 0; i < bytes.size();) {
+        const auto lead = static_cast<uint8_t>(bytes[i]);
+        const size_t extra = lead < 0x80 ? 0 : lead < 0xE0 ? 1 : lead < 0xF0 ? 2 : 3;
+        if (i + extra >= bytes.size()) throw std::runtime_error("bad UTF-8 in " + path.string());
+        uint32_t c = extra == 0 ? lead : lead & (0x3F >> extra);
+        for (size_t k = 1; k <= extra; ++k) c = (c << 6) | (static_cast<uint8_t>(bytes[i + k]) & 0x3F);
+        i += extra + 1;
+        if (c >= 0x10000) {
+            text += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
+            c = 0xDC00 + ((c - 0x10000) & 0x3FF);
+        }
+        text += static_cast<char16_t>(c);
+    }
+    return text;
+}
+
+std::vector<PageSpec> Pages(const std::filesystem::path& folder) {
+    auto text = [&folder](const char* name) { return ReadText(folder / name); };
     std::vector<PageSpec> pages;
-    PageSpec root = Page(1, 1, 2, u"Welcome to the notebook tour", tour::WelcomeRtf(), 45963.3333);
+    PageSpec root = Page(1, 1, 2, u"Welcome to the notebook tour", text("welcome.rtf"), 45963.3333);
     root.expanded = 1;
     pages.push_back(root);
 
-    PageSpec readMe = Page(2, 1, 0, u"Read me first", tour::ReadMeText(), 45963.35);
+    PageSpec readMe = Page(2, 1, 0, u"Read me first", text("read-me.txt"), 45963.35);
     readMe.labelId = kLabelImportant;
     readMe.tipText = u"Start here";
     readMe.flags |= 0x2;
@@ -129,34 +154,34 @@ std::vector<PageSpec> Pages() {
     projects.tipText = u"Sorted by weight, heaviest first";
     pages.push_back(projects);
 
-    PageSpec clipping = Page(5, 1, 1, u"Web clipping: Alpine huts", tour::WebClippingMht(), 46194.6979);
+    PageSpec clipping = Page(5, 1, 1, u"Web clipping: Alpine huts", text("web-clipping.mht"), 46194.6979);
     clipping.labelId = kLabelPersonal;
     pages.push_back(clipping);
-    pages.push_back(Page(6, 1, 3, u"HTML sampler", tour::HtmlSampler(), 46200.4));
-    pages.push_back(Page(7, 1, 0, u"Links and addresses", tour::LinksText(), 46201.6));
+    pages.push_back(Page(6, 1, 3, u"HTML sampler", text("html-sampler.htm"), 46200.4));
+    pages.push_back(Page(7, 1, 0, u"Links and addresses", text("links.txt"), 46201.6));
 
     PageSpec bin = Page(8, 1, 5, u"Recycle bin", u"", 45963.3333);
     pages.push_back(bin);
 
-    pages.push_back(Page(10, 3, 0, u"Français : crème brûlée", tour::FrenchText(), 45990.7));
-    PageSpec russian = Page(11, 3, 0, u"Русский: заметки о путешествии", tour::RussianText(), 46010.4);
+    pages.push_back(Page(10, 3, 0, u"Français : crème brûlée", text("french.txt"), 45990.7));
+    PageSpec russian = Page(11, 3, 0, u"Русский: заметки о путешествии", text("russian.txt"), 46010.4);
     russian.labelId = kLabelPersonal;
     pages.push_back(russian);
-    PageSpec greek = Page(12, 3, 0, u"Ελληνικά: σημειώσεις", tour::GreekText(), 46030.55);
+    PageSpec greek = Page(12, 3, 0, u"Ελληνικά: σημειώσεις", text("greek.txt"), 46030.55);
     SetOwnColour(greek, kBrown);
     pages.push_back(greek);
-    pages.push_back(Page(13, 3, 2, u"日本語と中文：メモ", tour::CjkRtf(), 46050.8));
+    pages.push_back(Page(13, 3, 2, u"日本語と中文：メモ", text("cjk.rtf"), 46050.8));
 
-    PageSpec garden = Page(20, 4, 2, u"Garden plan", tour::GardenRtf(), 46095.4375);
+    PageSpec garden = Page(20, 4, 2, u"Garden plan", text("garden.rtf"), 46095.4375);
     garden.labelId = kLabelDone;
     garden.sortWeight = 40000;
     pages.push_back(garden);
-    PageSpec reading = Page(21, 4, 0, u"Reading list", tour::ReadingListText(), 46100.5);
+    PageSpec reading = Page(21, 4, 0, u"Reading list", text("reading-list.txt"), 46100.5);
     reading.labelId = kLabelIdea;
     reading.sortWeight = 50000;
     reading.flags |= 0x1;
     pages.push_back(reading);
-    PageSpec budget = Page(22, 4, 2, u"Budget 2027", tour::BudgetRtf(), 46120.45);
+    PageSpec budget = Page(22, 4, 2, u"Budget 2027", text("budget.rtf"), 46120.45);
     budget.labelId = kLabelDone;
     budget.sortWeight = 30000;
     SetOwnColour(budget, kPurple);  // overrides the label's green
@@ -165,9 +190,9 @@ std::vector<PageSpec> Pages() {
     archive.sortWeight = 100;
     archive.expanded = 0;
     pages.push_back(archive);
-    pages.push_back(Page(24, 23, 0, u"Notes from 2019", tour::OldNotesText(), 43589.3854));
+    pages.push_back(Page(24, 23, 0, u"Notes from 2019", text("old-notes.txt"), 43589.3854));
 
-    pages.push_back(Page(30, 8, 0, u"Old shopping list", tour::DeletedText(), 46300.75));
+    pages.push_back(Page(30, 8, 0, u"Old shopping list", text("deleted.txt"), 46300.75));
     return pages;
 }
 
@@ -184,9 +209,9 @@ LegendSpec Legend() {
 
 }  // namespace
 
-BookSpec MakeTourBook() {
+BookSpec MakeTourBook(const std::filesystem::path& textFolder) {
     BookSpec book;
-    book.pages = Pages();
+    book.pages = Pages(textFolder);
     book.currentPage = 1;
     book.saveCounter = 37;
     book.version = ArchiveVersionSpec{6, 1, 2, 418};

@@ -3,59 +3,38 @@
 #include "docfile/Cipher.h"
 #include "tests/kit/Cipher.h"
 
-using docfile::CheckPassword;
 using docfile::CipherKeyHash;
 using docfile::CipherTransform;
-using docfile::MakePasswordVerifier;
+
+namespace {
+
+// Q and Q^1 at positions 0 and 1 cancel out: the hash is 0.
+const std::u16string kZeroHashKey = {u'Q', static_cast<char16_t>(u'Q' ^ 1)};
+
+}  // namespace
 
 TEST(Cipher, KeyHashFoldsUnitsWithTheirPositions)
 {
-    EXPECT_EQ(CipherKeyHash(u"abc"), 0x63u);
+    EXPECT_EQ(CipherKeyHash(u"abc"), 0x63u);  // a ^ b^1 ^ c^2
     EXPECT_EQ(CipherKeyHash(u"\x1234"), 0x1234u);
-    EXPECT_EQ(CipherKeyHash(u"xy"), (u'x' ^ 0u) ^ (u'y' ^ 1u));
+    EXPECT_EQ(CipherKeyHash(kZeroHashKey), 0u);
     EXPECT_FALSE(CipherKeyHash(u"").has_value());
-    // x and x^1 at positions 0 and 1 cancel out.
-    const std::u16string cancelling = {u'Q', static_cast<char16_t>(u'Q' ^ 1)};
-    EXPECT_EQ(CipherKeyHash(cancelling), 0u);
 }
 
-TEST(Cipher, TransformIsItsOwnInverseAndNeverMakesNul)
+TEST(Cipher, TransformIsItsOwnInverseAgreesWithTheKitAndNeverMakesNul)
 {
-    const std::u16string texts[] = {u"Secret page", u"\u041f\u0440\u0438\u0432\u0435\u0442 \u4e16\u754c", u"x"};
-    for (const auto& text : texts) {
+    for (const std::u16string text : {u"Secret page", u"\u041f\u0440\u0438\u0432\u0435\u0442 \u4e16\u754c", u"x"}) {
         const auto once = CipherTransform(text, u"vornview");
         ASSERT_TRUE(once);
+        EXPECT_EQ(*once, kit::Transform(text, u"vornview"));  // written independently
         EXPECT_NE(*once, text);
-        EXPECT_EQ(once->find(u'\0'), std::u16string::npos);
         EXPECT_EQ(CipherTransform(*once, u"vornview"), text);
     }
     EXPECT_EQ(CipherTransform(u"", u"k"), u"");
     EXPECT_FALSE(CipherTransform(u"text", u"").has_value());
-    EXPECT_EQ(CipherTransform(std::u16string(u"ab\0cd", 5), u"k")->size(), 2u);
-}
-
-TEST(Cipher, UnitsThatWouldBecomeNulStayAsTheyAre)
-{
-    // With hash 0 each unit changes by its position alone, so position 0
-    // keeps its unit and the unit equal to i stays.
-    const std::u16string key = {u'Q', static_cast<char16_t>(u'Q' ^ 1)};
-    const std::u16string text = {u'A', u'\x0001', u'C'};
-    const auto once = CipherTransform(text, key);
-    ASSERT_TRUE(once);
-    EXPECT_EQ((*once)[0], u'A');
-    EXPECT_EQ((*once)[1], u'\x0001');
-    EXPECT_EQ((*once)[2], static_cast<char16_t>(u'C' ^ 2));
-    EXPECT_EQ(CipherTransform(*once, key), text);
-}
-
-TEST(Cipher, PasswordCheckTable)
-{
-    const std::u16string verifier = MakePasswordVerifier(u"vornview");
-    EXPECT_EQ(verifier, kit::MakeVerifier(u"vornview"));  // an independent writer agrees
-    EXPECT_TRUE(CheckPassword(verifier, u"vornview"));
-    EXPECT_FALSE(CheckPassword(verifier, u"VornView"));
-    EXPECT_FALSE(CheckPassword(verifier, u""));
-    EXPECT_FALSE(CheckPassword(verifier, u"vornvie"));
-    EXPECT_TRUE(CheckPassword(u"", u""));
-    EXPECT_FALSE(CheckPassword(u"", u"anything"));
+    EXPECT_EQ(CipherTransform(std::u16string(u"ab\0cd", 5), u"k"), CipherTransform(u"ab", u"k"));
+    // With hash 0 a unit changes by its position alone: unit 1 at position 1
+    // would become NUL, so it stays as it is.
+    EXPECT_EQ(CipherTransform(std::u16string{u'A', u'\x0001', u'C'}, kZeroHashKey),
+              (std::u16string{u'A', u'\x0001', static_cast<char16_t>(u'C' ^ 2)}));
 }

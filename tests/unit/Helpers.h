@@ -9,34 +9,60 @@
 #include "docfile/LoadArchive.h"
 #include "model/Book.h"
 #include "platform/CodePage.h"
+#include "tests/kit/ArchiveWriter.h"
 #include "tests/kit/Document.h"
 
 namespace testing_helpers {
 
-// Runs `read` over an archive of `bytes` named `name`.
-inline void ReadBytes(const std::vector<uint8_t>& bytes, const std::function<void(docfile::LoadArchive&)>& read,
-                      std::u16string name = u"C:\\notes\\book.vnb")
+inline constexpr char16_t kDocumentName[] = u"C:\\notes\\book.vnb";
+// The messages users see for each cause, for an archive named kDocumentName.
+inline const std::u16string kEndOfFile = u"An attempt was made to access an unnamed file past its end.";
+inline const std::u16string kBadFormat = u"C:\\notes\\book.vnb has a bad format.";
+inline const std::u16string kUnexpected = u"C:\\notes\\book.vnb contained an unexpected object.";
+inline const std::u16string kBadSchema = u"C:\\notes\\book.vnb contains an incorrect schema.";
+inline const std::u16string kUnknownError = u"An unknown error occurred while accessing C:\\notes\\book.vnb.";
+inline const std::u16string kNoError = u"(no error)";
+
+using ReadFn = std::function<void(docfile::LoadArchive&)>;
+
+inline void ReadBytes(const std::vector<uint8_t>& bytes, const ReadFn& read, std::u16string name = kDocumentName)
 {
     docfile::MemorySource source(bytes.data(), bytes.size());
     docfile::LoadArchive ar(source, std::move(name));
     read(ar);
 }
 
-inline void LoadBook(model::CBook& book, const std::vector<uint8_t>& bytes)
-{
-    ReadBytes(bytes, [&](docfile::LoadArchive& ar) { book.Load(ar); });
-}
-
-// The archive error reading `bytes` raises, as its message text.
-inline std::u16string ErrorReading(const std::vector<uint8_t>& bytes,
-                                   const std::function<void(docfile::LoadArchive&)>& read)
+// The message of the archive error reading `bytes` raises, or kNoError.
+inline std::u16string ErrorReading(const std::vector<uint8_t>& bytes, const ReadFn& read)
 {
     try {
         ReadBytes(bytes, read);
     } catch (const docfile::ArchiveError& error) {
         return error.Message();
     }
-    return u"(no error)";
+    return kNoError;
+}
+
+// A record read back from what `write` wrote; by default it must take
+// every byte.
+template <class Record, class Write>
+Record ReadRecord(Write&& write, bool wholeInput = true)
+{
+    kit::ArchiveWriter w;
+    write(w);
+    Record record;
+    ReadBytes(w.Bytes(), [&](docfile::LoadArchive& ar) {
+        record.Read(ar);
+        if (wholeInput) {
+            EXPECT_EQ(ar.Remaining(), 0u) << "bytes left unread";
+        }
+    });
+    return record;
+}
+
+inline void LoadBook(model::CBook& book, const std::vector<uint8_t>& bytes)
+{
+    ReadBytes(bytes, [&](docfile::LoadArchive& ar) { book.Load(ar); });
 }
 
 inline std::u16string ErrorLoading(const std::vector<uint8_t>& bytes)
@@ -47,14 +73,6 @@ inline std::u16string ErrorLoading(const std::vector<uint8_t>& bytes)
 
 inline std::string Narrow(const std::u16string& text) { return platform::WideToUtf8(text); }
 
-// A schema-s book of the given pages.
-inline kit::BookSpec BookOf(std::vector<kit::PageSpec> pages)
-{
-    kit::BookSpec book;
-    book.pages = std::move(pages);
-    return book;
-}
-
 inline kit::PageSpec Page(uint32_t id, uint32_t parent, uint32_t kind, std::u16string title)
 {
     kit::PageSpec page;
@@ -63,6 +81,27 @@ inline kit::PageSpec Page(uint32_t id, uint32_t parent, uint32_t kind, std::u16s
     page.kind = kind;
     page.title = kit::PageText(std::move(title));
     return page;
+}
+
+inline kit::BookSpec BookOf(std::vector<kit::PageSpec> pages)
+{
+    kit::BookSpec book;
+    book.pages = std::move(pages);
+    return book;
+}
+
+// A root folder and one page under it: the book most single-feature tests need.
+inline kit::BookSpec OnePageBook(kit::PageSpec page)
+{
+    return BookOf({Page(1, 1, model::kFolder, u"Root"), std::move(page)});
+}
+
+// A book written by the kit and read back.
+inline model::CBook Loaded(const kit::BookSpec& spec, const kit::DocumentOptions& options = {})
+{
+    model::CBook book;
+    LoadBook(book, kit::WriteDocument(spec, options));
+    return book;
 }
 
 }  // namespace testing_helpers

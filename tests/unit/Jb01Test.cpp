@@ -1,130 +1,120 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 #include <string>
 
 #include "docfile/Jb01.h"
 #include "tests/kit/Jb01.h"
 
-using docfile::Jb01Decode;
-using docfile::Jb01DecodeReference;
-using docfile::Jb01ReadHeader;
+using docfile::Jb01Status;
+
+namespace docfile {
+void PrintTo(Jb01Status status, std::ostream* os) { *os << "Jb01Status " << static_cast<int>(status); }
+}  // namespace docfile
 
 namespace {
 
-struct Decoded {
-    bool ok;
-    std::vector<uint8_t> bytes;
-};
+using Stream = std::vector<uint8_t>;
 
-// Decodes with both decoders and insists they agree.
-Decoded DecodeBoth(const std::vector<uint8_t>& stream)
+// Decodes with both decoders, insisting they agree on the outcome and bytes.
+Jb01Status DecodeBoth(const Stream& stream, Stream& out)
 {
-    Decoded fast, reference;
-    fast.ok = Jb01Decode(stream.data(), stream.size(), fast.bytes);
-    reference.ok = Jb01DecodeReference(stream.data(), stream.size(), reference.bytes);
-    EXPECT_EQ(fast.ok, reference.ok);
-    if (fast.ok && reference.ok) {
-        EXPECT_EQ(fast.bytes, reference.bytes);
+    Stream reference;
+    const Jb01Status fast = docfile::Jb01Decode(stream.data(), stream.size(), out);
+    EXPECT_EQ(docfile::Jb01DecodeReference(stream.data(), stream.size(), reference), fast);
+    EXPECT_EQ(reference, out);
+    if (fast != Jb01Status::Ok) {
+        EXPECT_TRUE(out.empty()) << "a failed decode leaves nothing behind";
     }
     return fast;
 }
 
-std::string AsText(const Decoded& d) { return std::string(d.bytes.begin(), d.bytes.end()); }
+Stream Literals(std::string_view text)
+{
+    kit::Jb01Writer w;
+    for (char c : text)
+        w.Literal(static_cast<uint8_t>(c));
+    return w.Finish(static_cast<uint32_t>(text.size()));
+}
 
-std::vector<uint8_t> Bytes(const std::string& s) { return std::vector<uint8_t>(s.begin(), s.end()); }
+// Literals of `text`, then whatever `more` writes, claiming `size` bytes.
+Stream Tokens(std::string_view text, const std::function<void(kit::Jb01Writer&)>& more, uint32_t size)
+{
+    kit::Jb01Writer w;
+    for (char c : text)
+        w.Literal(static_cast<uint8_t>(c));
+    more(w);
+    return w.Finish(size);
+}
+
+Stream Header(const char* magic, uint32_t size, size_t unitBytes)
+{
+    Stream s(magic, magic + 4);
+    for (int shift = 24; shift >= 0; shift -= 8)
+        s.push_back(static_cast<uint8_t>(size >> shift));
+    s.resize(s.size() + unitBytes, 0);
+    return s;
+}
 
 }  // namespace
 
 TEST(Jb01, HeaderNamesTheSizeBigEndian)
 {
-    const uint8_t header[] = {'J', 'B', '0', '1', 0x01, 0x02, 0x03, 0x04};
-    EXPECT_EQ(Jb01ReadHeader(header, 8), 0x01020304u);
-    EXPECT_EQ(Jb01ReadHeader(header, 7), 0u);
-    const uint8_t other[] = {'J', 'B', '0', '2', 0, 0, 0, 1};
-    EXPECT_EQ(Jb01ReadHeader(other, 8), 0u);
+    const Stream header = Header("JB01", 0x01020304, 0);
+    EXPECT_EQ(docfile::Jb01ReadHeader(header.data(), 8), 0x01020304u);
+    EXPECT_EQ(docfile::Jb01ReadHeader(header.data(), 7), 0u);
 }
 
-TEST(Jb01, LiteralsAndOverlappingMatches)
+TEST(Jb01, ValidStreamsDecode)
 {
-    kit::Jb01Writer w;
-    for (char c : std::string("abc"))
-        w.Literal(static_cast<uint8_t>(c));
-    w.Match(3, 18);
-    EXPECT_EQ(AsText(DecodeBoth(w.Finish(21))), std::string("abc") + "abcabcabcabcabcabc");
-}
-
-TEST(Jb01, LargestDistanceAndLength)
-{
-    std::string expected;
-    kit::Jb01Writer w;
-    for (int i = 0; i < 8194; ++i) {
-        const auto b = static_cast<uint8_t>((i * 7 + i / 13) & 0xFF);
-        expected += static_cast<char>(b);
-        w.Literal(b);
-    }
-    w.Bits(1, 1);
-    w.Bits(0x1FFF, 13);  // distance 8194
-    w.Bits(0xF, 4);      // length 18
-    expected += expected.substr(0, 18);
-    EXPECT_EQ(AsText(DecodeBoth(w.Finish(static_cast<uint32_t>(expected.size())))), expected);
-}
-
-TEST(Jb01, FieldsSpanUnitBoundaries)
-{
-    // Each literal is 9 bits, so the 16-bit units split flags and fields at
-    // every possible offset over 16 literals; a match follows at an odd offset.
-    kit::Jb01Writer w;
-    std::string expected;
-    for (int i = 0; i < 16; ++i) {
-        w.Literal(static_cast<uint8_t>('A' + i));
-        expected += static_cast<char>('A' + i);
-    }
-    for (int shift = 0; shift < 16; ++shift) {
-        if (w.BitCount() % 16 == 15)
-            break;
-        w.Literal('z');
-        expected += 'z';
-    }
-    ASSERT_EQ(w.BitCount() % 16, 15u);  // the next flag is the unit's last bit
-    w.Match(4, 5);
-    expected += expected.substr(expected.size() - 4, 4) + expected.substr(expected.size() - 4, 1);
-    EXPECT_EQ(AsText(DecodeBoth(w.Finish(static_cast<uint32_t>(expected.size())))), expected);
-}
-
-TEST(Jb01, StopsAtTheClaimedSizeWhateverBitsRemain)
-{
-    kit::Jb01Writer w;
-    w.Literal('x');
-    w.Literal('y');
-    w.Literal('z');
-    w.Literal('!');  // beyond the claimed three bytes: never read
-    EXPECT_EQ(AsText(DecodeBoth(w.Finish(3))), "xyz");
-}
-
-TEST(Jb01, InvalidStreamsFailInBothDecoders)
-{
-    struct Case {
+    std::string far;
+    for (uint32_t i = 0; i < kit::kJb01MaxDistance; ++i)
+        far += static_cast<char>((i * 7 + i / 13) & 0xFF);
+    // A literal is 9 bits: after 31 of them the next flag is a unit's last bit.
+    const std::string unaligned(31, 'u');
+    const struct Case {
         const char* what;
-        std::function<std::vector<uint8_t>()> make;
+        Stream stream;
+        std::string expected;
     } cases[] = {
-        {"no header", [] { return Bytes("JB0"); }},
-        {"wrong magic", [] { return Bytes("XB01\0\0\0\1\0\0"); }},
-        {"size zero", [] { return Bytes(std::string("JB01\0\0\0\0", 8)); }},
-        {"match before start", [] { kit::Jb01Writer w; w.Literal('a'); w.Literal('b'); w.Match(3, 3); return w.Finish(5); }},
-        {"literal beyond size", [] { kit::Jb01Writer w; w.Literal('a'); w.Literal('b'); return w.Finish(1) ; }},
-        {"match beyond size", [] { kit::Jb01Writer w; for (int i = 0; i < 3; ++i) w.Literal('a'); w.Match(3, 10); return w.Finish(8); }},
-        {"input ends", [] { kit::Jb01Writer w; w.Literal('a'); return w.Finish(2); }},
-        {"half a unit", [] { kit::Jb01Writer w; w.Literal('a'); auto s = w.Finish(2); s.push_back(0x00); return s; }},
-        {"size beyond any input", [] { auto s = Bytes(std::string("JB01\xFF\xFF\xFF\xFF", 8)); s.resize(40, 0); return s; }},
+        {"overlapping match", Tokens("abc", [](auto& w) { w.Match(3, 18); }, 21), "abcabcabcabcabcabcabc"},
+        {"largest distance and length",
+         Tokens(far, [](auto& w) { w.Match(kit::kJb01MaxDistance, kit::kJb01MaxLength); }, kit::kJb01MaxDistance + 18),
+         far + far.substr(0, 18)},
+        {"match across a unit boundary", Tokens(unaligned, [](auto& w) { w.Match(4, 5); }, 36), std::string(36, 'u')},
+        {"bits past the claimed size", Tokens("xyz!", [](auto&) {}, 3), "xyz"},
+        {"half a unit after the last token", [] { Stream s = Literals("ab"); s.push_back(0x80); return s; }(), "ab"},
     };
     for (const Case& c : cases) {
-        const std::vector<uint8_t> stream = c.make();
-        const Decoded d = DecodeBoth(stream);
-        if (std::string(c.what) == "literal beyond size")
-            EXPECT_TRUE(d.ok) << "a stream may hold bits past its last token";
-        else
-            EXPECT_FALSE(d.ok) << c.what;
+        Stream out;
+        EXPECT_EQ(DecodeBoth(c.stream, out), Jb01Status::Ok) << c.what;
+        EXPECT_EQ(std::string(out.begin(), out.end()), c.expected) << c.what;
+    }
+}
+
+TEST(Jb01, EachMalformedStreamNamesItsCause)
+{
+    const struct Case {
+        const char* what;
+        Stream stream;
+        Jb01Status cause;
+    } cases[] = {
+        {"shorter than a header", Stream{'J', 'B', '0', '1', 0, 0, 1}, Jb01Status::BadHeader},
+        {"other magic", Header("JB02", 1, 2), Jb01Status::BadHeader},
+        {"size zero", Header("JB01", 0, 2), Jb01Status::ZeroSize},
+        // Five bytes after the header are two whole units: 32 bits.
+        {"a byte per bit of whole units", Header("JB01", 32, 5), Jb01Status::InputEnds},
+        {"one byte more", Header("JB01", 33, 5), Jb01Status::ClaimTooLarge},
+        {"4 GB from 40 bytes", Header("JB01", 0xFFFFFFFF, 40), Jb01Status::ClaimTooLarge},
+        {"tokens end early", Tokens("a", [](auto&) {}, 2), Jb01Status::InputEnds},
+        {"match fields cut", Tokens("abc", [](auto& w) { w.Bits(1, 1); }, 4), Jb01Status::InputEnds},
+        {"match before the start", Tokens("ab", [](auto& w) { w.Match(3, 3); }, 5), Jb01Status::BeforeStart},
+        {"match past the size", Tokens("aaa", [](auto& w) { w.Match(3, 10); }, 8), Jb01Status::Overrun},
+    };
+    for (const Case& c : cases) {
+        Stream out;
+        EXPECT_EQ(DecodeBoth(c.stream, out), c.cause) << c.what;
     }
 }
 
@@ -132,21 +122,20 @@ TEST(Jb01, FastAndReferenceDecodersAgreeOnEncodedAndMutatedStreams)
 {
     std::mt19937 random(1234);
     for (int round = 0; round < 300; ++round) {
-        std::vector<uint8_t> data(random() % 3000);
+        Stream data(random() % 3000);
         const int alphabet = 1 + static_cast<int>(random() % 20);
         for (auto& b : data)
             b = static_cast<uint8_t>(random() % alphabet);
-        std::vector<uint8_t> stream = kit::Jb01Encode(data);
-        const Decoded clean = DecodeBoth(stream);
+        Stream stream = kit::Jb01Encode(data), out;
         if (!data.empty()) {
-            EXPECT_TRUE(clean.ok);
-            EXPECT_EQ(clean.bytes, data);
+            EXPECT_EQ(DecodeBoth(stream, out), Jb01Status::Ok);
+            EXPECT_EQ(out, data);
         }
         // Flip bits and cut the end: both decoders must still agree.
         for (int flips = 0; flips < 4 && stream.size() > 8; ++flips)
             stream[8 + random() % (stream.size() - 8)] ^= static_cast<uint8_t>(1u << (random() % 8));
-        DecodeBoth(stream);
+        DecodeBoth(stream, out);
         stream.resize(stream.size() - std::min<size_t>(stream.size(), random() % 5));
-        DecodeBoth(stream);
+        DecodeBoth(stream, out);
     }
 }

@@ -4,112 +4,104 @@
 #include "model/SiblingOrder.h"
 #include "tests/unit/Helpers.h"
 
-using kit::BookSpec;
 using kit::PageSpec;
-using model::CBook;
-using model::PageTree;
-using testing_helpers::BookOf;
-using testing_helpers::LoadBook;
-using testing_helpers::Narrow;
-using testing_helpers::Page;
+using namespace testing_helpers;
 
 namespace {
 
-// Titles of the root's children in viewer order, for a root sorted by `key`.
-std::string OrderOf(std::vector<PageSpec> children, uint32_t key, bool descending = false, bool foldersFirst = true,
-                    std::vector<kit::LegendItemSpec> labels = {})
+// Sort keys a folder can order its children by; 6 and unknown keys keep book order.
+enum SortKey : uint32_t {
+    kTitle = 0, kSize = 1, kCreated = 2, kModified = 3, kKind = 4, kSortText = 5, kUnusedKey = 6,
+    kWeight = 7, kColour = 8, kLabel = 9, kNewestCreated = 10, kNewestModified = 11, kUnknownKey = 99,
+};
+
+struct Order {
+    uint32_t key;
+    bool descending = false;
+    bool foldersFirst = true;
+    std::vector<kit::LegendItemSpec> labels = {};
+};
+
+// Titles of the root's children in viewer order.
+std::string OrderOf(std::vector<PageSpec> children, const Order& order)
 {
-    PageSpec root = Page(1, 1, 4, u"Root");
-    root.childSortKey = key;
-    root.childrenDescending = descending ? 1 : 0;
+    PageSpec root = Page(1, 1, model::kFolder, u"Root");
+    root.childSortKey = order.key;
+    root.childrenDescending = order.descending ? 1 : 0;
     children.insert(children.begin(), root);
-    BookSpec spec = BookOf(std::move(children));
-    spec.options.optionFlags = foldersFirst ? 1 : 0;
-    spec.legend.items = std::move(labels);
-    CBook book;
-    LoadBook(book, kit::WriteDocument(spec));
-    PageTree tree(book);
-    std::string order;
+    kit::BookSpec spec = BookOf(std::move(children));
+    spec.options.optionFlags = order.foldersFirst ? 1 : 0;
+    spec.legend.items = order.labels;
+    const model::CBook book = Loaded(spec);
+    const model::PageTree tree(book);
+    std::string titles;
     for (const model::CPage* page : tree.SortedChildren(*tree.Root()))
-        order += Narrow(page->Title()) + ",";
-    order.pop_back();
-    return order;
+        titles += Narrow(page->Title()) + ",";
+    titles.pop_back();
+    return titles;
 }
 
-PageSpec Child(uint32_t id, std::u16string title, uint32_t kind = 0)
+PageSpec Child(uint32_t id, std::u16string title, uint32_t kind = model::kPlainText)
 {
     return Page(id, 1, kind, std::move(title));
 }
 
+kit::LegendItemSpec Label(int32_t id, uint32_t colour)
+{
+    constexpr uint32_t kColourInForce = 0x1;
+    return kit::LegendItemSpec{colour, kColourInForce, id, u"label", {}, 0};
+}
+
 }  // namespace
-
-TEST(SiblingOrder, TitlesCompareFoldedAndTrimmed)
-{
-    const std::vector<PageSpec> pages = {Child(2, u"beta"), Child(3, u" Alpha"), Child(4, u"")};
-    EXPECT_EQ(OrderOf(pages, 0), ", Alpha,beta");
-    EXPECT_EQ(OrderOf(pages, 0, true), "beta, Alpha,");
-    EXPECT_EQ(OrderOf({Child(2, u"\u0411\u0435\u0442\u0430"), Child(3, u"\u0430\u043b\u044c\u0444\u0430")}, 0),
-              "\u0430\u043b\u044c\u0444\u0430,\u0411\u0435\u0442\u0430");
-    EXPECT_EQ(model::FoldForSorting(u"\t  MiXeD Case \r\n"), u"mixed case");
-}
-
-TEST(SiblingOrder, RecycleBinLikePagesGoLastOrFirstWhenDescending)
-{
-    const std::vector<PageSpec> pages = {Child(2, u"old", 6), Child(3, u"b"), Child(4, u"a", 4)};
-    for (uint32_t key : {0u, 1u, 6u, 7u, 12u}) {
-        EXPECT_EQ(OrderOf(pages, key).substr(4), "old") << key;
-        EXPECT_EQ(OrderOf(pages, key, true).substr(0, 3), "old") << key;
-    }
-}
-
-TEST(SiblingOrder, FoldersFirstUnlessTheOptionIsOff)
-{
-    const std::vector<PageSpec> pages = {Child(2, u"a text"), Child(3, u"z folder", 4)};
-    EXPECT_EQ(OrderOf(pages, 0), "z folder,a text");
-    EXPECT_EQ(OrderOf(pages, 0, true), "a text,z folder");
-    EXPECT_EQ(OrderOf(pages, 0, false, false), "a text,z folder");
-}
 
 TEST(SiblingOrder, EachSortKey)
 {
-    PageSpec small = Child(2, u"small"), big = Child(3, u"big"), mid = Child(4, u"mid");
-    small.text = u"ab";
-    big.text = u"abcdefgh";
-    mid.text = u"abcd";
-    small.created = {0, 3};
-    big.created = {0, 1};
-    mid.created = {0, 2};
-    small.modified = {0, 10};
-    big.modified = {0, 30};
-    mid.modified = {0, 20};
-    small.kind = 3;
-    big.kind = 0;
-    mid.kind = 2;
-    small.sortText = u"  Zed";
-    big.sortText = u"apple";
-    mid.sortText = u"Mango";
-    small.sortWeight = 5;
-    big.sortWeight = 500;
-    mid.sortWeight = 50;
-    small.labelId = 9;
-    big.labelId = 1;
-    mid.labelId = 4;
+    PageSpec small = Child(2, u"small", model::kHtml), big = Child(3, u"big"), mid = Child(4, u"mid", model::kRichText);
+    small.text = u"ab", big.text = u"abcdefgh", mid.text = u"abcd";
+    small.created = {0, 3}, big.created = {0, 1}, mid.created = {0, 2};
+    small.modified = {0, 10}, big.modified = {0, 30}, mid.modified = {0, 20};
+    small.sortText = u"  Zed", big.sortText = u"apple", mid.sortText = u"Mango";
+    small.sortWeight = 5, big.sortWeight = 500, mid.sortWeight = 50;
+    small.labelId = 9, big.labelId = 1, mid.labelId = 4;
     const std::vector<PageSpec> pages = {small, big, mid};
-    EXPECT_EQ(OrderOf(pages, 1), "small,mid,big");
-    EXPECT_EQ(OrderOf(pages, 1, true), "small,mid,big");  // descending ignored
-    EXPECT_EQ(OrderOf(pages, 2), "big,mid,small");
-    EXPECT_EQ(OrderOf(pages, 2, true), "small,mid,big");
-    EXPECT_EQ(OrderOf(pages, 3), "small,mid,big");
-    EXPECT_EQ(OrderOf(pages, 4), "big,mid,small");
-    EXPECT_EQ(OrderOf(pages, 5), "big,mid,small");
-    EXPECT_EQ(OrderOf(pages, 5, true), "big,mid,small");  // descending ignored
-    EXPECT_EQ(OrderOf(pages, 6), "small,big,mid");
-    EXPECT_EQ(OrderOf(pages, 7), "big,mid,small");
-    EXPECT_EQ(OrderOf(pages, 9), "big,mid,small");
-    EXPECT_EQ(OrderOf(pages, 10), "small,mid,big");
-    EXPECT_EQ(OrderOf(pages, 11), "big,mid,small");
-    EXPECT_EQ(OrderOf(pages, 11, true), "small,mid,big");
-    EXPECT_EQ(OrderOf(pages, 99), "small,big,mid");
+    const struct Case {
+        Order order;
+        const char* expected;
+    } cases[] = {
+        {{kSize}, "small,mid,big"},          {{kSize, true}, "small,mid,big"},  // descending ignored
+        {{kCreated}, "big,mid,small"},       {{kCreated, true}, "small,mid,big"},
+        {{kModified}, "small,mid,big"},      {{kKind}, "big,mid,small"},
+        {{kSortText}, "big,mid,small"},      {{kSortText, true}, "big,mid,small"},  // descending ignored
+        {{kUnusedKey}, "small,big,mid"},     {{kWeight}, "big,mid,small"},
+        {{kLabel}, "big,mid,small"},
+        {{kNewestCreated}, "small,mid,big"}, {{kNewestModified}, "big,mid,small"},
+        {{kNewestModified, true}, "small,mid,big"}, {{kUnknownKey}, "small,big,mid"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(OrderOf(pages, c.order), c.expected) << c.order.key << (c.order.descending ? " descending" : "");
+}
+
+TEST(SiblingOrder, TitlesFoldersAndBinLikePages)
+{
+    const std::vector<PageSpec> titles = {Child(2, u"beta"), Child(3, u" Alpha"), Child(4, u"")};
+    EXPECT_EQ(OrderOf(titles, {kTitle}), ", Alpha,beta");
+    EXPECT_EQ(OrderOf(titles, {kTitle, true}), "beta, Alpha,");
+    EXPECT_EQ(OrderOf({Child(2, u"\u0411\u0435\u0442\u0430"), Child(3, u"\u0430\u043b\u044c\u0444\u0430")}, {kTitle}),
+              "\u0430\u043b\u044c\u0444\u0430,\u0411\u0435\u0442\u0430");
+    EXPECT_EQ(model::FoldForSorting(u"\t  MiXeD Case \r\n"), u"mixed case");
+
+    const std::vector<PageSpec> folders = {Child(2, u"a text"), Child(3, u"z folder", model::kFolder)};
+    EXPECT_EQ(OrderOf(folders, {kTitle}), "z folder,a text");
+    EXPECT_EQ(OrderOf(folders, {kTitle, true}), "a text,z folder");
+    EXPECT_EQ(OrderOf(folders, {kTitle, false, false}), "a text,z folder");
+
+    // Flagged folders go last, or first when descending, whatever the key.
+    const std::vector<PageSpec> binLike = {Child(2, u"old", model::kFlaggedFolder), Child(3, u"b"),
+                                           Child(4, u"a", model::kFolder)};
+    for (uint32_t key : {kTitle, kSize, kLabel, kWeight, kUnknownKey}) {
+        EXPECT_EQ(OrderOf(binLike, {key}).substr(4), "old") << key;
+        EXPECT_EQ(OrderOf(binLike, {key, true}).substr(0, 3), "old") << key;
+    }
 }
 
 TEST(SiblingOrder, ColourKeyPrefersTheLabelsColour)
@@ -117,26 +109,22 @@ TEST(SiblingOrder, ColourKeyPrefersTheLabelsColour)
     PageSpec labelled = Child(2, u"labelled"), own = Child(3, u"own"), plain = Child(4, u"plain");
     labelled.labelId = 7;
     own.pageColour = 0x00000080;
-    kit::LegendItemSpec label;
-    label.id = 7;
-    label.flags = 0x1;
-    label.colour = 0x00FF0000;
-    EXPECT_EQ(OrderOf({plain, own, labelled}, 8, false, true, {label}), "labelled,own,plain");
-    EXPECT_EQ(OrderOf({plain, own, labelled}, 8, true, true, {label}), "labelled,own,plain");
+    EXPECT_EQ(OrderOf({plain, own, labelled}, {kColour, false, true, {Label(7, 0x00FF0000)}}), "labelled,own,plain");
+    EXPECT_EQ(OrderOf({plain, own, labelled}, {kColour, true, true, {Label(7, 0x00FF0000)}}), "labelled,own,plain");
 }
 
 TEST(SiblingOrder, EqualSiblingsKeepBookOrderEvenWhenTheComparisonDisagreesWithItself)
 {
     // Two flagged folders each claim to come after the other; equal times
     // of different status do the same. Neither may upset the sort.
-    PageSpec a = Child(2, u"a", 6), b = Child(3, u"b", 6), c = Child(4, u"c");
-    EXPECT_EQ(OrderOf({a, b, c}, 0), "c,a,b");
-    EXPECT_EQ(OrderOf({a, b, c}, 0, true), "a,b,c");
+    const PageSpec a = Child(2, u"a", model::kFlaggedFolder), b = Child(3, u"b", model::kFlaggedFolder), c = Child(4, u"c");
+    EXPECT_EQ(OrderOf({a, b, c}, {kTitle}), "c,a,b");
+    EXPECT_EQ(OrderOf({a, b, c}, {kTitle, true}), "a,b,c");
     PageSpec t1 = Child(5, u"t1"), t2 = Child(6, u"t2");
     t1.created = {0, 5};
     t2.created = {1, 5};
-    EXPECT_EQ(OrderOf({t2, t1}, 2), "t2,t1");
-    EXPECT_EQ(OrderOf({t2, t1}, 10), "t2,t1");
+    EXPECT_EQ(OrderOf({t2, t1}, {kCreated}), "t2,t1");
+    EXPECT_EQ(OrderOf({t2, t1}, {kNewestCreated}), "t2,t1");
 }
 
 TEST(SiblingOrder, TimesBeforeTheEpochCompareAsPointsInTime)
@@ -147,35 +135,28 @@ TEST(SiblingOrder, TimesBeforeTheEpochCompareAsPointsInTime)
     six.created = {0, -1.25};
     noon.created = {0, -1.5};
     next.created = {0, 0.5};
-    EXPECT_EQ(OrderOf({next, noon, six}, 2), "six,noon,next");
+    EXPECT_EQ(OrderOf({next, noon, six}, {kCreated}), "six,noon,next");
 }
 
 TEST(DisplayColour, LabelOwnColourAndDefault)
 {
-    BookSpec spec = BookOf({Page(1, 1, 4, u"Root"), Page(2, 1, 0, u"red label"), Page(3, 1, 0, u"own wins"),
-                            Page(4, 1, 0, u"own, old schema"), Page(5, 1, 0, u"plain"), Page(6, 1, 0, u"pale")});
-    spec.pages[1].labelId = 7;
-    spec.pages[2].labelId = 7;
-    spec.pages[2].pageColour = 0x0000FF00;
-    spec.pages[2].flags = 0x1080;
-    spec.pages[3].labelId = 7;
-    spec.pages[3].pageColour = 0x0000FF00;  // in force, but without the override bit
+    constexpr uint32_t kDefault = 0x123456, kRed = 0x0000FF, kGreen = 0x00FF00;
+    kit::BookSpec spec = BookOf({Page(1, 1, model::kFolder, u"Root"), Child(2, u"red label"), Child(3, u"own wins"),
+                                 Child(4, u"own, old schema"), Child(5, u"plain"), Child(6, u"pale")});
+    spec.pages[1].labelId = spec.pages[2].labelId = spec.pages[3].labelId = 7;
+    spec.pages[2].pageColour = spec.pages[3].pageColour = kGreen;  // in force
+    spec.pages[2].flags = model::kNewPageFlag | model::kOwnColour;    // only 2 has the override bit
     spec.pages[5].labelId = 8;
-    kit::LegendItemSpec red;
-    red.id = 7;
-    red.flags = 0x1;
-    red.colour = 0x000000FF;
-    kit::LegendItemSpec pale;
-    pale.id = 8;
-    spec.legend.items = {red, pale};
-    CBook book;
-    LoadBook(book, kit::WriteDocument(spec));
-    auto colour = [&](size_t index) { return model::PageDisplayColour(book, *book.PageAt(index), 0x123456); };
-    EXPECT_EQ(colour(1).colour, 0x0000FFu);
-    EXPECT_TRUE(colour(1).custom);
-    EXPECT_EQ(colour(2).colour, 0x00FF00u);
-    EXPECT_EQ(colour(3).colour, 0x0000FFu);
-    EXPECT_EQ(colour(4).colour, 0x123456u);
-    EXPECT_FALSE(colour(4).custom);
-    EXPECT_FALSE(colour(5).custom);  // label without a colour in force
+    spec.legend.items = {Label(7, kRed), kit::LegendItemSpec{kRed, 0, 8, u"pale", {}, 0}};
+    const model::CBook book = Loaded(spec);
+    const struct Case {
+        size_t index;
+        uint32_t colour;
+        bool custom;
+    } cases[] = {{1, kRed, true}, {2, kGreen, true}, {3, kRed, true}, {4, kDefault, false}, {5, kDefault, false}};
+    for (const Case& c : cases) {
+        const auto shown = model::PageDisplayColour(book, *book.PageAt(c.index), kDefault);
+        EXPECT_EQ(shown.colour, c.colour) << c.index;
+        EXPECT_EQ(shown.custom, c.custom) << c.index;
+    }
 }

@@ -1,0 +1,222 @@
+#include <gtest/gtest.h>
+
+#include "model/Book.h"
+#include "tests/unit/Helpers.h"
+
+using kit::BookSpec;
+using kit::DocumentOptions;
+using model::CBook;
+using namespace testing_helpers;
+
+namespace {
+
+constexpr uint16_t kNewestBookSchema = 17;
+constexpr uint32_t kSeparator = 0xFFFFFFFF;
+
+DocumentOptions AtSchema(uint16_t book, bool packed = false)
+{
+    DocumentOptions options;
+    options.schemas.book = book;
+    options.schemas.options = book >= 6 ? std::min(book, kNewestBookSchema) : kNewestBookSchema;
+    options.packed = packed;
+    return options;
+}
+
+BookSpec FullBook()
+{
+    BookSpec book = BookOf({Page(1, 1, model::kFolder, u"Root"), Page(2, 1, model::kPlainText, u"Text"),
+                            Page(3, 1, model::kRecycleBin, u"Bin"), Page(4, 3, model::kPlainText, u"Binned")});
+    book.currentPage = 2;
+    book.saveCounter = 17;
+    book.version = {3, 4, 1, 200};
+    book.formerFavourites = {9, 9};
+    book.favourites = {2, kSeparator, 4};
+    book.options.historyLimit = 7;
+    book.history = {kit::MetaInfoSpec{}};
+    book.bookText2 = u"book text";
+    book.icons = {kit::IconEntrySpec{2, std::nullopt, 4}};
+    book.refs = {kit::RefSpec{{1, 2, 3}}, kit::RefSpec{{4, 5, 6}}};
+    book.legend.items = {kit::LegendItemSpec{}};
+    book.legend.groups = {kit::LegendGroupSpec{2, u"Group"}};
+    book.extraInfo = {kit::ExtraInfoSpec{}};
+    return book;
+}
+
+}  // namespace
+
+TEST(Book, EverySchemaReadsItsFieldsAndDropsFormerOnes)
+{
+    for (uint16_t s = 0; s <= kNewestBookSchema; ++s) {
+        SCOPED_TRACE(testing::Message() << "book schema " << s);
+        const CBook book = Loaded(FullBook(), AtSchema(s));
+        EXPECT_EQ(book.Schema(), s);
+        ASSERT_EQ(book.PageCount(), 4u);
+        EXPECT_EQ(book.PageAt(1)->Title(), u"Text");
+        EXPECT_EQ(book.CurrentPage(), 2u);
+        EXPECT_EQ(book.SaveCounter(), s >= 3 ? 17u : 0u);
+        EXPECT_EQ(book.Version().build, s >= 14 ? 200u : 0u);
+        EXPECT_EQ(book.FavouritesCount(), s >= 2 ? 3u : 0u);
+        EXPECT_EQ(book.FavouritesEntry(2), s >= 2 ? 4 : -1);
+        EXPECT_EQ(book.Options().historyLimit, s >= 12 ? 7u : 25u);
+        EXPECT_EQ(book.History().Count(), s >= 9 ? 1u : 0u);
+        EXPECT_EQ(book.BookText2(), s >= 10 ? u"book text" : u"");
+        EXPECT_EQ(book.Icons().Count(), s >= 11 ? 1u : 0u);
+        EXPECT_EQ(book.Legend().Groups().size(), s >= 16 ? 1u : 0u);
+        EXPECT_EQ(book.ExtraInfoCount(), s >= 17 ? 1u : 0u);
+    }
+}
+
+TEST(Book, PackedBodies)
+{
+    DocumentOptions longTags = AtSchema(kNewestBookSchema, true);
+    // Long known tags in both streams: the body's first CPage is a new class
+    // there although the file stream already gave out index 1.
+    longTags.knownTags = kit::KnownTagForm::Long;
+    DocumentOptions tooLong = AtSchema(kNewestBookSchema, true);
+    tooLong.packedLength = 1u << 30;
+    DocumentOptions notJb01 = AtSchema(kNewestBookSchema, true);
+    notJb01.packedBody = std::vector<uint8_t>{'n', 'o', 't', ' ', 'j', 'b', '0', '1'};
+    BookSpec negative = FullBook();
+    negative.pageCount = -1;
+    const struct Case {
+        const char* what;
+        BookSpec book;
+        DocumentOptions options;
+        std::u16string message;
+    } cases[] = {
+        {"packed", FullBook(), AtSchema(kNewestBookSchema, true), kNoError},
+        {"long tags", FullBook(), longTags, kNoError},
+        {"length beyond the file", FullBook(), tooLong, kBadFormat},
+        // A body that does not decode is empty: its first read meets the end.
+        {"not JB01", FullBook(), notJb01, kEndOfFile},
+        // Errors inside the packed body name no file: it is a stream of its own.
+        {"negative page count, packed", negative, AtSchema(kNewestBookSchema, true), u"an unnamed file has a bad format."},
+        {"negative page count", negative, AtSchema(kNewestBookSchema), kBadFormat},
+    };
+    for (const Case& c : cases) {
+        CBook book;
+        EXPECT_EQ(ErrorReading(kit::WriteDocument(c.book, c.options), [&](auto& ar) { book.Load(ar); }), c.message)
+            << c.what;
+        if (c.message == kNoError) {
+            EXPECT_TRUE(book.Packed()) << c.what;
+            EXPECT_EQ(book.PageCount(), 4u) << c.what;
+            EXPECT_EQ(book.ExtraInfoCount(), 1u) << c.what;
+        }
+    }
+}
+
+namespace {
+
+// A schema-17 book without pages whose options record is what `options`
+// writes; everything after it is well formed.
+std::vector<uint8_t> BookWithOptions(const std::function<void(kit::ArchiveWriter&)>& options)
+{
+    kit::ArchiveWriter w;
+    w.ClassTag("CBook", kNewestBookSchema);
+    w.Dword(0);  // not packed
+    w.Dword(0);
+    w.String(u"");
+    w.Long(0);
+    w.Dword(0);
+    kit::WriteArchiveVersion(w, {});
+    w.Dword(0);  // save counter
+    kit::WriteFavourites(w, {});
+    options(w);
+    kit::WriteMetaHistory(w, {});
+    w.String(u"t2");
+    w.Long(0);  // icons
+    kit::WriteLegend(w, {});
+    kit::WriteExtraInfoList(w, {});
+    return w.Take();
+}
+
+}  // namespace
+
+TEST(Book, BadIndexInsideOptionsIsIgnoredOtherErrorsAreNot)
+{
+    CBook tolerant;
+    LoadBook(tolerant, BookWithOptions([](kit::ArchiveWriter& w) { w.Word(0x0000); }));
+    EXPECT_EQ(tolerant.BookText2(), u"t2");
+    EXPECT_EQ(tolerant.Options().historyLimit, 25u);
+    EXPECT_EQ(ErrorLoading(BookWithOptions([](kit::ArchiveWriter& w) { w.NewClassTag("CPage", 23); })), kUnexpected);
+}
+
+TEST(Book, ADamagedFavouritesListKeepsWhatWasRead)
+{
+    // Schemas 2 and 3 end with the favourites: a list cut short there is no error.
+    BookSpec spec = FullBook();
+    spec.favourites = {2, 3, 4};
+    std::vector<uint8_t> bytes = kit::WriteDocument(spec, AtSchema(3));
+    bytes.resize(bytes.size() - 2);
+    CBook book;
+    LoadBook(book, bytes);
+    EXPECT_EQ(book.FavouritesCount(), 2u);
+    EXPECT_EQ(book.FavouritesEntry(1), 3);
+}
+
+TEST(Book, EmptyRecycleBinIsRemovedOneWithChildrenStays)
+{
+    BookSpec spec = OnePageBook(Page(5, 1, model::kRecycleBin, u"Bin"));
+    spec.currentPage = 5;
+    const CBook book = Loaded(spec);
+    EXPECT_EQ(book.PageCount(), 1u);
+    EXPECT_EQ(book.CurrentPage(), 1u);
+    EXPECT_EQ(book.PageHistory(), std::vector<uint32_t>{5});
+
+    spec.pages.push_back(Page(7, 5, model::kPlainText, u"Deleted"));
+    const CBook kept = Loaded(spec);
+    EXPECT_EQ(kept.RecycleBinId(), 5);
+    EXPECT_EQ(kept.CurrentPage(), 5u);
+}
+
+TEST(Book, ExpansionPolicies)
+{
+    BookSpec spec = BookOf({Page(1, 1, model::kFolder, u"Root"), Page(2, 2, model::kFolder, u"Top two"),
+                            Page(3, 3, model::kFolder, u"Top three"), Page(4, 1, model::kFolder, u"Child")});
+    spec.pages[3].expanded = 1;
+    // Policy 1 opens top-level pages but page 2; the policy came with options schema 17.
+    for (const auto& [policy, optionsSchema, expected] : {std::tuple{0u, 17, "0001"}, std::tuple{1u, 17, "1010"},
+                                                          std::tuple{2u, 17, "1111"}, std::tuple{2u, 16, "0001"}}) {
+        spec.options.expansionPolicy = policy;
+        DocumentOptions options;
+        options.schemas.options = static_cast<uint16_t>(optionsSchema);
+        const CBook book = Loaded(spec, options);
+        std::string flags;
+        for (size_t i = 0; i < book.PageCount(); ++i)
+            flags += book.PageAt(i)->Expanded() ? '1' : '0';
+        EXPECT_EQ(flags, expected) << policy << " " << optionsSchema;
+    }
+}
+
+TEST(Book, QueriesFindPagesByIdentifier)
+{
+    const CBook book = Loaded(BookOf({Page(2, 2, model::kFolder, u"Id two is never root"),
+                                      Page(9, 9, model::kFolder, u"Root"), Page(3, 9, model::kPlainText, u"A"),
+                                      Page(1, 9, model::kPlainText, u"B"), Page(3, 9, model::kPlainText, u"A again")}));
+    EXPECT_EQ(book.RootPageId(), 9);
+    EXPECT_EQ(book.FindPage(3)->Title(), u"A");  // the first with that id
+    EXPECT_EQ(book.IndexOfPage(1), 3);
+    EXPECT_EQ(book.FindPage(42), nullptr);
+    EXPECT_EQ(book.PageAt(5), nullptr);
+    EXPECT_TRUE(book.HasChildren(9));
+    EXPECT_FALSE(book.HasChildren(3));
+    EXPECT_FALSE(book.HasChildren(42));
+    EXPECT_TRUE(book.IsTopPage(9));
+    EXPECT_FALSE(book.IsTopPage(2));
+    EXPECT_FALSE(book.IsTopPage(3));
+}
+
+TEST(Book, AttachmentsCountOnlyExactTypeMatches)
+{
+    BookSpec spec = OnePageBook(Page(5, 1, model::kPlainText, u"Five"));
+    kit::ExtraInfoSpec file;
+    file.ownerPage = 5;
+    kit::ExtraInfoSpec other = file;
+    other.type = u"file2vornfiledata";
+    spec.extraInfo = {file, file, other};
+    const CBook book = Loaded(spec);
+    EXPECT_EQ(book.AttachmentCount(5), 2u);
+    EXPECT_EQ(book.AttachmentCount(1), 0u);
+    EXPECT_EQ(book.ExtraInfo().CountMatching(std::nullopt, model::ExtraInfoList::kAnyOwner), 3u);
+    EXPECT_EQ(book.ExtraInfo().CountMatching(u"file2vornfiledata", 5), 1u);
+}

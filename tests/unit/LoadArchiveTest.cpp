@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include "tests/kit/ArchiveWriter.h"
+#include "tests/kit/Jb01.h"
+#include "tests/unit/Helpers.h"
+
+using docfile::ArchiveClass;
+using docfile::LoadArchive;
+using kit::ArchiveWriter;
+using kit::PrefixForm;
+using namespace testing_helpers;
+
+namespace {
+
+using WriteFn = std::function<void(ArchiveWriter&)>;
+
+std::vector<uint8_t> Written(const WriteFn& write)
+{
+    ArchiveWriter w;
+    write(w);
+    return w.Take();
+}
+
+}  // namespace
+
+TEST(LoadArchive, NumbersAreLittleEndianAndStraddleTheBuffer)
+{
+    ArchiveWriter w;
+    w.Zeros(LoadArchive::kBufferSize - 3);  // the DWORD below crosses the refill
+    w.Dword(0xA1B2C3D4);
+    w.Word(0xBEEF);
+    w.Long(-2);
+    w.Double(46095.4375);
+    w.Byte(0x7F);
+    ReadBytes(w.Bytes(), [](LoadArchive& ar) {
+        std::vector<uint8_t> skip(LoadArchive::kBufferSize - 3);
+        EXPECT_EQ(ar.ReadRaw(skip.data(), skip.size()), skip.size());
+        EXPECT_EQ(ar.ReadDword(), 0xA1B2C3D4u);
+        EXPECT_EQ(ar.ReadWord(), 0xBEEF);
+        EXPECT_EQ(ar.ReadLong(), -2);
+        EXPECT_EQ(ar.ReadDouble(), 46095.4375);
+        EXPECT_EQ(ar.ReadByte(), 0x7F);
+        EXPECT_EQ(ar.Remaining(), 0u);
+    });
+}
+
+TEST(LoadArchive, RawReadsStopAtTheEndWithoutRaising)
+{
+    constexpr size_t kStored = 10000;
+    ReadBytes(std::vector<uint8_t>(kStored), [](LoadArchive& ar) {
+        ar.ReadWord();
+        std::vector<uint8_t> big(2 * kStored);
+        EXPECT_EQ(ar.ReadRaw(big.data(), big.size()), kStored - 2);
+        EXPECT_EQ(ar.ReadBlock(5).size(), 0u);
+    });
+}
+
+TEST(LoadArchive, StringsOfEveryForm)
+{
+    std::vector<uint8_t> wide254 = {0xFF, 0xFE, 0xFF, 0xFE};  // byte prefixes up to 254
+    std::vector<uint8_t> wide255 = {0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0x00};  // then a WORD
+    for (int i = 0; i < 254; ++i)
+        wide254.insert(wide254.end(), {0x41, 0x00});
+    for (int i = 0; i < 255; ++i)
+        wide255.insert(wide255.end(), {0x42, 0x00});
+    const struct Case {
+        std::vector<uint8_t> bytes;
+        std::u16string text;
+    } cases[] = {
+        {{0x00}, u""},
+        {{0xFF, 0xFE, 0xFF, 0x00}, u""},
+        {wide254, std::u16string(254, u'A')},
+        {wide255, std::u16string(255, u'B')},
+        {Written([](auto& w) { w.String(std::u16string(70000, u'x')); }), std::u16string(70000, u'x')},
+        {Written([](auto& w) { w.String(u"short", PrefixForm::Word); }), u"short"},
+        {Written([](auto& w) { w.String(u"short", PrefixForm::Dword); }), u"short"},
+        {Written([](auto& w) { w.NarrowString(std::string(300, 'n')); }), std::u16string(300, u'n')},
+        // Narrow text ends at a NUL and is read in the ANSI code page; wide keeps NULs.
+        {Written([](auto& w) { w.NarrowString(std::string("caf\xe9 \x80\0cd", 8)); }), u"caf\u00e9 \u20ac"},
+        {Written([](auto& w) { w.String(std::u16string(u"ab\0cd", 5)); }), std::u16string(u"ab\0cd", 5)},
+    };
+    for (const Case& c : cases) {
+        std::u16string text;
+        ReadBytes(c.bytes, [&](LoadArchive& ar) { text = ar.ReadString(); });
+        EXPECT_EQ(text, c.text) << c.text.size();
+    }
+}
+
+TEST(LoadArchive, CompressedStringsTakeJb01OrTheBytesThemselves)
+{
+    ArchiveWriter w;
+    w.CompressedString("packed text packed text packed text", kit::Compression::Jb01);
+    w.CompressedString("plain \xe9", kit::Compression::Raw);
+    w.CompressedString("", kit::Compression::Jb01);
+    w.CompressedRaw(std::vector<uint8_t>{'J', 'B', '0', '1', 0, 0, 0, 0});
+    ReadBytes(w.Bytes(), [](LoadArchive& ar) {
+        EXPECT_EQ(ar.ReadCompressedString(), u"packed text packed text packed text");
+        EXPECT_EQ(ar.ReadCompressedString(), u"plain \u00e9");
+        EXPECT_EQ(ar.ReadCompressedString(), u"");
+        EXPECT_EQ(ar.ReadCompressedString(), u"JB01");  // size 0: not a stream, so text
+    });
+}
+
+TEST(LoadArchive, ClassTagsAreNumberedPerStream)
+{
+    for (auto form : {kit::KnownTagForm::Short, kit::KnownTagForm::Long}) {
+        ArchiveWriter w;
+        w.SetKnownTagForm(form);
+        w.ClassTag("CBook", 17);
+        w.ClassTag("CPage", 9);
+        w.ClassTag("CPage", 9);
+        w.ClassTag("CBook", 17);
+        w.NewClassTag("CRefs", 1);  // the one class with a fixed schema
+        ReadBytes(w.Bytes(), [](LoadArchive& ar) {
+            EXPECT_EQ(ar.ReadClassTag(ArchiveClass::Book), 17u);
+            EXPECT_EQ(ar.ReadClassTag(ArchiveClass::Page), 9u);
+            EXPECT_EQ(ar.ReadClassTag(ArchiveClass::Page), 9u);  // known tag keeps the schema
+            EXPECT_EQ(ar.ReadClassTag(ArchiveClass::Book), 17u);
+            EXPECT_EQ(ar.ReadClassTag(ArchiveClass::Refs), 1u);
+        });
+    }
+}
+
+TEST(LoadArchive, MalformedInputRaisesItsCause)
+{
+    const auto classTag = [](ArchiveClass expected) { return [=](LoadArchive& ar) { ar.ReadClassTag(expected); }; };
+    const ReadFn string = [](LoadArchive& ar) { ar.ReadString(); };
+    const ReadFn compressed = [](LoadArchive& ar) { ar.ReadCompressedString(); };
+    kit::Jb01Writer early;
+    early.Literal('a');
+    early.Match(5, 3);  // reaches before the start
+    const struct Case {
+        const char* what;
+        WriteFn write;
+        ReadFn read;
+        std::u16string message;
+    } cases[] = {
+        {"null tag", [](auto& w) { w.Word(0x0000); }, classTag(ArchiveClass::Book), kBadFormat},
+        {"big tag without high bit", [](auto& w) { w.Word(0x7FFF), w.Dword(5); }, classTag(ArchiveClass::Book), kBadFormat},
+        {"index 0", [](auto& w) { w.KnownClassTag(0, kit::KnownTagForm::Short); }, classTag(ArchiveClass::Book), kBadFormat},
+        {"index not given out", [](auto& w) { w.KnownClassTag(1, kit::KnownTagForm::Long); }, classTag(ArchiveClass::Book), kBadFormat},
+        {"other class", [](auto& w) { w.ClassTag("CPage", 23); }, classTag(ArchiveClass::Book), kUnexpected},
+        {"case matters", [](auto& w) { w.NewClassTag("cbook", 17); }, classTag(ArchiveClass::Book), kUnexpected},
+        {"name of 64", [](auto& w) { w.NewClassTag(std::string(64, 'C'), 1); }, classTag(ArchiveClass::Book), kUnexpected},
+        {"name cut", [](auto& w) { w.Word(0xFFFF), w.Word(1), w.Word(5), w.Raw(std::string_view("CBoo")); },
+         classTag(ArchiveClass::Book), kUnexpected},
+        {"fixed schema", [](auto& w) { w.NewClassTag("CRefs", 2); }, classTag(ArchiveClass::Refs), kBadSchema},
+        {"wide marker twice", [](auto& w) { w.Raw(std::vector<uint8_t>{0xFF, 0xFE, 0xFF, 0xFF, 0xFE, 0xFF}); }, string,
+         kBadFormat},
+        {"wide string cut", [](auto& w) { w.Raw(std::vector<uint8_t>{0xFF, 0xFE, 0xFF, 2, 'a', 0, 'b'}); }, string, kEndOfFile},
+        {"narrow string cut", [](auto& w) { w.Raw(std::vector<uint8_t>{3, 'a', 'b'}); }, string, kEndOfFile},
+        {"broken JB01", [&](auto& w) { w.CompressedRaw(early.Finish(4)); }, compressed, kUnknownError},
+        {"compressed cut", [](auto& w) { w.Dword(100), w.Raw(std::string_view("JB01")); }, compressed, kEndOfFile},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ErrorReading(Written(c.write), c.read), c.message) << c.what;
+}

@@ -1,0 +1,236 @@
+// Opening untrusted documents: every cut names its cause, no claim makes the
+// reader allocate what the input cannot hold, and unlocking checks first.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <fstream>
+
+#include "docfile/OpenDocument.h"
+#include "model/Legend.h"
+#include "tests/kit/Cipher.h"
+#include "tests/kit/Icons.h"
+#include "tests/unit/CountingAllocator.h"
+#include "tests/unit/Helpers.h"
+
+using kit::ArchiveWriter;
+using kit::BookSpec;
+using model::CBook;
+using namespace testing_helpers;
+
+namespace {
+
+constexpr uint32_t kSeparator = 0xFFFFFFFF;
+constexpr char16_t kPassword[] = u"vornview";
+
+// A little of every record: pages of several kinds and text stores, icons,
+// favourites, history, a legend with a group, an attachment.
+BookSpec SmallBook()
+{
+    BookSpec book = BookOf({Page(1, 1, model::kFolder, u"Root"), Page(2, 1, model::kRichText, u"Rich"),
+                            Page(3, 1, model::kPlainText, u"")});
+    book.pages[1].text = u"{\\rtf1 hello}";
+    book.pages[2].title = kit::PageText(u"Caf\u00e9 caf\u00e9 caf\u00e9", kit::TextStore::Jb01);
+    book.pages[2].text = u"Plain text";
+    book.favourites = {2, kSeparator};
+    book.history = {kit::MetaInfoSpec{}};
+    book.bookText2 = u"t2";
+    book.icons = {kit::IconEntrySpec{2, kit::MakeIcon4(16, [](int x, int) { return x % 16; }), 0},
+                  kit::IconEntrySpec{3, std::nullopt, 2}};
+    book.refs = {kit::RefSpec{{1, 2, 3}}};
+    book.legend.items = {kit::LegendItemSpec{0x0000FF, 0x11, 1, u"Label", {}, 0}};
+    book.legend.groups = {{1, u"Group"}};
+    kit::ExtraInfoSpec file;
+    file.ownerPage = 2;
+    file.data = {'a', 0, 'b'};
+    book.extraInfo = {file};
+    return book;
+}
+
+// Cuts at lengths in [begin, end) report `message`; all others the end of file.
+struct Region {
+    size_t begin, end;
+    std::u16string message;
+};
+
+void SweepEveryCut(const std::vector<uint8_t>& document, const std::vector<Region>& regions)
+{
+    ASSERT_EQ(ErrorLoading(document), kNoError);
+    std::string mismatches;
+    for (size_t length = 0; length < document.size(); ++length) {
+        std::u16string expected = kEndOfFile;
+        for (const Region& r : regions)
+            if (length >= r.begin && length < r.end) {
+                expected = r.message;
+                break;
+            }
+        const std::u16string got = ErrorLoading({document.begin(), document.begin() + static_cast<ptrdiff_t>(length)});
+        if (got != expected && mismatches.size() < 1000)
+            mismatches += "cut at " + std::to_string(length) + ": " + Narrow(got) + "\n";
+    }
+    EXPECT_EQ(mismatches, "");
+}
+
+}  // namespace
+
+// Unpacked, a cut inside a class name is an unexpected object (the name is
+// shorter than its length says) and anywhere else the end of the file; the
+// legend's own tag may be missing at the end of a stream, so a cut inside it
+// loads. Packed, any cut inside the body makes its length a bad format.
+TEST(OpenDocument, EveryCutReportsTheCauseItsPositionGives)
+{
+    for (const auto& [bookSchema, pageSchema] : {std::pair<uint16_t, uint16_t>{16, 23}, {12, 14}}) {
+        SCOPED_TRACE(testing::Message() << "book schema " << bookSchema << ", page schema " << pageSchema);
+        kit::DocumentOptions options;
+        options.schemas.book = options.schemas.options = bookSchema;
+        options.schemas.page = pageSchema;
+        options.packed = false;
+        ArchiveWriter file;
+        file.ClassTag("CBook", bookSchema);
+        if (bookSchema >= 15)
+            file.Dword(0);
+        kit::WriteBookBody(file, SmallBook(), options.schemas);
+        ASSERT_EQ(file.Bytes(), kit::WriteDocument(SmallBook(), options));
+        std::vector<Region> regions;
+        for (const ArchiveWriter::TagSpan& tag : file.NewClassTags())
+            regions.push_back(tag.name == "CLegend" ? Region{tag.begin, tag.end, kNoError}
+                                                    : Region{tag.nameBegin, tag.end, kUnexpected});
+        SweepEveryCut(file.Bytes(), regions);
+    }
+    const std::vector<uint8_t> packed = kit::WriteDocument(SmallBook());
+    ArchiveWriter header;
+    header.ClassTag("CBook", 17);
+    header.Dword(1);  // packed
+    header.Dword(0);  // length
+    const ArchiveWriter::TagSpan& book = header.NewClassTags().at(0);
+    SweepEveryCut(packed, {{book.nameBegin, book.end, kUnexpected}, {header.Size(), packed.size(), kBadFormat}});
+}
+
+TEST(OpenDocument, HugeClaimsFailOrStopWithoutAllocatingThem)
+{
+    constexpr size_t kSmallPeak = 64 * 1024;
+    const auto written = [](const std::function<void(ArchiveWriter&)>& write) {
+        ArchiveWriter w;
+        write(w);
+        return w.Take();
+    };
+    const ReadFn book = [](docfile::LoadArchive& ar) { CBook().Load(ar); };
+    const ReadFn string = [](docfile::LoadArchive& ar) { ar.ReadString(); };
+    const ReadFn compressed = [](docfile::LoadArchive& ar) { ar.ReadCompressedString(); };
+    const auto record = [](auto prototype) {
+        return ReadFn([](docfile::LoadArchive& ar) { decltype(prototype)().Read(ar); });
+    };
+    std::vector<uint8_t> jb01Claim = {'J', 'B', '0', '1', 0xFF, 0xFF, 0xFF, 0xFF};
+    jb01Claim.resize(64);
+    kit::DocumentOptions packedLength, packedClaim;
+    packedLength.packedLength = 1u << 30;
+    packedClaim.packedBody = jb01Claim;
+    const struct Case {
+        const char* what;
+        std::vector<uint8_t> bytes;
+        ReadFn read;
+        std::u16string message;
+    } cases[] = {
+        {"wide string of 4G units", {0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x41}, string, kEndOfFile},
+        {"narrow string of 4 GB", {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x41}, string, kEndOfFile},
+        {"compressed string of 4 GB", written([](auto& w) { w.Dword(0xFFFFFFF0), w.Raw(std::string_view("JB01")); }),
+         compressed, kEndOfFile},
+        {"JB01 text claiming 4 GB", written([&](auto& w) { w.CompressedRaw(jb01Claim); }), compressed, kUnknownError},
+        {"packed body of 1 GB", kit::WriteDocument(SmallBook(), packedLength), book, kBadFormat},
+        {"packed body claiming 4 GB", kit::WriteDocument(SmallBook(), packedClaim), book, kEndOfFile},
+        {"2^31 pages, one there",
+         written([](auto& w) {
+             w.ClassTag("CBook", 17), w.Dword(0), w.Dword(0), w.String(u""), w.Long(INT32_MAX), w.Dword(1);
+             kit::WriteArchiveVersion(w, {}), w.Dword(0), kit::WritePage(w, kit::PageSpec{});
+         }),
+         book, kEndOfFile},
+        {"page content of 4 GB",
+         written([](auto& w) {
+             w.ClassTag("CPage", 23), w.Dword(2), w.Dword(1), w.Dword(0), w.Dword(0), w.String(u"t");
+             w.Dword(0), w.Dword(1200), w.Dword(0xFFFFFFF0), w.Raw(std::string_view("abc"));
+         }),
+         record(model::CPage()), kEndOfFile},
+        // The last field of a document may keep what arrived.
+        {"attachment of 4 GB",
+         written([](auto& w) {
+             w.Long(1), w.ClassTag("CExtraInfo", 1), w.String(u"File2VornFileData"), w.Long(3), w.Zeros(32);
+             w.Dword(0xFFFFFFF0), w.Raw(std::string_view("abc"));
+         }),
+         record(model::ExtraInfoList()), kNoError},
+        {"icon bitmap of 10 GB",
+         written([](auto& w) {
+             w.ClassTag("CIcon", 1), w.Long(16), w.Long(16), w.Byte(1), w.Byte(4), w.Long(1);
+             w.Word(4), w.Long(100000), w.Word(1), w.Long(0), w.Long(16), w.Long(100000);
+         }),
+         record(model::CIcon()), kEndOfFile},
+        {"2^31 legend items", written([](auto& w) { w.Long(INT32_MAX); }), record(model::CLegend()), kEndOfFile},
+    };
+    for (const Case& c : cases) {
+        ErrorReading(c.bytes, c.read);  // first uses may set up caches that stay
+        const size_t before = counting_allocator::CurrentBytes();
+        counting_allocator::ResetPeak();
+        EXPECT_EQ(ErrorReading(c.bytes, c.read), c.message) << c.what;
+        EXPECT_LT(counting_allocator::PeakBytesSinceReset(), kSmallPeak) << c.what;
+        EXPECT_EQ(counting_allocator::CurrentBytes(), before) << c.what << " leaks";
+    }
+}
+
+TEST(OpenDocument, ReadingAFileReportsProgressOpenFailuresAndErrors)
+{
+    CBook missing;
+    EXPECT_FALSE(docfile::ReadDocument(u"/nonexistent/dir/none.vnb", missing).opened);
+
+    const std::string path = testing::TempDir() + "open-document-test.vnb";
+    kit::DocumentOptions unpacked;
+    unpacked.packed = false;
+    unpacked.schemas.book = unpacked.schemas.options = 16;  // the legend is last, not a block that may be short
+    std::vector<uint8_t> bytes = kit::WriteDocument(SmallBook(), unpacked);
+    for (const bool whole : {true, false}) {
+        bytes.resize(whole ? bytes.size() : bytes.size() - 1);
+        std::ofstream(path, std::ios::binary | std::ios::trunc)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        CBook book;
+        std::string seen;
+        const docfile::ReadResult read = docfile::ReadDocument(
+            std::u16string(path.begin(), path.end()), book,
+            [&](uint32_t index, uint32_t count) { seen += std::to_string(index) + "/" + std::to_string(count) + " "; });
+        EXPECT_TRUE(read.opened);
+        EXPECT_EQ(read.loaded, whole);
+        EXPECT_EQ(read.error ? read.error->Cause() : docfile::ArchiveCause::None,
+                  whole ? docfile::ArchiveCause::None : docfile::ArchiveCause::EndOfFile);
+        EXPECT_EQ(seen, "0/3 1/3 2/3 ");
+        EXPECT_EQ(book.PageCount(), 3u) << "what was read stays";
+    }
+    std::remove(path.c_str());
+}
+
+TEST(OpenDocument, UnlockChecksThePasswordBeforeDeciphering)
+{
+    kit::DocumentOptions protectedOne;
+    protectedOne.password = kPassword;
+    const struct Case {
+        const char* what;
+        kit::DocumentOptions options;
+        std::u16string typed;
+        docfile::Unlock result;
+        std::u16string title;  // of page 2 afterwards
+    } cases[] = {
+        {"right password", protectedOne, kPassword, docfile::Unlock::Accepted, u"Rich"},
+        {"case differs", protectedOne, u"VornView", docfile::Unlock::WrongPassword, u""},
+        {"a prefix", protectedOne, u"vornvie", docfile::Unlock::WrongPassword, u""},
+        {"empty", protectedOne, u"", docfile::Unlock::WrongPassword, u""},
+        {"unprotected, a password", {}, u"x", docfile::Unlock::WrongPassword, u"Rich"},
+        // Only an empty password opens an unprotected book, and nothing
+        // deciphers with an empty key.
+        {"unprotected, empty", {}, u"", docfile::Unlock::DecipherFailed, u"Rich"},
+    };
+    for (const Case& c : cases) {
+        CBook book = Loaded(SmallBook(), c.options);
+        EXPECT_EQ(book.IsProtected(), !c.options.password.empty()) << c.what;
+        EXPECT_EQ(docfile::UnlockBook(book, c.typed), c.result) << c.what;
+        const std::u16string expected = c.title.empty() ? kit::Transform(u"Rich", kPassword) : c.title;
+        EXPECT_EQ(book.FindPage(2)->Title(), expected) << c.what;
+        if (c.result == docfile::Unlock::Accepted) {
+            EXPECT_EQ(book.FindPage(2)->Text(), u"{\\rtf1 hello}");
+        }
+    }
+}
