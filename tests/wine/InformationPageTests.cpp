@@ -44,7 +44,7 @@ TEST(InformationPage, TheVersionRecordHoldsEveryFieldOfTheResource)
     EXPECT_EQ(record->productVersionText, L"1, 0, 0, 1");
     EXPECT_EQ(record->fileVersionText, L"1, 0, 0, 1");
     EXPECT_EQ(record->internalName, L"VornView");
-    EXPECT_EQ(record->originalFileName, L"VornView.wlx64");
+    EXPECT_EQ(record->originalFileName, PluginFileName());
     EXPECT_EQ(record->fileVersionMajor, L"1");
     EXPECT_EQ(record->fileVersionMinor, L"0");
     EXPECT_EQ(record->fileVersion, L"1.0.0.1");

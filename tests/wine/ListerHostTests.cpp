@@ -34,7 +34,7 @@ TEST_F(ListerHost, OpensADocumentTakesAScreenshotAndQuits)
 {
     std::wstring doc = TourPath();
     std::wstring picture = folder + L"shot.png";
-    DWORD code = RunHost(L"VornView.wlx64 \"" + doc + L"\" --size 640x400 --key Tab --command 3 --screenshot \"" +
+    DWORD code = RunHost(PluginFileName() + L" \"" + doc + L"\" --size 640x400 --key Tab --command 3 --screenshot \"" +
                              picture + L"\" --quit-after 200",
                          30000);
     EXPECT_EQ(code, 0u);
@@ -47,7 +47,7 @@ TEST_F(ListerHost, OpensADocumentTakesAScreenshotAndQuits)
 TEST_F(ListerHost, ReportsAFileThePluginDoesNotShow)
 {
     std::wstring text = WriteFile(L"notes.txt", {'h', 'i'});
-    EXPECT_EQ(RunHost(L"VornView.wlx64 \"" + text + L"\"", 30000), 3u);
+    EXPECT_EQ(RunHost(PluginFileName() + L" \"" + text + L"\"", 30000), 3u);
     EXPECT_EQ(RunHost(L"missing.wlx64 x.vnb", 30000), 2u);
 }
 

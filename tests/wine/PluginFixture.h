@@ -19,6 +19,8 @@ inline constexpr wchar_t kPluginKey[] = L"Software\\Tarrow\\Vornbook\\Plugins\\V
 inline constexpr wchar_t kMainAppKey[] = L"Software\\Tarrow\\Vornbook";
 
 std::wstring ProgramFolder();
+// The plug-in of the test program's own bitness: VornView.wlx64 or VornView.wlx.
+std::wstring PluginFileName();
 std::wstring PluginPath();
 // The plug-in's profile file in the Windows folder.
 std::wstring ProfilePath();
