@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <exception>
 
 namespace components {
 namespace {
@@ -31,12 +32,28 @@ DWORD CALLBACK ReadChunk(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* giv
     return 0;
 }
 
+struct OutStream {
+    std::vector<BYTE> bytes;
+    std::exception_ptr failure;
+};
+
+// Called from inside the control: a growing buffer may throw (bad_alloc
+// comes soon in a 32-bit process), and nothing may unwind through the
+// control's frames. The 32-bit runtime cannot unwind through them at all and
+// ends the process; so the failure stops the stream here and is thrown again
+// once the control has returned.
 DWORD CALLBACK WriteChunk(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* taken)
 {
-    auto* out = reinterpret_cast<std::vector<BYTE>*>(cookie);
-    if (out->capacity() - out->size() < static_cast<size_t>(size))
-        out->reserve(out->size() + std::max(kOutGrowth, static_cast<size_t>(size)));
-    out->insert(out->end(), buffer, buffer + size);
+    auto* out = reinterpret_cast<OutStream*>(cookie);
+    *taken = 0;
+    try {
+        if (out->bytes.capacity() - out->bytes.size() < static_cast<size_t>(size))
+            out->bytes.reserve(out->bytes.size() + std::max(kOutGrowth, static_cast<size_t>(size)));
+        out->bytes.insert(out->bytes.end(), buffer, buffer + size);
+    } catch (...) {
+        out->failure = std::current_exception();
+        return 1;
+    }
     *taken = size;
     return 0;
 }
@@ -85,10 +102,12 @@ bool StreamInRtf(HWND edit, std::u16string_view rtf)
 
 std::vector<BYTE> StreamOutSelection(HWND edit, DWORD format)
 {
-    std::vector<BYTE> bytes;
-    EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&bytes), 0, WriteChunk};
+    OutStream out;
+    EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&out), 0, WriteChunk};
     SendMessageW(edit, EM_STREAMOUT, SFF_SELECTION | format, reinterpret_cast<LPARAM>(&stream));
-    return bytes;
+    if (out.failure)
+        std::rethrow_exception(out.failure);
+    return std::move(out.bytes);
 }
 
 std::u16string PositionText(HWND edit)

@@ -15,7 +15,16 @@ std::wstring ProgramFolder()
     return text.substr(0, text.find_last_of(L"\\/") + 1);
 }
 
-std::wstring PluginPath() { return ProgramFolder() + L"VornView.wlx64"; }
+std::wstring PluginFileName()
+{
+#ifdef _WIN64
+    return L"VornView.wlx64";
+#else
+    return L"VornView.wlx";
+#endif
+}
+
+std::wstring PluginPath() { return ProgramFolder() + PluginFileName(); }
 
 std::wstring ProfilePath()
 {

@@ -25,6 +25,8 @@ inline constexpr int kHostCopy = 1, kHostNewParams = 2, kHostSelectAll = 3, kHos
 inline constexpr int kWrapText = 1;  // the new-parameters flag that counts
 
 std::wstring ProgramFolder();
+// The plug-in of the test program's own bitness: VornView.wlx64 or VornView.wlx.
+std::wstring PluginFileName();
 std::wstring PluginPath();
 // The plug-in's profile file in the Windows folder.
 std::wstring ProfilePath();
