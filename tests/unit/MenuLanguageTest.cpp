@@ -1,0 +1,89 @@
+// Language files read as the Windows profile functions read them, and the
+// menus they translate.
+#include <gtest/gtest.h>
+
+#include "components/IniFile.h"
+#include "components/MenuLanguage.h"
+#include "platform/CodePage.h"
+
+using namespace components;
+
+namespace {
+
+std::vector<uint8_t> Bytes(std::string_view text) { return {text.begin(), text.end()}; }
+
+std::vector<uint8_t> Utf16(std::u16string_view text, bool littleEndian)
+{
+    std::vector<uint8_t> bytes = littleEndian ? std::vector<uint8_t>{0xFF, 0xFE} : std::vector<uint8_t>{0xFE, 0xFF};
+    for (char16_t c : text) {
+        const uint8_t low = static_cast<uint8_t>(c & 0xFF), high = static_cast<uint8_t>(c >> 8);
+        bytes.insert(bytes.end(), littleEndian ? std::initializer_list<uint8_t>{low, high}
+                                               : std::initializer_list<uint8_t>{high, low});
+    }
+    return bytes;
+}
+
+std::string Utf8(const std::u16string& text) { return platform::WideToUtf8(text); }
+
+}  // namespace
+
+TEST(MenuLanguage, IniFilesFollowTheProfileRules)
+{
+    const IniFile ansi = IniFile::Parse(Bytes("; comment\r\n[general]\r\nLanguage =  Fran\xE7" "ais  \r\n"
+                                              "[Menu]\r\ncopy=\"  Copier  \"\r\nCOPY=second\r\nQuoted='x'\r\n"
+                                              "noequals\r\nLong=" + std::string(300, 'a') + "\r\n"
+                                              "[MENU]\r\nLater=in a repeated section\r\n"));
+    EXPECT_EQ(Utf8(ansi.Get(u"GENERAL", u"LANGUAGE")), "Fran\xC3\xA7" "ais") << "code page 1252, trimmed";
+    EXPECT_EQ(Utf8(ansi.Get(u"menu", u"Copy")), "  Copier  ") << "quotes keep what is inside";
+    EXPECT_EQ(Utf8(ansi.Get(u"MENU", u"quoted")), "x");
+    EXPECT_EQ(ansi.Get(u"MENU", u"long").size(), IniFile::kMaxValue);
+    EXPECT_EQ(Utf8(ansi.Get(u"MENU", u"Later")), "");
+    EXPECT_EQ(Utf8(ansi.Get(u"Missing", u"Copy")), "");
+
+    const std::u16string text = u"[GENERAL]\r\nLanguage=Русский\r\n[MENU]\r\nFONT=Шрифт\r\n";
+    for (bool little : {true, false}) {
+        const IniFile wide = IniFile::Parse(Utf16(text, little));
+        EXPECT_EQ(Utf8(wide.Get(u"GENERAL", u"Language")), "Русский");
+        EXPECT_EQ(Utf8(wide.Get(u"MENU", u"Font")), "Шрифт");
+    }
+}
+
+TEST(MenuLanguage, MenuTextsTranslateByTheirKeysKeepingShortcutAndEllipsis)
+{
+    EXPECT_EQ(Utf8(MenuKey(u"Copy As Plain Text")), "COPY_AS_PLAIN_TEXT");
+    EXPECT_EQ(Utf8(MenuKey(u"Background Color...")), "BACKGROUND_COLOR");
+    EXPECT_EQ(Utf8(MenuKey(u"Tree Pane\tCtrl+T")), "TREE_PANE");
+    EXPECT_EQ(Utf8(MenuKey(u"\tTab first")), "\tTAB_FIRST");
+    EXPECT_EQ(Utf8(MenuKey(u"&Save")), "&SAVE");
+
+    const IniFile file = IniFile::Parse(Bytes("[GENERAL]\nLanguage=Deutsch\n[MENU]\nCOPY=Kopieren\nFONT=Schrift\n"
+                                              "TREE_PANE=Baum\nLANGUAGE=Sprache\nEXPAND_ALL=\n"));
+    const std::optional<Language> german =
+        ReadLanguage(file, {u"Copy\tCtrl+C", u"Font...", u"Tree Pane\tCtrl+T", u"Expand All", u"Send Bug Report"});
+    ASSERT_TRUE(german);
+    EXPECT_EQ(Utf8(german->name), "Deutsch");
+    EXPECT_EQ(german->table.size(), 4u) << "an empty value is no translation";
+    EXPECT_EQ(Utf8(TranslateMenuText(u"Copy\tCtrl+C", *german)), "Kopieren\tCtrl+C");
+    EXPECT_EQ(Utf8(TranslateMenuText(u"Font...", *german)), "Schrift...");
+    EXPECT_EQ(Utf8(TranslateMenuText(u"Language", *german)), "Sprache");
+    EXPECT_EQ(Utf8(TranslateMenuText(u"Expand All", *german)), "Expand All");
+    EXPECT_FALSE(ReadLanguage(IniFile::Parse(Bytes("[GENERAL]\nLanguage=Empty\n")), {u"Copy"}));
+}
+
+TEST(MenuLanguage, TheStoredNameAndTheCommandsChooseALanguage)
+{
+    std::vector<Language> languages(3);
+    languages[0].name = u"Deutsch";
+    languages[1].name = u"";
+    languages[2].name = u"deutsch";
+    EXPECT_EQ(LanguageIndex(languages, u"DEUTSCH"), 0) << "the first of equal names";
+    EXPECT_EQ(LanguageIndex(languages, u"Klingon"), -1);
+    EXPECT_EQ(LanguageIndex(languages, u""), -1) << "English, even beside a file without a name";
+
+    EXPECT_EQ(LanguageOfCommand(kEnglishCommand, 3), -1);
+    EXPECT_EQ(LanguageOfCommand(kFirstLanguageCommand + 2, 3), 2);
+    EXPECT_EQ(LanguageOfCommand(kFirstLanguageCommand + 3, 3), std::nullopt);
+    EXPECT_EQ(LanguageOfCommand(kLastLanguageCommand, 30), static_cast<int>(kMaxLanguages) - 1);
+    EXPECT_EQ(LanguageOfCommand(kLastLanguageCommand + 1, 30), std::nullopt);
+    EXPECT_EQ(LanguageOfCommand(40000, 3), std::nullopt);
+}
