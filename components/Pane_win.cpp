@@ -4,8 +4,24 @@
 
 namespace components {
 
+namespace {
+
+// Shift+F10 (a system key, F10 being one) and the menu key.
+bool AsksForMenu(UINT msg, WPARAM key)
+{
+    const bool shift = GetKeyState(VK_SHIFT) < 0;
+    return (msg == WM_KEYDOWN && key == VK_APPS) || ((msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN) && key == VK_F10 && shift);
+}
+
+}  // namespace
+
 LRESULT Pane::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
 {
+    if (AsksForMenu(msg, wParam) && !(msg == WM_KEYDOWN && host_.HandleKey(static_cast<UINT>(wParam), lParam))) {
+        // From the keyboard: the viewer opens it where the pane's caret is.
+        PostMessageW(Hwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Hwnd()), MAKELPARAM(-1, -1));
+        return 0;
+    }
     switch (msg) {
     case WM_KEYDOWN:
         if (host_.HandleKey(static_cast<UINT>(wParam), lParam) || OnPaneKey(wParam))

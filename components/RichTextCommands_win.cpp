@@ -5,7 +5,9 @@
 #include "components/RichTextPane_win.h"
 #include "components/RichTextStream_win.h"
 #include "platform/win32/Clipboard.h"
+#include "components/ShellActions_win.h"
 #include "platform/win32/CommonDialogs.h"
+#include "platform/win32/WideText.h"
 #include "resources/ResourceIds.h"
 
 namespace components {
@@ -13,7 +15,7 @@ namespace {
 
 bool CopyFailed()
 {
-    MessageBeep(static_cast<UINT>(-1));
+    Shell().Beep();
     return false;
 }
 
@@ -24,6 +26,7 @@ bool RichTextPane::OnCommand(WORD id)
     switch (id) {
     case ID_COPY_RTF: CopyAsRtf(); return true;
     case ID_COPY_PLAIN: CopyAsPlainText(); return true;
+    case ID_COPY_URL: CopyLink(); return true;
     case ID_EDIT_SELECT_ALL: SelectAll(); return true;
     case ID_BACKGROUND_COLOR: ChooseBackgroundColour(); return true;
     case ID_TEXT_COLOR: ChooseTextColour(); return true;
@@ -73,6 +76,18 @@ bool RichTextPane::CopyAsPlainText()
     std::copy(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(text.size() * sizeof(wchar_t)),
               reinterpret_cast<BYTE*>(text.data()));
     if (!win::SetClipboardText(text))
+        return CopyFailed();
+    return true;
+}
+
+// The link under the last right click, as the menu that offered it closes.
+bool RichTextPane::CopyLink()
+{
+    const std::u16string text = PositionText();
+    const CHARRANGE link = linkRange_;
+    if (link.cpMin < 0 || link.cpMax <= link.cpMin || static_cast<size_t>(link.cpMax) > text.size())
+        return CopyFailed();
+    if (!win::SetClipboardText(win::Wide(std::u16string_view(text).substr(link.cpMin, link.cpMax - link.cpMin))))
         return CopyFailed();
     return true;
 }

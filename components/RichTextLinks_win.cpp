@@ -5,7 +5,6 @@
 #include "platform/win32/MessageBox.h"
 #include "platform/win32/WideText.h"
 
-#include <shellapi.h>
 
 namespace components {
 namespace {
@@ -83,15 +82,6 @@ constexpr DWORD kQuietEvents = ENM_CHANGE | ENM_SELCHANGE;
 
 bool SelectionIsEmpty(HWND edit) { return SendMessageW(edit, EM_SELECTIONTYPE, 0, 0) == SEL_EMPTY; }
 
-class SystemActions final : public LinkActions {
-public:
-    void Beep() override { MessageBeep(static_cast<UINT>(-1)); }
-    INT_PTR Open(HWND owner, const std::wstring& target) override
-    {
-        return reinterpret_cast<INT_PTR>(ShellExecuteW(owner, L"open", target.c_str(), nullptr, nullptr, SW_SHOW));
-    }
-};
-
 }  // namespace
 
 void RichTextLinkPasses::AfterShow(HWND edit)
@@ -126,12 +116,6 @@ bool ConfirmOpen(HWND owner, const std::wstring& target)
     const std::wstring text = L"This link leads neither to a web page nor to an e-mail address:\n\n" + target +
                               L"\n\nOpening it may start a program. Open it anyway?";
     return win::AppMessageBox(owner, text, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
-}
-
-LinkActions& SystemLinkActions()
-{
-    static SystemActions actions;
-    return actions;
 }
 
 }  // namespace components

@@ -15,17 +15,6 @@ public:
     void Delayed(HWND edit) override;
 };
 
-// What activating a link does outside the control; tests put in their own.
-class LinkActions {
-public:
-    virtual ~LinkActions() = default;
-    virtual void Beep() = 0;
-    // The shell's "open"; its result.
-    virtual INT_PTR Open(HWND owner, const std::wstring& target) = 0;
-};
-
-LinkActions& SystemLinkActions();
-
 // Asks before a target that is no web or mail address goes to the shell,
 // where it could start a program; No is the default.
 bool ConfirmOpen(HWND owner, const std::wstring& target);

@@ -3,6 +3,7 @@
 #include "components/Links.h"
 #include "components/RichTextLinks_win.h"
 #include "components/RichTextStream_win.h"
+#include "components/ShellActions_win.h"
 #include "model/Page.h"
 #include "platform/win32/Gdi.h"
 #include "platform/win32/Module.h"
@@ -56,8 +57,7 @@ RichTextPane::RichTextPane(PaneHost& host, TextPaneSettings& settings)
       settings_(settings),
       background_(GetSysColor(COLOR_WINDOW)),
       ownPasses_(std::make_unique<RichTextLinkPasses>()),
-      passes_(ownPasses_.get()),
-      actions_(&SystemLinkActions())
+      passes_(ownPasses_.get())
 {
     library_ = LoadLibraryW(L"msftedit.dll");
     if (!library_)
@@ -198,6 +198,18 @@ std::wstring RichTextPane::Text() const
     return text;
 }
 
+POINT RichTextPane::KeyboardMenuPoint() const
+{
+    const CHARRANGE selection = Selection();
+    POINTL caret{};
+    SendMessageW(Hwnd(), EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&caret), selection.cpMax);
+    RECT client{};
+    GetClientRect(Hwnd(), &client);
+    POINT at{std::clamp<LONG>(caret.x, 0, client.right), std::clamp<LONG>(caret.y + 16, 0, client.bottom)};
+    ClientToScreen(Hwnd(), &at);
+    return at;
+}
+
 std::u16string RichTextPane::PositionText() const { return components::PositionText(Hwnd()); }
 
 CHARRANGE RichTextPane::Selection() const
@@ -216,12 +228,10 @@ void RichTextPane::SelectAndShow(LONG start, LONG end)
 
 bool RichTextPane::OnPaneKey(WPARAM key)
 {
-    if (key == VK_F10 && GetKeyState(VK_LSHIFT) < 0) {
-        PostMessageW(Hwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Hwnd()), MAKELPARAM(-1, -1));
+    if (key == VK_INSERT && GetKeyState(VK_CONTROL) < 0) {
+        SendMessageW(Hwnd(), WM_COPY, 0, 0);  // what Ctrl+C does
         return true;
     }
-    if (key == VK_INSERT && GetKeyState(VK_CONTROL) < 0)
-        SendMessageW(Hwnd(), WM_COMMAND, ID_EDIT_COPY, 0);
     return false;
 }
 
@@ -244,29 +254,39 @@ bool RichTextPane::ActivateLink(const CHARRANGE& range)
         return false;
     if (const std::optional<uint32_t> page = ResolvePageLink(text, range.cpMin)) {
         if (!Host().OpenPageLink(*page))
-            actions_->Beep();
+            Shell().Beep();
         return true;
     }
     const std::wstring target =
         win::Wide(ShellTarget(std::u16string_view(text).substr(range.cpMin, range.cpMax - range.cpMin)));
     if (!IsWebOrMailTarget(win::U16(target)) && !ConfirmOpen(Hwnd(), target))
         return true;
-    return actions_->Open(Hwnd(), target) > 32;
+    return Shell().Open(Hwnd(), target) > 32;
 }
+
+namespace {
+
+// Not every system's user interface library has it.
+void EndAnyMenu()
+{
+    using EndMenuFn = BOOL(WINAPI*)();
+    if (HMODULE user = GetModuleHandleW(L"user32.dll"))
+        if (auto endMenu = reinterpret_cast<EndMenuFn>(reinterpret_cast<void*>(GetProcAddress(user, "EndMenu"))))
+            endMenu();
+}
+
+}  // namespace
 
 LRESULT RichTextPane::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
 {
+    if (msg == menuEndMessage_ && msg != 0) {
+        EndAnyMenu();
+        return 0;
+    }
     switch (msg) {
     case win::kReflectedNotify:
         if (const auto* header = reinterpret_cast<const NMHDR*>(lParam); header && header->code == EN_LINK)
             return OnLink(*reinterpret_cast<const ENLINK*>(lParam));
-        break;
-    case WM_SYSKEYDOWN:
-        // F10 arrives as a system key; Shift+F10 asks for the menu.
-        if (wParam == VK_F10 && GetKeyState(VK_LSHIFT) < 0) {
-            PostMessageW(Hwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Hwnd()), MAKELPARAM(-1, -1));
-            return 0;
-        }
         break;
     case WM_RBUTTONUP: {
         LRESULT result = Default(msg, wParam, lParam);

@@ -24,8 +24,6 @@ public:
     virtual void Delayed(HWND edit) = 0;
 };
 
-class LinkActions;
-
 class RichTextPane : public Pane {
 public:
     RichTextPane(PaneHost& host, TextPaneSettings& settings);
@@ -35,7 +33,6 @@ public:
     const std::wstring& ClassName() const { return className_; }
     // The passes run over every page shown; tests put in their own.
     void SetLinkPasses(LinkPasses* passes) { passes_ = passes; }
-    void SetLinkActions(LinkActions* actions) { actions_ = actions; }
     // The link under the last right click, for "Copy URL"; (-1, -1) when none.
     CHARRANGE LinkRange() const { return linkRange_; }
 
@@ -60,6 +57,13 @@ public:
     bool HasSelection() const;
     bool CopyAsRtf();
     bool CopyAsPlainText();
+    bool CopyLink();
+    // The remembered link is the menu's until it closes.
+    void ForgetLink() { linkRange_ = {-1, -1}; }
+    // Posted to the pane after a menu command, it closes any menu still open.
+    void SetMenuEndMessage(UINT message) { menuEndMessage_ = message; }
+    // Below the caret, where a menu asked for from the keyboard opens.
+    POINT KeyboardMenuPoint() const;
     void ChooseBackgroundColour();
     void ChooseTextColour();
     void ChooseFont();
@@ -87,8 +91,8 @@ private:
     CHARFORMATW baseFormat_{};
     std::unique_ptr<LinkPasses> ownPasses_;
     LinkPasses* passes_ = nullptr;
-    LinkActions* actions_;
     CHARRANGE linkRange_{-1, -1};
+    UINT menuEndMessage_ = 0;
 };
 
 }  // namespace components

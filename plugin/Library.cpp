@@ -1,4 +1,5 @@
 // Start-up and shut-down of the library inside the host's process.
+#include "components/MenuLanguages_win.h"
 #include "platform/win32/WindowClass.h"
 #include "plugin/ViewerRegistry.h"
 #include "viewer/Settings.h"
@@ -18,6 +19,7 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved)
             // window or class of ours behind, since their code is going away.
             plugin::Viewers().Clear();
             viewer::ReleaseAccelerators();
+            components::MenuLanguages::Release();
             viewer::ReleaseSettings();
             win::UnregisterWindowClasses();
         }

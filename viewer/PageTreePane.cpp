@@ -143,20 +143,24 @@ TreeItemRecord* PageTreePane::RecordOf(HTREEITEM item) const
     return reinterpret_cast<TreeItemRecord*>(query.lParam);
 }
 
+POINT PageTreePane::KeyboardMenuPoint() const
+{
+    RECT item{};
+    POINT at{0, 0};
+    if (HTREEITEM selected = TreeView_GetSelection(Hwnd()); selected && TreeView_GetItemRect(Hwnd(), selected, &item, TRUE))
+        at = {item.left, item.bottom};
+    ClientToScreen(Hwnd(), &at);
+    return at;
+}
+
 LRESULT PageTreePane::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
     case win::kReflectedNotify:
         return OnNotify(reinterpret_cast<NMHDR*>(lParam));
     case WM_COMMAND:
-        if (lParam == 0 && LOWORD(wParam) == ID_EXPAND_ALL) {
-            ExpandAll();
+        if (lParam == 0 && OnCommand(LOWORD(wParam)))
             return 0;
-        }
-        if (lParam == 0 && LOWORD(wParam) == ID_COLLAPSE_ALL) {
-            CollapseAll();
-            return 0;
-        }
         break;
     }
     return Pane::HandleMessage(msg, wParam, lParam);

@@ -48,6 +48,12 @@ public:
     int64_t SelectedPageId() const;
     void ExpandAll();
     void CollapseAll();
+    // A command of the tree's menu; false when it is none of the pane's.
+    bool OnCommand(WORD id);
+    const model::CPage* SelectedPage() const;
+    // The point a menu asked for from the keyboard opens at: below the
+    // selected item, or the pane's corner.
+    POINT KeyboardMenuPoint() const;
 
     bool HasFocus() const { return Hwnd() && GetFocus() == Hwnd(); }
     const model::CBook* Book() const { return book_; }
@@ -64,6 +70,12 @@ private:
     HTREEITEM WalkFrom(HTREEITEM start, const Visitor& visit);
     HTREEITEM WalkAll(const Visitor& visit);
     LRESULT OnNotify(NMHDR* header);
+    void CopyPage();
+    void CopyPageAsPlainText();
+    void CopyPageAsRtf();
+    void ChooseBackgroundColour();
+    void ChooseTextColour();
+    void ChooseFont();
     void OnExpanding(const NMTREEVIEWW& info);
     void SetExpanded(HTREEITEM item, bool expanded);
     void ShowFolderState(HTREEITEM item, const TreeItemRecord& record, bool expanded);

@@ -105,6 +105,7 @@ bool ViewerWindow::BuildWindow(HWND lister)
     text_ = std::make_unique<components::RichTextPane>(*this, textSettings_);
     if (!text_->Create({w / 2, 0, w, h}, Hwnd(), kRichTextPaneId))
         return false;
+    text_->SetMenuEndMessage(MenuEndMessage());
     ShowInformationPage(*text_, book_->Version());
 
     splitter_ = std::make_unique<components::Splitter>(PaneLayoutMessage());
@@ -174,10 +175,6 @@ bool ViewerWindow::RequestClose()
 }
 
 void ViewerWindow::SetFocusPane(HWND pane) { focusPane_ = pane; }
-
-// The panes' context menus are built with the commands; until then a
-// request opens nothing.
-void ViewerWindow::ContextMenu(HWND, POINT) {}
 
 void ViewerWindow::DisplayPage(uint32_t pageId, bool container, bool focusTree)
 {
@@ -270,6 +267,9 @@ INT_PTR ViewerWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
         switch (LOWORD(wParam)) {
         case ID_TREE_PANE:
             ToggleTreePane();
+            return TRUE;
+        case ID_SEND_BUG_REPORT:
+            SendBugReport();
             return TRUE;
         case IDOK:
         case IDCANCEL:

@@ -22,6 +22,16 @@ class CBook;
 namespace viewer {
 
 class PageTreePane;
+struct MenuState;
+
+// Shows a popup menu and returns the command chosen, 0 for none; tests
+// choose without a user.
+class MenuTracker {
+public:
+    virtual ~MenuTracker() = default;
+    virtual UINT Track(HMENU popup, HWND owner, POINT at) = 0;
+};
+MenuTracker& SystemMenuTracker();
 
 inline constexpr UINT kTreePaneId = 10;
 inline constexpr UINT kRichTextPaneId = 11;
@@ -58,6 +68,9 @@ public:
     void ToggleTreePane();
     HWND VisibleContentPane() const;
     bool IsEmbedded() const { return embedded_; }
+    void SetMenuTracker(MenuTracker* tracker) { tracker_ = tracker ? tracker : &SystemMenuTracker(); }
+    // The commands of the menus that belong to the viewer; true when taken.
+    bool DispatchMenuCommand(int command);
     PageTreePane* Tree() const { return tree_.get(); }
     components::RichTextPane* TextPane() const { return text_.get(); }
 
@@ -66,6 +79,13 @@ protected:
 
 private:
     bool BuildWindow(HWND lister);
+    void ShowTreeMenu(POINT screen);
+    void ShowTextMenu(POINT screen);
+    void AppendFavourites(HMENU popup) const;
+    MenuState CurrentMenuState() const;
+    void RunMenuCommand(int command, HWND pane);
+    void EditDocument();
+    void SendBugReport();
     std::optional<components::TextMatch> FindInShownPage(std::u16string_view pattern,
                                                          const components::SearchFlags& flags, bool fromTop);
     void SelectMatch(const components::TextMatch& match);
@@ -80,6 +100,8 @@ private:
     std::unique_ptr<model::CBook> book_;
     std::optional<uint32_t> shownPageId_;  // the page in the content pane, if any
     std::unique_ptr<components::PageOrder> pageOrder_;  // made by the first search
+    MenuTracker* tracker_ = &SystemMenuTracker();
+    std::optional<POINT> lastTextMenuPoint_;
 };
 
 // The viewer's keyboard shortcuts: loaded once for the process and shared by

@@ -3,7 +3,7 @@
 #include "PaneReader.h"
 #include "PluginFixture.h"
 
-#include "components/RichTextLinks_win.h"
+#include "components/ShellActions_win.h"
 #include "components/RichTextPane_win.h"
 #include "docfile/TempFiles.h"
 #include "platform/win32/WideText.h"
@@ -147,7 +147,7 @@ TEST_F(InProcess, TheDelayedPassRunsOnceASecondAfterTheLastPageShown)
 }
 
 // Records what a click asks of the system instead of doing it.
-class RecordedActions final : public components::LinkActions {
+class RecordedActions final : public components::ShellActions {
 public:
     void Beep() override { ++beeps; }
     INT_PTR Open(HWND, const std::wstring& target) override
@@ -195,7 +195,7 @@ TEST_F(InProcess, AClickOnALinkOpensItsPageOrHandsItToTheShell)
     kit::PageSpec box = Page(20, 1, 4, u"Folder"), deep = Page(24, 20, 0, u"Deep page");
     viewer::ViewerWindow& viewer = Open(WriteFile(L"click.vnb", kit::WriteDocument(BookUnderRoot({page, box, deep}))));
     RecordedActions actions;
-    viewer.TextPane()->SetLinkActions(&actions);
+    components::UseShell(&actions);
     viewer.Tree()->SelectPage(2);
     Pump(1400);
     const std::wstring shown = PaneText(text);
@@ -222,7 +222,7 @@ TEST_F(InProcess, AClickOnALinkOpensItsPageOrHandsItToTheShell)
     EXPECT_EQ(Click(text, at(L"Deep"), at(L"Deep") + 4), 1);
     EXPECT_EQ(ReadItem(tree, TreeView_GetSelection(tree)).text, L"Deep page") << "inside the collapsed folder";
     EXPECT_EQ(actions.beeps, 1);
-    viewer.TextPane()->SetLinkActions(&components::SystemLinkActions());
+    components::UseShell(nullptr);
 }
 
 }  // namespace
