@@ -207,3 +207,12 @@ TEST(OpenDocument, UnlockChecksThePasswordBeforeDeciphering)
         EXPECT_EQ(book.FindPage(2)->Text() == u"{\\rtf1 hello}", plain) << Narrow(c.typed);
     }
 }
+
+TEST(DocumentName, OnlyNamesEndingInVnbInAnyCase)
+{
+    for (const auto& [name, document] : std::initializer_list<std::pair<std::u16string_view, bool>>{
+             {u"C:\\notes\\book.vnb", true}, {u"NOTES.VNB", true}, {u"Mixed.VnB", true}, {u".vnb", true},
+             {u"notes.vnb.bak", false}, {u"notes.vn", false}, {u"vnb", false}, {u"", false},
+             {u"notes.vnbx", false}, {u"notes_vnb", false}, {u"notes.wnb", false}})
+        EXPECT_EQ(docfile::IsDocumentName(name), document) << Narrow(std::u16string(name));
+}
