@@ -121,9 +121,4 @@ void ArchiveWriter::KnownClassTag(uint32_t index, KnownTagForm form) {
     }
 }
 
-uint32_t ArchiveWriter::ClassIndex(std::string_view name) const {
-    const auto found = classes_.find(name);
-    return found == classes_.end() ? 0 : found->second.index;
-}
-
 }  // namespace kit

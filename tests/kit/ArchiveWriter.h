@@ -60,8 +60,6 @@ public:
         size_t begin, nameBegin, end;
     };
     const std::vector<TagSpan>& NewClassTags() const { return newTags_; }
-    // Index given to a class in this stream, 0 when it has none yet.
-    uint32_t ClassIndex(std::string_view name) const;
     void SetKnownTagForm(KnownTagForm form) { knownTagForm_ = form; }
 
     // Counted list: DWORD count, then each element written by the callback.

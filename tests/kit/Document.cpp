@@ -1,5 +1,7 @@
 #include "tests/kit/Document.h"
 
+#include <stdexcept>
+
 #include "tests/kit/Cipher.h"
 #include "tests/kit/Jb01.h"
 
@@ -12,17 +14,6 @@ void ProtectText(PageText& field, const std::u16string& password) {
     if (field.store != TextStore::Auto) field.store = TextStore::Wide;
 }
 
-// Reads a content block the way the page does: UTF-16LE up to the first NUL.
-std::u16string ContentText(const std::vector<uint8_t>& bytes) {
-    std::u16string text;
-    for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
-        const auto unit = static_cast<char16_t>(bytes[i] | (bytes[i + 1] << 8));
-        if (unit == 0) break;
-        text.push_back(unit);
-    }
-    return text;
-}
-
 }  // namespace
 
 BookSpec ProtectBook(BookSpec book, const std::u16string& password) {
@@ -30,10 +21,7 @@ BookSpec ProtectBook(BookSpec book, const std::u16string& password) {
     if (book.verifier.empty()) book.verifier = MakeVerifier(password);
     for (auto& page : book.pages) {
         ProtectText(page.title, password);
-        if (page.content) {
-            page.text = ContentText(*page.content);
-            page.content.reset();
-        }
+        if (page.content) throw std::invalid_argument("a crafted content block cannot be enciphered");
         ProtectText(page.text, password);
     }
     return book;
