@@ -21,10 +21,7 @@ void WriteSystemTime(ArchiveWriter& w, const SystemTime& time) {
 
 void WriteArchiveVersion(ArchiveWriter& w, const ArchiveVersionSpec& version, uint16_t schema) {
     w.ClassTag("CArchiveVersion", schema);
-    w.Dword(version.major);
-    w.Dword(version.minor);
-    w.Dword(version.release);
-    w.Dword(version.build);
+    for (uint32_t part : {version.major, version.minor, version.release, version.build}) w.Dword(part);
 }
 
 // tag, computer, former text, user, save time.
@@ -166,50 +163,32 @@ std::string NarrowOf(const PageText& field) {
     return out;
 }
 
-void WriteArchiveStringForm(ArchiveWriter& w, const PageText& field) {
-    if (field.store == TextStore::Narrow) {
-        w.NarrowString(NarrowOf(field));
-    } else {
-        w.String(field.text);
-    }
+// The schema-23 content block of a page: `content` or the text as UTF-16LE
+// with one NUL unit (empty text: empty block).
+std::vector<uint8_t> PageContentBytes(const PageSpec& page) {
+    if (page.content) return *page.content;
+    std::vector<uint8_t> bytes;
+    for (char16_t unit : page.text.text) bytes.insert(bytes.end(), {static_cast<uint8_t>(unit), static_cast<uint8_t>(unit >> 8)});
+    if (!bytes.empty()) bytes.insert(bytes.end(), {0, 0});
+    return bytes;
 }
-
-void WriteCompressedForm(ArchiveWriter& w, const PageText& field) {
-    w.CompressedString(NarrowOf(field), field.store == TextStore::RawNarrow ? Compression::Raw : Compression::Jb01);
-}
-
-bool IsCompressed(TextStore store) { return store == TextStore::Jb01 || store == TextStore::RawNarrow; }
 
 }  // namespace
 
 void WritePageText(ArchiveWriter& w, const PageText& field, uint16_t pageSchema) {
-    if (pageSchema < 4) {
-        if (IsCompressed(field.store)) throw std::invalid_argument("page schemas below 4 have no compressed text");
-        WriteArchiveStringForm(w, field);
-    } else if (pageSchema < 6) {
-        if (field.store == TextStore::Wide || field.store == TextStore::Narrow) {
-            throw std::invalid_argument("page schemas 4 and 5 store text compressed only");
-        }
-        WriteCompressedForm(w, field);
-    } else if (IsCompressed(field.store)) {
-        w.Dword(field.selector);
-        WriteCompressedForm(w, field);
+    const bool compressed = field.store == TextStore::Jb01 || field.store == TextStore::RawNarrow;
+    if (pageSchema < 4 && compressed) throw std::invalid_argument("page schemas below 4 have no compressed text");
+    if (pageSchema >= 4 && pageSchema < 6 && (field.store == TextStore::Wide || field.store == TextStore::Narrow)) {
+        throw std::invalid_argument("page schemas 4 and 5 store text compressed only");
+    }
+    if (pageSchema >= 6) w.Dword(compressed ? 1 : 0);
+    if (compressed || (pageSchema >= 4 && pageSchema < 6)) {
+        w.CompressedString(NarrowOf(field), field.store == TextStore::RawNarrow ? Compression::Raw : Compression::Jb01);
+    } else if (field.store == TextStore::Narrow) {
+        w.NarrowString(NarrowOf(field));
     } else {
-        w.Dword(0);
-        WriteArchiveStringForm(w, field);
+        w.String(field.text);
     }
-}
-
-std::vector<uint8_t> PageContentBytes(const PageSpec& page) {
-    if (page.content) return *page.content;
-    std::vector<uint8_t> bytes;
-    if (page.text.text.empty()) return bytes;
-    for (char16_t unit : page.text.text) {
-        bytes.push_back(static_cast<uint8_t>(unit));
-        bytes.push_back(static_cast<uint8_t>(unit >> 8));
-    }
-    bytes.insert(bytes.end(), {0, 0});
-    return bytes;
 }
 
 // Field order, with the schemas that carry each field:

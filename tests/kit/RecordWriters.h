@@ -33,9 +33,6 @@ void WriteSystemTime(ArchiveWriter& w, const SystemTime& time);
 // Throws std::invalid_argument when the requested store is impossible.
 void WritePageText(ArchiveWriter& w, const PageText& field, uint16_t pageSchema);
 void WritePage(ArchiveWriter& w, const PageSpec& page, uint16_t schema = 23);
-// The schema-23 content block of a page: `content` or the text as UTF-16LE
-// with one NUL unit (empty text: empty block).
-std::vector<uint8_t> PageContentBytes(const PageSpec& page);
 
 void WriteArchiveVersion(ArchiveWriter& w, const ArchiveVersionSpec& version, uint16_t schema = 1);
 void WriteMetaInfo(ArchiveWriter& w, const MetaInfoSpec& info, uint16_t schema = 1);

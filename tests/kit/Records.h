@@ -43,7 +43,6 @@ struct PageText {
     std::u16string text;
     TextStore store = TextStore::Auto;
     std::optional<std::string> narrow;
-    uint32_t selector = 1;  // DWORD written before compressed forms (schema 6+)
 
     PageText() = default;
     PageText(std::u16string value) : text(std::move(value)) {}
