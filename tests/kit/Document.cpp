@@ -14,8 +14,9 @@ void ProtectText(PageText& field, const std::u16string& password) {
     if (field.store != TextStore::Auto) field.store = TextStore::Wide;
 }
 
-}  // namespace
-
+// Enciphers every page title and text with the password and sets the
+// verifier. Narrow or compressed text stores cannot hold ciphered text,
+// so such fields are switched to the wide form.
 BookSpec ProtectBook(BookSpec book, const std::u16string& password) {
     if (password.empty()) return book;
     if (book.verifier.empty()) book.verifier = MakeVerifier(password);
@@ -26,6 +27,8 @@ BookSpec ProtectBook(BookSpec book, const std::u16string& password) {
     }
     return book;
 }
+
+}  // namespace
 
 std::vector<uint8_t> BookBodyBytes(const BookSpec& book, const DocumentOptions& options) {
     ArchiveWriter body;
@@ -39,7 +42,7 @@ std::vector<uint8_t> WriteDocument(const BookSpec& book, const DocumentOptions& 
     file.SetKnownTagForm(options.knownTags);
     file.ClassTag("CBook", options.schemas.book);
     const bool packed = options.schemas.book >= 15 && options.packed;
-    if (options.schemas.book >= 15) file.Dword(packed ? options.packedFlag : 0);
+    if (options.schemas.book >= 15) file.Dword(packed ? 1 : 0);
     if (!packed) {
         WriteBookBody(file, ProtectBook(book, options.password), options.schemas);
         return file.Take();

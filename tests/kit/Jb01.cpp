@@ -9,7 +9,6 @@ void Jb01Writer::Bits(uint32_t value, int count) {
     if (count < 0 || count > 32) throw std::out_of_range("bit count");
     for (int i = count - 1; i >= 0; --i) {
         pending_ = (pending_ << 1) | ((value >> i) & 1u);
-        ++bitCount_;
         if (++pendingCount_ == 16) {
             units_.push_back(static_cast<uint8_t>(pending_ >> 8));
             units_.push_back(static_cast<uint8_t>(pending_));

@@ -8,15 +8,13 @@ namespace kit {
 
 // Stored as DWORD status, then the OLE date as a double.
 void WriteTimeStamp(ArchiveWriter& w, const TimeStamp& time) {
-    w.Dword(time.status);
-    w.Double(time.date);
+    w.Dword(time.status), w.Double(time.date);
 }
 
 void WriteSystemTime(ArchiveWriter& w, const SystemTime& time) {
     for (uint16_t field : {time.year, time.month, time.dayOfWeek, time.day, time.hour, time.minute, time.second,
-                           time.milliseconds}) {
+                           time.milliseconds})
         w.Word(field);
-    }
 }
 
 void WriteArchiveVersion(ArchiveWriter& w, const ArchiveVersionSpec& version, uint16_t schema) {
@@ -27,9 +25,7 @@ void WriteArchiveVersion(ArchiveWriter& w, const ArchiveVersionSpec& version, ui
 // tag, computer, former text, user, save time.
 void WriteMetaInfo(ArchiveWriter& w, const MetaInfoSpec& info, uint16_t schema) {
     w.ClassTag("CBookMetaInfo", schema);
-    w.String(info.computer);
-    w.String(info.former);
-    w.String(info.user);
+    w.String(info.computer), w.String(info.former), w.String(info.user);
     WriteTimeStamp(w, info.saved);
 }
 
@@ -52,10 +48,7 @@ void WriteBookOptions(ArchiveWriter& w, const BookOptionsSpec& o, uint16_t schem
     if (s >= 9) w.String(o.text1);
     if (s >= 11) w.String(o.text2);
     if (s >= 12) w.Dword(o.historyLimit);
-    if (s >= 14) {
-        w.Long(o.value4);
-        w.Dword(o.value5);
-    }
+    if (s >= 14) w.Long(o.value4), w.Dword(o.value5);
     if (s >= 15) w.Dword(o.value3);
     if (s >= 16) w.Dword(o.optionFlags);
     if (s >= 17) w.Dword(o.expansionPolicy);
@@ -64,12 +57,8 @@ void WriteBookOptions(ArchiveWriter& w, const BookOptionsSpec& o, uint16_t schem
 // tag, type, owner page, two SYSTEMTIMEs, DWORD size, data (only when size > 0).
 void WriteExtraInfo(ArchiveWriter& w, const ExtraInfoSpec& info, uint16_t schema) {
     w.ClassTag("CExtraInfo", schema);
-    w.String(info.type);
-    w.Long(info.ownerPage);
-    WriteSystemTime(w, info.first);
-    WriteSystemTime(w, info.second);
-    w.Dword(static_cast<uint32_t>(info.data.size()));
-    w.Raw(info.data);
+    w.String(info.type), w.Long(info.ownerPage), WriteSystemTime(w, info.first), WriteSystemTime(w, info.second);
+    w.Dword(static_cast<uint32_t>(info.data.size())), w.Raw(info.data);
 }
 
 void WriteExtraInfoList(ArchiveWriter& w, const std::vector<ExtraInfoSpec>& list, uint16_t schema) {
@@ -82,18 +71,11 @@ void WriteExtraInfoList(ArchiveWriter& w, const std::vector<ExtraInfoSpec>& list
 // LONG widthBytes, height * widthBytes bytes.
 void WriteIcon(ArchiveWriter& w, const IconSpec& icon, uint16_t schema) {
     w.ClassTag("CIcon", schema);
-    w.Long(icon.width);
-    w.Long(icon.height);
-    w.Byte(icon.planes);
-    w.Byte(icon.bitsPerPixel);
+    w.Long(icon.width), w.Long(icon.height), w.Byte(icon.planes), w.Byte(icon.bitsPerPixel);
     w.Long(static_cast<int32_t>(icon.bitmaps.size()));
     for (const auto& bitmap : icon.bitmaps) {
-        w.Word(bitmap.bitsPixel);
-        w.Long(bitmap.height);
-        w.Word(bitmap.planes);
-        w.Long(bitmap.type);
-        w.Long(bitmap.width);
-        w.Long(bitmap.widthBytes);
+        w.Word(bitmap.bitsPixel), w.Long(bitmap.height), w.Word(bitmap.planes), w.Long(bitmap.type);
+        w.Long(bitmap.width), w.Long(bitmap.widthBytes);
         const int64_t total = int64_t{bitmap.height} * bitmap.widthBytes;
         const auto size = static_cast<size_t>(total > 0 ? total : 0);
         const size_t copied = std::min(size, bitmap.bits.size());
@@ -106,31 +88,22 @@ void WriteIcon(ArchiveWriter& w, const IconSpec& icon, uint16_t schema) {
 void WriteIconCollection(ArchiveWriter& w, const std::vector<IconEntrySpec>& entries, uint16_t iconSchema) {
     w.Long(static_cast<int32_t>(entries.size()));
     for (const auto& entry : entries) {
-        w.Dword(entry.key);
-        w.Dword(entry.icon ? 1 : 0);
-        if (entry.icon) {
-            WriteIcon(w, *entry.icon, iconSchema);
-        } else {
-            w.Dword(entry.reference);
-        }
+        w.Dword(entry.key), w.Dword(entry.icon ? 1 : 0);
+        entry.icon ? WriteIcon(w, *entry.icon, iconSchema) : w.Dword(entry.reference);
     }
 }
 
 // tag, colour, flags, LONG id, name, icon, value (schema >= 2).
 void WriteLegendItem(ArchiveWriter& w, const LegendItemSpec& item, uint16_t schema, uint16_t iconSchema) {
     w.ClassTag("CLegendItem", schema);
-    w.Dword(item.colour);
-    w.Dword(item.flags);
-    w.Long(item.id);
-    w.String(item.name);
+    w.Dword(item.colour), w.Dword(item.flags), w.Long(item.id), w.String(item.name);
     WriteIcon(w, item.icon, iconSchema);
     if (schema >= 2) w.Dword(item.value);
 }
 
 void WriteLegendGroup(ArchiveWriter& w, const LegendGroupSpec& group, uint16_t schema) {
     w.ClassTag("CLegendGroup", schema);
-    w.Dword(group.value);
-    w.String(group.name);
+    w.Dword(group.value), w.String(group.name);
 }
 
 // The items come ahead of the legend's own class tag; the groups follow it.
@@ -175,6 +148,8 @@ std::vector<uint8_t> PageContentBytes(const PageSpec& page) {
 
 }  // namespace
 
+// A page text field by the rule of the page schema: archive string below 4,
+// compressed string for 4 and 5, DWORD selector and either form from 6.
 void WritePageText(ArchiveWriter& w, const PageText& field, uint16_t pageSchema) {
     const bool compressed = field.store == TextStore::Jb01 || field.store == TextStore::RawNarrow;
     if (pageSchema < 4 && compressed) throw std::invalid_argument("page schemas below 4 have no compressed text");
@@ -248,7 +223,8 @@ void WritePage(ArchiveWriter& w, const PageSpec& page, uint16_t schema) {
 }
 
 void WriteFavourites(ArchiveWriter& w, const std::vector<uint32_t>& favourites) {
-    w.List(favourites, [](ArchiveWriter& out, uint32_t id) { out.Dword(id); });
+    w.Dword(static_cast<uint32_t>(favourites.size()));
+    for (uint32_t id : favourites) w.Dword(id);
 }
 
 // Field order, with the book schemas that carry each field:
