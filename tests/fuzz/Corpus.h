@@ -15,10 +15,6 @@ struct Seed {
 // protected, with icons, legend, attachments, cycles and deep chains.
 std::vector<Seed> DocumentSeeds();
 
-// Lengths at which a document of `size` bytes is cut: every short prefix,
-// then ever sparser ones, then the last few bytes missing.
-std::vector<size_t> TruncationLengths(size_t size);
-
 // JB01 streams: encoded texts and runs, and crafted valid and invalid ones.
 std::vector<Seed> StreamSeeds();
 

@@ -8,8 +8,6 @@ namespace {
 
 std::vector<uint8_t> Bytes(std::string_view text) { return {text.begin(), text.end()}; }
 
-std::vector<uint8_t> Encoded(const std::vector<uint8_t>& plain) { return kit::Jb01Encode(plain); }
-
 // Literals up to `count`, then one match of every shape the format allows
 // at the far end of the window.
 std::vector<uint8_t> FarMatches()
@@ -27,13 +25,9 @@ std::vector<uint8_t> FarMatches()
 // the unit tests pin their causes, the fuzzer mutates them.
 std::vector<Seed> CraftedStreams()
 {
-    kit::Jb01Writer run;
-    for (char c : std::string_view("abc"))
-        run.Literal(static_cast<uint8_t>(c));
-    run.Match(3, 18);
-    kit::Jb01Writer early;
-    early.Literal('x');
-    early.Match(5, 3);  // reaches before the start
+    kit::Jb01Writer run, early;
+    run.Literal('a'), run.Literal('b'), run.Literal('c'), run.Match(3, 18);
+    early.Literal('x'), early.Match(5, 3);  // reaches before the start
     std::vector<uint8_t> odd = run.Finish(21);
     odd.push_back(0xAB);  // a trailing byte that is no whole unit
     return {{"overlap", run.Finish(21)},        {"claims-more", run.Finish(40)},
@@ -52,16 +46,14 @@ std::vector<Seed> StreamSeeds()
     std::string text;
     for (int i = 0; i < 40; ++i)
         text += prose + std::to_string(i * 7919) + "\r\n";
-    seeds.push_back({"text", Encoded(Bytes(text))});
-    seeds.push_back({"run", Encoded(std::vector<uint8_t>(5000, 'z'))});
-    seeds.push_back({"short", Encoded(Bytes("abcabcabcabcabd"))});
+    seeds.push_back({"text", kit::Jb01Encode(Bytes(text))});
+    seeds.push_back({"run", kit::Jb01Encode(std::vector<uint8_t>(5000, 'z'))});
+    seeds.push_back({"short", kit::Jb01Encode(Bytes("abcabcabcabcabd"))});
     std::vector<uint8_t> noise(3000);
     uint32_t state = 12345;
-    for (uint8_t& b : noise) {
-        state = state * 1103515245u + 12345u;
-        b = static_cast<uint8_t>(state >> 16);
-    }
-    seeds.push_back({"noise", Encoded(noise)});
+    for (uint8_t& b : noise)
+        b = static_cast<uint8_t>((state = state * 1103515245u + 12345u) >> 16);
+    seeds.push_back({"noise", kit::Jb01Encode(noise)});
     for (Seed& crafted : CraftedStreams())
         seeds.push_back(std::move(crafted));
     return seeds;

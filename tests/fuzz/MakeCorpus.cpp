@@ -8,10 +8,10 @@
 
 namespace {
 
-bool WriteSeed(const std::filesystem::path& folder, const std::string& name, const std::vector<uint8_t>& bytes)
+bool WriteSeed(const std::filesystem::path& path, const std::vector<uint8_t>& bytes, size_t length)
 {
-    std::ofstream out(folder / name, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(length));
     return static_cast<bool>(out);
 }
 
@@ -23,31 +23,21 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: make_fuzz_corpus <output folder>\n");
         return 2;
     }
-    const std::filesystem::path root = argv[1];
-    const std::filesystem::path load = root / "load";
-    const std::filesystem::path jb01 = root / "jb01";
-    std::filesystem::create_directories(load);
-    std::filesystem::create_directories(jb01);
-
+    const std::filesystem::path root = argv[1], load = root / "load", jb01 = root / "jb01";
+    std::filesystem::create_directories(load), std::filesystem::create_directories(jb01);
     bool ok = true;
-    size_t documents = 0, truncations = 0, streams = 0;
     for (const fuzz::Seed& seed : fuzz::DocumentSeeds()) {
-        ok = WriteSeed(load, seed.name + ".vnb", seed.bytes) && ok;
-        ++documents;
-        for (size_t length : fuzz::TruncationLengths(seed.bytes.size())) {
-            const std::vector<uint8_t> prefix(seed.bytes.begin(), seed.bytes.begin() + static_cast<std::ptrdiff_t>(length));
-            ok = WriteSeed(load, seed.name + ".cut" + std::to_string(length), prefix) && ok;
-            ++truncations;
-        }
+        const size_t size = seed.bytes.size();
+        ok = WriteSeed(load / (seed.name + ".vnb"), seed.bytes, size) && ok;
+        // Every short prefix, then ever sparser ones, then the last few bytes missing.
+        for (size_t n = 0; n < size; n += n < 48 ? 1 : n / 4)
+            ok = WriteSeed(load / (seed.name + ".cut" + std::to_string(n)), seed.bytes, n) && ok;
+        for (size_t missing = 1; missing <= 8 && size >= 48 + missing; ++missing)
+            ok = WriteSeed(load / (seed.name + ".cut" + std::to_string(size - missing)), seed.bytes, size - missing) && ok;
     }
-    for (const fuzz::Seed& seed : fuzz::StreamSeeds()) {
-        ok = WriteSeed(jb01, seed.name + ".jb01", seed.bytes) && ok;
-        ++streams;
-    }
-    if (!ok) {
+    for (const fuzz::Seed& seed : fuzz::StreamSeeds())
+        ok = WriteSeed(jb01 / (seed.name + ".jb01"), seed.bytes, seed.bytes.size()) && ok;
+    if (!ok)
         std::fprintf(stderr, "make_fuzz_corpus: cannot write to %s\n", root.string().c_str());
-        return 1;
-    }
-    std::printf("make_fuzz_corpus: %zu documents, %zu truncations, %zu JB01 streams\n", documents, truncations, streams);
-    return 0;
+    return ok ? 0 : 1;
 }

@@ -10,40 +10,27 @@ namespace kit {
 
 void ArchiveWriter::Byte(uint8_t value) { bytes_.push_back(value); }
 
-void ArchiveWriter::Word(uint16_t value) {
-    Byte(static_cast<uint8_t>(value));
-    Byte(static_cast<uint8_t>(value >> 8));
-}
+void ArchiveWriter::Word(uint16_t value) { Byte(static_cast<uint8_t>(value)), Byte(static_cast<uint8_t>(value >> 8)); }
 
-void ArchiveWriter::Dword(uint32_t value) {
-    Word(static_cast<uint16_t>(value));
-    Word(static_cast<uint16_t>(value >> 16));
-}
+void ArchiveWriter::Dword(uint32_t value) { Word(static_cast<uint16_t>(value)), Word(static_cast<uint16_t>(value >> 16)); }
 
 void ArchiveWriter::Long(int32_t value) { Dword(static_cast<uint32_t>(value)); }
 
 void ArchiveWriter::Double(double value) {
     const auto bits = std::bit_cast<uint64_t>(value);
-    Dword(static_cast<uint32_t>(bits));
-    Dword(static_cast<uint32_t>(bits >> 32));
+    Dword(static_cast<uint32_t>(bits)), Dword(static_cast<uint32_t>(bits >> 32));
 }
 
-void ArchiveWriter::Raw(std::span<const uint8_t> bytes) {
-    bytes_.insert(bytes_.end(), bytes.begin(), bytes.end());
-}
-
-void ArchiveWriter::Raw(std::string_view bytes) {
-    bytes_.insert(bytes_.end(), bytes.begin(), bytes.end());
-}
+void ArchiveWriter::Raw(std::span<const uint8_t> bytes) { bytes_.insert(bytes_.end(), bytes.begin(), bytes.end()); }
+void ArchiveWriter::Raw(std::string_view bytes) { bytes_.insert(bytes_.end(), bytes.begin(), bytes.end()); }
 
 void ArchiveWriter::Zeros(size_t count) { bytes_.insert(bytes_.end(), count, 0); }
 
 // n < 255: BYTE n; n < 0xFFFE: FF + WORD n; otherwise FF FFFF + DWORD n.
 // The WORD value 0xFFFE is the wide marker, so it never names a length.
 void ArchiveWriter::LengthPrefix(uint32_t length, PrefixForm form) {
-    if (form == PrefixForm::Shortest) {
+    if (form == PrefixForm::Shortest)
         form = length < 0xFF ? PrefixForm::Shortest : length < 0xFFFE ? PrefixForm::Word : PrefixForm::Dword;
-    }
     if (form == PrefixForm::Shortest) {
         Byte(static_cast<uint8_t>(length));
     } else if (form == PrefixForm::Word) {
@@ -70,18 +57,9 @@ void ArchiveWriter::NarrowString(std::string_view bytes, PrefixForm form) {
 }
 
 void ArchiveWriter::CompressedString(std::string_view narrow, Compression how) {
-    if (narrow.empty()) {
-        Dword(0);
-        return;
-    }
-    if (how == Compression::Raw) {
-        Dword(static_cast<uint32_t>(narrow.size()));
-        Raw(narrow);
-        return;
-    }
-    const auto stream = Jb01Encode(std::span(reinterpret_cast<const uint8_t*>(narrow.data()), narrow.size()));
-    Dword(static_cast<uint32_t>(stream.size()));
-    Raw(stream);
+    const std::span bytes(reinterpret_cast<const uint8_t*>(narrow.data()), narrow.size());
+    if (narrow.empty() || how == Compression::Raw) return CompressedRaw(bytes);
+    CompressedRaw(Jb01Encode(bytes));
 }
 
 void ArchiveWriter::CompressedRaw(std::span<const uint8_t> bytes) {
@@ -119,11 +97,6 @@ void ArchiveWriter::KnownClassTag(uint32_t index, KnownTagForm form) {
         Word(0x7FFF);
         Dword(0x80000000u + index);
     }
-}
-
-uint32_t ArchiveWriter::ClassIndex(std::string_view name) const {
-    const auto found = classes_.find(name);
-    return found == classes_.end() ? 0 : found->second.index;
 }
 
 }  // namespace kit

@@ -3,7 +3,6 @@
 // class tags numbered per stream, counted lists and compressed strings.
 #include <cstddef>
 #include <cstdint>
-#include <iterator>
 #include <map>
 #include <span>
 #include <string>
@@ -60,16 +59,7 @@ public:
         size_t begin, nameBegin, end;
     };
     const std::vector<TagSpan>& NewClassTags() const { return newTags_; }
-    // Index given to a class in this stream, 0 when it has none yet.
-    uint32_t ClassIndex(std::string_view name) const;
     void SetKnownTagForm(KnownTagForm form) { knownTagForm_ = form; }
-
-    // Counted list: DWORD count, then each element written by the callback.
-    template <class Range, class Fn>
-    void List(const Range& items, Fn&& writeItem) {
-        Dword(static_cast<uint32_t>(std::size(items)));
-        for (const auto& item : items) writeItem(*this, item);
-    }
 
     const std::vector<uint8_t>& Bytes() const { return bytes_; }
     std::vector<uint8_t> Take() { return std::move(bytes_); }

@@ -1,5 +1,7 @@
 #include "tests/kit/Document.h"
 
+#include <stdexcept>
+
 #include "tests/kit/Cipher.h"
 #include "tests/kit/Jb01.h"
 
@@ -12,32 +14,21 @@ void ProtectText(PageText& field, const std::u16string& password) {
     if (field.store != TextStore::Auto) field.store = TextStore::Wide;
 }
 
-// Reads a content block the way the page does: UTF-16LE up to the first NUL.
-std::u16string ContentText(const std::vector<uint8_t>& bytes) {
-    std::u16string text;
-    for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
-        const auto unit = static_cast<char16_t>(bytes[i] | (bytes[i + 1] << 8));
-        if (unit == 0) break;
-        text.push_back(unit);
-    }
-    return text;
-}
-
-}  // namespace
-
+// Enciphers every page title and text with the password and sets the
+// verifier. Narrow or compressed text stores cannot hold ciphered text,
+// so such fields are switched to the wide form.
 BookSpec ProtectBook(BookSpec book, const std::u16string& password) {
     if (password.empty()) return book;
     if (book.verifier.empty()) book.verifier = MakeVerifier(password);
     for (auto& page : book.pages) {
         ProtectText(page.title, password);
-        if (page.content) {
-            page.text = ContentText(*page.content);
-            page.content.reset();
-        }
+        if (page.content) throw std::invalid_argument("a crafted content block cannot be enciphered");
         ProtectText(page.text, password);
     }
     return book;
 }
+
+}  // namespace
 
 std::vector<uint8_t> BookBodyBytes(const BookSpec& book, const DocumentOptions& options) {
     ArchiveWriter body;
@@ -51,7 +42,7 @@ std::vector<uint8_t> WriteDocument(const BookSpec& book, const DocumentOptions& 
     file.SetKnownTagForm(options.knownTags);
     file.ClassTag("CBook", options.schemas.book);
     const bool packed = options.schemas.book >= 15 && options.packed;
-    if (options.schemas.book >= 15) file.Dword(packed ? options.packedFlag : 0);
+    if (options.schemas.book >= 15) file.Dword(packed ? 1 : 0);
     if (!packed) {
         WriteBookBody(file, ProtectBook(book, options.password), options.schemas);
         return file.Take();

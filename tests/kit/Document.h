@@ -15,7 +15,6 @@ struct DocumentOptions {
     // Book schema 15 and later: pack the body as a JB01 stream. Earlier
     // schemas have no packed flag and ignore this.
     bool packed = true;
-    uint32_t packedFlag = 1;  // value written when packed (any non-zero)
     // Non-empty: the book gets this password's verifier (unless the book
     // already has one) and page titles and texts are enciphered with it.
     std::u16string password;
@@ -26,11 +25,6 @@ struct DocumentOptions {
     std::optional<std::vector<uint8_t>> packedBody;
     KnownTagForm knownTags = KnownTagForm::Short;
 };
-
-// Enciphers every page title and text with the password and sets the
-// verifier. Narrow or compressed text stores cannot hold ciphered text,
-// so such fields are switched to the wide form.
-BookSpec ProtectBook(BookSpec book, const std::u16string& password);
 
 // The book body alone, as a packed document's JB01 stream would hold it
 // (its own stream: class indices start again at 1).

@@ -22,9 +22,6 @@ public:
     void Match(uint32_t distance, uint32_t length);
     // Any bits, most significant first (count 0..32).
     void Bits(uint32_t value, int count);
-    // Bits written so far; a token field spans a unit boundary when it
-    // starts at a count that is not a multiple of 16 and crosses one.
-    uint64_t BitCount() const { return bitCount_; }
     // Header plus the token bits, the last unit padded with zero bits.
     std::vector<uint8_t> Finish(uint32_t claimedSize) const;
 
@@ -32,7 +29,6 @@ private:
     std::vector<uint8_t> units_;  // whole units already flushed
     uint32_t pending_ = 0;        // bits of the unit being filled
     int pendingCount_ = 0;
-    uint64_t bitCount_ = 0;
 };
 
 // Greedy encoder with hash chains; long runs and repeated short patterns

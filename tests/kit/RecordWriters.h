@@ -25,28 +25,16 @@ struct Schemas {
     uint16_t ref = 1;
 };
 
-void WriteTimeStamp(ArchiveWriter& w, const TimeStamp& time);
-void WriteSystemTime(ArchiveWriter& w, const SystemTime& time);
-
-// A page text field by the rule of the page schema: archive string below 4,
-// compressed string for 4 and 5, DWORD selector and either form from 6.
-// Throws std::invalid_argument when the requested store is impossible.
-void WritePageText(ArchiveWriter& w, const PageText& field, uint16_t pageSchema);
+// Pages of any schema; throws std::invalid_argument for a text store the
+// schema cannot hold.
 void WritePage(ArchiveWriter& w, const PageSpec& page, uint16_t schema = 23);
-// The schema-23 content block of a page: `content` or the text as UTF-16LE
-// with one NUL unit (empty text: empty block).
-std::vector<uint8_t> PageContentBytes(const PageSpec& page);
 
 void WriteArchiveVersion(ArchiveWriter& w, const ArchiveVersionSpec& version, uint16_t schema = 1);
-void WriteMetaInfo(ArchiveWriter& w, const MetaInfoSpec& info, uint16_t schema = 1);
 void WriteMetaHistory(ArchiveWriter& w, const std::vector<MetaInfoSpec>& history, uint16_t schema = 1);
 void WriteBookOptions(ArchiveWriter& w, const BookOptionsSpec& options, uint16_t schema = 17);
-void WriteExtraInfo(ArchiveWriter& w, const ExtraInfoSpec& info, uint16_t schema = 1);
 void WriteExtraInfoList(ArchiveWriter& w, const std::vector<ExtraInfoSpec>& list, uint16_t schema = 1);
 void WriteIcon(ArchiveWriter& w, const IconSpec& icon, uint16_t schema = 1);
 void WriteIconCollection(ArchiveWriter& w, const std::vector<IconEntrySpec>& entries, uint16_t iconSchema = 1);
-void WriteLegendItem(ArchiveWriter& w, const LegendItemSpec& item, uint16_t schema = 2, uint16_t iconSchema = 1);
-void WriteLegendGroup(ArchiveWriter& w, const LegendGroupSpec& group, uint16_t schema = 1);
 void WriteLegend(ArchiveWriter& w, const LegendSpec& legend, const Schemas& schemas = {});
 // The legacy reference list: LONG count, then per record a CRef tag and
 // three DWORDs. The list has no tag of its own.

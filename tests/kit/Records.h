@@ -25,15 +25,10 @@ struct SystemTime {
     uint16_t hour = 10, minute = 30, second = 0, milliseconds = 0;
 };
 
-// How a page text field is stored. Auto picks what the schema allows
-// (wide archive string; compressed JB01 for schemas 4 and 5).
-enum class TextStore {
-    Auto,
-    Wide,        // archive string, wide form
-    Narrow,      // archive string, narrow form
-    Jb01,        // compressed archive string holding a JB01 stream
-    RawNarrow,   // compressed archive string holding the narrow text as is
-};
+// How a page text field is stored: an archive string of the wide or narrow
+// form, or a compressed string holding a JB01 stream or the narrow text as
+// is. Auto picks what the schema allows (wide; JB01 for schemas 4 and 5).
+enum class TextStore { Auto, Wide, Narrow, Jb01, RawNarrow };
 
 // A page text field. Narrow and compressed forms store `narrow` when it is
 // set, otherwise `text` taken as Latin-1 (units above 0xFF are an error).
@@ -43,7 +38,6 @@ struct PageText {
     std::u16string text;
     TextStore store = TextStore::Auto;
     std::optional<std::string> narrow;
-    uint32_t selector = 1;  // DWORD written before compressed forms (schema 6+)
 
     PageText() = default;
     PageText(std::u16string value) : text(std::move(value)) {}
@@ -121,8 +115,7 @@ struct BookOptionsSpec {
 struct ExtraInfoSpec {
     std::u16string type = u"File2VornFileData";
     int32_t ownerPage = -1;
-    SystemTime first;
-    SystemTime second;
+    SystemTime first, second;
     std::vector<uint8_t> data;
 };
 
@@ -133,14 +126,12 @@ struct BitmapSpec {
     int32_t height = 16;
     uint16_t planes = 1;
     int32_t type = 0;
-    int32_t width = 16;
-    int32_t widthBytes = 2;
+    int32_t width = 16, widthBytes = 2;
     std::vector<uint8_t> bits;
 };
 
 struct IconSpec {
-    int32_t width = 0;
-    int32_t height = 0;
+    int32_t width = 0, height = 0;
     uint8_t planes = 0;
     uint8_t bitsPerPixel = 0;      // 0 = empty icon
     std::vector<BitmapSpec> bitmaps;  // [0] AND mask, [1] colour bits

@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "platform/CodePage.h"
 #include "tests/kit/Icons.h"
 
 namespace kit {
@@ -26,16 +27,8 @@ constexpr uint32_t kLabelPersonal = 4;
 constexpr uint32_t kSeparator = 0xFFFFFFFF;
 
 PageSpec Page(uint32_t id, uint32_t parent, uint32_t kind, std::u16string title, std::u16string text, double created) {
-    PageSpec page;
-    page.id = id;
-    page.parentId = parent;
-    page.kind = kind;
-    page.title = std::move(title);
-    page.text = std::move(text);
-    page.created = TimeStamp{0, created};
-    page.modified = TimeStamp{0, created + 3.25};
-    page.revision = 3;
-    return page;
+    return {.id = id, .parentId = parent, .kind = kind, .title = std::move(title), .text = std::move(text),
+            .created = {0, created}, .revision = 3, .modified = {0, created + 3.25}};
 }
 
 PageSpec Folder(uint32_t id, uint32_t parent, std::u16string title, double created) {
@@ -92,107 +85,54 @@ IconSpec LeafIcon() {
     });
 }
 
-std::vector<uint8_t> Attachment(std::string_view name, std::string_view body) {
+ExtraInfoSpec AttachedFile(int32_t page, std::string_view name, std::string_view body, uint16_t day) {
+    const SystemTime time{2026, 11, 0, day, 9, 12, 40, 0};
     std::vector<uint8_t> data(name.begin(), name.end());
     data.push_back(0);
     data.insert(data.end(), body.begin(), body.end());
-    return data;
+    return {.ownerPage = page, .first = time, .second = time, .data = std::move(data)};
 }
 
-ExtraInfoSpec AttachedFile(int32_t page, std::string_view name, std::string_view body, uint16_t day) {
-    ExtraInfoSpec info;
-    info.ownerPage = page;
-    info.first = SystemTime{2026, 11, 0, day, 9, 12, 40, 0};
-    info.second = info.first;
-    info.data = Attachment(name, body);
-    return info;
-}
-
-// A UTF-8 file of the tour's texts as UTF-16, byte for byte otherwise.
+// A UTF-8 file of the tour's texts as UTF-16.
 std::u16string ReadText(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) throw std::runtime_error("cannot read tour text " + path.string());
-    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    std::u16string text;
-    for (size_t i = 0; i < bytes.size();) {
-        const auto lead = static_cast<uint8_t>(bytes[i]);
-        const size_t extra = lead < 0x80 ? 0 : lead < 0xE0 ? 1 : lead < 0xF0 ? 2 : 3;
-        if (i + extra >= bytes.size()) throw std::runtime_error("bad UTF-8 in " + path.string());
-        uint32_t c = extra == 0 ? lead : lead & (0x3F >> extra);
-        for (size_t k = 1; k <= extra; ++k) c = (c << 6) | (static_cast<uint8_t>(bytes[i + k]) & 0x3F);
-        i += extra + 1;
-        if (c >= 0x10000) {
-            text += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
-            c = 0xDC00 + ((c - 0x10000) & 0x3FF);
-        }
-        text += static_cast<char16_t>(c);
-    }
-    return text;
+    return platform::Utf8ToWide(std::string{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()});
 }
 
 std::vector<PageSpec> Pages(const std::filesystem::path& folder) {
     auto text = [&folder](const char* name) { return ReadText(folder / name); };
     std::vector<PageSpec> pages;
-    PageSpec root = Page(1, 1, 2, u"Welcome to the notebook tour", text("welcome.rtf"), 45963.3333);
-    root.expanded = 1;
-    pages.push_back(root);
+    auto add = [&pages](PageSpec page) -> PageSpec& { return pages.emplace_back(std::move(page)); };
+    add(Page(1, 1, 2, u"Welcome to the notebook tour", text("welcome.rtf"), 45963.3333)).expanded = 1;
+    PageSpec& readMe = add(Page(2, 1, 0, u"Read me first", text("read-me.txt"), 45963.35));
+    readMe.labelId = kLabelImportant, readMe.tipText = u"Start here", readMe.flags |= 0x2;
+    PageSpec& languages = add(Folder(3, 1, u"Languages — Языки — Γλώσσες — 言語", 45970.5));
+    languages.childSortKey = 0, languages.childrenDescending = 1, languages.tipText = u"Sorted by title, descending";
+    PageSpec& projects = add(Folder(4, 1, u"Projects", 45971.25));
+    projects.childSortKey = 7, projects.tipText = u"Sorted by weight, heaviest first";
+    add(Page(5, 1, 1, u"Web clipping: Alpine huts", text("web-clipping.mht"), 46194.6979)).labelId = kLabelPersonal;
+    add(Page(6, 1, 3, u"HTML sampler", text("html-sampler.htm"), 46200.4));
+    add(Page(7, 1, 0, u"Links and addresses", text("links.txt"), 46201.6));
+    add(Page(8, 1, 5, u"Recycle bin", u"", 45963.3333));
 
-    PageSpec readMe = Page(2, 1, 0, u"Read me first", text("read-me.txt"), 45963.35);
-    readMe.labelId = kLabelImportant;
-    readMe.tipText = u"Start here";
-    readMe.flags |= 0x2;
-    pages.push_back(readMe);
+    add(Page(10, 3, 0, u"Français : crème brûlée", text("french.txt"), 45990.7));
+    add(Page(11, 3, 0, u"Русский: заметки о путешествии", text("russian.txt"), 46010.4)).labelId = kLabelPersonal;
+    SetOwnColour(add(Page(12, 3, 0, u"Ελληνικά: σημειώσεις", text("greek.txt"), 46030.55)), kBrown);
+    add(Page(13, 3, 2, u"日本語と中文：メモ", text("cjk.rtf"), 46050.8));
 
-    PageSpec languages = Folder(3, 1, u"Languages — Языки — Γλώσσες — 言語", 45970.5);
-    languages.childSortKey = 0;
-    languages.childrenDescending = 1;
-    languages.tipText = u"Sorted by title, descending";
-    pages.push_back(languages);
-
-    PageSpec projects = Folder(4, 1, u"Projects", 45971.25);
-    projects.childSortKey = 7;
-    projects.tipText = u"Sorted by weight, heaviest first";
-    pages.push_back(projects);
-
-    PageSpec clipping = Page(5, 1, 1, u"Web clipping: Alpine huts", text("web-clipping.mht"), 46194.6979);
-    clipping.labelId = kLabelPersonal;
-    pages.push_back(clipping);
-    pages.push_back(Page(6, 1, 3, u"HTML sampler", text("html-sampler.htm"), 46200.4));
-    pages.push_back(Page(7, 1, 0, u"Links and addresses", text("links.txt"), 46201.6));
-
-    PageSpec bin = Page(8, 1, 5, u"Recycle bin", u"", 45963.3333);
-    pages.push_back(bin);
-
-    pages.push_back(Page(10, 3, 0, u"Français : crème brûlée", text("french.txt"), 45990.7));
-    PageSpec russian = Page(11, 3, 0, u"Русский: заметки о путешествии", text("russian.txt"), 46010.4);
-    russian.labelId = kLabelPersonal;
-    pages.push_back(russian);
-    PageSpec greek = Page(12, 3, 0, u"Ελληνικά: σημειώσεις", text("greek.txt"), 46030.55);
-    SetOwnColour(greek, kBrown);
-    pages.push_back(greek);
-    pages.push_back(Page(13, 3, 2, u"日本語と中文：メモ", text("cjk.rtf"), 46050.8));
-
-    PageSpec garden = Page(20, 4, 2, u"Garden plan", text("garden.rtf"), 46095.4375);
-    garden.labelId = kLabelDone;
-    garden.sortWeight = 40000;
-    pages.push_back(garden);
-    PageSpec reading = Page(21, 4, 0, u"Reading list", text("reading-list.txt"), 46100.5);
-    reading.labelId = kLabelIdea;
-    reading.sortWeight = 50000;
-    reading.flags |= 0x1;
-    pages.push_back(reading);
-    PageSpec budget = Page(22, 4, 2, u"Budget 2027", text("budget.rtf"), 46120.45);
-    budget.labelId = kLabelDone;
-    budget.sortWeight = 30000;
+    PageSpec& garden = add(Page(20, 4, 2, u"Garden plan", text("garden.rtf"), 46095.4375));
+    garden.labelId = kLabelDone, garden.sortWeight = 40000;
+    PageSpec& reading = add(Page(21, 4, 0, u"Reading list", text("reading-list.txt"), 46100.5));
+    reading.labelId = kLabelIdea, reading.sortWeight = 50000, reading.flags |= 0x1;
+    PageSpec& budget = add(Page(22, 4, 2, u"Budget 2027", text("budget.rtf"), 46120.45));
+    budget.labelId = kLabelDone, budget.sortWeight = 30000;
     SetOwnColour(budget, kPurple);  // overrides the label's green
-    pages.push_back(budget);
-    PageSpec archive = Folder(23, 4, u"Archive", 45963.4);
-    archive.sortWeight = 100;
-    archive.expanded = 0;
-    pages.push_back(archive);
-    pages.push_back(Page(24, 23, 0, u"Notes from 2019", text("old-notes.txt"), 43589.3854));
+    PageSpec& archive = add(Folder(23, 4, u"Archive", 45963.4));
+    archive.sortWeight = 100, archive.expanded = 0;
+    add(Page(24, 23, 0, u"Notes from 2019", text("old-notes.txt"), 43589.3854));
 
-    pages.push_back(Page(30, 8, 0, u"Old shopping list", text("deleted.txt"), 46300.75));
+    add(Page(30, 8, 0, u"Old shopping list", text("deleted.txt"), 46300.75));
     return pages;
 }
 

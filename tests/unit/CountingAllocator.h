@@ -6,9 +6,9 @@
 namespace counting_allocator {
 
 size_t CurrentBytes();
-// Starts a new measurement: the peak from now on is measured from here.
+// Starts a new measurement; PeakBytesSinceReset is the most held at once
+// since then, beyond what was held then.
 void ResetPeak();
-// Most bytes held at once since ResetPeak, beyond what was held then.
 size_t PeakBytesSinceReset();
 
 }  // namespace counting_allocator

@@ -9,13 +9,11 @@
 #include "docfile/LoadArchive.h"
 #include "model/Book.h"
 #include "platform/CodePage.h"
-#include "tests/kit/ArchiveWriter.h"
 #include "tests/kit/Document.h"
 
 namespace testing_helpers {
 
-inline constexpr char16_t kDocumentName[] = u"C:\\notes\\book.vnb";
-// The messages users see for each cause, for an archive named kDocumentName.
+// The messages users see for each cause, for an archive named C:\notes\book.vnb.
 inline const std::u16string kEndOfFile = u"An attempt was made to access an unnamed file past its end.";
 inline const std::u16string kBadFormat = u"C:\\notes\\book.vnb has a bad format.";
 inline const std::u16string kUnexpected = u"C:\\notes\\book.vnb contained an unexpected object.";
@@ -25,10 +23,10 @@ inline const std::u16string kNoError = u"(no error)";
 
 using ReadFn = std::function<void(docfile::LoadArchive&)>;
 
-inline void ReadBytes(const std::vector<uint8_t>& bytes, const ReadFn& read, std::u16string name = kDocumentName)
+inline void ReadBytes(const std::vector<uint8_t>& bytes, const ReadFn& read)
 {
     docfile::MemorySource source(bytes.data(), bytes.size());
-    docfile::LoadArchive ar(source, std::move(name));
+    docfile::LoadArchive ar(source, u"C:\\notes\\book.vnb");
     read(ar);
 }
 
@@ -43,19 +41,21 @@ inline std::u16string ErrorReading(const std::vector<uint8_t>& bytes, const Read
     return kNoError;
 }
 
-// A record read back from what `write` wrote; by default it must take
-// every byte.
-template <class Record, class Write>
-Record ReadRecord(Write&& write, bool wholeInput = true)
+inline std::vector<uint8_t> Written(const std::function<void(kit::ArchiveWriter&)>& write)
 {
     kit::ArchiveWriter w;
     write(w);
+    return w.Take();
+}
+
+// A record read back from what `write` wrote; by default it must take every byte.
+template <class Record>
+Record ReadRecord(const std::function<void(kit::ArchiveWriter&)>& write, bool wholeInput = true)
+{
     Record record;
-    ReadBytes(w.Bytes(), [&](docfile::LoadArchive& ar) {
+    ReadBytes(Written(write), [&](docfile::LoadArchive& ar) {
         record.Read(ar);
-        if (wholeInput) {
-            EXPECT_EQ(ar.Remaining(), 0u) << "bytes left unread";
-        }
+        EXPECT_TRUE(!wholeInput || ar.Remaining() == 0) << "bytes left unread";
     });
     return record;
 }
@@ -75,26 +75,10 @@ inline std::string Narrow(const std::u16string& text) { return platform::WideToU
 
 inline kit::PageSpec Page(uint32_t id, uint32_t parent, uint32_t kind, std::u16string title)
 {
-    kit::PageSpec page;
-    page.id = id;
-    page.parentId = parent;
-    page.kind = kind;
-    page.title = kit::PageText(std::move(title));
-    return page;
+    return kit::PageSpec{.id = id, .parentId = parent, .kind = kind, .title = std::move(title)};
 }
 
-inline kit::BookSpec BookOf(std::vector<kit::PageSpec> pages)
-{
-    kit::BookSpec book;
-    book.pages = std::move(pages);
-    return book;
-}
-
-// A root folder and one page under it: the book most single-feature tests need.
-inline kit::BookSpec OnePageBook(kit::PageSpec page)
-{
-    return BookOf({Page(1, 1, model::kFolder, u"Root"), std::move(page)});
-}
+inline kit::BookSpec BookOf(std::vector<kit::PageSpec> pages) { return kit::BookSpec{.pages = std::move(pages)}; }
 
 // A book written by the kit and read back.
 inline model::CBook Loaded(const kit::BookSpec& spec, const kit::DocumentOptions& options = {})

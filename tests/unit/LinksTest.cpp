@@ -7,140 +7,115 @@
 #include "platform/CodePage.h"
 
 using namespace components;
+using platform::WideToUtf8;
 
 namespace {
 
 class FakeText final : public LinkText {
+    std::u16string text_;
+
 public:
+    enum : char { kHidden = 1, kProtected = 2, kLink = 4 };
     // The control's text ends in its final paragraph mark.
-    explicit FakeText(std::u16string text) : text_(std::move(text) + u"\r"), hidden_(text_.size()),
-        protected_(text_.size()), link_(text_.size()) {}
+    explicit FakeText(std::u16string text) : text_(std::move(text) + u"\r"), marks(text_.size(), 0) {}
 
     const std::u16string& Text() override { return text_; }
-    void Hide(int32_t start, int32_t end, bool protect) override
-    {
-        for (int32_t i = start; i < end; ++i) {
-            hidden_.at(i) = true;
-            protected_.at(i) = protect;
-        }
-        ++calls;
-    }
-    void MarkLink(int32_t start, int32_t end) override
-    {
-        for (int32_t i = start; i < end; ++i)
-            link_.at(i) = true;
-        ++calls;
-    }
-
+    void Hide(int32_t start, int32_t end, bool protect) override { Mark(start, end, protect ? 3 : kHidden); }
+    void MarkLink(int32_t start, int32_t end) override { Mark(start, end, kLink); }
     std::string Shown() const
     {
         std::u16string out;
         bool inLink = false;
         for (size_t i = 0; i + 1 < text_.size(); ++i) {
-            if (hidden_[i])
+            if (marks[i] & kHidden)
                 continue;
-            if (link_[i] != inLink)
-                out += link_[i] ? u'[' : u']';
-            inLink = link_[i];
+            if (bool(marks[i] & kLink) != inLink)
+                out += (inLink = !inLink) ? u'[' : u']';
             out += text_[i];
         }
-        if (inLink)
-            out += u']';
-        return platform::WideToUtf8(out);
+        return WideToUtf8(inLink ? out + u']' : out);
     }
-    bool HiddenAreProtected() const
-    {
-        for (size_t i = 0; i < text_.size(); ++i)
-            if (hidden_[i] && !protected_[i])
-                return false;
-        return true;
-    }
+
+    std::string marks;  // per unit
     int calls = 0;
 
 private:
-    std::u16string text_;
-    std::vector<bool> hidden_, protected_, link_;
+    void Mark(int32_t start, int32_t end, char mark)
+    {
+        for (int32_t i = start; i < end; ++i)
+            marks.at(i) |= mark;
+        ++calls;
+    }
 };
 
-std::string After(void (*pass)(LinkText&), std::u16string text)
-{
-    FakeText fake(std::move(text));
-    pass(fake);
-    return fake.Shown();
-}
+struct Case {
+    std::u16string_view text;
+    const char* shown;
+};
 
-void External(LinkText& text) { MarkExternalLinks(text); }
-void PageLinks(LinkText& text) { MarkPageLinks(text); }
+void ExpectShown(const std::function<void(LinkText&)>& pass, std::initializer_list<Case> cases)
+{
+    for (const Case& c : cases) {
+        FakeText fake{std::u16string(c.text)};
+        pass(fake);
+        EXPECT_EQ(fake.Shown(), c.shown) << WideToUtf8(std::u16string(c.text));
+    }
+}
 
 }  // namespace
 
 TEST(Links, BookmarkMarkersDisappearAndTheTextAroundThemStays)
 {
-    EXPECT_EQ(After(HideBookmarks, u"bookmark<top>Start BookMark<a b>here. bookmark<unclosed"),
-              "Start here. bookmark<unclosed");
-    EXPECT_EQ(After(HideBookmarks, u"bookmark <x> bookmark<>end"), "bookmark <x> end");
+    ExpectShown(HideBookmarks, {{u"bookmark<top>Start BookMark<a b>here. bookmark<unclosed", "Start here. bookmark<unclosed"},
+                                {u"bookmark <x> bookmark<>end", "bookmark <x> end"}});
 }
 
 TEST(Links, ExternalLinksRunFromAPrefixAtAWordStartToTheNextSpaceOrLineEnd)
 {
-    const struct {
-        std::u16string_view text;
-        const char* shown;
-    } cases[] = {
-        {u"see http://a.b/c?d=1 now", "see [http://a.b/c?d=1] now"},
-        {u"HTTPS://Up.Case\tand www.x.org\r\nftp://f", "[HTTPS://Up.Case]\tand [www.x.org]\r\n[ftp://f]"},
-        {u"bare http: and http:// and www. stay", "bare http: and http:// and www. stay"},
-        {u"file: alone is marked", "[file:] alone is marked"},
-        {u"xhttp://inside a word, (http://after.paren)", "xhttp://inside a word, ([http://after.paren)]"},
-        {u"last line http://end", "last line [http://end]"},
-        {u"mailto:me@x.org and vnb:page1", "[mailto:me@x.org] and [vnb:page1]"},
-        {u"Слово www.рф.рф", "Слово [www.рф.рф]"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(After(External, std::u16string(c.text)), c.shown) << platform::WideToUtf8(c.text);
+    ExpectShown([](LinkText& text) { MarkExternalLinks(text); },
+                {
+                    {u"see http://a.b/c?d=1 now", "see [http://a.b/c?d=1] now"},
+                    {u"HTTPS://Up.Case\tand www.x.org\r\nftp://f", "[HTTPS://Up.Case]\tand [www.x.org]\r\n[ftp://f]"},
+                    {u"bare http: and http:// and www. stay", "bare http: and http:// and www. stay"},
+                    {u"file: alone is marked", "[file:] alone is marked"},
+                    {u"xhttp://inside a word, (http://after.paren)", "xhttp://inside a word, ([http://after.paren)]"},
+                    {u"last line http://end", "last line [http://end]"},
+                    {u"mailto:me@x.org and vnb:page1", "[mailto:me@x.org] and [vnb:page1]"},
+                    {u"Слово www.рф.рф", "Слово [www.рф.рф]"},
+                });
 }
 
 TEST(Links, PageLinkMarkersShowOnlyTheirCaptionAsALink)
 {
-    const struct {
-        std::u16string_view text;
-        const char* shown;
-    } cases[] = {
-        {u"see page12<Intro> now", "see [Intro] now"},
-        {u"Page7://<Seven> and page-3<Minus>", "[Seven] and [Minus]"},
-        {u"page4|1|0<Folder> page5|x//<Five>", "[Folder] [Five]"},
-        {u"page0<zero> page05<lead> pagex<letter> page<none>", "page0<zero> page05<lead> pagex<letter> page<none>"},
-        {u"page3 of the manual costs < 5 and > 3", "page3 of the manual costs < 5 and > 3"},
-        {u"page3> odd <x page9<ok>", "page3> odd <x [ok]"},
-        {u"page2<> empty, page2<unclosed", "page2<> empty, page2<unclosed"},
-        {u"page99999999999<too big> page4294967295<max>", "page99999999999<too big> [max]"},
-        {u"homepage1<caption>", "home[caption]"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(After(PageLinks, std::u16string(c.text)), c.shown) << platform::WideToUtf8(c.text);
-
+    ExpectShown([](LinkText& text) { MarkPageLinks(text); },
+                {
+                    {u"see page12<Intro> now", "see [Intro] now"},
+                    {u"Page7://<Seven> and page-3<Minus>", "[Seven] and [Minus]"},
+                    {u"page4|1|0<Folder> page5|x//<Five>", "[Folder] [Five]"},
+                    {u"page0<zero> page05<lead> pagex<letter> page<none>", "page0<zero> page05<lead> pagex<letter> page<none>"},
+                    {u"page3 of the manual costs < 5 and > 3", "page3 of the manual costs < 5 and > 3"},
+                    {u"page3> odd <x page9<ok>", "page3> odd <x [ok]"},
+                    {u"page2<> empty, page2<unclosed", "page2<> empty, page2<unclosed"},
+                    {u"page99999999999<too big> page4294967295<max>", "page99999999999<too big> [max]"},
+                    {u"homepage1<caption>", "home[caption]"},
+                });
     FakeText fake(u"a page1<b> c page2<d>");
     EXPECT_EQ(MarkPageLinks(fake), 2);
-    EXPECT_TRUE(fake.HiddenAreProtected());
+    EXPECT_EQ(fake.marks.find(FakeText::kHidden), std::string::npos) << "all hidden text is protected";
     EXPECT_EQ(fake.calls, 6) << "one call per range";
 }
 
 TEST(Links, AddressesAreMarkedWhereTheyPassTheTest)
 {
-    const struct {
-        std::u16string_view text;
-        const char* shown;
-    } cases[] = {
-        {u"write to tour@example.org, or a.b@c.de.", "write to [tour@example.org], or [a.b@c.de.]"},
-        {u"@start then x@y.z", "@start then [x@y.z]"},
-        {u"no dot a@b, dot last a@b. and a@.b", "no dot a@b, dot last a@b. and [a@.b]"},
-        {u"<one@two.three>;\"q@r.s\"", "<[one@two.three]>;\"[q@r.s]\""},
-        {u"http://u@h.com/x mail@end", "http://[u@h.com]/x mail@end"},
-        {u"trailing@", "trailing@"},
-        {u"a.b@, x", "a.b@, x"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(After(MarkAddresses, std::u16string(c.text)), c.shown) << platform::WideToUtf8(c.text);
+    ExpectShown(MarkAddresses, {
+                                   {u"write to tour@example.org, or a.b@c.de.", "write to [tour@example.org], or [a.b@c.de.]"},
+                                   {u"@start then x@y.z", "@start then [x@y.z]"},
+                                   {u"no dot a@b, dot last a@b. and a@.b", "no dot a@b, dot last a@b. and [a@.b]"},
+                                   {u"<one@two.three>;\"q@r.s\"", "<[one@two.three]>;\"[q@r.s]\""},
+                                   {u"http://u@h.com/x mail@end", "http://[u@h.com]/x mail@end"},
+                                   {u"trailing@", "trailing@"},
+                                   {u"a.b@, x", "a.b@, x"},
+                               });
 }
 
 TEST(Links, AClickFindsThePageOfTheMarkerRightBeforeIt)
@@ -156,12 +131,12 @@ TEST(Links, AClickFindsThePageOfTheMarkerRightBeforeIt)
 
 TEST(Links, WhatAClickOpensAndWhatIsAskedFirst)
 {
-    EXPECT_EQ(platform::WideToUtf8(ShellTarget(u"ab@cd.ef")), "mailto:ab@cd.ef") << "8 characters";
-    EXPECT_EQ(platform::WideToUtf8(ShellTarget(u"a@cd.ef")), "a@cd.ef") << "7 characters";
-    EXPECT_EQ(platform::WideToUtf8(ShellTarget(u"MAILTO:ab@cd.ef")), "MAILTO:ab@cd.ef");
-    EXPECT_EQ(platform::WideToUtf8(ShellTarget(u"https://x.org")), "https://x.org");
+    EXPECT_EQ(WideToUtf8(ShellTarget(u"ab@cd.ef")), "mailto:ab@cd.ef") << "8 characters";
+    EXPECT_EQ(WideToUtf8(ShellTarget(u"a@cd.ef")), "a@cd.ef") << "7 characters";
+    EXPECT_EQ(WideToUtf8(ShellTarget(u"MAILTO:ab@cd.ef")), "MAILTO:ab@cd.ef");
+    EXPECT_EQ(WideToUtf8(ShellTarget(u"https://x.org")), "https://x.org");
     for (std::u16string_view safe : {u"http://a", u"HTTPS://a", u"ftp://a", u"www.a", u"mailto:a@b.c", u"a@b.c"})
-        EXPECT_TRUE(IsWebOrMailTarget(safe)) << platform::WideToUtf8(safe);
+        EXPECT_TRUE(IsWebOrMailTarget(safe)) << WideToUtf8(std::u16string(safe));
     for (std::u16string_view risky : {u"file:///C:/x.exe", u"file:", u"telnet:host", u"vnb:1", u"C:\\run.bat"})
-        EXPECT_FALSE(IsWebOrMailTarget(risky)) << platform::WideToUtf8(risky);
+        EXPECT_FALSE(IsWebOrMailTarget(risky)) << WideToUtf8(std::u16string(risky));
 }

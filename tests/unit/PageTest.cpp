@@ -11,60 +11,27 @@ using model::CPage;
 
 namespace {
 
-constexpr uint16_t kNewestSchema = 23;
-
-CPage ReadPage(const PageSpec& spec, uint16_t schema = kNewestSchema)
+CPage ReadPage(const PageSpec& spec, uint16_t schema = 23)
 {
-    kit::ArchiveWriter w;
-    kit::WritePage(w, spec, schema);
-    CPage page;
-    testing_helpers::ReadBytes(w.Bytes(), [&](docfile::LoadArchive& ar) {
-        page.Read(ar);
-        EXPECT_EQ(ar.Remaining(), 0u) << "schema " << schema << " left bytes unread";
-    });
-    return page;
+    return testing_helpers::ReadRecord<CPage>([&](auto& w) { kit::WritePage(w, spec, schema); });
 }
 
 // Every field set to something other than its default.
-PageSpec RichSpec()
-{
-    PageSpec p;
-    p.id = 7;
-    p.parentId = 3;
-    p.kind = model::kRichText;
-    p.title = u"T\u00edtulo";
-    p.text = u"{\\rtf1 body}";
-    p.created = {0, 45000.25};
-    p.backgroundColour = 0x00ABCDEF;
-    p.caretPosition = 12;
-    p.expanded = 1;
-    p.auxText1 = u"aux";
-    p.tipText = u"tip";
-    p.revision = 9;
-    p.sortWeight = 100;
-    p.optionalValue = 5;
-    p.optionalBlock = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16};
-    p.auxValue = -7;
-    p.childSortKey = 7;
-    p.pageColour = 0x000000FF;
-    p.colourSwitch = 1;
-    p.modified = {0, 45001.5};
-    p.htmlCaretPosition = 44;
-    p.sortText = u"sort me";
-    p.childrenDescending = 1;
-    p.flags = model::kNewPageFlag | model::kOwnColour | model::kCaretAtEnd;
-    p.labelId = 4;
-    return p;
-}
+const PageSpec kRich{.id = 7, .parentId = 3, .kind = model::kRichText, .title = u"T\u00edtulo",
+    .text = u"{\\rtf1 body}", .created = {0, 45000.25}, .backgroundColour = 0x00ABCDEF, .caretPosition = 12,
+    .expanded = 1, .auxText1 = u"aux", .tipText = u"tip", .revision = 9, .sortWeight = 100, .optionalValue = 5,
+    .optionalBlock = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}, .auxValue = -7, .childSortKey = 7,
+    .pageColour = 0x000000FF, .colourSwitch = 1, .modified = {0, 45001.5}, .htmlCaretPosition = 44,
+    .sortText = u"sort me", .childrenDescending = 1,
+    .flags = model::kNewPageFlag | model::kOwnColour | model::kCaretAtEnd, .labelId = 4};
 
 }  // namespace
 
 TEST(Page, EverySchemaReadsTheFieldsItCarries)
 {
-    const PageSpec spec = RichSpec();
-    for (uint16_t s = 0; s <= kNewestSchema; ++s) {
+    for (uint16_t s = 0; s <= 23; ++s) {
         SCOPED_TRACE(testing::Message() << "schema " << s);
-        const CPage page = ReadPage(spec, s);
+        const CPage page = ReadPage(kRich, s);
         EXPECT_EQ(page.Id(), 7u);
         EXPECT_EQ(page.ParentId(), 3u);
         EXPECT_EQ(page.Kind(), model::kRichText);
@@ -97,15 +64,13 @@ TEST(Page, EverySchemaReadsTheFieldsItCarries)
 
 TEST(Page, OldFlagsConvertOnlyInTheSchemasThatHadThem)
 {
-    PageSpec flagged = RichSpec();
-    flagged.kind = model::kPlainText;
+    PageSpec flagged = kRich, webArchive = kRich, switchedOff = kRich, bin = kRich;
+    flagged.kind = webArchive.kind = model::kPlainText;
     flagged.folderFlag = 1;  // schemas below 9: a flagged folder, shown closed
-    PageSpec webArchive = RichSpec();
-    webArchive.kind = model::kPlainText;
     webArchive.flags = model::kNewPageFlag | model::kLegacyWebArchive;  // 19..21
-    PageSpec switchedOff = RichSpec();
     switchedOff.pageColour = 0x00123456;
     switchedOff.colourSwitch = 0;  // 13..16: the colour is not in force
+    bin.kind = model::kRecycleBin;
     const struct Case {
         const PageSpec& spec;
         uint16_t schema;
@@ -117,6 +82,7 @@ TEST(Page, OldFlagsConvertOnlyInTheSchemasThatHadThem)
         {webArchive, 21, model::kWebArchive, model::kNewPageFlag, true},
         {webArchive, 22, model::kPlainText, model::kNewPageFlag | model::kLegacyWebArchive, true},
         {switchedOff, 16, model::kRichText, model::kNewPageFlag, true},
+        {bin, 23, model::kRecycleBin, kRich.flags, false},
     };
     for (const Case& c : cases) {
         const CPage page = ReadPage(c.spec, c.schema);
@@ -127,51 +93,37 @@ TEST(Page, OldFlagsConvertOnlyInTheSchemasThatHadThem)
     const CPage off = ReadPage(switchedOff, 16);
     EXPECT_FALSE(off.ColourInForce());
     EXPECT_EQ(off.Colour(), 0xFF123456u);
-    PageSpec bin = RichSpec();
-    bin.kind = model::kRecycleBin;
-    EXPECT_FALSE(ReadPage(bin).Expanded());
 }
 
-TEST(Page, TextStoresOfEverySchema)
+TEST(Page, TextStoresAndContentBlocks)
 {
-    PageSpec twelve;
-    twelve.title = PageText(u"narrow caf\u00e9", TextStore::Narrow);
-    twelve.text = PageText(u"packed text packed text packed", TextStore::Jb01);
-    twelve.tipText = PageText(u"raw tip", TextStore::RawNarrow);
+    const PageSpec twelve{.title = PageText(u"narrow caf\u00e9", TextStore::Narrow),
+                          .text = PageText(u"packed text packed text packed", TextStore::Jb01),
+                          .tipText = PageText(u"raw tip", TextStore::RawNarrow)};
     const CPage page = ReadPage(twelve, 12);
     EXPECT_EQ(page.Title(), u"narrow caf\u00e9");
     EXPECT_EQ(page.Text(), u"packed text packed text packed");
     EXPECT_EQ(page.TipText(), u"raw tip");
+    const CPage four = ReadPage({.title = PageText(u"compressed", TextStore::Jb01),
+                                 .text = PageText(u"raw", TextStore::RawNarrow)}, 4);
+    EXPECT_EQ(four.Title(), u"compressed");
+    EXPECT_EQ(four.Text(), u"raw");
 
-    PageSpec four;
-    four.title = PageText(u"compressed title", TextStore::Jb01);
-    four.text = PageText(u"raw", TextStore::RawNarrow);
-    EXPECT_EQ(ReadPage(four, 4).Title(), u"compressed title");
-    EXPECT_EQ(ReadPage(four, 4).Text(), u"raw");
-}
-
-TEST(Page, ContentBlocks)
-{
-    PageSpec spec;
-    spec.content = std::vector<uint8_t>{0x41, 0x00, 0x00, 0x00, 0x43, 0x00, 0x44};
-    const CPage cut = ReadPage(spec);
+    const CPage cut = ReadPage({.content = std::vector<uint8_t>{0x41, 0x00, 0x00, 0x00, 0x43, 0x00, 0x44}});
     EXPECT_EQ(cut.Text(), u"A");  // up to the first NUL unit
     EXPECT_EQ(cut.TextSize(), 2u);
     EXPECT_EQ(cut.Content().block.size(), 7u);
-    spec.content = std::vector<uint8_t>{0x41, 0x00, 0x42, 0x00, 0x43};
-    EXPECT_EQ(ReadPage(spec).Text(), u"AB");  // no NUL; an odd last byte is no unit
-
-    PageSpec old;
-    old.text = u"Hi";  // older schemas make the block from the text
-    EXPECT_EQ(ReadPage(old, 22).Content().block, (std::vector<uint8_t>{0x48, 0, 0x69, 0, 0, 0}));
-    EXPECT_EQ(ReadPage(old, 22).Content().codePage, 1200u);
-    old.text = u"";
-    EXPECT_TRUE(ReadPage(old, 22).Content().block.empty());
+    // No NUL; an odd last byte is no unit.
+    EXPECT_EQ(ReadPage({.content = std::vector<uint8_t>{0x41, 0x00, 0x42, 0x00, 0x43}}).Text(), u"AB");
+    // Older schemas make the block from the text.
+    EXPECT_EQ(ReadPage({.text = u"Hi"}, 22).Content().block, (std::vector<uint8_t>{0x48, 0, 0x69, 0, 0, 0}));
+    EXPECT_EQ(ReadPage({.text = u"Hi"}, 22).Content().codePage, 1200u);
+    EXPECT_TRUE(ReadPage({.text = u""}, 22).Content().block.empty());
 }
 
 TEST(Page, KindsAndTheCaretShown)
 {
-    PageSpec spec = RichSpec();
+    PageSpec spec = kRich;
     for (uint32_t kind = model::kPlainText; kind <= model::kFlaggedFolder + 1; ++kind) {
         spec.kind = kind;
         const CPage page = ReadPage(spec);

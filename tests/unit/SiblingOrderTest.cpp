@@ -46,11 +46,8 @@ PageSpec Child(uint32_t id, std::u16string title, uint32_t kind = model::kPlainT
     return Page(id, 1, kind, std::move(title));
 }
 
-kit::LegendItemSpec Label(int32_t id, uint32_t colour)
-{
-    constexpr uint32_t kColourInForce = 0x1;
-    return kit::LegendItemSpec{colour, kColourInForce, id, u"label", {}, 0};
-}
+// A label whose colour is in force.
+kit::LegendItemSpec Label(int32_t id, uint32_t colour) { return {colour, 0x1, id, u"label", {}, 0}; }
 
 }  // namespace
 
@@ -63,7 +60,6 @@ TEST(SiblingOrder, EachSortKey)
     small.sortText = u"  Zed", big.sortText = u"apple", mid.sortText = u"Mango";
     small.sortWeight = 5, big.sortWeight = 500, mid.sortWeight = 50;
     small.labelId = 9, big.labelId = 1, mid.labelId = 4;
-    const std::vector<PageSpec> pages = {small, big, mid};
     const struct Case {
         Order order;
         const char* expected;
@@ -73,12 +69,20 @@ TEST(SiblingOrder, EachSortKey)
         {{kModified}, "small,mid,big"},      {{kKind}, "big,mid,small"},
         {{kSortText}, "big,mid,small"},      {{kSortText, true}, "big,mid,small"},  // descending ignored
         {{kUnusedKey}, "small,big,mid"},     {{kWeight}, "big,mid,small"},
-        {{kLabel}, "big,mid,small"},
+        {{kLabel}, "big,mid,small"},         {{kUnknownKey}, "small,big,mid"},
         {{kNewestCreated}, "small,mid,big"}, {{kNewestModified}, "big,mid,small"},
-        {{kNewestModified, true}, "small,mid,big"}, {{kUnknownKey}, "small,big,mid"},
+        {{kNewestModified, true}, "small,mid,big"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(OrderOf(pages, c.order), c.expected) << c.order.key << (c.order.descending ? " descending" : "");
+        EXPECT_EQ(OrderOf({small, big, mid}, c.order), c.expected) << c.order.key << (c.order.descending ? " down" : "");
+
+    // The colour key prefers a label's colour to the page's own.
+    PageSpec labelled = Child(2, u"labelled"), own = Child(3, u"own"), plain = Child(4, u"plain");
+    labelled.labelId = 7;
+    own.pageColour = 0x00000080;
+    for (bool descending : {false, true})
+        EXPECT_EQ(OrderOf({plain, own, labelled}, {kColour, descending, true, {Label(7, 0x00FF0000)}}),
+                  "labelled,own,plain");
 }
 
 TEST(SiblingOrder, TitlesFoldersAndBinLikePages)
@@ -104,16 +108,7 @@ TEST(SiblingOrder, TitlesFoldersAndBinLikePages)
     }
 }
 
-TEST(SiblingOrder, ColourKeyPrefersTheLabelsColour)
-{
-    PageSpec labelled = Child(2, u"labelled"), own = Child(3, u"own"), plain = Child(4, u"plain");
-    labelled.labelId = 7;
-    own.pageColour = 0x00000080;
-    EXPECT_EQ(OrderOf({plain, own, labelled}, {kColour, false, true, {Label(7, 0x00FF0000)}}), "labelled,own,plain");
-    EXPECT_EQ(OrderOf({plain, own, labelled}, {kColour, true, true, {Label(7, 0x00FF0000)}}), "labelled,own,plain");
-}
-
-TEST(SiblingOrder, EqualSiblingsKeepBookOrderEvenWhenTheComparisonDisagreesWithItself)
+TEST(SiblingOrder, EqualSiblingsKeepBookOrderAndTimesCompareAsPointsInTime)
 {
     // Two flagged folders each claim to come after the other; equal times
     // of different status do the same. Neither may upset the sort.
@@ -125,16 +120,10 @@ TEST(SiblingOrder, EqualSiblingsKeepBookOrderEvenWhenTheComparisonDisagreesWithI
     t2.created = {1, 5};
     EXPECT_EQ(OrderOf({t2, t1}, {kCreated}), "t2,t1");
     EXPECT_EQ(OrderOf({t2, t1}, {kNewestCreated}), "t2,t1");
-}
-
-TEST(SiblingOrder, TimesBeforeTheEpochCompareAsPointsInTime)
-{
     // -1.25 is 06:00 and -1.5 is 12:00 on 29 December 1899; as plain numbers
     // they would sort the other way round.
     PageSpec six = Child(2, u"six"), noon = Child(3, u"noon"), next = Child(4, u"next");
-    six.created = {0, -1.25};
-    noon.created = {0, -1.5};
-    next.created = {0, 0.5};
+    six.created = {0, -1.25}, noon.created = {0, -1.5}, next.created = {0, 0.5};
     EXPECT_EQ(OrderOf({next, noon, six}, {kCreated}), "six,noon,next");
 }
 
