@@ -30,8 +30,7 @@ TEST(Info, SummarisesTheDocument)
     book.favourites = {5, 0xFFFFFFFF, 77};
     book.history = {kit::MetaInfoSpec{u"PC", u"", u"ada", kit::TimeStamp{0, 46095.4375}},
                     kit::MetaInfoSpec{u"PC", u"", u"bob", kit::TimeStamp{2, 0}}};
-    book.legend.items = {Label(0x0080FF, 0x11, 7, u"Urgent"),
-                         Label(0x0080FF, 0, -2, u"Plain")};
+    book.legend.items = {Label(0x0080FF, 0x11, 7, u"Urgent"), Label(0x0080FF, 0, -2, u"Plain")};
     book.extraInfo = {kit::ExtraInfoSpec{u"File2VornFileData", 5, {}, {}, {}}, kit::ExtraInfoSpec{u"Print", 1, {}, {}, {}}};
     TempDir dir;
     const RunResult run = RunTool({"info", WriteDoc(dir.Path() / "notes.vnb", book)});

@@ -9,8 +9,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <optional>
-#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -103,9 +103,7 @@ inline std::string WriteDoc(const fs::path& path, const kit::BookSpec& book, con
 inline std::string ReadFile(const fs::path& path)
 {
     std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 struct RunResult {
