@@ -1,21 +1,41 @@
 #pragma once
-// Kit documents on disk, books read from them, and the tool run as a process.
+// Kit documents on disk and the built tool run as a process.
+#include <fcntl.h>
+#include <poll.h>
+#include <pty.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "model/Book.h"
 #include "tests/kit/Document.h"
 
 namespace vnbview_test {
 
 namespace fs = std::filesystem;
 
-// A fresh folder under the system's temporary folder, removed afterwards.
+// A fresh folder, removed with everything in it afterwards.
 class TempDir {
 public:
-    TempDir();
-    ~TempDir();
+    TempDir()
+    {
+        std::string name = (fs::temp_directory_path() / "vnbview_test_XXXXXX").string();
+        if (!::mkdtemp(name.data()))
+            throw std::runtime_error("mkdtemp failed");
+        path_ = name;
+    }
+    ~TempDir()
+    {
+        std::error_code ec;
+        fs::remove_all(path_, ec);
+    }
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
     const fs::path& Path() const { return path_; }
@@ -24,32 +44,132 @@ private:
     fs::path path_;
 };
 
-kit::PageSpec Page(uint32_t id, uint32_t parent, uint32_t kind, std::u16string title, std::u16string text = {});
-kit::LegendItemSpec Label(uint32_t colour, uint32_t flags, int32_t id, std::u16string name);
-kit::BookSpec BookOf(std::vector<kit::PageSpec> pages);
+inline kit::PageSpec Page(uint32_t id, uint32_t parent, uint32_t kind, std::u16string title, std::u16string text = {})
+{
+    kit::PageSpec page;
+    page.id = id;
+    page.parentId = parent;
+    page.kind = kind;
+    page.title = kit::PageText(std::move(title));
+    page.text = kit::PageText(std::move(text));
+    return page;
+}
 
-fs::path WriteBytes(const fs::path& path, const std::vector<uint8_t>& bytes);
-fs::path WriteDoc(const fs::path& path, const kit::BookSpec& book, const kit::DocumentOptions& options = {});
-// Unpacked, so that cutting the file cuts the book body itself.
-kit::DocumentOptions Unpacked();
+inline kit::BookSpec BookOf(std::vector<kit::PageSpec> pages)
+{
+    kit::BookSpec book;
+    book.pages = std::move(pages);
+    return book;
+}
 
-// The book as the tool reads it (through the same open procedure, no password).
-void LoadBook(model::CBook& book, const kit::BookSpec& written);
+// A root folder (page 1) and two text pages below it, "Note" (2) and "Other" (3).
+inline kit::BookSpec SmallBook()
+{
+    return BookOf({Page(1, 1, 4, u"Root"), Page(2, 1, 0, u"Note", u"Hello, w\u00f6rld"), Page(3, 1, 0, u"Other", u"second")});
+}
+
+inline kit::LegendItemSpec Label(uint32_t colour, uint32_t flags, int32_t id, std::u16string name)
+{
+    kit::LegendItemSpec item;
+    item.colour = colour;
+    item.flags = flags;
+    item.id = id;
+    item.name = std::move(name);
+    return item;
+}
+
+inline kit::DocumentOptions Options(bool packed, std::u16string password = {})
+{
+    kit::DocumentOptions options;
+    options.packed = packed;
+    options.password = std::move(password);
+    return options;
+}
+
+inline std::string WriteBytes(const fs::path& path, const std::vector<uint8_t>& bytes)
+{
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (!out)
+        throw std::runtime_error("cannot write " + path.string());
+    return path.string();
+}
+
+inline std::string WriteDoc(const fs::path& path, const kit::BookSpec& book, const kit::DocumentOptions& options = {})
+{
+    return WriteBytes(path, kit::WriteDocument(book, options));
+}
+
+inline std::string ReadFile(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
 
 struct RunResult {
     int exitCode = -1;
     std::string out;
     std::string err;
 };
-// Runs the built tool with standard input from /dev/null.
-RunResult RunTool(const std::vector<std::string>& args);
 
-// Runs the built tool with a terminal as standard input and standard error,
-// typing `lines` one after the other as the tool reads them. `err` gets
-// everything the terminal showed.
-RunResult RunToolOnTerminal(const std::vector<std::string>& args, const std::vector<std::string>& lines);
-
-std::string ReadFile(const fs::path& path);
-std::string Utf8(const std::u16string& text);
+// Runs the built tool with standard output to a file. Without `typed`,
+// standard input is /dev/null and standard error a file. With it, both are
+// a terminal on which each line of `typed` answers the next prompt (text
+// ending in ": "), and `err` gets everything the terminal showed.
+inline RunResult RunTool(const std::vector<std::string>& args, std::optional<std::vector<std::string>> typed = {})
+{
+    TempDir dir;
+    const std::string out = (dir.Path() / "out").string();
+    const std::string err = (dir.Path() / "err").string();
+    std::vector<char*> argv{const_cast<char*>(VNBVIEW_EXE)};
+    for (const std::string& arg : args)
+        argv.push_back(const_cast<char*>(arg.c_str()));
+    argv.push_back(nullptr);
+    int terminal = -1;
+    const pid_t pid = typed ? forkpty(&terminal, nullptr, nullptr, nullptr) : fork();
+    if (pid == 0) {
+        dup2(::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), STDOUT_FILENO);
+        if (!typed) {
+            dup2(::open("/dev/null", O_RDONLY), STDIN_FILENO);
+            dup2(::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), STDERR_FILENO);
+        }
+        execv(VNBVIEW_EXE, argv.data());
+        _exit(127);
+    }
+    if (pid < 0)
+        throw std::runtime_error("cannot start the tool");
+    RunResult result;
+    int status = 0;
+    if (typed) {
+        for (size_t next = 0;;) {
+            pollfd fd{terminal, POLLIN, 0};
+            char buffer[4096];
+            const ssize_t got = poll(&fd, 1, 5000) > 0 ? ::read(terminal, buffer, sizeof buffer) : 0;
+            if (got <= 0)
+                break;  // the tool has ended, or waits for more than we type
+            result.err.append(buffer, static_cast<size_t>(got));
+            if (next < typed->size() && result.err.ends_with(": ")) {
+                const std::string line = (*typed)[next++] + "\n";
+                if (::write(terminal, line.data(), line.size()) < 0)
+                    break;
+            }
+        }
+        // Still waiting for input is a failure, not a hang.
+        bool ended = false;
+        for (int i = 0; i < 500 && !(ended = waitpid(pid, &status, WNOHANG) == pid); ++i)
+            usleep(10000);
+        if (!ended) {
+            kill(pid, SIGKILL);
+            waitpid(pid, &status, 0);
+        }
+        ::close(terminal);
+    } else {
+        waitpid(pid, &status, 0);
+        result.err = ReadFile(err);
+    }
+    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.out = ReadFile(out);
+    return result;
+}
 
 }  // namespace vnbview_test
