@@ -1,18 +1,11 @@
 // The plug-in's entry points and viewer linked into the test program
 // itself, so a test can reach the viewer and the process-wide lists.
-#include "PaneReader.h"
-#include "PluginFixture.h"
+#include "InProcessFixture.h"
 
-#include "components/ShellActions_win.h"
 #include "components/RichTextPane_win.h"
-#include "docfile/TempFiles.h"
 #include "platform/win32/WideText.h"
-#include "plugin/Exports.h"
-#include "plugin/ViewerRegistry.h"
 #include "tests/kit/Document.h"
 #include "viewer/PageTreePane.h"
-#include "viewer/ViewerMessages.h"
-#include "viewer/ViewerWindow.h"
 
 namespace wine_tests {
 namespace {
@@ -24,40 +17,6 @@ void Touch(const std::u16string& path)
     HANDLE file = CreateFileW(win::WidePtr(path), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     CloseHandle(file);
 }
-
-class InProcess : public PluginTest {
-protected:
-    void SetUp() override
-    {
-        PluginTest::SetUp();
-        viewer::RegisterViewerMessages();
-        RECT rect{60, 60, 760, 560};
-        ASSERT_TRUE(host.Create(rect, false));
-    }
-    void TearDown() override
-    {
-        if (view)
-            ListCloseWindow(view);
-        host.Destroy();
-        docfile::TempFiles().DeleteAll();
-        PluginTest::TearDown();
-    }
-    viewer::ViewerWindow& Open(const std::wstring& path)
-    {
-        std::string narrow = Narrow(path);
-        view = ListLoad(host.Hwnd(), narrow.data(), 0);
-        EXPECT_NE(view, nullptr);
-        Panes panes = FindPanes(view);
-        tree = panes.tree;
-        text = panes.text;
-        return *plugin::Viewers().Find(host.Hwnd());
-    }
-
-    listerhost::ListerWindow host{plugin};
-    HWND view = nullptr;
-    HWND tree = nullptr;
-    HWND text = nullptr;
-};
 
 TEST_F(InProcess, ClosingAViewerDeletesTheTemporaryFilesButKeepsAllWhileOneIsLocked)
 {
@@ -146,19 +105,6 @@ TEST_F(InProcess, TheDelayedPassRunsOnceASecondAfterTheLastPageShown)
     viewer.TextPane()->SetLinkPasses(nullptr);
 }
 
-// Records what a click asks of the system instead of doing it.
-class RecordedActions final : public components::ShellActions {
-public:
-    void Beep() override { ++beeps; }
-    INT_PTR Open(HWND, const std::wstring& target) override
-    {
-        opened.push_back(target);
-        return 42;
-    }
-    int beeps = 0;
-    std::vector<std::wstring> opened;
-};
-
 // The control tells of a click with EN_LINK, which reaches the pane through
 // its parent.
 LRESULT Click(HWND text, LONG start, LONG end, UINT button = WM_LBUTTONUP)
@@ -194,8 +140,7 @@ TEST_F(InProcess, AClickOnALinkOpensItsPageOrHandsItToTheShell)
     page.text = u"page24<Deep> page99<Gone> https://x.org file:///C:/run.bat ab@cd.ef";
     kit::PageSpec box = Page(20, 1, 4, u"Folder"), deep = Page(24, 20, 0, u"Deep page");
     viewer::ViewerWindow& viewer = Open(WriteFile(L"click.vnb", kit::WriteDocument(BookUnderRoot({page, box, deep}))));
-    RecordedActions actions;
-    components::UseShell(&actions);
+    RecordedShell actions;
     viewer.Tree()->SelectPage(2);
     Pump(1400);
     const std::wstring shown = PaneText(text);
@@ -222,7 +167,6 @@ TEST_F(InProcess, AClickOnALinkOpensItsPageOrHandsItToTheShell)
     EXPECT_EQ(Click(text, at(L"Deep"), at(L"Deep") + 4), 1);
     EXPECT_EQ(ReadItem(tree, TreeView_GetSelection(tree)).text, L"Deep page") << "inside the collapsed folder";
     EXPECT_EQ(actions.beeps, 1);
-    components::UseShell(nullptr);
 }
 
 }  // namespace
