@@ -13,15 +13,26 @@ bool AsksForMenu(UINT msg, WPARAM key)
     return (msg == WM_KEYDOWN && key == VK_APPS) || ((msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN) && key == VK_F10 && shift);
 }
 
+// Their release, which the default handling would turn into a second menu
+// request or the window's menu bar.
+bool ReleasesMenuKey(UINT msg, WPARAM key)
+{
+    return (msg == WM_KEYUP || msg == WM_SYSKEYUP) && (key == VK_APPS || (key == VK_F10 && GetKeyState(VK_SHIFT) < 0));
+}
+
 }  // namespace
 
 LRESULT Pane::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    if (AsksForMenu(msg, wParam) && !(msg == WM_KEYDOWN && host_.HandleKey(static_cast<UINT>(wParam), lParam))) {
+    if (AsksForMenu(msg, wParam)) {
         // From the keyboard: the viewer opens it where the pane's caret is.
+        // The key goes nowhere else: passed on, F10 would open the Lister's
+        // menu bar.
         PostMessageW(Hwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Hwnd()), MAKELPARAM(-1, -1));
         return 0;
     }
+    if (ReleasesMenuKey(msg, wParam))
+        return 0;
     switch (msg) {
     case WM_KEYDOWN:
         if (host_.HandleKey(static_cast<UINT>(wParam), lParam) || OnPaneKey(wParam))

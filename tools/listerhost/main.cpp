@@ -112,7 +112,9 @@ int wmain(int argc, wchar_t** argv)
             listerhost::KeyStroke key = listerhost::ParseKey(value);
             if (!key.vk)
                 return Usage();
-            gSteps.push_back({[key] { listerhost::PressKey(GetFocus(), key); }});
+            gSteps.push_back({[key] {
+                listerhost::PressKey(GetFocus(), key);
+            }});
         } else if (arg == L"--select" && i + 1 < argc) {
             ++i;
             gSteps.push_back({[&lister, value] {
@@ -137,6 +139,8 @@ int wmain(int argc, wchar_t** argv)
             return Usage();
         }
     }
+    // Active, as a Lister the user works in is: its menus and keys need that.
+    SetForegroundWindow(lister.TopLevel());
     SetTimer(nullptr, 0, 500, RunNextStep);
 
     MSG msg;
