@@ -11,30 +11,6 @@ using kit::ArchiveWriter;
 using kit::PrefixForm;
 using namespace testing_helpers;
 
-TEST(LoadArchive, NumbersAreLittleEndianAndStraddleTheBuffer)
-{
-    ArchiveWriter w;
-    w.Zeros(LoadArchive::kBufferSize - 3);  // the DWORD below crosses the refill
-    w.Dword(0xA1B2C3D4), w.Word(0xBEEF), w.Long(-2), w.Double(46095.4375), w.Byte(0x7F);
-    ReadBytes(w.Bytes(), [](LoadArchive& ar) {
-        std::vector<uint8_t> skip(LoadArchive::kBufferSize - 3);
-        EXPECT_EQ(ar.ReadRaw(skip.data(), skip.size()), skip.size());
-        EXPECT_EQ(ar.ReadDword(), 0xA1B2C3D4u);
-        EXPECT_EQ(ar.ReadWord(), 0xBEEF);
-        EXPECT_EQ(ar.ReadLong(), -2);
-        EXPECT_EQ(ar.ReadDouble(), 46095.4375);
-        EXPECT_EQ(ar.ReadByte(), 0x7F);
-        EXPECT_EQ(ar.Remaining(), 0u);
-    });
-    // Raw reads stop at the end without raising.
-    ReadBytes(std::vector<uint8_t>(10000), [](LoadArchive& ar) {
-        ar.ReadWord();
-        std::vector<uint8_t> big(20000);
-        EXPECT_EQ(ar.ReadRaw(big.data(), big.size()), 9998u);
-        EXPECT_EQ(ar.ReadBlock(5).size(), 0u);
-    });
-}
-
 TEST(LoadArchive, StringsOfEveryForm)
 {
     std::vector<uint8_t> wide254 = {0xFF, 0xFE, 0xFF, 0xFE};              // byte prefixes up to 254
@@ -80,23 +56,6 @@ TEST(LoadArchive, CompressedStringsTakeJb01OrTheBytesThemselves)
         EXPECT_EQ(ar.ReadCompressedString(), u"");
         EXPECT_EQ(ar.ReadCompressedString(), u"JB01");  // size 0: not a stream, so text
     });
-}
-
-TEST(LoadArchive, ClassTagsAreNumberedPerStream)
-{
-    for (auto form : {kit::KnownTagForm::Short, kit::KnownTagForm::Long}) {
-        ArchiveWriter w;
-        w.SetKnownTagForm(form);
-        w.ClassTag("CBook", 17), w.ClassTag("CPage", 9), w.ClassTag("CPage", 9), w.ClassTag("CBook", 17);
-        w.NewClassTag("CRefs", 1);  // the one class with a fixed schema
-        ReadBytes(w.Bytes(), [](LoadArchive& ar) {
-            EXPECT_EQ(ar.ReadClassTag(ArchiveClass::Book), 17u);
-            EXPECT_EQ(ar.ReadClassTag(ArchiveClass::Page), 9u);
-            EXPECT_EQ(ar.ReadClassTag(ArchiveClass::Page), 9u);  // known tag keeps the schema
-            EXPECT_EQ(ar.ReadClassTag(ArchiveClass::Book), 17u);
-            EXPECT_EQ(ar.ReadClassTag(ArchiveClass::Refs), 1u);
-        });
-    }
 }
 
 TEST(LoadArchive, MalformedValuesRaiseTheirCause)

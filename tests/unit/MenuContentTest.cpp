@@ -37,23 +37,23 @@ TEST(MenuContent, CommandsAreEnabledByPageKindAndSelection)
     model::CBook book;
     LoadBook(book, kit::WriteDocument(BookOf({Page(1, 1, 4, u"Root"), Page(2, 1, 0, u"plain"), Page(3, 1, 2, u"rich"),
                                               Page(4, 1, 3, u"html"), Page(5, 1, 4, u"folder")})));
-    const auto tree = [&](int command, uint32_t page, bool children = false) {
-        const model::CPage* selected = book.FindPage(page);
-        return IsCommandEnabled(MenuPane::Tree, command, {selected, selected && selected->IsFolder(), children, false});
+    // Pages: 2 plain, 3 rich, 4 HTML, 5 folder, 99 none.
+    const struct {
+        int command;
+        uint32_t page;
+        bool children, enabled;
+    } cases[] = {
+        {ID_COPY_PLAIN, 2, false, true},   {ID_COPY_RTF, 2, false, false},    {ID_COPY_RTF, 3, false, true},
+        {ID_COPY_PLAIN, 3, false, false},  {ID_COPY_PLAIN, 4, false, true},   {ID_COPY_PLAIN, 5, false, false},
+        {ID_EDIT_COPY, 5, false, false},   {ID_EDIT_COPY, 3, false, true},    {ID_EXPAND_ALL, 5, true, true},
+        {ID_EXPAND_ALL, 5, false, false},  {ID_COPY_PLAIN, 99, false, false}, {ID_FONT, 99, false, true},
+        {ID_COLLAPSE_ALL, 2, true, false},  // a text page with children is no container
     };
-    EXPECT_TRUE(tree(ID_COPY_PLAIN, 2));
-    EXPECT_FALSE(tree(ID_COPY_RTF, 2));
-    EXPECT_TRUE(tree(ID_COPY_RTF, 3));
-    EXPECT_FALSE(tree(ID_COPY_PLAIN, 3));
-    EXPECT_TRUE(tree(ID_COPY_PLAIN, 4));
-    EXPECT_FALSE(tree(ID_COPY_PLAIN, 5));
-    EXPECT_FALSE(tree(ID_EDIT_COPY, 5));
-    EXPECT_TRUE(tree(ID_EDIT_COPY, 3));
-    EXPECT_TRUE(tree(ID_EXPAND_ALL, 5, true));
-    EXPECT_FALSE(tree(ID_EXPAND_ALL, 5, false));
-    EXPECT_FALSE(tree(ID_COLLAPSE_ALL, 2, true)) << "a text page with children is no container";
-    EXPECT_FALSE(tree(ID_COPY_PLAIN, 99));
-    EXPECT_TRUE(tree(ID_FONT, 99));
+    for (const auto& c : cases) {
+        const model::CPage* selected = book.FindPage(c.page);
+        EXPECT_EQ(IsCommandEnabled(MenuPane::Tree, c.command, {selected, selected && selected->IsFolder(), c.children, false}),
+                  c.enabled) << c.command << " on " << c.page;
+    }
     EXPECT_FALSE(IsCommandEnabled(MenuPane::Text, ID_COPY_RTF, {}));
     EXPECT_TRUE(IsCommandEnabled(MenuPane::Text, ID_COPY_PLAIN, {nullptr, false, false, true}));
     EXPECT_TRUE(IsCommandEnabled(MenuPane::Text, ID_COPY_URL, {}));

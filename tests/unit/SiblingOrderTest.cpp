@@ -10,15 +10,12 @@ using namespace testing_helpers;
 namespace {
 
 // Sort keys a folder can order its children by; 6 and unknown keys keep book order.
-enum SortKey : uint32_t {
-    kTitle = 0, kSize = 1, kCreated = 2, kModified = 3, kKind = 4, kSortText = 5, kUnusedKey = 6,
-    kWeight = 7, kColour = 8, kLabel = 9, kNewestCreated = 10, kNewestModified = 11, kUnknownKey = 99,
-};
+enum SortKey : uint32_t { kTitle, kSize, kCreated, kModified, kKind, kSortText, kUnusedKey, kWeight, kColour, kLabel,
+                          kNewestCreated, kNewestModified, kUnknownKey = 99 };
 
 struct Order {
     uint32_t key;
-    bool descending = false;
-    bool foldersFirst = true;
+    bool descending = false, foldersFirst = true;
     std::vector<kit::LegendItemSpec> labels = {};
 };
 
@@ -35,7 +32,7 @@ std::string OrderOf(std::vector<PageSpec> children, const Order& order)
     const model::CBook book = Loaded(spec);
     const model::PageTree tree(book);
     std::string titles;
-    for (const model::CPage* page : tree.SortedChildren(*tree.Root()))
+    for (const model::CPage* page : tree.SortedChildren(*book.RootPage()))
         titles += Narrow(page->Title()) + ",";
     titles.pop_back();
     return titles;
@@ -60,21 +57,16 @@ TEST(SiblingOrder, EachSortKey)
     small.sortText = u"  Zed", big.sortText = u"apple", mid.sortText = u"Mango";
     small.sortWeight = 5, big.sortWeight = 500, mid.sortWeight = 50;
     small.labelId = 9, big.labelId = 1, mid.labelId = 4;
-    const struct Case {
-        Order order;
-        const char* expected;
-    } cases[] = {
-        {{kSize}, "small,mid,big"},          {{kSize, true}, "small,mid,big"},  // descending ignored
-        {{kCreated}, "big,mid,small"},       {{kCreated, true}, "small,mid,big"},
-        {{kModified}, "small,mid,big"},      {{kKind}, "big,mid,small"},
-        {{kSortText}, "big,mid,small"},      {{kSortText, true}, "big,mid,small"},  // descending ignored
-        {{kUnusedKey}, "small,big,mid"},     {{kWeight}, "big,mid,small"},
-        {{kLabel}, "big,mid,small"},         {{kUnknownKey}, "small,big,mid"},
-        {{kNewestCreated}, "small,mid,big"}, {{kNewestModified}, "big,mid,small"},
-        {{kNewestModified, true}, "small,mid,big"},
+    // Size and sort text ignore descending.
+    const std::pair<Order, const char*> cases[] = {
+        {{kSize}, "small,mid,big"},         {{kSize, true}, "small,mid,big"},          {{kCreated}, "big,mid,small"},
+        {{kCreated, true}, "small,mid,big"}, {{kModified}, "small,mid,big"},           {{kKind}, "big,mid,small"},
+        {{kSortText}, "big,mid,small"},     {{kSortText, true}, "big,mid,small"},      {{kUnusedKey}, "small,big,mid"},
+        {{kWeight}, "big,mid,small"},       {{kLabel}, "big,mid,small"},               {{kUnknownKey}, "small,big,mid"},
+        {{kNewestCreated}, "small,mid,big"}, {{kNewestModified}, "big,mid,small"}, {{kNewestModified, true}, "small,mid,big"},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(OrderOf({small, big, mid}, c.order), c.expected) << c.order.key << (c.order.descending ? " down" : "");
+    for (const auto& c : cases)
+        EXPECT_EQ(OrderOf({small, big, mid}, c.first), c.second) << c.first.key << (c.first.descending ? " down" : "");
 
     // The colour key prefers a label's colour to the page's own.
     PageSpec labelled = Child(2, u"labelled"), own = Child(3, u"own"), plain = Child(4, u"plain");
