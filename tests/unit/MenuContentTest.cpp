@@ -8,16 +8,13 @@
 #include "viewer/MenuContent.h"
 
 using namespace viewer;
-using testing_helpers::BookOf;
-using testing_helpers::LoadBook;
-using testing_helpers::Page;
+using namespace testing_helpers;
 
 TEST(MenuContent, FavouritesListThePagesTheBookHoldsWithSeparatorsAndTheSelectionChecked)
 {
     kit::BookSpec spec = BookOf({Page(1, 1, 4, u"Root"), Page(2, 1, 0, u"Salt & pepper"), Page(3, 1, 0, u"Three")});
     spec.favourites = {2, 0xFFFFFFFF, 99, 3};
-    model::CBook book;
-    LoadBook(book, kit::WriteDocument(spec));
+    const model::CBook book = Loaded(spec);
     const std::vector<FavouriteItem> items = FavouriteItems(book, 3);
     ASSERT_EQ(items.size(), 3u);
     EXPECT_EQ(platform::WideToUtf8(items[0].text), "Salt && pepper");
@@ -34,10 +31,8 @@ TEST(MenuContent, FavouritesListThePagesTheBookHoldsWithSeparatorsAndTheSelectio
 
 TEST(MenuContent, CommandsAreEnabledByPageKindAndSelection)
 {
-    model::CBook book;
-    LoadBook(book, kit::WriteDocument(BookOf({Page(1, 1, 4, u"Root"), Page(2, 1, 0, u"plain"), Page(3, 1, 2, u"rich"),
-                                              Page(4, 1, 3, u"html"), Page(5, 1, 4, u"folder")})));
-    // Pages: 2 plain, 3 rich, 4 HTML, 5 folder, 99 none.
+    const model::CBook book = Loaded(BookOf({Page(1, 1, 4, u"Root"), Page(2, 1, 0, u"plain"), Page(3, 1, 2, u"rich"),
+                                             Page(4, 1, 3, u"html"), Page(5, 1, 4, u"folder")}));
     const struct {
         int command;
         uint32_t page;

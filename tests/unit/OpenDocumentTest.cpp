@@ -174,36 +174,28 @@ TEST(OpenDocument, ReadingAFileReportsProgressAndKeepsWhatWasRead)
     EXPECT_EQ(book.PageCount(), 3u);
 }
 
+// Only an empty password opens an unprotected book, and nothing deciphers
+// with an empty key; a wrong one leaves the book enciphered.
 TEST(OpenDocument, UnlockChecksThePasswordBeforeDeciphering)
 {
-    const struct Case {
-        std::u16string password, typed;
-        docfile::Unlock result;
-    } cases[] = {
-        {kPassword, kPassword, docfile::Unlock::Accepted},
-        {kPassword, u"VornView", docfile::Unlock::WrongPassword},
-        {kPassword, u"vornvie", docfile::Unlock::WrongPassword},
-        {kPassword, u"", docfile::Unlock::WrongPassword},
-        {u"", u"x", docfile::Unlock::WrongPassword},
-        // Only an empty password opens an unprotected book, and nothing
-        // deciphers with an empty key.
-        {u"", u"", docfile::Unlock::DecipherFailed},
+    using enum docfile::Unlock;
+    const std::tuple<std::u16string, std::u16string, docfile::Unlock> cases[] = {
+        {kPassword, kPassword, Accepted}, {kPassword, u"VornView", WrongPassword}, {kPassword, u"vornvie", WrongPassword},
+        {kPassword, u"", WrongPassword},  {u"", u"x", WrongPassword},             {u"", u"", DecipherFailed},
     };
-    for (const Case& c : cases) {
-        CBook book = Loaded(SmallBook(), {.password = c.password});
-        const bool plain = c.password.empty() || c.result == docfile::Unlock::Accepted;
-        EXPECT_EQ(book.IsProtected(), !c.password.empty()) << Narrow(c.typed);
-        EXPECT_EQ(docfile::UnlockBook(book, c.typed), c.result) << Narrow(c.typed);
-        EXPECT_EQ(book.FindPage(2)->Title(), plain ? u"Rich" : kit::Transform(u"Rich", kPassword)) << Narrow(c.typed);
-        EXPECT_EQ(book.FindPage(2)->Text() == u"{\\rtf1 hello}", plain) << Narrow(c.typed);
+    for (const auto& [password, typed, result] : cases) {
+        CBook book = Loaded(SmallBook(), {.password = password});
+        const bool plain = password.empty() || result == Accepted;
+        EXPECT_EQ(docfile::UnlockBook(book, typed), result) << Narrow(typed);
+        EXPECT_EQ(book.FindPage(2)->Title(), plain ? u"Rich" : kit::Transform(u"Rich", kPassword)) << Narrow(typed);
+        EXPECT_EQ(book.FindPage(2)->Text() == u"{\\rtf1 hello}", plain) << Narrow(typed);
     }
 }
 
 TEST(DocumentName, OnlyNamesEndingInVnbInAnyCase)
 {
-    for (const auto& [name, document] : std::initializer_list<std::pair<std::u16string_view, bool>>{
-             {u"C:\\notes\\book.vnb", true}, {u"NOTES.VNB", true}, {u"Mixed.VnB", true}, {u".vnb", true},
-             {u"notes.vnb.bak", false}, {u"notes.vn", false}, {u"vnb", false}, {u"", false},
-             {u"notes.vnbx", false}, {u"notes_vnb", false}, {u"notes.wnb", false}})
-        EXPECT_EQ(docfile::IsDocumentName(name), document) << Narrow(std::u16string(name));
+    for (std::u16string_view name : {u"C:\\notes\\book.vnb", u"NOTES.VNB", u"Mixed.VnB", u".vnb"})
+        EXPECT_TRUE(docfile::IsDocumentName(name)) << Narrow(std::u16string(name));
+    for (std::u16string_view name : {u"notes.vnb.bak", u"notes.vn", u"vnb", u"", u"notes.vnbx", u"notes_vnb", u"notes.wnb"})
+        EXPECT_FALSE(docfile::IsDocumentName(name)) << Narrow(std::u16string(name));
 }

@@ -7,10 +7,7 @@
 #include "tests/unit/Helpers.h"
 #include "components/TextSearch.h"
 
-using testing_helpers::BookOf;
-using testing_helpers::LoadBook;
-using testing_helpers::Narrow;
-using testing_helpers::Page;
+using namespace testing_helpers;
 using components::SearchFlags;
 
 TEST(TextSearch, FindsFromAPositionWithCaseWordsAndDirection)
@@ -69,8 +66,7 @@ TEST(TextSearch, PagesFollowTheTreeOrderRoundTheEndAndBack)
     spec.pages[3].text = u"needle in b";
     spec.pages[4].text = u"{\\rtf1{\\fonttbl{\\f0 needle;}}\\f0 plain a}";
     spec.pages[5].text = u"needle outside";
-    model::CBook book;
-    LoadBook(book, kit::WriteDocument(spec));
+    const model::CBook book = Loaded(spec);
     const model::PageTree tree(book);
     const components::PageOrder order(tree);
     auto next = [&](uint32_t from, SearchFlags flags, std::u16string_view pattern = u"needle") {
