@@ -13,18 +13,14 @@ std::string Ascii(const std::u16string& text) { return std::string(text.begin(),
 
 TEST(InformationText, ProductVersionSplitsIntoVersionAndBuild)
 {
-    const struct {
-        std::u16string_view product;
-        const char* version;
-        const char* build;
-    } cases[] = {
+    const std::tuple<std::u16string_view, const char*, const char*> cases[] = {
         {u"1, 2, 3, 45", "1.23", "45"}, {u"1.0.0.1", "1.00", "1"}, {u"7.5", "7", "5"},
         {u"2.1.5", "2.1", "5"},         {u"12", "12", "12"},       {u"", "", ""},
     };
-    for (const auto& c : cases) {
-        const viewer::ProductVersion split = viewer::SplitProductVersion(c.product);
-        EXPECT_EQ(Ascii(split.version), c.version) << Ascii(std::u16string(c.product));
-        EXPECT_EQ(Ascii(split.build), c.build) << Ascii(std::u16string(c.product));
+    for (const auto& [product, version, build] : cases) {
+        const viewer::ProductVersion split = viewer::SplitProductVersion(product);
+        EXPECT_EQ(Ascii(split.version), version) << Ascii(std::u16string(product));
+        EXPECT_EQ(Ascii(split.build), build) << Ascii(std::u16string(product));
     }
     EXPECT_EQ(Ascii(viewer::HeadingTitle(u"1, 0, 0, 1", "Dec  6 2026")), "Vorn View 1.00 build 1 [Dec  6 2026]");
 }

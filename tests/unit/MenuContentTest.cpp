@@ -33,21 +33,17 @@ TEST(MenuContent, CommandsAreEnabledByPageKindAndSelection)
 {
     const model::CBook book = Loaded(BookOf({Page(1, 1, 4, u"Root"), Page(2, 1, 0, u"plain"), Page(3, 1, 2, u"rich"),
                                              Page(4, 1, 3, u"html"), Page(5, 1, 4, u"folder")}));
-    const struct {
-        int command;
-        uint32_t page;
-        bool children, enabled;
-    } cases[] = {
+    const std::tuple<int, uint32_t, bool, bool> cases[] = {
         {ID_COPY_PLAIN, 2, false, true},   {ID_COPY_RTF, 2, false, false},    {ID_COPY_RTF, 3, false, true},
         {ID_COPY_PLAIN, 3, false, false},  {ID_COPY_PLAIN, 4, false, true},   {ID_COPY_PLAIN, 5, false, false},
         {ID_EDIT_COPY, 5, false, false},   {ID_EDIT_COPY, 3, false, true},    {ID_EXPAND_ALL, 5, true, true},
         {ID_EXPAND_ALL, 5, false, false},  {ID_COPY_PLAIN, 99, false, false}, {ID_FONT, 99, false, true},
         {ID_COLLAPSE_ALL, 2, true, false},  // a text page with children is no container
     };
-    for (const auto& c : cases) {
-        const model::CPage* selected = book.FindPage(c.page);
-        EXPECT_EQ(IsCommandEnabled(MenuPane::Tree, c.command, {selected, selected && selected->IsFolder(), c.children, false}),
-                  c.enabled) << c.command << " on " << c.page;
+    for (const auto& [command, page, children, enabled] : cases) {
+        const model::CPage* selected = book.FindPage(page);
+        EXPECT_EQ(IsCommandEnabled(MenuPane::Tree, command, {selected, selected && selected->IsFolder(), children, false}),
+                  enabled) << command << " on " << page;
     }
     EXPECT_FALSE(IsCommandEnabled(MenuPane::Text, ID_COPY_RTF, {}));
     EXPECT_TRUE(IsCommandEnabled(MenuPane::Text, ID_COPY_PLAIN, {nullptr, false, false, true}));

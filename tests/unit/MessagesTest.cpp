@@ -11,17 +11,14 @@ using docfile::FormatText;
 // The message table itself is data; what can go wrong is the naming.
 TEST(ArchiveError, MessagesNameTheArchiveOrAnUnnamedFile)
 {
-    const struct Case {
-        ArchiveCause cause;
-        std::u16string name, message;
-    } cases[] = {
+    const std::tuple<ArchiveCause, std::u16string, std::u16string> cases[] = {
         {ArchiveCause::BadIndex, u"x.vnb", u"x.vnb has a bad format."},
         {ArchiveCause::BadIndex, u"", u"an unnamed file has a bad format."},
         {ArchiveCause::None, u"x.vnb", u"No error occurred."},
         {static_cast<ArchiveCause>(99), u"x.vnb", u"An unknown error occurred while accessing x.vnb."},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(docfile::ArchiveMessage(c.cause, c.name), c.message);
+    for (const auto& [cause, name, message] : cases)
+        EXPECT_EQ(docfile::ArchiveMessage(cause, name), message);
 }
 
 TEST(Messages, FormatTakesArgumentsInTurnAndFileNamePartDropsFolders)

@@ -52,12 +52,7 @@ TEST(Page, OldFlagsConvertOnlyInTheSchemasThatHadThem)
     switchedOff.pageColour = 0x00123456;
     switchedOff.colourSwitch = 0;  // 13..16: the colour is not in force
     bin.kind = model::kRecycleBin;
-    const struct Case {
-        const PageSpec& spec;
-        uint16_t schema;
-        uint32_t kind, flags;
-        bool expanded;
-    } cases[] = {
+    const std::tuple<const PageSpec&, uint16_t, uint32_t, uint32_t, bool> cases[] = {
         {flagged, 8, model::kFlaggedFolder, model::kNewPageFlag, false},
         {flagged, 9, model::kPlainText, model::kNewPageFlag, true},
         {webArchive, 21, model::kWebArchive, model::kNewPageFlag, true},
@@ -65,11 +60,11 @@ TEST(Page, OldFlagsConvertOnlyInTheSchemasThatHadThem)
         {switchedOff, 16, model::kRichText, model::kNewPageFlag, true},
         {bin, 23, model::kRecycleBin, kRich.flags, false},
     };
-    for (const Case& c : cases) {
-        const CPage page = ReadPage(c.spec, c.schema);
-        EXPECT_EQ(page.Kind(), c.kind) << c.schema;
-        EXPECT_EQ(page.Flags(), c.flags) << c.schema;
-        EXPECT_EQ(page.Expanded(), c.expanded) << c.schema;
+    for (const auto& [spec, schema, kind, flags, expanded] : cases) {
+        const CPage page = ReadPage(spec, schema);
+        EXPECT_EQ(page.Kind(), kind) << schema;
+        EXPECT_EQ(page.Flags(), flags) << schema;
+        EXPECT_EQ(page.Expanded(), expanded) << schema;
     }
 }
 

@@ -95,18 +95,14 @@ TEST(PageTree, ImagesByKindAndOwnIcons)
     spec.legend.items = {kit::LegendItemSpec{0, 0, 4, u"label", icon, 0}};
     spec.icons = {kit::IconEntrySpec{12, icon, 0}, kit::IconEntrySpec{11, icon, 0}};
     const CBook book = Loaded(spec);
-    const struct Case {
-        uint32_t id;
-        bool open;
-        int image;
-    } cases[] = {
+    const std::tuple<uint32_t, bool, int> cases[] = {
         {1, false, model::kImageClosedFolder}, {1, true, model::kImageOpenFolder}, {2, false, model::kImageTextFile},
         {3, false, model::kImageHtmlFile},     {4, false, model::kImageRtfFile},   {5, false, model::kImageHtmlFile},
         {6, false, model::kImageBinFull},      {9, true, model::kImageOpenFolder}, {10, false, model::kImageNone},
         {8, false, model::kImageClosedFolder},  // only the first bin is the bin
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(model::StandardImage(book, *book.FindPage(c.id), c.open), c.image) << c.id;
+    for (const auto& [id, open, image] : cases)
+        EXPECT_EQ(model::StandardImage(book, *book.FindPage(id), open), image) << id;
     // The label's icon comes before the page's own entry.
     EXPECT_EQ(model::OwnIcon(book, *book.FindPage(11)), &book.Legend().ItemFor(4)->icon);
     EXPECT_EQ(model::OwnIcon(book, *book.FindPage(12)), book.Icons().IconFor(12));

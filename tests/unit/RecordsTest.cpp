@@ -4,7 +4,6 @@
 #include "model/BookOptions.h"
 #include "model/Icon.h"
 #include "model/Legend.h"
-#include "model/MetaHistory.h"
 #include "tests/kit/Icons.h"
 #include "tests/kit/RecordWriters.h"
 #include "tests/unit/Helpers.h"
@@ -21,29 +20,6 @@ TEST(BookOptions, EverySchemaTakesItsBytesAndOlderOnesKeepDefaults)
         EXPECT_EQ(options.historyLimit, s >= 12 ? 3u : 25u) << s;
         EXPECT_EQ(options.FoldersFirst(), s < 16) << s;
     }
-}
-
-TEST(MetaHistory, TrimKeepsTheNewestInOrderOfTimeAndASaveAddsOneEntry)
-{
-    std::vector<kit::MetaInfoSpec> specs;
-    for (double date : {5, 1, 9, 3, 7, 2})
-        specs.push_back({u"PC", u"", u"user", {0, date}});
-    model::MetaHistory history = ReadRecord<model::MetaHistory>([&](auto& w) { kit::WriteMetaHistory(w, specs); });
-    const auto dates = [&] {
-        std::vector<double> out;
-        for (size_t i = 0; i < history.Count(); ++i)
-            out.push_back(history.At(i).time.date);
-        return out;
-    };
-    EXPECT_TRUE(history.At(0).loaded);
-    history.Trim(6);
-    EXPECT_EQ(dates(), (std::vector<double>{5, 1, 9, 3, 7, 2}));  // nothing to trim: order kept
-    history.Trim(3);
-    EXPECT_EQ(dates(), (std::vector<double>{5, 7, 9}));
-    history.RecordSave();
-    history.RecordSave();
-    ASSERT_EQ(history.Count(), 4u);
-    EXPECT_FALSE(history.At(3).loaded);
 }
 
 // Items sort by name, case-sensitively (the dump shows it), equal names

@@ -130,14 +130,10 @@ TEST(DisplayColour, LabelOwnColourAndDefault)
     spec.pages[5].labelId = 8;
     spec.legend.items = {Label(7, kRed), kit::LegendItemSpec{kRed, 0, 8, u"pale", {}, 0}};
     const model::CBook book = Loaded(spec);
-    const struct Case {
-        size_t index;
-        uint32_t colour;
-        bool custom;
-    } cases[] = {{1, kRed, true}, {2, kGreen, true}, {3, kRed, true}, {4, kDefault, false}, {5, kDefault, false}};
-    for (const Case& c : cases) {
-        const auto shown = model::PageDisplayColour(book, *book.PageAt(c.index), kDefault);
-        EXPECT_EQ(shown.colour, c.colour) << c.index;
-        EXPECT_EQ(shown.custom, c.custom) << c.index;
+    const std::tuple<size_t, uint32_t, bool> cases[] = {{1, kRed, true}, {2, kGreen, true}, {3, kRed, true}, {4, kDefault, false}, {5, kDefault, false}};
+    for (const auto& [index, colour, custom] : cases) {
+        const auto shown = model::PageDisplayColour(book, *book.PageAt(index), kDefault);
+        EXPECT_EQ(shown.colour, colour) << index;
+        EXPECT_EQ(shown.custom, custom) << index;
     }
 }
