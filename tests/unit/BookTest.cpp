@@ -59,8 +59,7 @@ TEST(Book, PackedBodies)
 {
     DocumentOptions longTags = AtSchema(kNewestBookSchema, true);
     longTags.knownTags = kit::KnownTagForm::Long;
-    CBook book;
-    LoadBook(book, kit::WriteDocument(FullBook(), longTags));
+    const CBook book = Loaded(FullBook(), longTags);
     EXPECT_TRUE(book.Packed());
     EXPECT_EQ(book.ExtraInfoCount(), 1u);
     BookSpec negative = FullBook();
@@ -80,8 +79,7 @@ TEST(Book, BadIndexInsideOptionsIsIgnoredOtherErrorsAreNot)
             kit::WriteExtraInfoList(w, {});
         });
     };
-    CBook tolerant;
-    LoadBook(tolerant, withOptions([](kit::ArchiveWriter& w) { w.Word(0x0000); }));
+    const CBook tolerant = LoadedFrom(withOptions([](kit::ArchiveWriter& w) { w.Word(0x0000); }));
     EXPECT_EQ(tolerant.BookText2(), u"t2");
     EXPECT_EQ(tolerant.Options().historyLimit, 25u);
     EXPECT_EQ(ErrorLoading(withOptions([](kit::ArchiveWriter& w) { w.NewClassTag("CPage", 23); })), kUnexpected);
@@ -94,8 +92,7 @@ TEST(Book, ADamagedFavouritesListKeepsWhatWasRead)
     spec.favourites = {2, 3, 4};
     std::vector<uint8_t> bytes = kit::WriteDocument(spec, AtSchema(3));
     bytes.resize(bytes.size() - 2);
-    CBook book;
-    LoadBook(book, bytes);
+    const CBook book = LoadedFrom(bytes);
     EXPECT_EQ(book.FavouritesCount(), 2u);
     EXPECT_EQ(book.FavouritesEntry(1), 3);
 }

@@ -124,7 +124,7 @@ TEST(FontRecords, CharacterFormatBecomesTheFontDialogsFontByItsMask)
     EXPECT_EQ(font.underline, 0) << "underline needs colour in the mask as well";
 }
 
-TEST(FontChoice, TheFirstChoiceMakesTheRecordChoosableKeepingItsMembers)
+TEST(FontChoice, TheFirstChoiceMakesTheRecordChoosableAndTheAnswerBecomesTheStoredFormat)
 {
     CharFormatRecord stored{.height = 240, .faceName = MakeFaceName(u"Georgia")};
     EXPECT_TRUE(MakeChoosable(stored));
@@ -135,10 +135,8 @@ TEST(FontChoice, TheFirstChoiceMakesTheRecordChoosableKeepingItsMembers)
     const CharFormatRecord shown = WithColour(stored, 0x123456);
     EXPECT_EQ(shown.mask, 0xE800000Fu);
     EXPECT_EQ(shown.textColor, 0x123456u);
-}
 
-TEST(FontChoice, TheDialogsAnswerBecomesTheStoredFormat)
-{
+    // The dialog's answer becomes the stored format.
     LogFontRecord chosen{.weight = 700, .italic = 1, .strikeOut = 1, .charSet = 204, .pitchAndFamily = 0x22,
                          .faceName = MakeFaceName(u"DejaVu Serif")};
     const CharFormatRecord format = FormatFromFontChoice(chosen, 115, 0x00FF00);

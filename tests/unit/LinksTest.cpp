@@ -44,17 +44,12 @@ public:
     std::string marks;  // per unit
 };
 
-struct Case {
-    std::u16string_view text;
-    const char* shown;
-};
-
-void ExpectShown(const std::function<void(LinkText&)>& pass, std::initializer_list<Case> cases)
+void ExpectShown(const std::function<void(LinkText&)>& pass, std::initializer_list<std::pair<std::u16string, const char*>> cases)
 {
-    for (const Case& c : cases) {
-        FakeText fake{std::u16string(c.text)};
+    for (const auto& [text, shown] : cases) {
+        FakeText fake{text};
         pass(fake);
-        EXPECT_EQ(fake.Shown(), c.shown) << WideToUtf8(std::u16string(c.text));
+        EXPECT_EQ(fake.Shown(), shown) << WideToUtf8(text);
     }
 }
 

@@ -14,13 +14,10 @@ CPage ReadPage(const PageSpec& spec, uint16_t schema = 23)
     return testing_helpers::ReadRecord<CPage>([&](auto& w) { kit::WritePage(w, spec, schema); });
 }
 
-// Every field set to something other than its default.
+// Fields with values other than their defaults.
 const PageSpec kRich{.id = 7, .parentId = 3, .kind = model::kRichText, .title = u"T\u00edtulo",
-    .text = u"{\\rtf1 body}", .created = {0, 45000.25}, .backgroundColour = 0x00ABCDEF, .caretPosition = 12,
-    .expanded = 1, .auxText1 = u"aux", .tipText = u"tip", .revision = 9, .sortWeight = 100, .optionalValue = 5,
-    .optionalBlock = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}, .auxValue = -7, .childSortKey = 7,
-    .pageColour = 0x000000FF, .colourSwitch = 1, .modified = {0, 45001.5}, .htmlCaretPosition = 44,
-    .sortText = u"sort me", .childrenDescending = 1,
+    .text = u"{\\rtf1 body}", .caretPosition = 12, .expanded = 1, .tipText = u"tip", .sortWeight = 100,
+    .auxValue = -7, .pageColour = 0x000000FF, .colourSwitch = 1, .htmlCaretPosition = 44, .sortText = u"sort me",
     .flags = model::kNewPageFlag | model::kOwnColour | model::kCaretAtEnd, .labelId = 4};
 
 }  // namespace

@@ -65,11 +65,8 @@ TEST(PageTree, NodeTextTipsAndBold)
 {
     BookSpec spec = BookOf({Page(1, 1, model::kFolder, u"Root"), Page(5, 1, 0, u"Title"), Page(6, 1, 0, u"Bold one")});
     spec.pages[2].labelId = 3;
-    kit::ExtraInfoSpec file;
-    file.ownerPage = 5;
-    spec.extraInfo = {file, file, kit::ExtraInfoSpec{u"Other", 5, {}, {}, {}}};
-    constexpr uint32_t kBold = 0x10;
-    spec.legend.items = {kit::LegendItemSpec{0, kBold, 3, u"bold", {}, 0}};
+    spec.extraInfo = {{.ownerPage = 5}, {.ownerPage = 5}, {.type = u"Other", .ownerPage = 5}};
+    spec.legend.items = {{.flags = 0x10, .id = 3}};  // bold
     for (const char16_t* tip : {u"Root tip", u""}) {
         spec.pages[0].tipText = tip;
         const CBook book = Loaded(spec);

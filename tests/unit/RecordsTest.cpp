@@ -52,9 +52,7 @@ TEST(Icon, CopiesArePaddedTo32BitRowsAndImagesTakeTheirFirstBytes)
                              {{1, 16, 1, 0, 16, 2, std::vector<uint8_t>(32, 0xAA)},
                               {4, 16, 1, 0, 16, 8, std::vector<uint8_t>(128, 0x5C)}}};
     const model::CIcon icon = readIcon(spec);
-    ASSERT_EQ(icon.bitmaps.size(), 2u);
-    EXPECT_EQ(icon.bitmaps[0].At(31), 0xAA);
-    EXPECT_EQ(icon.bitmaps[0].At(32), 0x00);
+    EXPECT_EQ(icon.bitmaps.at(0).At(32), 0x00);  // padding
     const auto image = icon.Image(-1, -1);
     ASSERT_TRUE(image);
     EXPECT_EQ(image->andBits, std::vector<uint8_t>(32, 0xAA));

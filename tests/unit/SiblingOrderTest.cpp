@@ -38,10 +38,7 @@ std::string OrderOf(std::vector<PageSpec> children, const Order& order)
     return titles;
 }
 
-PageSpec Child(uint32_t id, std::u16string title, uint32_t kind = model::kPlainText)
-{
-    return Page(id, 1, kind, std::move(title));
-}
+PageSpec Child(uint32_t id, std::u16string title, uint32_t kind = model::kPlainText) { return Page(id, 1, kind, title); }
 
 // A label whose colour is in force.
 kit::LegendItemSpec Label(int32_t id, uint32_t colour) { return {colour, 0x1, id, u"label", {}, 0}; }
