@@ -106,24 +106,6 @@ TEST(FontRecords, AFontWithoutFaceNameHoldsNoFontAndIsNotWritten)
     EXPECT_EQ(FaceNameText(back.faceName), u"Tahoma");
 }
 
-TEST(FontRecords, CharacterFormatBecomesTheFontDialogsFontByItsMask)
-{
-    CharFormatRecord f = kSample;
-    f.mask |= kCfmColor;
-    LogFontRecord font = CharFormatToFont(f, 96);
-    EXPECT_EQ(font.height, -16);  // 240 twips at 96 pixels per inch
-    EXPECT_EQ(font.weight, 700);
-    EXPECT_EQ(font.italic, 1);
-    EXPECT_EQ(font.charSet, 204);
-    EXPECT_EQ(FaceNameText(font.faceName), u"Courier New");
-
-    f = {.mask = kCfmBold | kCfmUnderline | kCfmStrikeOut, .effects = kCfmBold | kCfmUnderline};
-    font = CharFormatToFont(f, 96);
-    EXPECT_EQ(font.height, 0);
-    EXPECT_EQ(font.weight, 0) << "bold needs italic in the mask as well";
-    EXPECT_EQ(font.underline, 0) << "underline needs colour in the mask as well";
-}
-
 TEST(FontChoice, TheFirstChoiceMakesTheRecordChoosableAndTheAnswerBecomesTheStoredFormat)
 {
     CharFormatRecord stored{.height = 240, .faceName = MakeFaceName(u"Georgia")};
@@ -149,4 +131,20 @@ TEST(FontChoice, TheFirstChoiceMakesTheRecordChoosableAndTheAnswerBecomesTheStor
         chosen.weight = weight;
         EXPECT_EQ(FormatFromFontChoice(chosen, 100, 0).effects & kCfmBold, 0u) << weight;
     }
+
+    // A stored format becomes the dialog's font by its mask.
+    CharFormatRecord f = kSample;
+    f.mask |= kCfmColor;
+    LogFontRecord font = CharFormatToFont(f, 96);
+    EXPECT_EQ(font.height, -16);  // 240 twips at 96 pixels per inch
+    EXPECT_EQ(font.weight, 700);
+    EXPECT_EQ(font.italic, 1);
+    EXPECT_EQ(font.charSet, 204);
+    EXPECT_EQ(FaceNameText(font.faceName), u"Courier New");
+
+    f = {.mask = kCfmBold | kCfmUnderline | kCfmStrikeOut, .effects = kCfmBold | kCfmUnderline};
+    font = CharFormatToFont(f, 96);
+    EXPECT_EQ(font.height, 0);
+    EXPECT_EQ(font.weight, 0) << "bold needs italic in the mask as well";
+    EXPECT_EQ(font.underline, 0) << "underline needs colour in the mask as well";
 }

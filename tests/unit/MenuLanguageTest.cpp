@@ -46,7 +46,7 @@ TEST(MenuLanguage, IniFilesFollowTheProfileRules)
     }
 }
 
-TEST(MenuLanguage, MenuTextsTranslateByTheirKeysKeepingShortcutAndEllipsis)
+TEST(MenuLanguage, MenuTextsTranslateByTheirKeysAndTheStoredNameOrACommandChoosesTheLanguage)
 {
     for (const auto& [text, key] : {std::pair{u"Copy As Plain Text", "COPY_AS_PLAIN_TEXT"}, {u"Background Color...", "BACKGROUND_COLOR"},
                                     {u"Tree Pane\tCtrl+T", "TREE_PANE"}, {u"\tTab first", "\tTAB_FIRST"}, {u"&Save", "&SAVE"}})
@@ -64,10 +64,7 @@ TEST(MenuLanguage, MenuTextsTranslateByTheirKeysKeepingShortcutAndEllipsis)
     EXPECT_EQ(Utf8(TranslateMenuText(u"Language", *german)), "Sprache");
     EXPECT_EQ(Utf8(TranslateMenuText(u"Expand All", *german)), "Expand All");
     EXPECT_FALSE(ReadLanguage(IniFile::Parse(Bytes("[GENERAL]\nLanguage=Empty\n")), {u"Copy"}));
-}
 
-TEST(MenuLanguage, TheStoredNameAndTheCommandsChooseALanguage)
-{
     std::vector<Language> languages(3);
     languages[0].name = u"Deutsch";
     languages[1].name = u"";

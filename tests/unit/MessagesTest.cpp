@@ -9,7 +9,7 @@ using docfile::ArchiveCause;
 using docfile::FormatText;
 
 // The message table itself is data; what can go wrong is the naming.
-TEST(ArchiveError, MessagesNameTheArchiveOrAnUnnamedFile)
+TEST(Messages, ArchiveErrorsNameTheArchiveAndFormattingTakesArgumentsInTurn)
 {
     const std::tuple<ArchiveCause, std::u16string, std::u16string> cases[] = {
         {ArchiveCause::BadIndex, u"x.vnb", u"x.vnb has a bad format."},
@@ -19,10 +19,8 @@ TEST(ArchiveError, MessagesNameTheArchiveOrAnUnnamedFile)
     };
     for (const auto& [cause, name, message] : cases)
         EXPECT_EQ(docfile::ArchiveMessage(cause, name), message);
-}
 
-TEST(Messages, FormatTakesArgumentsInTurnAndFileNamePartDropsFolders)
-{
+    // Formatting takes arguments in turn; the file name part drops folders.
     EXPECT_EQ(FormatText(docfile::kCantEncodeWithPassword, {u"pw", u"a.vnb"}), u"Cant encode with password [pw] file a.vnb");
     EXPECT_EQ(FormatText(u"%s and %s", {u"one"}), u"one and %s");
     EXPECT_EQ(FormatText(u"100%", {u"x"}), u"100%");

@@ -27,7 +27,7 @@ std::string Outline(const CBook& book)
 
 }  // namespace
 
-TEST(PageTree, WalksEachIdentifiersChildrenOnce)
+TEST(PageTree, WalksEachIdentifiersChildrenOnceAtAnyDepth)
 {
     // A second page with id 1 hangs under text page 5, so under it the root's
     // children would repeat forever; 8 and 9 are each other's parent, off the tree.
@@ -46,10 +46,8 @@ TEST(PageTree, WalksEachIdentifiersChildrenOnce)
             doubling.pages.push_back(Page(100 + level, level == 0 ? 1 : 99 + level, model::kFolder, title));
     const std::string outline = Outline(Loaded(doubling));
     EXPECT_EQ(std::count(outline.begin(), outline.end(), '\n'), 81);
-}
 
-TEST(PageTree, DeepChainsDoNotUseTheStack)
-{
+    // Deep chains do not use the stack.
     constexpr uint32_t kDepth = 200000;
     BookSpec spec = BookOf({Page(1, 1, model::kFolder, u"Root")});
     for (uint32_t id = 2; id <= kDepth; ++id)

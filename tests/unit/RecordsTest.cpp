@@ -43,7 +43,7 @@ TEST(Legend, EqualNamesKeepTheirOrderAndTheTagMayBeMissing)
     EXPECT_TRUE(foreign.Groups().empty());
 }
 
-TEST(Icon, CopiesArePaddedTo32BitRowsAndImagesTakeTheirFirstBytes)
+TEST(Icon, CopiesArePaddedImagesTakeTheirFirstBytesAndReferencesAreFollowed)
 {
     const auto readIcon = [](const kit::IconSpec& spec) {
         return ReadRecord<model::CIcon>([&](auto& w) { kit::WriteIcon(w, spec); });
@@ -66,10 +66,8 @@ TEST(Icon, CopiesArePaddedTo32BitRowsAndImagesTakeTheirFirstBytes)
     for (const kit::IconSpec& broken : {empty, oneBitmap, tooShort, zeroHeight})
         EXPECT_FALSE(readIcon(broken).Image(16, 16));
     EXPECT_EQ(readIcon(zeroHeight).bitmaps.size(), 1u);
-}
 
-TEST(Icon, CollectionReferencesAreFollowedAndLoopsEnd)
-{
+    // References in a collection are followed and loops end.
     const kit::IconSpec star = kit::MakeIcon32(16, [](int x, int y) { return x == y ? 0xFFFF0000u : 0u; });
     const auto icons = ReadRecord<model::IconCollection>([&](auto& w) {
         kit::WriteIconCollection(w, {{9, star, 0}, {7, std::nullopt, 9}, {1, std::nullopt, 2}, {2, std::nullopt, 1},

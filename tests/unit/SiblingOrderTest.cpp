@@ -74,7 +74,7 @@ TEST(SiblingOrder, EachSortKey)
                   "labelled,own,plain");
 }
 
-TEST(SiblingOrder, TitlesFoldersAndBinLikePages)
+TEST(SiblingOrder, TitlesFoldersBinLikePagesEqualSiblingsAndTimes)
 {
     const std::vector<PageSpec> titles = {Child(2, u"beta"), Child(3, u" Alpha"), Child(4, u"")};
     EXPECT_EQ(OrderOf(titles, {kTitle}), ", Alpha,beta");
@@ -95,10 +95,7 @@ TEST(SiblingOrder, TitlesFoldersAndBinLikePages)
         EXPECT_EQ(OrderOf(binLike, {key}).substr(4), "old") << key;
         EXPECT_EQ(OrderOf(binLike, {key, true}).substr(0, 3), "old") << key;
     }
-}
 
-TEST(SiblingOrder, EqualSiblingsKeepBookOrderAndTimesCompareAsPointsInTime)
-{
     // Two flagged folders each claim to come after the other; equal times
     // of different status do the same. Neither may upset the sort.
     const PageSpec a = Child(2, u"a", model::kFlaggedFolder), b = Child(3, u"b", model::kFlaggedFolder), c = Child(4, u"c");
