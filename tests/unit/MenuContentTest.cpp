@@ -8,52 +8,41 @@
 #include "viewer/MenuContent.h"
 
 using namespace viewer;
-using testing_helpers::BookOf;
-using testing_helpers::LoadBook;
-using testing_helpers::Page;
+using namespace testing_helpers;
 
 TEST(MenuContent, FavouritesListThePagesTheBookHoldsWithSeparatorsAndTheSelectionChecked)
 {
     kit::BookSpec spec = BookOf({Page(1, 1, 4, u"Root"), Page(2, 1, 0, u"Salt & pepper"), Page(3, 1, 0, u"Three")});
     spec.favourites = {2, 0xFFFFFFFF, 99, 3};
-    model::CBook book;
-    LoadBook(book, kit::WriteDocument(spec));
+    const model::CBook book = Loaded(spec);
     const std::vector<FavouriteItem> items = FavouriteItems(book, 3);
     ASSERT_EQ(items.size(), 3u);
     EXPECT_EQ(platform::WideToUtf8(items[0].text), "Salt && pepper");
     EXPECT_EQ(items[0].command, 40000);
-    EXPECT_FALSE(items[0].checked);
     EXPECT_TRUE(items[1].separator);
     EXPECT_EQ(items[2].command, 40003) << "the entry's place in the list, the missing page counted";
     EXPECT_TRUE(items[2].checked);
     EXPECT_EQ(FavouritePage(book, 40003)->Id(), 3u);
     EXPECT_EQ(FavouritePage(book, 40002), nullptr) << "the book lacks page 99";
-    EXPECT_EQ(FavouritePage(book, 40001), nullptr);
     EXPECT_EQ(FavouritePage(book, 40004), nullptr);
 }
 
 TEST(MenuContent, CommandsAreEnabledByPageKindAndSelection)
 {
-    model::CBook book;
-    LoadBook(book, kit::WriteDocument(BookOf({Page(1, 1, 4, u"Root"), Page(2, 1, 0, u"plain"), Page(3, 1, 2, u"rich"),
-                                              Page(4, 1, 3, u"html"), Page(5, 1, 4, u"folder")})));
-    const auto tree = [&](int command, uint32_t page, bool children = false) {
-        const model::CPage* selected = book.FindPage(page);
-        return IsCommandEnabled(MenuPane::Tree, command, {selected, selected && selected->IsFolder(), children, false});
+    const model::CBook book = Loaded(BookOf({Page(1, 1, 4, u"Root"), Page(2, 1, 0, u"plain"), Page(3, 1, 2, u"rich"),
+                                             Page(4, 1, 3, u"html"), Page(5, 1, 4, u"folder")}));
+    const std::tuple<int, uint32_t, bool, bool> cases[] = {
+        {ID_COPY_PLAIN, 2, false, true},   {ID_COPY_RTF, 2, false, false},    {ID_COPY_RTF, 3, false, true},
+        {ID_COPY_PLAIN, 3, false, false},  {ID_COPY_PLAIN, 4, false, true},   {ID_COPY_PLAIN, 5, false, false},
+        {ID_EDIT_COPY, 5, false, false},   {ID_EDIT_COPY, 3, false, true},    {ID_EXPAND_ALL, 5, true, true},
+        {ID_EXPAND_ALL, 5, false, false},  {ID_COPY_PLAIN, 99, false, false}, {ID_FONT, 99, false, true},
+        {ID_COLLAPSE_ALL, 2, true, false},  // a text page with children is no container
     };
-    EXPECT_TRUE(tree(ID_COPY_PLAIN, 2));
-    EXPECT_FALSE(tree(ID_COPY_RTF, 2));
-    EXPECT_TRUE(tree(ID_COPY_RTF, 3));
-    EXPECT_FALSE(tree(ID_COPY_PLAIN, 3));
-    EXPECT_TRUE(tree(ID_COPY_PLAIN, 4));
-    EXPECT_FALSE(tree(ID_COPY_PLAIN, 5));
-    EXPECT_FALSE(tree(ID_EDIT_COPY, 5));
-    EXPECT_TRUE(tree(ID_EDIT_COPY, 3));
-    EXPECT_TRUE(tree(ID_EXPAND_ALL, 5, true));
-    EXPECT_FALSE(tree(ID_EXPAND_ALL, 5, false));
-    EXPECT_FALSE(tree(ID_COLLAPSE_ALL, 2, true)) << "a text page with children is no container";
-    EXPECT_FALSE(tree(ID_COPY_PLAIN, 99));
-    EXPECT_TRUE(tree(ID_FONT, 99));
+    for (const auto& [command, page, children, enabled] : cases) {
+        const model::CPage* selected = book.FindPage(page);
+        EXPECT_EQ(IsCommandEnabled(MenuPane::Tree, command, {selected, selected && selected->IsFolder(), children, false}),
+                  enabled) << command << " on " << page;
+    }
     EXPECT_FALSE(IsCommandEnabled(MenuPane::Text, ID_COPY_RTF, {}));
     EXPECT_TRUE(IsCommandEnabled(MenuPane::Text, ID_COPY_PLAIN, {nullptr, false, false, true}));
     EXPECT_TRUE(IsCommandEnabled(MenuPane::Text, ID_COPY_URL, {}));

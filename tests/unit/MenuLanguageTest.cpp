@@ -12,14 +12,12 @@ namespace {
 
 std::vector<uint8_t> Bytes(std::string_view text) { return {text.begin(), text.end()}; }
 
-std::vector<uint8_t> Utf16(std::u16string_view text, bool littleEndian)
+// With its byte order mark.
+std::vector<uint8_t> Utf16(std::u16string_view text, bool little)
 {
-    std::vector<uint8_t> bytes = littleEndian ? std::vector<uint8_t>{0xFF, 0xFE} : std::vector<uint8_t>{0xFE, 0xFF};
-    for (char16_t c : text) {
-        const uint8_t low = static_cast<uint8_t>(c & 0xFF), high = static_cast<uint8_t>(c >> 8);
-        bytes.insert(bytes.end(), littleEndian ? std::initializer_list<uint8_t>{low, high}
-                                               : std::initializer_list<uint8_t>{high, low});
-    }
+    std::vector<uint8_t> bytes;
+    for (char16_t c : u"\uFEFF" + std::u16string(text))
+        bytes.insert(bytes.end(), {uint8_t(little ? c & 0xFF : c >> 8), uint8_t(little ? c >> 8 : c & 0xFF)});
     return bytes;
 }
 
@@ -48,13 +46,11 @@ TEST(MenuLanguage, IniFilesFollowTheProfileRules)
     }
 }
 
-TEST(MenuLanguage, MenuTextsTranslateByTheirKeysKeepingShortcutAndEllipsis)
+TEST(MenuLanguage, MenuTextsTranslateByTheirKeysAndTheStoredNameOrACommandChoosesTheLanguage)
 {
-    EXPECT_EQ(Utf8(MenuKey(u"Copy As Plain Text")), "COPY_AS_PLAIN_TEXT");
-    EXPECT_EQ(Utf8(MenuKey(u"Background Color...")), "BACKGROUND_COLOR");
-    EXPECT_EQ(Utf8(MenuKey(u"Tree Pane\tCtrl+T")), "TREE_PANE");
-    EXPECT_EQ(Utf8(MenuKey(u"\tTab first")), "\tTAB_FIRST");
-    EXPECT_EQ(Utf8(MenuKey(u"&Save")), "&SAVE");
+    for (const auto& [text, key] : {std::pair{u"Copy As Plain Text", "COPY_AS_PLAIN_TEXT"}, {u"Background Color...", "BACKGROUND_COLOR"},
+                                    {u"Tree Pane\tCtrl+T", "TREE_PANE"}, {u"\tTab first", "\tTAB_FIRST"}, {u"&Save", "&SAVE"}})
+        EXPECT_EQ(Utf8(MenuKey(text)), key);
 
     const IniFile file = IniFile::Parse(Bytes("[GENERAL]\nLanguage=Deutsch\n[MENU]\nCOPY=Kopieren\nFONT=Schrift\n"
                                               "TREE_PANE=Baum\nLANGUAGE=Sprache\nEXPAND_ALL=\n"));
@@ -68,10 +64,7 @@ TEST(MenuLanguage, MenuTextsTranslateByTheirKeysKeepingShortcutAndEllipsis)
     EXPECT_EQ(Utf8(TranslateMenuText(u"Language", *german)), "Sprache");
     EXPECT_EQ(Utf8(TranslateMenuText(u"Expand All", *german)), "Expand All");
     EXPECT_FALSE(ReadLanguage(IniFile::Parse(Bytes("[GENERAL]\nLanguage=Empty\n")), {u"Copy"}));
-}
 
-TEST(MenuLanguage, TheStoredNameAndTheCommandsChooseALanguage)
-{
     std::vector<Language> languages(3);
     languages[0].name = u"Deutsch";
     languages[1].name = u"";

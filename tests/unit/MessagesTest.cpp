@@ -3,32 +3,24 @@
 
 #include "docfile/ArchiveError.h"
 #include "docfile/Messages.h"
-#include "tests/unit/Helpers.h"
+#include "platform/CodePage.h"
 
 using docfile::ArchiveCause;
 using docfile::FormatText;
 
 // The message table itself is data; what can go wrong is the naming.
-TEST(ArchiveError, MessagesNameTheArchiveOrAnUnnamedFile)
+TEST(Messages, ArchiveErrorsNameTheArchiveAndFormattingTakesArgumentsInTurn)
 {
-    const struct Case {
-        ArchiveCause cause;
-        std::u16string name, message;
-    } cases[] = {
+    const std::tuple<ArchiveCause, std::u16string, std::u16string> cases[] = {
         {ArchiveCause::BadIndex, u"x.vnb", u"x.vnb has a bad format."},
         {ArchiveCause::BadIndex, u"", u"an unnamed file has a bad format."},
         {ArchiveCause::None, u"x.vnb", u"No error occurred."},
         {static_cast<ArchiveCause>(99), u"x.vnb", u"An unknown error occurred while accessing x.vnb."},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(docfile::ArchiveMessage(c.cause, c.name), c.message);
-    // End of file is reported unnamed even by a named archive.
-    EXPECT_EQ(testing_helpers::ErrorReading({1, 2, 3}, [](docfile::LoadArchive& ar) { ar.ReadDword(); }),
-              testing_helpers::kEndOfFile);
-}
+    for (const auto& [cause, name, message] : cases)
+        EXPECT_EQ(docfile::ArchiveMessage(cause, name), message);
 
-TEST(Messages, FormatTakesArgumentsInTurnAndFileNamePartDropsFolders)
-{
+    // Formatting takes arguments in turn; the file name part drops folders.
     EXPECT_EQ(FormatText(docfile::kCantEncodeWithPassword, {u"pw", u"a.vnb"}), u"Cant encode with password [pw] file a.vnb");
     EXPECT_EQ(FormatText(u"%s and %s", {u"one"}), u"one and %s");
     EXPECT_EQ(FormatText(u"100%", {u"x"}), u"100%");

@@ -10,15 +10,12 @@ using namespace testing_helpers;
 namespace {
 
 // Sort keys a folder can order its children by; 6 and unknown keys keep book order.
-enum SortKey : uint32_t {
-    kTitle = 0, kSize = 1, kCreated = 2, kModified = 3, kKind = 4, kSortText = 5, kUnusedKey = 6,
-    kWeight = 7, kColour = 8, kLabel = 9, kNewestCreated = 10, kNewestModified = 11, kUnknownKey = 99,
-};
+enum SortKey : uint32_t { kTitle, kSize, kCreated, kModified, kKind, kSortText, kUnusedKey, kWeight, kColour, kLabel,
+                          kNewestCreated, kNewestModified, kUnknownKey = 99 };
 
 struct Order {
     uint32_t key;
-    bool descending = false;
-    bool foldersFirst = true;
+    bool descending = false, foldersFirst = true;
     std::vector<kit::LegendItemSpec> labels = {};
 };
 
@@ -35,16 +32,13 @@ std::string OrderOf(std::vector<PageSpec> children, const Order& order)
     const model::CBook book = Loaded(spec);
     const model::PageTree tree(book);
     std::string titles;
-    for (const model::CPage* page : tree.SortedChildren(*tree.Root()))
+    for (const model::CPage* page : tree.SortedChildren(*book.RootPage()))
         titles += Narrow(page->Title()) + ",";
     titles.pop_back();
     return titles;
 }
 
-PageSpec Child(uint32_t id, std::u16string title, uint32_t kind = model::kPlainText)
-{
-    return Page(id, 1, kind, std::move(title));
-}
+PageSpec Child(uint32_t id, std::u16string title, uint32_t kind = model::kPlainText) { return Page(id, 1, kind, title); }
 
 // A label whose colour is in force.
 kit::LegendItemSpec Label(int32_t id, uint32_t colour) { return {colour, 0x1, id, u"label", {}, 0}; }
@@ -60,21 +54,16 @@ TEST(SiblingOrder, EachSortKey)
     small.sortText = u"  Zed", big.sortText = u"apple", mid.sortText = u"Mango";
     small.sortWeight = 5, big.sortWeight = 500, mid.sortWeight = 50;
     small.labelId = 9, big.labelId = 1, mid.labelId = 4;
-    const struct Case {
-        Order order;
-        const char* expected;
-    } cases[] = {
-        {{kSize}, "small,mid,big"},          {{kSize, true}, "small,mid,big"},  // descending ignored
-        {{kCreated}, "big,mid,small"},       {{kCreated, true}, "small,mid,big"},
-        {{kModified}, "small,mid,big"},      {{kKind}, "big,mid,small"},
-        {{kSortText}, "big,mid,small"},      {{kSortText, true}, "big,mid,small"},  // descending ignored
-        {{kUnusedKey}, "small,big,mid"},     {{kWeight}, "big,mid,small"},
-        {{kLabel}, "big,mid,small"},         {{kUnknownKey}, "small,big,mid"},
-        {{kNewestCreated}, "small,mid,big"}, {{kNewestModified}, "big,mid,small"},
-        {{kNewestModified, true}, "small,mid,big"},
+    // Size and sort text ignore descending.
+    const std::pair<Order, const char*> cases[] = {
+        {{kSize}, "small,mid,big"},         {{kSize, true}, "small,mid,big"},          {{kCreated}, "big,mid,small"},
+        {{kCreated, true}, "small,mid,big"}, {{kModified}, "small,mid,big"},           {{kKind}, "big,mid,small"},
+        {{kSortText}, "big,mid,small"},     {{kSortText, true}, "big,mid,small"},      {{kUnusedKey}, "small,big,mid"},
+        {{kWeight}, "big,mid,small"},       {{kLabel}, "big,mid,small"},               {{kUnknownKey}, "small,big,mid"},
+        {{kNewestCreated}, "small,mid,big"}, {{kNewestModified}, "big,mid,small"}, {{kNewestModified, true}, "small,mid,big"},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(OrderOf({small, big, mid}, c.order), c.expected) << c.order.key << (c.order.descending ? " down" : "");
+    for (const auto& c : cases)
+        EXPECT_EQ(OrderOf({small, big, mid}, c.first), c.second) << c.first.key << (c.first.descending ? " down" : "");
 
     // The colour key prefers a label's colour to the page's own.
     PageSpec labelled = Child(2, u"labelled"), own = Child(3, u"own"), plain = Child(4, u"plain");
@@ -85,7 +74,7 @@ TEST(SiblingOrder, EachSortKey)
                   "labelled,own,plain");
 }
 
-TEST(SiblingOrder, TitlesFoldersAndBinLikePages)
+TEST(SiblingOrder, TitlesFoldersBinLikePagesEqualSiblingsAndTimes)
 {
     const std::vector<PageSpec> titles = {Child(2, u"beta"), Child(3, u" Alpha"), Child(4, u"")};
     EXPECT_EQ(OrderOf(titles, {kTitle}), ", Alpha,beta");
@@ -106,10 +95,7 @@ TEST(SiblingOrder, TitlesFoldersAndBinLikePages)
         EXPECT_EQ(OrderOf(binLike, {key}).substr(4), "old") << key;
         EXPECT_EQ(OrderOf(binLike, {key, true}).substr(0, 3), "old") << key;
     }
-}
 
-TEST(SiblingOrder, EqualSiblingsKeepBookOrderAndTimesCompareAsPointsInTime)
-{
     // Two flagged folders each claim to come after the other; equal times
     // of different status do the same. Neither may upset the sort.
     const PageSpec a = Child(2, u"a", model::kFlaggedFolder), b = Child(3, u"b", model::kFlaggedFolder), c = Child(4, u"c");
@@ -138,14 +124,10 @@ TEST(DisplayColour, LabelOwnColourAndDefault)
     spec.pages[5].labelId = 8;
     spec.legend.items = {Label(7, kRed), kit::LegendItemSpec{kRed, 0, 8, u"pale", {}, 0}};
     const model::CBook book = Loaded(spec);
-    const struct Case {
-        size_t index;
-        uint32_t colour;
-        bool custom;
-    } cases[] = {{1, kRed, true}, {2, kGreen, true}, {3, kRed, true}, {4, kDefault, false}, {5, kDefault, false}};
-    for (const Case& c : cases) {
-        const auto shown = model::PageDisplayColour(book, *book.PageAt(c.index), kDefault);
-        EXPECT_EQ(shown.colour, c.colour) << c.index;
-        EXPECT_EQ(shown.custom, c.custom) << c.index;
+    const std::tuple<size_t, uint32_t, bool> cases[] = {{1, kRed, true}, {2, kGreen, true}, {3, kRed, true}, {4, kDefault, false}, {5, kDefault, false}};
+    for (const auto& [index, colour, custom] : cases) {
+        const auto shown = model::PageDisplayColour(book, *book.PageAt(index), kDefault);
+        EXPECT_EQ(shown.colour, colour) << index;
+        EXPECT_EQ(shown.custom, custom) << index;
     }
 }

@@ -32,25 +32,22 @@ public:
 
 }  // namespace
 
-TEST(TempFiles, NamesGetExactlyOneDotBeforeTheExtension)
+TEST(TempFiles, NamesAreUniqueWithOneDotBeforeTheExtensionAndGoAtCloseUnlessOneSurvives)
 {
-    EXPECT_EQ(AppendExtension(u"C:\\T\\abc1.tmp", u"htm"), u"C:\\T\\abc1.tmp.htm");
-    EXPECT_EQ(AppendExtension(u"C:\\T\\abc1.tmp", u".htm"), u"C:\\T\\abc1.tmp.htm");
     EXPECT_EQ(AppendExtension(u"C:\\T\\abc1.", u"htm"), u"C:\\T\\abc1.htm");
     EXPECT_EQ(AppendExtension(u"", u"htm"), u"");
-}
 
-TEST(TempFiles, ListedFilesAreDeletedAtCloseUnlessOneSurvives)
-{
     FakeFileSystem fs;
     TempFileList list(fs);
-    const std::u16string page = list.Make(u".mht");
-    EXPECT_EQ(page, u"C:\\Temp\\abcA.tmp.mht");
+    fs.files = {u"C:\\Temp\\abcB.tmp.htm"};  // left behind by someone else
+    EXPECT_EQ(list.Make(u"htm"), u"C:\\Temp\\abcA.tmp.htm");
+    EXPECT_EQ(list.Make(u".htm"), u"C:\\Temp\\abcC.tmp.htm");
+    EXPECT_EQ(list.Make(u"mht"), u"C:\\Temp\\abcA.tmp.mht");
     list.Register(u"C:\\Temp\\icon.txt");
-    fs.files = {page, u"C:\\Temp\\icon.txt"};
-    fs.locked = {page};
+    fs.files = {u"C:\\Temp\\abcA.tmp.mht", u"C:\\Temp\\icon.txt"};
+    fs.locked = {u"C:\\Temp\\abcA.tmp.mht"};
     list.DeleteAll();
-    EXPECT_EQ(list.Paths().size(), 2u);  // a survivor keeps the whole list
+    EXPECT_EQ(list.Paths().size(), 4u);  // a survivor keeps the whole list
     EXPECT_EQ(fs.files.count(u"C:\\Temp\\icon.txt"), 0u);
     fs.locked.clear();
     list.DeleteAll();
@@ -60,14 +57,4 @@ TEST(TempFiles, ListedFilesAreDeletedAtCloseUnlessOneSurvives)
     fs.next.clear();
     EXPECT_EQ(list.Make(u"htm"), u"");
     EXPECT_TRUE(list.Paths().empty());
-}
-
-TEST(TempFiles, NamesMadeInOneClockTickDoNotCollide)
-{
-    FakeFileSystem fs;
-    TempFileList list(fs);
-    fs.files = {u"C:\\Temp\\abcB.tmp.htm"};  // left behind by someone else
-    EXPECT_EQ(list.Make(u"htm"), u"C:\\Temp\\abcA.tmp.htm");
-    EXPECT_EQ(list.Make(u"htm"), u"C:\\Temp\\abcC.tmp.htm");
-    EXPECT_EQ(list.Make(u"mht"), u"C:\\Temp\\abcA.tmp.mht");
 }

@@ -7,10 +7,7 @@
 #include "tests/unit/Helpers.h"
 #include "components/TextSearch.h"
 
-using testing_helpers::BookOf;
-using testing_helpers::LoadBook;
-using testing_helpers::Narrow;
-using testing_helpers::Page;
+using namespace testing_helpers;
 using components::SearchFlags;
 
 TEST(TextSearch, FindsFromAPositionWithCaseWordsAndDirection)
@@ -18,12 +15,8 @@ TEST(TextSearch, FindsFromAPositionWithCaseWordsAndDirection)
     constexpr SearchFlags kPlain{}, kCase{true, false, false}, kWords{false, true, false}, kBack{false, false, true},
         kBackWords{false, true, true};
     const std::u16string_view text = u"Tea, tEA time; teapot. Чай и ЧАЙ";
-    const struct {
-        std::u16string_view pattern;
-        size_t from;
-        SearchFlags flags;
-        long start;  // -1: none
-    } cases[] = {
+    // -1: none
+    const std::tuple<std::u16string_view, size_t, SearchFlags, long> cases[] = {
         {u"tea", 0, kPlain, 0},       {u"tea", 1, kPlain, 5},      {u"TEA", 0, kCase, -1},
         {u"tEA", 0, kCase, 5},        {u"tea", 6, kWords, -1},     {u"tea", 6, kPlain, 15},
         {u"tea", 32, kBack, 15},      {u"tea", 17, kBack, 5},      {u"tea", 17, kBackWords, 5},
@@ -31,22 +24,19 @@ TEST(TextSearch, FindsFromAPositionWithCaseWordsAndDirection)
         {u"чай", 24, kPlain, 29},     {u"ЧАЙ", 0, kCase, 29},      {u"", 0, kPlain, -1},
         {u"teapot. Чай и ЧАЙ!", 0, kPlain, -1}, {u"time", 100, kPlain, -1}, {u"time", 100, kBack, 9},
     };
-    for (const auto& c : cases) {
-        const auto match = components::FindText(text, c.pattern, c.from, c.flags);
-        EXPECT_EQ(match ? static_cast<long>(match->start) : -1, c.start)
-            << Narrow(std::u16string(c.pattern)) << " from " << c.from;
+    for (const auto& [pattern, from, flags, start] : cases) {
+        const auto match = components::FindText(text, pattern, from, flags);
+        EXPECT_EQ(match ? static_cast<long>(match->start) : -1, start)
+            << Narrow(std::u16string(pattern)) << " from " << from;
         if (match) {
-            EXPECT_EQ(match->length, c.pattern.size());
+            EXPECT_EQ(match->length, pattern.size());
         }
     }
 }
 
 TEST(TextSearch, RichTextIsSearchedInItsWordsNeverInItsMarkup)
 {
-    const struct {
-        std::u16string_view rtf;
-        const char* text;
-    } cases[] = {
+    const std::tuple<std::u16string_view, const char*> cases[] = {
         {u"{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red255\\green0\\blue0;}\\f0 Hello\\par World}",
          "Hello\nWorld"},
         {u"{\\rtf1 caf\\'e9 \\u8364?\\uc2\\u8364??x {\\uc0\\u937 y}}", "caf\xC3\xA9 \xE2\x82\xAC\xE2\x82\xACx \xCE\xA9y"},
@@ -55,8 +45,8 @@ TEST(TextSearch, RichTextIsSearchedInItsWordsNeverInItsMarkup)
         {u"{\\rtf1{\\field{\\*\\fldinst HYPERLINK \"http://a\"}{\\fldrslt link}}}", "link"},
         {u"}}}{{{{\\", ""},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(Narrow(components::RtfToPlainText(c.rtf)), c.text) << Narrow(std::u16string(c.rtf));
+    for (const auto& [rtf, text] : cases)
+        EXPECT_EQ(Narrow(components::RtfToPlainText(rtf)), text) << Narrow(std::u16string(rtf));
 }
 
 TEST(TextSearch, PagesFollowTheTreeOrderRoundTheEndAndBack)
@@ -69,8 +59,7 @@ TEST(TextSearch, PagesFollowTheTreeOrderRoundTheEndAndBack)
     spec.pages[3].text = u"needle in b";
     spec.pages[4].text = u"{\\rtf1{\\fonttbl{\\f0 needle;}}\\f0 plain a}";
     spec.pages[5].text = u"needle outside";
-    model::CBook book;
-    LoadBook(book, kit::WriteDocument(spec));
+    const model::CBook book = Loaded(spec);
     const model::PageTree tree(book);
     const components::PageOrder order(tree);
     auto next = [&](uint32_t from, SearchFlags flags, std::u16string_view pattern = u"needle") {
