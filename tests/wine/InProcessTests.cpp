@@ -147,9 +147,9 @@ TEST_F(InProcess, AClickOnALinkOpensItsPageOrHandsItToTheShell)
     EXPECT_EQ(viewer.TextPane()->LinkRange().cpMin, at(L"https")) << "kept for Copy URL";
     EXPECT_EQ(Click(text, at(L"Deep"), at(L"Deep") + 4), 1);
     EXPECT_EQ(ReadItem(tree, TreeView_GetSelection(tree)).text, L"Deep page") << "inside the collapsed folder";
-    const TreeItem folder = ReadItem(tree, TreeView_GetParent(tree, TreeView_GetSelection(tree)));
-    EXPECT_TRUE(folder.expanded);
-    EXPECT_EQ(folder.image, 1) << "an open folder";
+    const TreeItem opened = ReadItem(tree, TreeView_GetParent(tree, TreeView_GetSelection(tree)));
+    EXPECT_TRUE(opened.expanded);
+    EXPECT_EQ(opened.image, 1) << "an open folder";
     EXPECT_EQ(GetFocus(), text);
     EXPECT_EQ(actions.beeps, 1);
 }
