@@ -6,7 +6,6 @@
 
 #include <richedit.h>
 
-#include <cstring>
 
 namespace wine_tests {
 namespace {
@@ -48,15 +47,6 @@ TEST_F(EntryPoints, NamesOutsideTheAnsiCodePageOpenThroughTheWideEntry)
         ASSERT_EQ(dialogs->MessageTexts().size(), 1u);
         EXPECT_EQ(dialogs->MessageTexts()[0].rfind(L"Cant load document ", 0), 0u);
     }
-}
-
-TEST_F(EntryPoints, DetectStringIsLeftAlone)
-{
-    char buffer[64];
-    std::memset(buffer, 'x', sizeof buffer);
-    plugin.ListGetDetectString(buffer, sizeof buffer);
-    for (char c : buffer)
-        ASSERT_EQ(c, 'x');
 }
 
 TEST_F(EntryPoints, SendCommandCarriesOutCopySelectAllAndWrapOnly)

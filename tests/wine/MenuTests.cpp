@@ -22,10 +22,7 @@ class Tracker final : public viewer::MenuTracker {
 public:
     UINT Track(HMENU popup, HWND owner, POINT point) override
     {
-        ++shown;
-        shownBy = owner;
-        at = point;
-        menu = Describe(popup);
+        ++shown, shownBy = owner, at = point, menu = Describe(popup);
         return choose;
     }
     // Items by "|", separators "-", disabled "(off)", checked "(v)",
@@ -129,14 +126,13 @@ TEST_F(Menus, EachPaneOpensItsMenuWithFavouritesLanguagesAndEnableRules)
     RightClickText(L"Garden plan", true, {302, 300});
     EXPECT_EQ(tracker.menu, kTextMenu) << "a page link has no Copy URL";
 
-    // From the keyboard: at the caret, inside the pane.
-    SendMessageW(text, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(text), MAKELPARAM(-1, -1));
-    RECT pane{};
-    GetWindowRect(text, &pane);
-    EXPECT_TRUE(PtInRect(&pane, tracker.at)) << tracker.at.x << "," << tracker.at.y;
-    SendMessageW(tree, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(tree), MAKELPARAM(-1, -1));
-    GetWindowRect(tree, &pane);
-    EXPECT_TRUE(PtInRect(&pane, tracker.at)) << tracker.at.x << "," << tracker.at.y;
+    // From the keyboard: at the caret or the selected item, inside the pane.
+    for (HWND pane : {text, tree}) {
+        SendMessageW(pane, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(pane), MAKELPARAM(-1, -1));
+        RECT area{};
+        GetWindowRect(pane, &area);
+        EXPECT_TRUE(PtInRect(&area, tracker.at)) << tracker.at.x << "," << tracker.at.y;
+    }
 }
 
 TEST_F(Menus, CommandsCopyOpenAndReportThroughTheShell)
@@ -229,10 +225,10 @@ TEST_F(Menus, AChosenLanguageTranslatesEveryMenuAfterwardsAndIsStored)
     EXPECT_NE(tracker.menu.find(L"|Langue[English|"), std::wstring::npos);
     EXPECT_NE(tracker.menu.find(L"|Français(v)"), std::wstring::npos);
 
-    tracker.choose = components::kEnglishCommand;
-    RightClickItem(L"Read me first");
-    tracker.choose = 0;
-    RightClickItem(L"Read me first");
+    for (UINT command : {components::kEnglishCommand, 0}) {
+        tracker.choose = command;
+        RightClickItem(L"Read me first");
+    }
     EXPECT_EQ(tracker.menu.rfind(L"Copy\tCtrl+C|", 0), 0u) << "English again";
     DeleteFileW(ansiPath.c_str());
     DeleteFileW(widePath.c_str());

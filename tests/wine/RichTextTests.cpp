@@ -74,18 +74,12 @@ TEST_F(RichText, APlainTextPageTakesTheTextColourAndPutsTheCaretWhereItsFlagsSay
     EXPECT_EQ(caret.cpMin, TextLength(p.text)) << "flag 0x1: at the end";
     EXPECT_EQ(caret.cpMax, caret.cpMin);
     EXPECT_NE(PaneText(p.text).find(L"\"Мастер и Маргарита\" (Михаил Булгаков)"), std::wstring::npos);
-}
 
-TEST_F(RichText, WithoutCaretFlagsTheCaretGoesToThePagesOwnPosition)
-{
     kit::PageSpec page = Page(2, 1, 0, u"Page");
     page.text = u"0123456789\r\nabcdef";
     page.caretPosition = 13;
-    Panes p = OpenBook(BookUnderRoot({page}));
-    Show(p, L"Page");
-    CHARRANGE caret = Selection(p.text);
-    EXPECT_EQ(caret.cpMin, 13);
-    EXPECT_EQ(caret.cpMax, 13);
+    Show(OpenBook(BookUnderRoot({page})), L"Page");
+    EXPECT_EQ(Selection(FindPanes(*listers.back()).text).cpMin, 13) << "no flag: the page's own position";
 }
 
 TEST_F(RichText, ARichTextPageKeepsItsOwnFormattingAndColours)

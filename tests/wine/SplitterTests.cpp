@@ -138,36 +138,6 @@ TEST_F(SplitterWindow, EscapeOrLosingTheCaptureEndsADragWithoutMovingThePanes)
     EXPECT_EQ(ChildRect(left).right, 120);
 }
 
-COLORREF ScreenPixel(HWND window, int clientX, int clientY)
-{
-    POINT pt{clientX, clientY};
-    ClientToScreen(window, &pt);
-    HDC screen = GetDC(nullptr);
-    COLORREF colour = GetPixel(screen, pt.x, pt.y);
-    ReleaseDC(nullptr, screen);
-    return colour;
-}
-
-TEST_F(SplitterWindow, TheDraggedBarIsAnInvertedTrackerThatLeavesNoTrace)
-{
-    Make(450);
-    UpdateWindow(parent->Hwnd());
-    Pump(50);
-    const COLORREF before = ScreenPixel(splitter->Hwnd(), 300, 150);
-    Mouse(WM_LBUTTONDOWN, 121);
-    Mouse(WM_MOUSEMOVE, 300);
-    Pump(100);
-    const COLORREF during = ScreenPixel(splitter->Hwnd(), 300, 150);
-    EXPECT_NE(during, before) << "the tracker is drawn where the mouse is";
-    Mouse(WM_MOUSEMOVE, 320);
-    Pump(100);
-    EXPECT_EQ(ScreenPixel(splitter->Hwnd(), 300, 150), before) << "moving on erases it behind";
-    EXPECT_NE(ScreenPixel(splitter->Hwnd(), 320, 150), before);
-    SendMessageW(splitter->Hwnd(), WM_KEYDOWN, VK_ESCAPE, 0);
-    Pump(100);
-    EXPECT_EQ(ScreenPixel(splitter->Hwnd(), 320, 150), before) << "Escape erases it";
-}
-
 TEST_F(SplitterWindow, StoresThePositionAtDestructionEvenWhileHidden)
 {
     Make(450);

@@ -166,20 +166,6 @@ TEST_F(Viewer, CtrlTHidesTheTreeAndBringsItBackInsideTheWindow)
     EXPECT_EQ(ChildRect(p.tree).right, before.right) << "the chosen width returns with the room";
 }
 
-TEST_F(Viewer, ATinyListerOpensAndRecoversWhenEnlarged)
-{
-    auto& lister = NewLister(false, 4, 4);
-    ASSERT_TRUE(lister.Open(TourPath()));
-    Panes p = FindPanes(lister);
-    lister.Resize(500, 300);
-    Pump(50);
-    RECT tree = ChildRect(p.tree), text = ChildRect(p.text);
-    EXPECT_GE(tree.right, 9);
-    EXPECT_EQ(text.left, tree.right + 3);
-    EXPECT_EQ(text.right, 498);
-    EXPECT_EQ(text.bottom, 298);
-}
-
 TEST_F(Viewer, DocumentsViewedOneAfterAnotherShareOneAcceleratorTable)
 {
     const int before = LiveAcceleratorTables();
