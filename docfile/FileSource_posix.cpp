@@ -10,11 +10,14 @@ namespace docfile {
 
 std::unique_ptr<FileSource> FileSource::Open(const std::filesystem::path& path)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Not blocking while opening: a named pipe without a writer would wait
+    // for one for ever. Only a regular file is read, and read blocking.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return nullptr;
     struct stat st {};
-    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    const int flags = fcntl(fd, F_GETFL);
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || flags < 0 || fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
         ::close(fd);
         return nullptr;
     }
