@@ -13,13 +13,34 @@ namespace vnbview {
 namespace {
 
 struct termios gSavedTerminal;
+struct termios gQuietTerminal;
+const char* gPrompt = "";
+size_t gPromptLength = 0;
 
-// Echo must come back even when the user interrupts the prompt.
+// Echo must come back even when the user interrupts the prompt or stops the
+// program (Ctrl-Z). Continued, the program takes echo away again before the
+// prompt shows once more, so nothing typed afterwards is shown.
 extern "C" void RestoreTerminalAndRaise(int sig)
 {
+    const int savedErrno = errno;
     tcsetattr(STDIN_FILENO, TCSANOW, &gSavedTerminal);
-    ::signal(sig, SIG_DFL);
+    struct sigaction standard {}, own {};
+    standard.sa_handler = SIG_DFL;
+    sigemptyset(&standard.sa_mask);
+    sigaction(sig, &standard, &own);
+    // The signal is blocked while its handler runs: let it act now.
+    sigset_t just {};
+    sigemptyset(&just);
+    sigaddset(&just, sig);
+    sigprocmask(SIG_UNBLOCK, &just, nullptr);
     ::raise(sig);
+    // Here only after a stop and a continue.
+    sigaction(sig, &own, nullptr);
+    tcsetattr(STDIN_FILENO, TCSANOW, &gQuietTerminal);
+    if (::write(STDERR_FILENO, "\n", 1) == 1 && ::write(STDERR_FILENO, gPrompt, gPromptLength) < 0) {
+        // Nothing to do about a terminal that takes no output.
+    }
+    errno = savedErrno;
 }
 
 constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGTSTP};
@@ -51,10 +72,12 @@ std::optional<std::u16string> ReadHiddenLine(const std::string& prompt)
         sigemptyset(&action.sa_mask);
         for (size_t i = 0; i < std::size(kSignals); ++i)
             sigaction(kSignals[i], &action, &previous[i]);
-        struct termios quiet = gSavedTerminal;
-        quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO | ECHONL);
-        quiet.c_lflag |= ICANON;
-        tcsetattr(STDIN_FILENO, TCSANOW, &quiet);
+        gQuietTerminal = gSavedTerminal;
+        gQuietTerminal.c_lflag &= ~static_cast<tcflag_t>(ECHO | ECHONL);
+        gQuietTerminal.c_lflag |= ICANON;
+        gPrompt = prompt.c_str();
+        gPromptLength = prompt.size();
+        tcsetattr(STDIN_FILENO, TCSANOW, &gQuietTerminal);
     }
     std::fputs(prompt.c_str(), stderr);
     std::fflush(stderr);

@@ -149,7 +149,9 @@ inline RunResult RunTool(const std::vector<std::string>& args, std::optional<std
                 break;  // the tool has ended, or waits for more than we type
             result.err.append(buffer, static_cast<size_t>(got));
             if (next < typed->size() && result.err.ends_with(": ")) {
-                const std::string line = (*typed)[next++] + "\n";
+                // A control character alone is a key, not a line.
+                const std::string& answer = (*typed)[next++];
+                const std::string line = answer.size() == 1 && answer[0] < ' ' ? answer : answer + "\n";
                 if (::write(terminal, line.data(), line.size()) < 0)
                     break;
             }
