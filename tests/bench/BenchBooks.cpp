@@ -11,13 +11,7 @@ namespace {
 
 kit::PageSpec TextPage(uint32_t id, uint32_t parent, std::u16string title, std::u16string text, uint32_t kind = 0)
 {
-    kit::PageSpec page;
-    page.id = id;
-    page.parentId = parent;
-    page.kind = kind;
-    page.title = std::move(title);
-    page.text = std::move(text);
-    return page;
+    return {.id = id, .parentId = parent, .kind = kind, .title = std::move(title), .text = std::move(text)};
 }
 
 kit::PageSpec Folder(uint32_t id, uint32_t parent, std::u16string title) { return TextPage(id, parent, title, {}, 4); }

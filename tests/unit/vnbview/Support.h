@@ -46,21 +46,10 @@ private:
 
 inline kit::PageSpec Page(uint32_t id, uint32_t parent, uint32_t kind, std::u16string title, std::u16string text = {})
 {
-    kit::PageSpec page;
-    page.id = id;
-    page.parentId = parent;
-    page.kind = kind;
-    page.title = kit::PageText(std::move(title));
-    page.text = kit::PageText(std::move(text));
-    return page;
+    return {.id = id, .parentId = parent, .kind = kind, .title = std::move(title), .text = std::move(text)};
 }
 
-inline kit::BookSpec BookOf(std::vector<kit::PageSpec> pages)
-{
-    kit::BookSpec book;
-    book.pages = std::move(pages);
-    return book;
-}
+inline kit::BookSpec BookOf(std::vector<kit::PageSpec> pages) { return {.pages = std::move(pages)}; }
 
 // A root folder (page 1) and two text pages below it, "Note" (2) and "Other" (3).
 inline kit::BookSpec SmallBook()
@@ -70,20 +59,12 @@ inline kit::BookSpec SmallBook()
 
 inline kit::LegendItemSpec Label(uint32_t colour, uint32_t flags, int32_t id, std::u16string name)
 {
-    kit::LegendItemSpec item;
-    item.colour = colour;
-    item.flags = flags;
-    item.id = id;
-    item.name = std::move(name);
-    return item;
+    return {.colour = colour, .flags = flags, .id = id, .name = std::move(name)};
 }
 
 inline kit::DocumentOptions Options(bool packed, std::u16string password = {})
 {
-    kit::DocumentOptions options;
-    options.packed = packed;
-    options.password = std::move(password);
-    return options;
+    return {.packed = packed, .password = std::move(password)};
 }
 
 inline std::string WriteBytes(const fs::path& path, const std::vector<uint8_t>& bytes)
