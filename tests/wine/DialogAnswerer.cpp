@@ -1,4 +1,5 @@
 #include "DialogAnswerer.h"
+#include "PluginFixture.h"
 
 #include <algorithm>
 
@@ -15,13 +16,6 @@ std::wstring WindowText(HWND hwnd)
 {
     wchar_t buffer[2048] = {};
     GetWindowTextW(hwnd, buffer, 2048);
-    return buffer;
-}
-
-std::wstring ClassOf(HWND hwnd)
-{
-    wchar_t buffer[64] = {};
-    GetClassNameW(hwnd, buffer, 64);
     return buffer;
 }
 

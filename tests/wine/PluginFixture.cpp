@@ -84,13 +84,8 @@ void WriteDword(const wchar_t* key, const wchar_t* name, DWORD value)
 
 kit::PageSpec Page(uint32_t id, uint32_t parent, uint32_t kind, std::u16string title)
 {
-    kit::PageSpec page;
-    page.id = id;
-    page.parentId = parent;
-    page.kind = kind;
-    page.title = std::move(title);
-    page.text = u"text of " + page.title.text;
-    return page;
+    const std::u16string text = u"text of " + title;
+    return {.id = id, .parentId = parent, .kind = kind, .title = std::move(title), .text = text};
 }
 
 kit::BookSpec BookUnderRoot(std::vector<kit::PageSpec> pages)

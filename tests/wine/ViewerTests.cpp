@@ -91,6 +91,8 @@ TEST_F(Viewer, TabMovesTheFocusBetweenThePanesAndNeverToAHiddenTree)
     ASSERT_EQ(GetFocus(), p.tree);
     Press(p.tree, L"Tab");
     EXPECT_EQ(GetFocus(), p.text);
+    SetFocus(GetParent(p.viewer));  // the Lister hands the focus to the viewer
+    EXPECT_EQ(GetFocus(), p.text) << "the pane that last had it";
     Press(p.text, L"Tab");
     EXPECT_EQ(GetFocus(), p.tree);
 
@@ -98,20 +100,6 @@ TEST_F(Viewer, TabMovesTheFocusBetweenThePanesAndNeverToAHiddenTree)
     ASSERT_EQ(GetFocus(), p.text);
     Press(p.text, L"Tab");
     EXPECT_EQ(GetFocus(), p.text) << "the arrow keys would change the page out of sight";
-}
-
-TEST_F(Viewer, FocusGoesBackToThePaneThatLastHadIt)
-{
-    auto& lister = NewLister();
-    ASSERT_TRUE(lister.Open(TourPath()));
-    Panes p = FindPanes(lister);
-    Press(p.tree, L"Tab");
-    ASSERT_EQ(GetFocus(), p.text);
-    SetFocus(lister.Hwnd());  // the Lister hands the focus to the viewer
-    EXPECT_EQ(GetFocus(), p.text);
-    SetFocus(p.tree);
-    SetFocus(p.viewer);
-    EXPECT_EQ(GetFocus(), p.tree);
 }
 
 TEST_F(Viewer, WordWrapFromTheHostFoldsLongLinesAndDropsTheHorizontalBar)
