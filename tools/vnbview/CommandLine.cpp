@@ -135,8 +135,11 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::u16string>& args)
             return Fail("PAGE_ID must be a page identifier from 0 to 4294967295");
         options.pageId = *id;
     }
-    if (options.command == Command::Export)
+    if (options.command == Command::Export) {
+        if (words[2].empty())
+            return Fail("DIR must name a folder");
         options.dir = words[2];
+    }
     return {options, {}};
 }
 

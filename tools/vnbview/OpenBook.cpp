@@ -25,10 +25,13 @@ int OpenBook(const std::u16string& fullPath, model::CBook& book, PasswordSource&
         const std::u16string name = docfile::FileNamePart(fullPath);
         const std::u16string prompt = FormatText(docfile::kRequiredPassword, {name});
         bool rejectedLast = false;
-        for (;;) {
+        for (bool first = true;; first = false) {
             const std::optional<std::u16string> password = passwords.Next(prompt);
             if (!password) {
-                if (!rejectedLast)
+                // None was given at all: say how to give one, not that it was wrong.
+                if (first)
+                    message(name + u" is protected: give its password with --password PW or --password-file FILE");
+                else if (!rejectedLast)
                     message(FormatText(docfile::kInvalidPassword, {name}));
                 return kExitPassword;
             }

@@ -33,6 +33,22 @@ std::optional<std::u16string> ReadPasswordFile(const std::u16string& path)
     std::ifstream in(std::filesystem::path(path), std::ios::binary);
     if (!in)
         return std::nullopt;
+    // UTF-16 with its byte order mark, as some editors save: the first line.
+    const int first = in.get(), second = in.get();
+    if ((first == 0xFF && second == 0xFE) || (first == 0xFE && second == 0xFF)) {
+        std::u16string wide;
+        for (int a = in.get(), b = in.get(); a != EOF && b != EOF; a = in.get(), b = in.get()) {
+            const char16_t c = static_cast<char16_t>(first == 0xFF ? a | b << 8 : a << 8 | b);
+            if (c == u'\n')
+                break;
+            wide += c;
+        }
+        if (!wide.empty() && wide.back() == u'\r')
+            wide.pop_back();
+        return wide;
+    }
+    in.clear();
+    in.seekg(0);
     std::string line;
     std::getline(in, line);
     if (in.bad())
