@@ -2,6 +2,7 @@
 
 #include <fstream>
 #include <optional>
+#include <unordered_set>
 #include <vector>
 
 #include "model/PageTree.h"
@@ -44,6 +45,7 @@ public:
     // Throws std::filesystem::filesystem_error when something cannot be written.
     void Visit(const model::CPage& page, size_t depth)
     {
+        visited_.insert(&page);
         const size_t folder = depth == 0 ? 0 : ChildFolderOf(depth - 1);
         const std::optional<PageFile> file = PageFileOf(page, codePage_);
         Step step;
@@ -73,6 +75,24 @@ public:
     }
 
     size_t Files() const { return files_; }
+
+    // The pages the walk did not reach, one level below a folder of their
+    // own beside the tree; their number.
+    size_t VisitOutside(const model::CBook& book)
+    {
+        std::vector<const model::CPage*> outside;
+        for (size_t i = 0; i < book.PageCount(); ++i)
+            if (const model::CPage* page = book.PageAt(i); !visited_.count(page))
+                outside.push_back(page);
+        if (outside.empty())
+            return 0;
+        path_.assign(1, Step{0, folders_[0].names.Claim(kOutsideTreeFolder, u"")});
+        const size_t folder = ChildFolderOf(0);
+        index_.Add({0, kOutsideTreeFolder, folders_[folder].segments, true});
+        for (const model::CPage* page : outside)
+            Visit(*page, 1);
+        return outside.size();
+    }
 
 private:
     // The folder for the children of the page at `depth` on the path,
@@ -122,6 +142,7 @@ private:
     IndexWriter& index_;
     std::vector<Step> path_;
     size_t files_ = 0;
+    std::unordered_set<const model::CPage*> visited_;
 };
 
 }  // namespace
@@ -151,6 +172,7 @@ ExportResult ExportBook(const model::CBook& book, const fs::path& dir, const std
             exporter.Visit(page, depth);
             return true;
         });
+        result.outsideTree = exporter.VisitOutside(book);
         indexWriter.Finish();
         index.close();
         if (!index)

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "model/PageTree.h"
 #include "tools/vnbview/OleDate.h"
 #include "tools/vnbview/TextOut.h"
 
@@ -46,6 +47,9 @@ void WriteInfo(const model::CBook& book, const std::u16string& fileName, std::os
     out << "packed: " << (book.Packed() ? "yes" : "no") << '\n';
     out << "written by: " << WriterVersionText(book.Version()) << '\n';
     out << "pages: " << book.PageCount() << '\n';
+    size_t inTree = 0;
+    model::PageTree(book).WalkExpanded([&inTree](const model::CPage&, size_t) { return ++inTree, true; });
+    out << "pages outside the tree: " << book.PageCount() - inTree << '\n';
     out << "protected: " << (book.IsProtected() ? "yes" : "no") << '\n';
     out << "root: " << PageLine(book, book.RootPageId()) << '\n';
     out << "recycle bin: " << PageLine(book, book.RecycleBinId()) << '\n';

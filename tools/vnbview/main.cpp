@@ -76,6 +76,9 @@ int RunCommand(const Options& options, const model::CBook& book, const std::u16s
             std::cerr << "vnbview: " << result.error << '\n';
             return result.usage ? kExitUsage : kExitWrite;
         }
+        if (result.outsideTree > 0)
+            std::cerr << "vnbview: " << result.outsideTree << " pages are not in the tree; they are in the folder \""
+                      << Utf8(kOutsideTreeFolder) << "\"\n";
         break;
     }
     case Command::Help:

@@ -148,3 +148,18 @@ TEST(Export, DeepAndCyclicTreesEndAndStayWithinPathLimits)
     EXPECT_EQ(files, 59u);
     EXPECT_EQ(deepest, vnbview::kMaxFolderDepth);  // files sit in the deepest folder
 }
+
+TEST(Export, PagesOutsideTheTreeGoIntoAFolderOfTheirOwn)
+{
+    // A missing parent and a second top-level page.
+    const kit::BookSpec book = BookOf({Page(1, 1, 4, u"Root"), Page(2, 1, 0, u"Note", u"n"),
+                                       Page(5, 9, 0, u"Lost", u"l"), Page(6, 6, 0, u"Top", u"t")});
+    TempDir temp;
+    const fs::path dir = temp.Path() / "out";
+    const RunResult run = RunTool({"export", WriteDoc(temp.Path() / "b.vnb", book), dir.string()});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.err, "vnbview: 2 pages are not in the tree; they are in the folder \"Not in the tree\"\n");
+    EXPECT_EQ(ReadFile(dir / "Not in the tree" / "Lost.txt"), "l");
+    EXPECT_EQ(ReadFile(dir / "Not in the tree" / "Top.txt"), "t");
+    EXPECT_NE(ReadFile(dir / "index.html").find("Not%20in%20the%20tree/Lost.txt"), std::string::npos);
+}

@@ -25,7 +25,7 @@ TEST(TreeListing, IndentsTwoSpacesPerLevelAndKeepsControlCharactersOffTheTermina
 
 TEST(Info, SummarisesTheDocument)
 {
-    kit::BookSpec book = BookOf({Page(1, 1, 4, u"Root"), Page(5, 1, 0, u"No\x07te")});
+    kit::BookSpec book = BookOf({Page(1, 1, 4, u"Root"), Page(5, 1, 0, u"No\x07te"), Page(6, 9, 0, u"Lost")});
     book.version = kit::ArchiveVersionSpec{1, 2, 3, 4294967295u};  // minor and release run together
     book.favourites = {5, 0xFFFFFFFF, 77};
     book.history = {kit::MetaInfoSpec{u"PC", u"", u"ada", kit::TimeStamp{0, 46095.4375}},
@@ -40,7 +40,8 @@ TEST(Info, SummarisesTheDocument)
               "schema: 17\n"
               "packed: yes\n"
               "written by: Vornbook 1.23 build 4294967295\n"
-              "pages: 2\n"
+              "pages: 3\n"
+              "pages outside the tree: 1\n"
               "protected: no\n"
               "root: 1 Root\n"
               "recycle bin: none\n"
