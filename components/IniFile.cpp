@@ -1,5 +1,6 @@
 #include "components/IniFile.h"
 
+#include "components/Ascii.h"
 #include "platform/CodePage.h"
 
 #include <algorithm>
@@ -39,8 +40,7 @@ std::u16string Fold(std::u16string_view name)
 {
     std::u16string folded(Trim(name));
     for (char16_t& c : folded)
-        if (c >= u'a' && c <= u'z')
-            c = static_cast<char16_t>(c - 32);
+        c = AsciiUpper(c);
     return folded;
 }
 

@@ -1,5 +1,6 @@
 #include "components/Links.h"
 
+#include "components/Ascii.h"
 #include "components/WordCharacters.h"
 
 #include <array>
@@ -10,15 +11,13 @@ namespace {
 using View = std::u16string_view;
 constexpr size_t npos = View::npos;
 
-char16_t FoldAscii(char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 32) : c; }
-
 // Markup words are ASCII: folding only ASCII letters keeps every position
 // and never lets another script match them.
 std::u16string FoldedCopy(View text)
 {
     std::u16string folded(text);
     for (char16_t& c : folded)
-        c = FoldAscii(c);
+        c = AsciiLower(c);
     return folded;
 }
 
@@ -27,14 +26,12 @@ bool StartsWithFolded(View text, View prefix)
     if (text.size() < prefix.size())
         return false;
     for (size_t i = 0; i < prefix.size(); ++i)
-        if (FoldAscii(text[i]) != prefix[i])
+        if (AsciiLower(text[i]) != prefix[i])
             return false;
     return true;
 }
 
 bool EqualsFolded(View text, View other) { return text.size() == other.size() && StartsWithFolded(text, other); }
-
-bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
 // The schemes the link scan looks for, in the order it looks.
 constexpr std::array<View, 14> kSchemePrefixes = {u"http:",   u"www.",     u"file:",   u"mailto:", u"ftp:",
@@ -75,10 +72,10 @@ std::optional<MarkerHead> ParseHead(View text, size_t at)
     const bool negative = i < text.size() && text[i] == u'-';
     if (negative)
         ++i;
-    if (i >= text.size() || !IsDigit(text[i]) || text[i] == u'0')
+    if (i >= text.size() || !IsAsciiDigit(text[i]) || text[i] == u'0')
         return std::nullopt;
     int64_t value = 0;
-    for (; i < text.size() && IsDigit(text[i]); ++i) {
+    for (; i < text.size() && IsAsciiDigit(text[i]); ++i) {
         value = value * 10 + (text[i] - u'0');
         if (value > (negative ? int64_t{1} << 31 : 0xFFFFFFFFll))
             return std::nullopt;  // no page identifier is that large

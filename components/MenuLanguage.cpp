@@ -1,11 +1,10 @@
 #include "components/MenuLanguage.h"
 
+#include "components/Ascii.h"
 #include "components/IniFile.h"
 
 namespace components {
 namespace {
-
-char16_t Upper(char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - 32) : c; }
 
 // The part from a tab on, when the tab is not the first character.
 size_t ShortcutStart(std::u16string_view text)
@@ -19,7 +18,7 @@ bool SameName(std::u16string_view a, std::u16string_view b)
     if (a.size() != b.size())
         return false;
     for (size_t i = 0; i < a.size(); ++i)
-        if (Upper(a[i]) != Upper(b[i]))
+        if (AsciiUpper(a[i]) != AsciiUpper(b[i]))
             return false;
     return true;
 }
@@ -31,7 +30,7 @@ std::u16string MenuKey(std::u16string_view text)
     std::u16string key;
     for (char16_t c : text.substr(0, ShortcutStart(text)))
         if (c != u'.')
-            key += c == u' ' ? u'_' : Upper(c);
+            key += c == u' ' ? u'_' : AsciiUpper(c);
     return key;
 }
 

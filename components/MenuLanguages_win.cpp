@@ -1,6 +1,7 @@
 #include "components/MenuLanguages_win.h"
 
 #include "components/IniFile.h"
+#include "docfile/ByteSource.h"
 #include "platform/win32/Module.h"
 #include "platform/win32/WideText.h"
 #include "resources/ResourceIds.h"
@@ -13,23 +14,16 @@ namespace {
 std::unique_ptr<MenuLanguages> gLanguages;
 
 // A language file is a few kilobytes; anything far larger is no language file.
-constexpr DWORD kMaxFileSize = 1 << 20;
+constexpr uint64_t kMaxFileSize = 1 << 20;
 
 std::vector<uint8_t> ReadSmallFile(const std::wstring& path)
 {
     std::vector<uint8_t> bytes;
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return bytes;
-    LARGE_INTEGER size{};
-    if (GetFileSizeEx(file, &size) && size.QuadPart <= kMaxFileSize) {
-        bytes.resize(static_cast<size_t>(size.QuadPart));
-        DWORD read = 0;
-        if (!ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr))
-            read = 0;
-        bytes.resize(read);
+    const std::unique_ptr<docfile::FileSource> file = docfile::FileSource::Open(path);
+    if (file && file->Remaining() <= kMaxFileSize) {
+        bytes.resize(static_cast<size_t>(file->Remaining()));
+        bytes.resize(file->Read(bytes.data(), bytes.size()));
     }
-    CloseHandle(file);
     return bytes;
 }
 

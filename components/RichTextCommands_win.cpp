@@ -51,8 +51,7 @@ void RichTextPane::SetWordWrap(bool wrap)
 
 bool RichTextPane::HasSelection() const
 {
-    CHARRANGE selection{};
-    SendMessageW(Hwnd(), EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+    const CHARRANGE selection = Selection();
     return selection.cpMin != selection.cpMax;
 }
 

@@ -1,5 +1,6 @@
 #include "components/RtfPlainText.h"
 
+#include "components/Ascii.h"
 #include "platform/CodePage.h"
 
 #include <algorithm>
@@ -11,12 +12,9 @@
 namespace components {
 namespace {
 
-bool IsLetter(char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
-bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
-
 int HexValue(char16_t c)
 {
-    if (IsDigit(c))
+    if (IsAsciiDigit(c))
         return c - u'0';
     if (c >= u'a' && c <= u'f')
         return c - u'a' + 10;
@@ -117,13 +115,13 @@ private:
         if (i_ >= rtf_.size())
             return;
         const char16_t symbol = rtf_[i_];
-        if (!IsLetter(symbol)) {
+        if (!IsAsciiLetter(symbol)) {
             ++i_;
             ControlSymbol(symbol, atGroupStart);
             return;
         }
         const size_t start = i_;
-        while (i_ < rtf_.size() && IsLetter(rtf_[i_]))
+        while (i_ < rtf_.size() && IsAsciiLetter(rtf_[i_]))
             ++i_;
         const std::u16string_view word = rtf_.substr(start, i_ - start);
         bool negative = false;
@@ -133,7 +131,7 @@ private:
         }
         const size_t digits = i_;
         int32_t n = 0;
-        while (i_ < rtf_.size() && IsDigit(rtf_[i_])) {
+        while (i_ < rtf_.size() && IsAsciiDigit(rtf_[i_])) {
             if (n < 1000000)
                 n = n * 10 + (rtf_[i_] - u'0');
             ++i_;

@@ -1,15 +1,11 @@
 #include "components/RtfText.h"
 
+#include "components/Ascii.h"
+
 #include <cstdint>
 #include <vector>
 
 namespace components {
-namespace {
-
-bool IsLetter(char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
-bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
-
-}  // namespace
 
 std::string SevenBitRtf(std::u16string_view rtf)
 {
@@ -25,20 +21,20 @@ std::string SevenBitRtf(std::u16string_view rtf)
         } else if (c == u'}') {
             if (skipStack.size() > 1)
                 skipStack.pop_back();
-        } else if (c == u'\\' && i + 1 < rtf.size() && IsLetter(rtf[i + 1])) {
+        } else if (c == u'\\' && i + 1 < rtf.size() && IsAsciiLetter(rtf[i + 1])) {
             // A control word: copy it whole, noting \ucN.
             size_t start = i++;
-            while (i < rtf.size() && IsLetter(rtf[i]))
+            while (i < rtf.size() && IsAsciiLetter(rtf[i]))
                 ++i;
             const std::u16string_view word = rtf.substr(start + 1, i - start - 1);
             size_t digits = i;
             if (i < rtf.size() && rtf[i] == u'-')
                 ++i;
-            while (i < rtf.size() && IsDigit(rtf[i]))
+            while (i < rtf.size() && IsAsciiDigit(rtf[i]))
                 ++i;
             uint32_t n = 0;
             for (size_t k = digits; k < i && n < 100000000; ++k)
-                if (IsDigit(rtf[k]))
+                if (IsAsciiDigit(rtf[k]))
                     n = n * 10 + (rtf[k] - u'0');
             if (word == u"uc" && i > digits)
                 skipStack.back() = static_cast<int>(n > 16 ? 16 : n);
