@@ -9,13 +9,6 @@
 namespace bench {
 namespace {
 
-kit::PageSpec TextPage(uint32_t id, uint32_t parent, std::u16string title, std::u16string text, uint32_t kind = 0)
-{
-    return {.id = id, .parentId = parent, .kind = kind, .title = std::move(title), .text = std::move(text)};
-}
-
-kit::PageSpec Folder(uint32_t id, uint32_t parent, std::u16string title) { return TextPage(id, parent, title, {}, 4); }
-
 // Sort keys the tree orders by, in turn: title, created, modified, sort
 // text, weight, label, newest created, newest modified, size, kind, colour.
 constexpr uint32_t kSortKeys[] = {0, 2, 3, 5, 7, 9, 10, 11, 1, 4, 8};
@@ -26,16 +19,16 @@ kit::BookSpec ProseBook(uint32_t pages, size_t textLength)
 {
     Prose prose(7);
     kit::BookSpec book;
-    book.pages.push_back(Folder(1, 1, u"Notebook"));
+    book.pages.push_back(kit::Page(1, 1, 4, u"Notebook"));
     uint32_t folder = 1;
     for (uint32_t id = 2; book.pages.size() < pages; ++id) {
         if (id % 50 == 2) {
             folder = id;
-            book.pages.push_back(Folder(id, 1, prose.Title()));
+            book.pages.push_back(kit::Page(id, 1, 4, prose.Title()));
             continue;
         }
         std::u16string text = prose.Text(textLength / 2 + prose.Next(static_cast<uint32_t>(textLength)));
-        kit::PageSpec page = TextPage(id, folder, prose.Title(), {});
+        kit::PageSpec page = kit::Page(id, folder, 0, prose.Title(), {});
         if (id % 4 == 0) {
             page.kind = 2;
             text = u"{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}{\\colortbl;\\red192\\green0\\blue0;}\\f0\\fs20 " +
@@ -52,14 +45,14 @@ kit::BookSpec LargeBook(uint32_t pages, bool narrow)
     Prose prose(11);
     kit::BookSpec book;
     book.pages.reserve(pages);
-    book.pages.push_back(Folder(1, 1, u"Archive"));
+    book.pages.push_back(kit::Page(1, 1, 4, u"Archive"));
     uint32_t folder = 1;
     for (uint32_t id = 2; book.pages.size() < pages; ++id) {
         if (id % 1000 == 2) {
             folder = id;
-            book.pages.push_back(Folder(id, 1, u"Year " + prose.Word()));
+            book.pages.push_back(kit::Page(id, 1, 4, u"Year " + prose.Word()));
         } else {
-            book.pages.push_back(TextPage(id, folder, prose.Title(), prose.Text(24)));
+            book.pages.push_back(kit::Page(id, folder, 0, prose.Title(), prose.Text(24)));
             if (narrow) {
                 book.pages.back().title.store = kit::TextStore::Narrow;
                 book.pages.back().text.store = kit::TextStore::Narrow;
@@ -77,14 +70,14 @@ kit::BookSpec TreeBook(uint32_t pages)
     book.legend.items = {{0x0000C0, 0x11, 1, u"Urgent", {}, 0}, {0x008000, 0x01, 2, u"Later", {}, 1}};
     uint32_t nextId = 1000;
     auto folder = [&](uint32_t parent, size_t n) {
-        kit::PageSpec page = Folder(nextId++, parent, prose.Title());
+        kit::PageSpec page = kit::Page(nextId++, parent, 4, prose.Title());
         page.childSortKey = kSortKeys[n % std::size(kSortKeys)];
         page.childrenDescending = n % 3 == 0;
         page.expanded = 1;
         book.pages.push_back(std::move(page));
         return book.pages.back().id;
     };
-    kit::PageSpec root = Folder(nextId++, 0, u"Notebook");
+    kit::PageSpec root = kit::Page(nextId++, 0, 4, u"Notebook");
     root.parentId = root.id;
     book.pages.push_back(root);
     std::vector<uint32_t> level{root.id};
@@ -96,7 +89,7 @@ kit::BookSpec TreeBook(uint32_t pages)
         level = std::move(below);
     }
     for (size_t i = 0; book.pages.size() < pages; ++i) {
-        kit::PageSpec page = TextPage(nextId++, level[i % level.size()], prose.Title(), prose.Text(40));
+        kit::PageSpec page = kit::Page(nextId++, level[i % level.size()], 0, prose.Title(), prose.Text(40));
         page.kind = prose.Next(4);
         page.sortText = prose.Title();
         page.sortWeight = prose.Next(65536);

@@ -1,9 +1,6 @@
-// Decoding a packed document body: JB01 against zlib inflate of the same
-// bytes; and encoding it. Bytes per second are of decoded bytes.
+// Decoding a packed document body with both JB01 decoders, and encoding
+// it. Bytes per second are of decoded bytes.
 #include <benchmark/benchmark.h>
-#include <zlib.h>
-
-#include <stdexcept>
 
 #include "docfile/Jb01.h"
 #include "tests/bench/BenchBooks.h"
@@ -15,7 +12,6 @@ namespace {
 struct PackedBody {
     std::vector<uint8_t> plain;
     std::vector<uint8_t> jb01;
-    std::vector<uint8_t> zlib;
 };
 
 const PackedBody& Body()
@@ -24,22 +20,16 @@ const PackedBody& Body()
         PackedBody made;
         made.plain = kit::BookBodyBytes(bench::ProseBook(1500, 1600));
         made.jb01 = kit::Jb01Encode(made.plain);
-        uLongf zlibSize = compressBound(static_cast<uLong>(made.plain.size()));
-        made.zlib.resize(zlibSize);
-        if (compress2(made.zlib.data(), &zlibSize, made.plain.data(), static_cast<uLong>(made.plain.size()),
-                      Z_DEFAULT_COMPRESSION) != Z_OK)
-            throw std::runtime_error("zlib compress failed");
-        made.zlib.resize(zlibSize);
         return made;
     }();
     return body;
 }
 
-void Report(benchmark::State& state, size_t compressedSize)
+void Report(benchmark::State& state)
 {
     const PackedBody& body = Body();
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(body.plain.size()));
-    state.counters["ratio"] = static_cast<double>(compressedSize) / static_cast<double>(body.plain.size());
+    state.counters["ratio"] = static_cast<double>(body.jb01.size()) / static_cast<double>(body.plain.size());
 }
 
 // The fast decoder and the bit-at-a-time reference one, on the same bytes.
@@ -53,27 +43,10 @@ void BM_Jb01(benchmark::State& state)
             state.SkipWithError("decode failed");
         benchmark::DoNotOptimize(out.data());
     }
-    Report(state, body.jb01.size());
+    Report(state);
 }
 BENCHMARK(BM_Jb01<docfile::Jb01Decode>)->Name("BM_Jb01Decode")->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Jb01<docfile::Jb01DecodeReference>)->Name("BM_Jb01DecodeReference")->Unit(benchmark::kMillisecond);
-
-void BM_ZlibInflate(benchmark::State& state)
-{
-    const PackedBody& body = Body();
-    // Every contestant reuses its output buffer between rounds, so none of
-    // them pays for fresh pages.
-    std::vector<uint8_t> out(body.plain.size());
-    for (auto _ : state) {
-        uLongf outSize = static_cast<uLongf>(out.size());
-        if (uncompress(out.data(), &outSize, body.zlib.data(), static_cast<uLong>(body.zlib.size())) != Z_OK ||
-            outSize != body.plain.size())
-            state.SkipWithError("inflate failed");
-        benchmark::DoNotOptimize(out.data());
-    }
-    Report(state, body.zlib.size());
-}
-BENCHMARK(BM_ZlibInflate)->Unit(benchmark::kMillisecond);
 
 // Writing the same body packed, as the document kit does for every sample
 // and test document: a quadratic match search would show here first.
@@ -82,7 +55,7 @@ void BM_Jb01Encode(benchmark::State& state)
     const PackedBody& body = Body();
     for (auto _ : state)
         benchmark::DoNotOptimize(kit::Jb01Encode(body.plain).data());
-    Report(state, body.jb01.size());
+    Report(state);
 }
 BENCHMARK(BM_Jb01Encode)->Unit(benchmark::kMillisecond);
 

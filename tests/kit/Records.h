@@ -192,4 +192,20 @@ struct BookSpec {
     std::vector<ExtraInfoSpec> extraInfo;    // schema >= 17
 };
 
+// A page and a book of pages, as most tests write them.
+inline PageSpec Page(uint32_t id, uint32_t parent, uint32_t kind, std::u16string title, std::u16string text = {})
+{
+    PageSpec page;
+    page.id = id, page.parentId = parent, page.kind = kind;
+    page.title = std::move(title), page.text = std::move(text);
+    return page;
+}
+
+inline BookSpec BookOf(std::vector<PageSpec> pages)
+{
+    BookSpec book;
+    book.pages = std::move(pages);
+    return book;
+}
+
 }  // namespace kit

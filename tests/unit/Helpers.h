@@ -75,12 +75,8 @@ inline std::u16string ErrorLoading(const std::vector<uint8_t>& bytes)
 
 inline std::string Narrow(const std::u16string& text) { return platform::WideToUtf8(text); }
 
-inline kit::PageSpec Page(uint32_t id, uint32_t parent, uint32_t kind, std::u16string title)
-{
-    return kit::PageSpec{.id = id, .parentId = parent, .kind = kind, .title = std::move(title)};
-}
-
-inline kit::BookSpec BookOf(std::vector<kit::PageSpec> pages) { return kit::BookSpec{.pages = std::move(pages)}; }
+using kit::BookOf;
+using kit::Page;
 
 // A book written by the kit and read back.
 inline model::CBook Loaded(const kit::BookSpec& spec, const kit::DocumentOptions& options = {})

@@ -199,7 +199,6 @@ TEST_F(Menus, AChosenLanguageTranslatesEveryMenuAfterwardsAndIsStored)
     const std::u16string wide = u"\xFEFF[General]\r\nlanguage=Wide\r\n[Menu]\r\nFont=Schrift\r\n";
     std::ofstream(widePath.c_str(), std::ios::binary).write(reinterpret_cast<const char*>(wide.data()),
                                                              static_cast<std::streamsize>(wide.size() * 2));
-    RegSetKeyValueW(HKEY_CURRENT_USER, kPluginKey, L"LangName", REG_SZ, L"Klingon", 16);
     viewer::Settings().langName = L"Klingon";
 
     RightClickItem(L"Read me first");

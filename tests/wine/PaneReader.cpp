@@ -151,25 +151,11 @@ std::wstring Rendered(HWND edit)
     return inLink ? out + L"]" : out;
 }
 
-std::wstring ClipboardText()
-{
-    std::wstring text;
-    if (!OpenClipboard(nullptr))
-        return text;
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        if (auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
-            text = chars;
-            GlobalUnlock(data);
-        }
-    }
-    CloseClipboard();
-    return text;
-}
+namespace {
 
-std::string ClipboardBytes(const wchar_t* formatName)
+std::string ClipboardData(UINT format)
 {
     std::string bytes;
-    UINT format = RegisterClipboardFormatW(formatName);
     if (!OpenClipboard(nullptr))
         return bytes;
     if (HANDLE data = GetClipboardData(format)) {
@@ -181,6 +167,17 @@ std::string ClipboardBytes(const wchar_t* formatName)
     CloseClipboard();
     return bytes;
 }
+
+}  // namespace
+
+std::wstring ClipboardText()
+{
+    const std::string bytes = ClipboardData(CF_UNICODETEXT);
+    const std::wstring text(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / sizeof(wchar_t));
+    return text.substr(0, text.find(L'\0'));
+}
+
+std::string ClipboardBytes(const wchar_t* formatName) { return ClipboardData(RegisterClipboardFormatW(formatName)); }
 
 void PutOnClipboard(const std::wstring& text)
 {

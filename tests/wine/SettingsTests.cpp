@@ -1,5 +1,5 @@
 // Settings in the registry: first run from the main application's key, the
-// values and types written on close, and what the panes take from them.
+// values written on close, and what the panes take from them.
 #include "PluginFixture.h"
 
 #include <commctrl.h>
@@ -9,15 +9,6 @@ namespace wine_tests {
 namespace {
 
 const std::wstring kTreeFontKey = std::wstring(kPluginKey) + L"\\TreeFont";
-const std::wstring kEditFontKey = std::wstring(kPluginKey) + L"\\EditFont";
-
-DWORD ValueType(const std::wstring& key, const wchar_t* name)
-{
-    DWORD type = REG_NONE;
-    if (RegGetValueW(HKEY_CURRENT_USER, key.c_str(), name, RRF_RT_ANY, &type, nullptr, nullptr) != ERROR_SUCCESS)
-        return REG_NONE;
-    return type;
-}
 
 // The pane answers EM_SETBKGNDCOLOR with the colour it had.
 COLORREF TextBackground(HWND text)
@@ -52,32 +43,6 @@ TEST_F(Settings, AFirstRunStartsFromTheMainApplicationsKeyAndLaterRunsFromTheirO
     auto& later = NewLister();
     ASSERT_TRUE(later.Open(TourPath()));
     EXPECT_EQ(TextBackground(TextPane(later)), RGB(10, 20, 30));
-}
-
-TEST_F(Settings, DefaultsComeFromTheSystemAndAreWrittenWithTheirTypesAtClose)
-{
-    auto& lister = NewLister();
-    ASSERT_TRUE(lister.Open(TourPath()));
-    HWND tree = TreePane(lister);
-    EXPECT_EQ(static_cast<COLORREF>(SendMessageW(tree, TVM_GETBKCOLOR, 0, 0)), GetSysColor(COLOR_APPWORKSPACE));
-    EXPECT_EQ(static_cast<COLORREF>(SendMessageW(tree, TVM_GETTEXTCOLOR, 0, 0)), GetSysColor(COLOR_WINDOW));
-    EXPECT_EQ(TextBackground(TextPane(lister)), GetSysColor(COLOR_WINDOW));
-    lister.Close();
-
-    for (const wchar_t* name : {L"TextColor", L"BackColorTree", L"ShowPasswordOnOpen"})
-        EXPECT_EQ(ValueType(kPluginKey, name), static_cast<DWORD>(REG_DWORD)) << Narrow(name);
-    DWORD value = 0;
-    EXPECT_TRUE(ReadDword(kPluginKey, L"FontTreeColor", value) && value == GetSysColor(COLOR_WINDOW));
-    EXPECT_EQ(ValueType(kPluginKey, L"LangName"), static_cast<DWORD>(REG_SZ));
-
-    LOGFONTW gui{};
-    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof gui, &gui);
-    std::wstring face;
-    ASSERT_TRUE(ReadString(kTreeFontKey.c_str(), L"LF_FACENAME", face));
-    EXPECT_EQ(face, gui.lfFaceName);
-    EXPECT_EQ(ValueType(kTreeFontKey, L"LF_HEIGHT"), static_cast<DWORD>(REG_DWORD));
-    EXPECT_EQ(ValueType(kEditFontKey, L"Offser"), static_cast<DWORD>(REG_DWORD)) << "the stored name, misspelt";
-    EXPECT_EQ(ValueType(kEditFontKey, L"Facename"), static_cast<DWORD>(REG_SZ));
 }
 
 TEST_F(Settings, StoredValuesReachThePanesAndComeBackUnchanged)

@@ -44,12 +44,8 @@ private:
     fs::path path_;
 };
 
-inline kit::PageSpec Page(uint32_t id, uint32_t parent, uint32_t kind, std::u16string title, std::u16string text = {})
-{
-    return {.id = id, .parentId = parent, .kind = kind, .title = std::move(title), .text = std::move(text)};
-}
-
-inline kit::BookSpec BookOf(std::vector<kit::PageSpec> pages) { return {.pages = std::move(pages)}; }
+using kit::BookOf;
+using kit::Page;
 
 // A root folder (page 1) and two text pages below it, "Note" (2) and "Other" (3).
 inline kit::BookSpec SmallBook()
