@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "platform/CodePage.h"
+#include "platform/FilePath.h"
 
 namespace vnbview {
 
@@ -28,8 +29,10 @@ const char kUsage[] =
     "Without a password option, a protected document asks for its password when\n"
     "standard input is a terminal.\n"
     "\n"
-    "exit status: 0 ok, 1 usage error, 2 the document cannot be loaded,\n"
-    "3 missing or wrong password, 4 export output cannot be written\n";
+    "exit status: 0 ok; 1 usage error (also: the password file cannot be read, no\n"
+    "page PAGE_ID, export folder not new or empty); 2 the document cannot be\n"
+    "opened or loaded; 3 no password or a wrong one; 4 standard output or the\n"
+    "export cannot be written\n";
 
 namespace {
 
@@ -45,19 +48,28 @@ std::optional<uint32_t> ParseUnsigned(const std::string& text, uint32_t max)
 
 ParsedCommandLine Fail(std::string error) { return {std::nullopt, std::move(error)}; }
 
+// The argument from character `at` on, in the system's form. What precedes
+// it ("--name=") is ASCII, one unit per character in either form.
+std::filesystem::path NativeAfter(const std::filesystem::path& arg, size_t at)
+{
+    return std::filesystem::path(arg.native().substr(at));
+}
+
 }  // namespace
 
-ParsedCommandLine ParseCommandLine(const std::vector<std::u16string>& args)
+ParsedCommandLine ParseCommandLine(const std::vector<std::filesystem::path>& args)
 {
     Options options;
-    std::vector<std::u16string> words;
+    // Names are matched as text; file and folder names keep the form they
+    // came in, so the system gets back exactly the bytes it gave.
+    std::vector<std::filesystem::path> words;
     bool json = false;
     bool help = false;
     bool optionsEnded = false;
     for (size_t i = 0; i < args.size(); ++i) {
-        const std::u16string& arg = args[i];
+        const std::u16string arg = platform::PathText(args[i]);
         if (optionsEnded || arg.size() < 2 || arg[0] != u'-') {
-            words.push_back(arg);
+            words.push_back(args[i]);
             continue;
         }
         if (arg == u"--") {
@@ -65,10 +77,11 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::u16string>& args)
             continue;
         }
         std::u16string name = arg;
-        std::optional<std::u16string> value;
+        std::optional<std::filesystem::path> value;
         if (const size_t eq = arg.find(u'='); eq != std::u16string::npos && arg.starts_with(u"--")) {
             name = arg.substr(0, eq);
-            value = arg.substr(eq + 1);
+            // The part after '=' as given: "--password-file=caf\xE9" names that file.
+            value = NativeAfter(args[i], eq + 1);
         }
         const std::string nameUtf8 = platform::WideToUtf8(name);
         const bool takesValue = name == u"--password" || name == u"--password-file" || name == u"--codepage";
@@ -86,11 +99,11 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::u16string>& args)
         } else if (name == u"--text") {
             options.wordsOnly = true;
         } else if (name == u"--password") {
-            options.password = *value;
+            options.password = platform::PathText(*value);
         } else if (name == u"--password-file") {
             options.passwordFile = *value;
         } else if (name == u"--codepage") {
-            const std::optional<uint32_t> codePage = ParseUnsigned(platform::WideToUtf8(*value), 65535);
+            const std::optional<uint32_t> codePage = ParseUnsigned(platform::WideToUtf8(platform::PathText(*value)), 65535);
             if (!codePage || *codePage == 0)
                 return Fail("--codepage needs a code page number from 1 to 65535");
             options.codePage = *codePage;
@@ -105,7 +118,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::u16string>& args)
     if (words.empty())
         return Fail("no command given");
 
-    const std::u16string& command = words[0];
+    const std::u16string command = platform::PathText(words[0]);
     size_t wanted = 2;
     if (command == u"info") {
         options.command = Command::Info;
@@ -130,7 +143,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::u16string>& args)
         return Fail("--text belongs to cat");
     options.file = words[1];
     if (options.command == Command::Cat) {
-        const std::optional<uint32_t> id = ParseUnsigned(platform::WideToUtf8(words[2]), UINT32_MAX);
+        const std::optional<uint32_t> id = ParseUnsigned(platform::WideToUtf8(platform::PathText(words[2])), UINT32_MAX);
         if (!id)
             return Fail("PAGE_ID must be a page identifier from 0 to 4294967295");
         options.pageId = *id;

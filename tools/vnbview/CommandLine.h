@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -10,12 +11,12 @@ enum class Command { Help, Info, Tree, Cat, Dump, Export };
 
 struct Options {
     Command command = Command::Help;
-    std::u16string file;
+    std::filesystem::path file;
     uint32_t pageId = 0;     // cat
     bool wordsOnly = false;  // cat --text: rich text without its markup
-    std::u16string dir;      // export
+    std::filesystem::path dir;  // export
     std::optional<std::u16string> password;
-    std::optional<std::u16string> passwordFile;
+    std::optional<std::filesystem::path> passwordFile;
     unsigned codePage = 1252;
 };
 
@@ -25,8 +26,9 @@ struct ParsedCommandLine {
 };
 
 // Parses the arguments after the program name. Options may stand anywhere,
-// as "--name value" or "--name=value"; "--" ends them.
-ParsedCommandLine ParseCommandLine(const std::vector<std::u16string>& args);
+// as "--name value" or "--name=value"; "--" ends them. Arguments come in
+// the system's form (bytes on POSIX, UTF-16 on Windows).
+ParsedCommandLine ParseCommandLine(const std::vector<std::filesystem::path>& args);
 
 extern const char kUsage[];
 

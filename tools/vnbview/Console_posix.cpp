@@ -47,17 +47,16 @@ constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGTSTP};
 
 }  // namespace
 
-std::vector<std::u16string> ProgramArguments(int argc, char** argv)
+std::vector<std::filesystem::path> ProgramArguments(int argc, char** argv)
 {
-    std::vector<std::u16string> args;
-    for (int i = 1; i < argc; ++i)
-        args.push_back(platform::Utf8ToWide(argv[i]));
-    return args;
+    return std::vector<std::filesystem::path>(argv + 1, argv + argc);
 }
 
 void PrepareStandardStreams() {}
 
 bool StdinIsTerminal() { return isatty(STDIN_FILENO) == 1; }
+
+bool StdoutIsTerminal() { return isatty(STDOUT_FILENO) == 1; }
 
 std::optional<std::u16string> ReadHiddenLine(const std::string& prompt)
 {

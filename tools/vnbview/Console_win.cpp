@@ -5,21 +5,19 @@
 
 #include <cstdio>
 
-#include "platform/CodePage.h"
 #include "tools/vnbview/Console.h"
-#include "platform/win32/WideText.h"
 
 namespace vnbview {
 
-std::vector<std::u16string> ProgramArguments(int, char**)
+std::vector<std::filesystem::path> ProgramArguments(int, char**)
 {
-    std::vector<std::u16string> args;
+    std::vector<std::filesystem::path> args;
     int count = 0;
     LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
     if (!wide)
         return args;
     for (int i = 1; i < count; ++i)
-        args.emplace_back(win::U16(wide[i]));
+        args.emplace_back(std::wstring(wide[i]));
     LocalFree(wide);
     return args;
 }
@@ -34,6 +32,12 @@ bool StdinIsTerminal()
 {
     DWORD mode = 0;
     return GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &mode) != 0;
+}
+
+bool StdoutIsTerminal()
+{
+    DWORD mode = 0;
+    return GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &mode) != 0;
 }
 
 std::optional<std::u16string> ReadHiddenLine(const std::string& prompt)

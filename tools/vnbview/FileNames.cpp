@@ -1,22 +1,44 @@
 #include "tools/vnbview/FileNames.h"
 
 #include <array>
+#include <utility>
 
 #include "platform/System.h"
+#include "tools/vnbview/TextOut.h"
 
 namespace vnbview {
 namespace {
 
 bool IsReservedCharacter(char16_t c)
 {
-    if (c < 0x20 || (c >= 0x7F && c < 0xA0))
+    if (IsControl(c))
         return true;
     switch (c) {
+    case u'\u2028': case u'\u2029':  // line and paragraph separators break listings too
     case u'<': case u'>': case u':': case u'"': case u'/': case u'\\': case u'|': case u'?': case u'*':
         return true;
     default:
         return false;
     }
+}
+
+// Unicode's invisible format characters (category Cf): text direction
+// overrides and isolates, zero-width characters, the byte order mark, tags.
+// In a file name they hide or disguise its real letters: a right-to-left
+// override shows "gnp.exe" + ".txt" as "txt.exe.png".
+bool IsFormatCharacter(char32_t c)
+{
+    static constexpr std::array<std::pair<char32_t, char32_t>, 21> kRanges = {{
+        {0x00AD, 0x00AD}, {0x0600, 0x0605}, {0x061C, 0x061C}, {0x06DD, 0x06DD}, {0x070F, 0x070F},
+        {0x0890, 0x0891}, {0x08E2, 0x08E2}, {0x180E, 0x180E}, {0x200B, 0x200F}, {0x202A, 0x202E},
+        {0x2060, 0x2064}, {0x2066, 0x206F}, {0xFEFF, 0xFEFF}, {0xFFF9, 0xFFFB}, {0x110BD, 0x110BD},
+        {0x110CD, 0x110CD}, {0x13430, 0x1343F}, {0x1BCA0, 0x1BCA3}, {0x1D173, 0x1D17A}, {0xE0001, 0xE0001},
+        {0xE0020, 0xE007F},
+    }};
+    for (const auto& [first, last] : kRanges)
+        if (c >= first && c <= last)
+            return true;
+    return false;
 }
 
 bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c < 0xDC00; }
@@ -55,10 +77,7 @@ std::u16string SafeStem(std::u16string_view title)
 {
     std::u16string name;
     size_t bytes = 0;
-    size_t start = 0;
-    while (start < title.size() && IsSpace(title[start]))
-        ++start;
-    for (size_t i = start; i < title.size(); ++i) {
+    for (size_t i = 0; i < title.size(); ++i) {
         char16_t unit = title[i];
         char32_t point = unit;
         bool pair = false;
@@ -68,6 +87,11 @@ std::u16string SafeStem(std::u16string_view title)
         } else if (IsReservedCharacter(unit) || IsHighSurrogate(unit) || IsLowSurrogate(unit)) {
             unit = u'_';
             point = u'_';
+        }
+        // Left out: format characters, and blanks before the first letter.
+        if (IsFormatCharacter(point) || (name.empty() && IsSpace(unit))) {
+            i += pair ? 1 : 0;
+            continue;
         }
         if (bytes + Utf8Length(point) > kMaxStemBytes)
             break;

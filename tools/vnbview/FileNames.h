@@ -15,7 +15,9 @@ inline constexpr size_t kMaxStemBytes = 80;
 
 // A name every common file system accepts: no path separators, no
 // reserved or control characters, no leading dot, no trailing dot or
-// space, no device name, not too long, never empty.
+// space, no device name, not too long, never empty. Invisible format
+// characters (direction overrides, zero-width characters) are left out, so
+// the name shows what it is.
 std::u16string SafeStem(std::u16string_view title);
 
 // The names used in one folder. Names compare case-insensitively, as they

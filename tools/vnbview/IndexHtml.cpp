@@ -7,7 +7,7 @@ namespace vnbview {
 std::string HtmlEscape(std::u16string_view text)
 {
     std::string out;
-    for (char c : Utf8(text)) {
+    for (char c : LineText(text)) {
         switch (c) {
         case '&': out += "&amp;"; break;
         case '<': out += "&lt;"; break;

@@ -13,7 +13,8 @@ struct IndexEntry {
     bool folderLink = false;           // the link names a folder
 };
 
-// Characters with a meaning in HTML as entities.
+// Characters with a meaning in HTML as entities; control characters, which
+// have no place in an HTML text, as U+FFFD.
 std::string HtmlEscape(std::u16string_view text);
 // A relative URL: each segment percent-encoded as UTF-8.
 std::string RelativeUrl(const std::vector<std::u16string>& segments, bool folder);

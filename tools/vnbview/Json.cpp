@@ -1,6 +1,7 @@
 #include "tools/vnbview/Json.h"
 
 #include "platform/CodePage.h"
+#include "tools/vnbview/TextOut.h"
 
 #include <charconv>
 #include <cmath>
@@ -35,7 +36,8 @@ std::string JsonString(std::u16string_view text)
         case u'\t': out += "\\t"; continue;
         default: break;
         }
-        if (unit < 0x20) {
+        if (IsControl(unit)) {
+            // C1 controls too: escaped, a dump shown on a terminal cannot drive it.
             AppendEscape(out, unit);
         } else if (unit >= 0xD800 && unit < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000) {
             platform::AppendUtf8(out, 0x10000 + ((char32_t{unit} - 0xD800) << 10) + (text[i + 1] - 0xDC00));

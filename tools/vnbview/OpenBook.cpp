@@ -4,15 +4,21 @@
 
 #include "docfile/Messages.h"
 #include "docfile/OpenDocument.h"
+#include "platform/CodePage.h"
+#include "platform/FilePath.h"
 #include "tools/vnbview/ExitCodes.h"
+#include "tools/vnbview/Unreadable.h"
 
 namespace vnbview {
 
-int OpenBook(const std::u16string& fullPath, model::CBook& book, PasswordSource& passwords, const MessageSink& message)
+int OpenBook(const std::filesystem::path& path, model::CBook& book, PasswordSource& passwords, const MessageSink& message)
 {
     using docfile::FormatText;
-    const docfile::ReadResult read = docfile::ReadDocument(fullPath, book);
+    const std::u16string fullPath = FullPath(path);
+    const docfile::ReadResult read = docfile::ReadDocument(path, book);
     if (!read.opened) {
+        if (const std::string reason = WhyUnreadable(path); !reason.empty())
+            message(u"vnbview: cannot open " + fullPath + u": " + platform::Utf8ToWide(reason));
         message(FormatText(docfile::kCantLoadDocument, {fullPath}));
         return kExitLoad;
     }
@@ -55,13 +61,11 @@ int OpenBook(const std::u16string& fullPath, model::CBook& book, PasswordSource&
     return kExitOk;
 }
 
-std::u16string FullPath(const std::u16string& path)
+std::u16string FullPath(const std::filesystem::path& path)
 {
-    try {
-        return std::filesystem::absolute(std::filesystem::path(path)).lexically_normal().u16string();
-    } catch (...) {
-        return path;
-    }
+    std::error_code error;
+    const std::filesystem::path full = std::filesystem::absolute(path, error);
+    return platform::PathText(error ? path : full);
 }
 
 }  // namespace vnbview

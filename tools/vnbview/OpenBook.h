@@ -1,6 +1,7 @@
 #pragma once
 // Opening a document as the plug-in does: read, report the archive error,
 // ask for the password of a protected book, then report the failed load.
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -21,12 +22,15 @@ public:
 
 using MessageSink = std::function<void(const std::u16string& message)>;
 
-// Loads `fullPath` into `book`, sending the messages the plug-in would show,
-// in its order, to `message`. Returns an exit code of ExitCodes.h.
-int OpenBook(const std::u16string& fullPath, model::CBook& book, PasswordSource& passwords, const MessageSink& message);
+// Loads the file at `path`, exactly as given, into `book`, sending the
+// messages the plug-in would show, in its order, to `message`; when the file
+// cannot be opened at all the system's reason comes first. Returns an exit
+// code of ExitCodes.h.
+int OpenBook(const std::filesystem::path& path, model::CBook& book, PasswordSource& passwords, const MessageSink& message);
 
-// The absolute form of a path as given on the command line, which is what
-// the messages name; the path itself when it cannot be made absolute.
-std::u16string FullPath(const std::u16string& path);
+// The absolute form of a path as given on the command line, as the messages
+// name it. Not normalised: "lnk/../a.vnb" stays so, since the system may
+// resolve it to another file than the letters suggest.
+std::u16string FullPath(const std::filesystem::path& path);
 
 }  // namespace vnbview

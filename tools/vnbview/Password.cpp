@@ -1,8 +1,10 @@
 #include "tools/vnbview/Password.h"
 
+#include <cerrno>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <system_error>
 #include <thread>
 
 #include "tools/vnbview/Console.h"
@@ -28,11 +30,16 @@ std::optional<std::u16string> PromptedPassword::Next(const std::u16string& promp
     return password;
 }
 
-std::optional<std::u16string> ReadPasswordFile(const std::u16string& path)
+std::optional<std::u16string> ReadPasswordFile(const std::filesystem::path& path, std::string& error)
 {
-    std::ifstream in(std::filesystem::path(path), std::ios::binary);
-    if (!in)
+    // The stream keeps no reason, but the system call under it sets errno.
+    errno = 0;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        if (errno != 0)
+            error = std::generic_category().message(errno);
         return std::nullopt;
+    }
     // UTF-16 with its byte order mark, as some editors save: the first line.
     const int first = in.get(), second = in.get();
     if ((first == 0xFF && second == 0xFE) || (first == 0xFE && second == 0xFF)) {
@@ -50,9 +57,13 @@ std::optional<std::u16string> ReadPasswordFile(const std::u16string& path)
     in.clear();
     in.seekg(0);
     std::string line;
+    errno = 0;
     std::getline(in, line);
-    if (in.bad())
+    if (in.bad()) {
+        if (errno != 0)
+            error = std::generic_category().message(errno);
         return std::nullopt;
+    }
     if (!line.empty() && line.back() == '\r')
         line.pop_back();
     // A UTF-8 byte order mark is not part of the password.

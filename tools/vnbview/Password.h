@@ -1,4 +1,5 @@
 #pragma once
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -29,8 +30,9 @@ private:
     bool rejected_ = false;
 };
 
-// The first line of a file (without its line end), as UTF-8; nothing when
-// the file cannot be read.
-std::optional<std::u16string> ReadPasswordFile(const std::u16string& path);
+// The first line of a file (without its line end), as UTF-8, or UTF-16
+// after its byte order mark; nothing when the file cannot be read, and
+// `error` then holds the system's reason when it gave one.
+std::optional<std::u16string> ReadPasswordFile(const std::filesystem::path& path, std::string& error);
 
 }  // namespace vnbview

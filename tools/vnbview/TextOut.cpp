@@ -10,8 +10,25 @@ std::string LineText(std::u16string_view text)
 {
     std::u16string clean(text);
     for (char16_t& unit : clean)
-        if (unit < 0x20 || (unit >= 0x7F && unit < 0xA0))
+        if (IsControl(unit))
             unit = u'\xFFFD';
+    return platform::WideToUtf8(clean);
+}
+
+std::string TerminalText(std::u16string_view text)
+{
+    std::u16string clean;
+    clean.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char16_t unit = text[i];
+        if (unit == u'\r') {
+            clean += u'\n';
+            if (i + 1 < text.size() && text[i + 1] == u'\n')
+                ++i;
+        } else {
+            clean += unit == u'\n' || unit == u'\t' || !IsControl(unit) ? unit : u'\xFFFD';
+        }
+    }
     return platform::WideToUtf8(clean);
 }
 

@@ -8,6 +8,7 @@
 #include "docfile/Messages.h"
 #include "model/Book.h"
 #include "platform/CodePage.h"
+#include "platform/FilePath.h"
 #include "tools/vnbview/AnsiText.h"
 #include "tools/vnbview/CommandLine.h"
 #include "tools/vnbview/Console.h"
@@ -26,8 +27,20 @@ namespace {
 
 int UsageError(const std::string& error)
 {
-    std::cerr << "vnbview: " << error << "\n\n" << kUsage;
+    // The error may quote an argument: no control character of it reaches the terminal.
+    std::cerr << "vnbview: " << LineText(Wide(error)) << "\n\n" << kUsage;
     return kExitUsage;
+}
+
+// Output that did not all arrive (a full disk) is a failure, not success.
+int FlushStandardOutput()
+{
+    std::cout.flush();
+    if (!std::cout) {
+        std::cerr << "vnbview: cannot write to standard output\n";
+        return kExitWrite;
+    }
+    return kExitOk;
 }
 
 std::unique_ptr<PasswordSource> ChoosePasswordSource(const Options& options, std::string& error)
@@ -35,9 +48,12 @@ std::unique_ptr<PasswordSource> ChoosePasswordSource(const Options& options, std
     if (options.password)
         return std::make_unique<GivenPassword>(options.password);
     if (options.passwordFile) {
-        std::optional<std::u16string> password = ReadPasswordFile(*options.passwordFile);
+        std::string reason;
+        std::optional<std::u16string> password = ReadPasswordFile(*options.passwordFile, reason);
         if (!password) {
-            error = "cannot read the password file " + Utf8(*options.passwordFile);
+            error = "cannot read the password file " + Utf8(platform::PathText(*options.passwordFile));
+            if (!reason.empty())
+                error += ": " + reason;
             return nullptr;
         }
         return std::make_unique<GivenPassword>(std::move(password));
@@ -65,13 +81,15 @@ int RunCommand(const Options& options, const model::CBook& book, const std::u16s
             std::cerr << "vnbview: no page with identifier " << options.pageId << '\n';
             return kExitUsage;
         }
-        std::cout << Utf8(options.wordsOnly && page->IsRichText() ? components::RtfToPlainText(page->Text())
-                                                                  : page->Text());
+        const std::u16string text =
+            options.wordsOnly && page->IsRichText() ? components::RtfToPlainText(page->Text()) : page->Text();
+        // Piped or redirected, the text goes out as it is; a terminal gets
+        // no control character it would act on.
+        std::cout << (StdoutIsTerminal() ? TerminalText(text) : Utf8(text));
         break;
     }
     case Command::Export: {
-        const ExportResult result = ExportBook(book, std::filesystem::path(options.dir),
-                                               docfile::FileNamePart(fullPath), options.codePage);
+        const ExportResult result = ExportBook(book, options.dir, docfile::FileNamePart(fullPath), options.codePage);
         if (!result.ok) {
             std::cerr << "vnbview: " << result.error << '\n';
             return result.usage ? kExitUsage : kExitWrite;
@@ -84,12 +102,7 @@ int RunCommand(const Options& options, const model::CBook& book, const std::u16s
     case Command::Help:
         break;
     }
-    std::cout.flush();
-    if (!std::cout) {
-        std::cerr << "vnbview: cannot write to standard output\n";
-        return kExitWrite;
-    }
-    return kExitOk;
+    return FlushStandardOutput();
 }
 
 int Run(int argc, char** argv)
@@ -104,7 +117,7 @@ int Run(int argc, char** argv)
     const Options& options = *parsed.options;
     if (options.command == Command::Help) {
         std::cout << kUsage;
-        return kExitOk;
+        return FlushStandardOutput();
     }
     if (!CodePageSupported(options.codePage))
         return UsageError("code page " + std::to_string(options.codePage) + " is not supported here");
@@ -117,7 +130,7 @@ int Run(int argc, char** argv)
 
     const std::u16string fullPath = FullPath(options.file);
     model::CBook book;
-    const int opened = OpenBook(fullPath, book, *passwords, [](const std::u16string& message) {
+    const int opened = OpenBook(options.file, book, *passwords, [](const std::u16string& message) {
         std::cerr << LineText(message) << '\n';
         std::cerr.flush();
     });

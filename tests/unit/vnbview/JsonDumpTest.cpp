@@ -16,7 +16,7 @@ TEST(JsonText, EscapesControlCharactersAndLoneSurrogatesAndWritesTheRestAsUtf8)
     const std::pair<std::u16string, std::string> cases[] = {
         {u"a\"b\\c/", R"("a\"b\\c/")"},
         {u"\n\r\t\b\f", R"("\n\r\t\b\f")"},
-        {std::u16string(u"\0\x01\x1f\x7f", 4), "\"\\u0000\\u0001\\u001f\x7f\""},
+        {std::u16string(u"\0\x01\x1f\x7f\x9b", 5), R"("\u0000\u0001\u001f\u007f\u009b")"},
         {u"\u00e9\u20ac", "\"\xC3\xA9\xE2\x82\xAC\""},
         {u"\xD83D\xDE00", "\"\xF0\x9F\x98\x80\""},  // a pair is one character
         {u"a\xD800z", R"("a\ud800z")"},

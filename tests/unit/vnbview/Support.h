@@ -4,6 +4,7 @@
 #include <poll.h>
 #include <pty.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -89,14 +90,24 @@ struct RunResult {
     std::string err;
 };
 
+struct RunSetup {
+    // Lines typed at the terminal; none: no terminal.
+    std::optional<std::vector<std::string>> typed;
+    // Where standard output goes instead of `out` (such as /dev/full).
+    std::string stdoutPath;
+    // Largest file the tool may write; a longer write fails as on a full disk.
+    rlim_t fileSizeLimit = RLIM_INFINITY;
+};
+
 // Runs the built tool with standard output to a file. Without `typed`,
 // standard input is /dev/null and standard error a file. With it, both are
 // a terminal on which each line of `typed` answers the next prompt (text
 // ending in ": "), and `err` gets everything the terminal showed.
-inline RunResult RunTool(const std::vector<std::string>& args, std::optional<std::vector<std::string>> typed = {})
+inline RunResult RunTool(const std::vector<std::string>& args, const RunSetup& setup = {})
 {
+    const std::optional<std::vector<std::string>>& typed = setup.typed;
     TempDir dir;
-    const std::string out = (dir.Path() / "out").string();
+    const std::string out = setup.stdoutPath.empty() ? (dir.Path() / "out").string() : setup.stdoutPath;
     const std::string err = (dir.Path() / "err").string();
     std::vector<char*> argv{const_cast<char*>(VNBVIEW_EXE)};
     for (const std::string& arg : args)
@@ -105,6 +116,9 @@ inline RunResult RunTool(const std::vector<std::string>& args, std::optional<std
     int terminal = -1;
     const pid_t pid = typed ? forkpty(&terminal, nullptr, nullptr, nullptr) : fork();
     if (pid == 0) {
+        const rlimit limit{setup.fileSizeLimit, setup.fileSizeLimit};
+        signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &limit);
         dup2(::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), STDOUT_FILENO);
         if (!typed) {
             dup2(::open("/dev/null", O_RDONLY), STDIN_FILENO);
@@ -147,7 +161,7 @@ inline RunResult RunTool(const std::vector<std::string>& args, std::optional<std
         result.err = ReadFile(err);
     }
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.out = ReadFile(out);
+    result.out = setup.stdoutPath.empty() ? ReadFile(out) : "";
     return result;
 }
 
