@@ -7,6 +7,7 @@
 #include "tests/unit/vnbview/Support.h"
 #include "tools/vnbview/Export.h"
 #include "tools/vnbview/FileNames.h"
+#include "tools/vnbview/OutputFolder.h"
 #include "tools/vnbview/PageFiles.h"
 
 using namespace vnbview_test;
@@ -35,6 +36,10 @@ TEST(FileNames, SafeStemsHaveNoSeparatorsReservedCharactersOrDeviceNamesAndFitTh
         {u"COM10", u"COM10"},
         {u"CONSOLE", u"CONSOLE"},
         {u"Cr\u00e8me br\u00fbl\u00e9e", u"Cr\u00e8me br\u00fbl\u00e9e"},
+        // Invisible format characters are left out: no name disguises its extension.
+        {u"\u202Egnp.exe", u"gnp.exe"},
+        {u"\u200Ba\u2066b\uFEFF\U000E0041c\u2069", u"abc"},  // U+E0041 is a tag character
+        {u"\u200E CO\u200DN", u"_CON"},
         {std::u16string(kMax, u'\u00e9'), std::u16string(kMax / 2, u'\u00e9')},  // two UTF-8 bytes each
         {emoji, emoji.substr(0, kMax / 4 * 2)},                                  // whole pairs only
         {std::u16string(kMax - 1, u'a') + u" b", std::u16string(kMax - 1, u'a')},  // no blank left at the cut
@@ -162,4 +167,60 @@ TEST(Export, PagesOutsideTheTreeGoIntoAFolderOfTheirOwn)
     EXPECT_EQ(ReadFile(dir / "Not in the tree" / "Lost.txt"), "l");
     EXPECT_EQ(ReadFile(dir / "Not in the tree" / "Top.txt"), "t");
     EXPECT_NE(ReadFile(dir / "index.html").find("Not%20in%20the%20tree/Lost.txt"), std::string::npos);
+}
+
+TEST(Export, WriteFailuresExitFourNamingTheFileAndTheSystemsReason)
+{
+    TempDir temp;
+    std::vector<kit::PageSpec> many = {Page(1, 1, 4, u"Root")};
+    for (uint32_t id = 2; id < 200; ++id)
+        many.push_back(Page(id, 1, 0, u"Page", u"p"));
+    const std::string smallPages = WriteDoc(temp.Path() / "many.vnb", BookOf(many));
+    const std::string bigPage = WriteDoc(temp.Path() / "big.vnb",
+                                         BookOf({Page(1, 1, 4, u"Root"), Page(2, 1, 0, u"Big", std::u16string(20000, u'x'))}));
+    WriteBytes(temp.Path() / "file", {'x'});
+    const std::string t = temp.Path().string();
+    const struct {
+        std::vector<std::string> args;
+        RunSetup setup;
+        std::string err;
+    } cases[] = {
+        {{"export", bigPage, t + "/file/out"}, {}, "cannot create " + t + "/file/out: Not a directory"},
+        // As root a read-only folder is no obstacle: a file size limit stands in for a full disk.
+        {{"export", bigPage, t + "/a"}, {.fileSizeLimit = 8192}, "cannot write " + t + "/a/Root/Big.txt: File too large"},
+        {{"export", smallPages, t + "/b"}, {.fileSizeLimit = 8192}, "cannot write " + t + "/b/index.html: File too large"},
+        {{"tree", smallPages}, {.stdoutPath = "/dev/full"}, "cannot write to standard output"},
+        {{"--help"}, {.stdoutPath = "/dev/full"}, "cannot write to standard output"},
+    };
+    for (const auto& c : cases) {
+        const RunResult run = RunTool(c.args, c.setup);
+        EXPECT_EQ(run.exitCode, 4) << c.err;
+        EXPECT_EQ(run.err, "vnbview: " + c.err + "\n");
+    }
+}
+
+TEST(Export, MakesOnlyNewNamesAndFollowsNoLinkPlantedThere)
+{
+    TempDir temp;
+    const fs::path elsewhere = temp.Path() / "elsewhere";
+    fs::create_directory(elsewhere);
+    fs::create_symlink(elsewhere / "victim", temp.Path() / "Note.txt");  // leads nowhere yet
+    fs::create_directory_symlink(elsewhere, temp.Path() / "Sub");
+    std::error_code error;
+    const vnbview::OutputFolder folder = vnbview::OutputFolder::Open(temp.Path(), error);
+    ASSERT_FALSE(error);
+    for (const char16_t* name : {u"Note.txt", u"Sub", u"elsewhere"}) {
+        std::error_code fileError, folderError;
+        folder.MakeFile(name, fileError);
+        folder.MakeFolder(name, folderError);
+        EXPECT_EQ(fileError, std::errc::file_exists);
+        EXPECT_EQ(folderError, std::errc::file_exists);
+    }
+    EXPECT_TRUE(fs::is_empty(elsewhere));
+
+    vnbview::NewFile file = folder.MakeFolder(u"New", error).MakeFile(u"f.txt", error);
+    ASSERT_FALSE(error);
+    EXPECT_FALSE(file.Write("data"));
+    EXPECT_FALSE(file.Close());
+    EXPECT_EQ(ReadFile(temp.Path() / "New" / "f.txt"), "data");
 }

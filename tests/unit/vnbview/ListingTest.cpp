@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "tests/unit/vnbview/Support.h"
+#include "tools/vnbview/IndexHtml.h"
 #include "tools/vnbview/OleDate.h"
 
 using namespace vnbview_test;
@@ -21,6 +22,19 @@ TEST(TreeListing, IndentsTwoSpacesPerLevelAndKeepsControlCharactersOffTheTermina
               "  Folder\n"
               "    two\xEF\xBF\xBDlines\xEF\xBF\xBD[31m\n"
               "  Note [Attached Files: 1]\n");
+}
+
+TEST(ControlCharacters, ReachNeitherTheTerminalNorTheIndexPage)
+{
+    const std::string shown = "\xEF\xBF\xBD";
+    TempDir dir;
+    const std::string path = WriteDoc(dir.Path() / "b.vnb", BookOf({Page(1, 1, 4, u"Root"), Page(2, 1, 0, u"N",
+                                                                       u"a\r\nb\rc\td\x1b[2J\x9b\x7f")}));
+    // The terminal turns each line end it is sent into CR LF.
+    const RunResult onTerminal = RunTool({"cat", path, "2"}, {.typed = std::vector<std::string>{}, .stdoutToTerminal = true});
+    EXPECT_EQ(onTerminal.err, "a\r\nb\r\nc\td" + shown + "[2J" + shown + shown);
+    EXPECT_EQ(RunTool({"cat", path, "2"}).out, "a\r\nb\rc\td\x1b[2J\xC2\x9B\x7F") << "unchanged into a file";
+    EXPECT_EQ(vnbview::HtmlEscape(u"<b>\x1b\n&\x85"), "&lt;b&gt;" + shown + shown + "&amp;" + shown);
 }
 
 TEST(Info, SummarisesTheDocument)

@@ -97,6 +97,8 @@ struct RunSetup {
     std::string stdoutPath;
     // Largest file the tool may write; a longer write fails as on a full disk.
     rlim_t fileSizeLimit = RLIM_INFINITY;
+    // With `typed`: standard output is the terminal too, shown in `err`.
+    bool stdoutToTerminal = false;
 };
 
 // Runs the built tool with standard output to a file. Without `typed`,
@@ -119,7 +121,8 @@ inline RunResult RunTool(const std::vector<std::string>& args, const RunSetup& s
         const rlimit limit{setup.fileSizeLimit, setup.fileSizeLimit};
         signal(SIGXFSZ, SIG_IGN);
         setrlimit(RLIMIT_FSIZE, &limit);
-        dup2(::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), STDOUT_FILENO);
+        if (!setup.stdoutToTerminal)
+            dup2(::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), STDOUT_FILENO);
         if (!typed) {
             dup2(::open("/dev/null", O_RDONLY), STDIN_FILENO);
             dup2(::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), STDERR_FILENO);
