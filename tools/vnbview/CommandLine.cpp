@@ -49,7 +49,8 @@ std::optional<uint32_t> ParseUnsigned(const std::string& text, uint32_t max)
 ParsedCommandLine Fail(std::string error) { return {std::nullopt, std::move(error)}; }
 
 // The argument from character `at` on, in the system's form. What precedes
-// it ("--name=") is ASCII, one unit per character in either form.
+// it ("--name=") is ASCII in every option name that is accepted, one unit
+// per character in either form.
 std::filesystem::path NativeAfter(const std::filesystem::path& arg, size_t at)
 {
     return std::filesystem::path(arg.native().substr(at));
