@@ -1,6 +1,7 @@
 #include "components/RichTextPane_win.h"
 
 #include "components/Links.h"
+#include "components/RichEditOleCallback_win.h"
 #include "components/RichTextLinks_win.h"
 #include "components/RichTextStream_win.h"
 #include "components/ShellActions_win.h"
@@ -96,6 +97,9 @@ bool RichTextPane::Create(const RECT& rect, HWND parent, UINT id)
 
 void RichTextPane::AfterCreate()
 {
+    // Embedded pictures need storage from the host; without it the control
+    // shows only their places.
+    InstallOleCallback(Hwnd());
     {
         win::WindowDc dc(Hwnd(), false);
         SendMessageW(Hwnd(), EM_SETTARGETDEVICE, reinterpret_cast<WPARAM>(dc.Get()), -1);

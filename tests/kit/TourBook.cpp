@@ -8,6 +8,7 @@
 
 #include "platform/CodePage.h"
 #include "tests/kit/Icons.h"
+#include "tests/kit/Picture.h"
 
 namespace kit {
 namespace {
@@ -93,6 +94,28 @@ ExtraInfoSpec AttachedFile(int32_t page, std::string_view name, std::string_view
     return {.ownerPage = page, .first = time, .second = time, .data = std::move(data)};
 }
 
+// The plot of the garden plan: four beds around a cross of paths, with rows
+// of plants.
+std::u16string PlotSketch() {
+    const std::vector<uint32_t> palette = {0xFFFFFF, 0x6B4E1F, 0x2E9E3E, 0xC03030, 0xE08A1E, 0x80308A, 0xA0A0A0,
+                                           0x1C5E26};
+    return PictureRtf(112, 64, palette, [](int x, int y) {
+        x -= 8;
+        if (x < 0 || x > 95) return 0;
+        if (x == 0 || y == 0 || x == 95 || y == 63) return 1;
+        if (x / 3 == 15 || y / 3 == 10) return 6;
+        const int bed = (y < 32 ? 0 : 2) + (x < 48 ? 0 : 1);
+        return (x % 6 == 3 && y % 4 == 2) ? 7 : 2 + bed;
+    });
+}
+
+// Puts the pictures where a page's text has their placeholders.
+std::u16string WithPictures(std::u16string text) {
+    const std::u16string placeholder = u"{\\*\\plotsketch}";
+    if (size_t at = text.find(placeholder); at != std::u16string::npos) text.replace(at, placeholder.size(), PlotSketch());
+    return text;
+}
+
 // A UTF-8 file of the tour's texts as UTF-16.
 std::u16string ReadText(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -121,7 +144,7 @@ std::vector<PageSpec> Pages(const std::filesystem::path& folder) {
     SetOwnColour(add(Page(12, 3, 0, u"Ελληνικά: σημειώσεις", text("greek.txt"), 46030.55)), kBrown);
     add(Page(13, 3, 2, u"日本語と中文：メモ", text("cjk.rtf"), 46050.8));
 
-    PageSpec& garden = add(Page(20, 4, 2, u"Garden plan", text("garden.rtf"), 46095.4375));
+    PageSpec& garden = add(Page(20, 4, 2, u"Garden plan", WithPictures(text("garden.rtf")), 46095.4375));
     garden.labelId = kLabelDone, garden.sortWeight = 40000;
     PageSpec& reading = add(Page(21, 4, 0, u"Reading list", text("reading-list.txt"), 46100.5));
     reading.labelId = kLabelIdea, reading.sortWeight = 50000, reading.flags |= 0x1;

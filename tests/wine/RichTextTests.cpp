@@ -10,6 +10,7 @@
 #include "tools/listerhost/TreeSelect.h"
 
 #include <commdlg.h>
+#include <richole.h>
 
 namespace wine_tests {
 namespace {
@@ -99,6 +100,12 @@ TEST_F(RichText, ARichTextPageKeepsItsOwnFormattingAndColours)
     CHARRANGE italic = Find(p.text, L"italic");
     EXPECT_TRUE(FormatOf(p.text, italic.cpMin, italic.cpMax).dwEffects & CFE_ITALIC);
     EXPECT_FALSE(FormatOf(p.text, italic.cpMin, italic.cpMax).dwEffects & CFE_BOLD);
+    // The sketch of the plot, embedded in the page, is an object of the control.
+    IRichEditOle* objects = nullptr;
+    SendMessageW(p.text, EM_GETOLEINTERFACE, 0, reinterpret_cast<LPARAM>(&objects));
+    ASSERT_NE(objects, nullptr);
+    EXPECT_EQ(objects->GetObjectCount(), 1);
+    objects->Release();
 
     Show(p, L"日本語と中文：メモ");
     EXPECT_EQ(PaneText(p.text).rfind(L"日本語のメモ\r\n東京から京都まで", 0), 0u);
