@@ -1,0 +1,91 @@
+#pragma once
+// The pane that shows HTML pages and web archives in the system's web
+// browser control, hosted in a window of our own.
+#include "components/EventConnection_win.h"
+#include "components/HtmlPageFile.h"
+#include "components/PageFile_win.h"
+#include "platform/win32/ComPtr.h"
+#include "platform/win32/Wnd.h"
+
+#include <docobj.h>
+#include <exdisp.h>
+
+namespace components {
+
+class BrowserSite;
+class EventSink;
+struct NavigationEvent;
+
+// What the pane asks of its viewer: the keys typed into the page, the
+// focus, and whether a page could be shown after all.
+class HtmlPaneHost {
+public:
+    virtual ~HtmlPaneHost() = default;
+    virtual void SwitchFocus() = 0;
+    virtual bool RequestClose() = 0;
+    virtual void ToggleTreePane() = 0;
+    virtual void SetFocusPane(HWND pane) = 0;
+    // After ShowPage returned true: the browser holds the page's document
+    // (shown), or will never show it (not shown).
+    virtual void HtmlPageShown(bool shown) = 0;
+};
+
+class HtmlPane : public win::Wnd {
+public:
+    explicit HtmlPane(HtmlPaneHost& host);
+    ~HtmlPane() override;
+
+    // The window, hidden, with the browser control active in it; false when
+    // the control cannot be made.
+    bool Create(const RECT& rect, HWND parent, UINT id);
+    // Writes the page to its file and sends the browser there; false when
+    // that failed at once. What happens later the host hears through
+    // HtmlPageShown.
+    bool ShowPage(PageFileKind kind, std::u16string_view text);
+    // Through the document's commands; false when it did not carry them out.
+    bool CopySelection();
+    bool SelectAllText();
+    bool IsVisible() const { return Hwnd() && IsWindowVisible(Hwnd()); }
+    const std::u16string& PageFilePath() const { return file_.Path(); }
+
+    // What a key pressed in the page does; the document's key events call
+    // it, and tests where no document exists.
+    void OnDocumentKey();
+    // Tests give the pane a command target in place of the document's.
+    void UseCommandTarget(IOleCommandTarget* target);
+
+protected:
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    enum class State { Empty, Waiting, Shown, Failed };
+
+    bool CreateBrowser();
+    void CloseBrowser();
+    void OnBrowserEvent(DISPID id, DISPPARAMS* params);
+    bool ConcernsThisPage(const NavigationEvent& event) const;
+    bool NamesThisPage(const std::wstring& url) const;
+    void OnTimeout();
+    void OnDocumentArrived();
+    void OnNoDocument();
+    void ConnectKeySink(IDispatch* document);
+    win::ComPtr<IDispatch> Document() const;
+    bool ExecCommand(DWORD command);
+    void Resize();
+
+    HtmlPaneHost& host_;
+    bool oleStarted_ = false;
+    BrowserSite* site_ = nullptr;
+    win::ComPtr<IOleObject> object_;
+    win::ComPtr<IWebBrowser2> browser_;
+    EventSink* browserSink_ = nullptr;
+    EventConnection browserEvents_;
+    EventSink* keySink_ = nullptr;
+    EventConnection keyEvents_;
+    PageFile file_;
+    State state_ = State::Empty;
+    bool insideShowPage_ = false;
+    win::ComPtr<IOleCommandTarget> testTarget_;
+};
+
+}  // namespace components
