@@ -59,6 +59,12 @@ protected:
 
 private:
     enum class State { Empty, Waiting, Shown, Failed };
+    static constexpr UINT_PTR kNoDocumentTimer = 1;
+    // A local file is committed well within this. A browser that has
+    // neither shown nor refused the page by then is taken to show nothing,
+    // and the source shows; should the page come later, it shows then.
+    static constexpr UINT kNoDocumentMs = 3000;
+    static constexpr UINT kKeySinkFailed = WM_APP + 1;
 
     bool CreateBrowser();
     void CloseBrowser();
