@@ -4,19 +4,7 @@
 #include "components/HtmlPane_win.h"
 #include "platform/win32/WideText.h"
 
-#include <algorithm>
-#include <cwctype>
-
 namespace components {
-namespace {
-
-std::wstring Lower(std::wstring text)
-{
-    std::transform(text.begin(), text.end(), text.begin(), [](wchar_t c) { return static_cast<wchar_t>(std::towlower(c)); });
-    return text;
-}
-
-}  // namespace
 
 bool HtmlPane::ShowPage(PageFileKind kind, std::u16string_view text)
 {
@@ -24,7 +12,7 @@ bool HtmlPane::ShowPage(PageFileKind kind, std::u16string_view text)
         return false;
     KillTimer(Hwnd(), kNoDocumentTimer);
     keyEvents_.Disconnect();
-    state_ = State::Failed;
+    navigation_.Abandon();
     if (!file_.Write(kind, text))
         return false;
     VARIANT url, flags, none;
@@ -37,16 +25,16 @@ bool HtmlPane::ShowPage(PageFileKind kind, std::u16string_view text)
     flags.lVal = navNoHistory;
     // The browser may report the outcome before Navigate2 returns: it is
     // then told by the result, not to the host.
-    state_ = State::Waiting;
+    navigation_.Start();
     insideShowPage_ = true;
     const HRESULT hr = url.bstrVal ? browser_->Navigate2(&url, &flags, &none, &none, &none) : E_OUTOFMEMORY;
     insideShowPage_ = false;
     VariantClear(&url);
     if (FAILED(hr))
-        state_ = State::Failed;
-    if (state_ == State::Waiting)
+        navigation_.Abandon();
+    if (navigation_.IsWaiting())
         SetTimer(Hwnd(), kNoDocumentTimer, kNoDocumentMs, nullptr);
-    return state_ != State::Failed;
+    return !navigation_.Failed();
 }
 
 void HtmlPane::OnBrowserEvent(DISPID id, DISPPARAMS* params)
@@ -57,7 +45,7 @@ void HtmlPane::OnBrowserEvent(DISPID id, DISPPARAMS* params)
     if (event.kind == NavigationEvent::Failed) {
         // Not the browser's own error page: the source is shown instead.
         *event.cancel = VARIANT_TRUE;
-        OnNoDocument();
+        Tell(navigation_.Refused());
     } else {
         OnDocumentArrived();
     }
@@ -67,17 +55,7 @@ void HtmlPane::OnBrowserEvent(DISPID id, DISPPARAMS* params)
 // may still arrive: only the page's own navigation counts.
 bool HtmlPane::ConcernsThisPage(const NavigationEvent& event) const
 {
-    return SameObject(event.target, browser_.Get()) && NamesThisPage(event.url);
-}
-
-// File names are unique and plain ASCII, so the address holds this one
-// verbatim however the browser writes the rest.
-bool HtmlPane::NamesThisPage(const std::wstring& url) const
-{
-    const std::u16string& path = file_.Path();
-    const size_t slash = path.find_last_of(u"\\/");
-    const std::wstring name = Lower(win::Wide(slash == std::u16string::npos ? path : path.substr(slash + 1)));
-    return !name.empty() && Lower(url).find(name) != std::wstring::npos;
+    return SameObject(event.target, browser_.Get()) && AddressNamesFile(win::U16(event.url), file_.Path());
 }
 
 win::ComPtr<IDispatch> HtmlPane::Document() const
@@ -93,40 +71,32 @@ void HtmlPane::OnDocumentArrived()
     win::ComPtr<IDispatch> document = Document();
     if (!document)
         return;  // the next event or the timer decides
-    KillTimer(Hwnd(), kNoDocumentTimer);
     ConnectKeySink(document.Get());
-    const bool late = state_ == State::Failed;
-    state_ = State::Shown;
-    if (late && !insideShowPage_)
-        host_.HtmlPageShown(true);
-}
-
-void HtmlPane::OnNoDocument()
-{
-    KillTimer(Hwnd(), kNoDocumentTimer);
-    if (state_ != State::Waiting)
-        return;
-    state_ = State::Failed;
-    if (!insideShowPage_)
-        host_.HtmlPageShown(false);
+    Tell(navigation_.DocumentArrived());
 }
 
 // No event named the page in time. A document counts only if the browser
 // stands at this page: until it commits, it still holds the previous one.
 void HtmlPane::OnTimeout()
 {
-    KillTimer(Hwnd(), kNoDocumentTimer);
-    if (state_ != State::Waiting)
-        return;
     BSTR location = nullptr;
     bool here = false;
-    if (browser_ && SUCCEEDED(browser_->get_LocationURL(&location)) && location)
-        here = NamesThisPage(std::wstring(location, SysStringLen(location)));
+    if (navigation_.IsWaiting() && browser_ && SUCCEEDED(browser_->get_LocationURL(&location)) && location)
+        here = AddressNamesFile(win::U16({location, SysStringLen(location)}), file_.Path());
     SysFreeString(location);
-    if (here && Document())
-        OnDocumentArrived();
-    else
-        OnNoDocument();
+    win::ComPtr<IDispatch> document = here ? Document() : win::ComPtr<IDispatch>();
+    if (document)
+        ConnectKeySink(document.Get());
+    Tell(navigation_.TimedOut(static_cast<bool>(document)));
+}
+
+// Inside ShowPage the outcome is its result, not a report.
+void HtmlPane::Tell(PageNavigation::Report report)
+{
+    if (!navigation_.IsWaiting())
+        KillTimer(Hwnd(), kNoDocumentTimer);
+    if (report != PageNavigation::Report::None && !insideShowPage_)
+        host_.HtmlPageShown(report == PageNavigation::Report::Shown);
 }
 
 }  // namespace components

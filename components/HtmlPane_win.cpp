@@ -79,7 +79,6 @@ void HtmlPane::CloseBrowser()
 {
     if (Hwnd())
         KillTimer(Hwnd(), kNoDocumentTimer);
-    state_ = State::Empty;
     keyEvents_.Disconnect();
     browserEvents_.Disconnect();
     for (EventSink** sink : {&keySink_, &browserSink_}) {

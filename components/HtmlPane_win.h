@@ -4,6 +4,7 @@
 #include "components/EventConnection_win.h"
 #include "components/HtmlPageFile.h"
 #include "components/PageFile_win.h"
+#include "components/PageNavigation.h"
 #include "platform/win32/ComPtr.h"
 #include "platform/win32/Wnd.h"
 
@@ -58,7 +59,6 @@ protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    enum class State { Empty, Waiting, Shown, Failed };
     static constexpr UINT_PTR kNoDocumentTimer = 1;
     // A local file is committed well within this. A browser that has
     // neither shown nor refused the page by then is taken to show nothing,
@@ -70,10 +70,9 @@ private:
     void CloseBrowser();
     void OnBrowserEvent(DISPID id, DISPPARAMS* params);
     bool ConcernsThisPage(const NavigationEvent& event) const;
-    bool NamesThisPage(const std::wstring& url) const;
     void OnTimeout();
+    void Tell(PageNavigation::Report report);
     void OnDocumentArrived();
-    void OnNoDocument();
     void ConnectKeySink(IDispatch* document);
     win::ComPtr<IDispatch> Document() const;
     bool ExecCommand(DWORD command);
@@ -89,7 +88,7 @@ private:
     EventSink* keySink_ = nullptr;
     EventConnection keyEvents_;
     PageFile file_;
-    State state_ = State::Empty;
+    PageNavigation navigation_;
     bool insideShowPage_ = false;
     win::ComPtr<IOleCommandTarget> testTarget_;
 };
