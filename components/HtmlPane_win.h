@@ -2,6 +2,7 @@
 // The pane that shows HTML pages and web archives in the system's web
 // browser control, hosted in a window of our own.
 #include "components/EventConnection_win.h"
+#include "components/HtmlPaneHost_win.h"
 #include "components/HtmlPageFile.h"
 #include "components/PageFile_win.h"
 #include "components/PageNavigation.h"
@@ -16,20 +17,6 @@ namespace components {
 class BrowserSite;
 class EventSink;
 struct NavigationEvent;
-
-// What the pane asks of its viewer: the keys typed into the page, the
-// focus, and whether a page could be shown after all.
-class HtmlPaneHost {
-public:
-    virtual ~HtmlPaneHost() = default;
-    virtual void SwitchFocus() = 0;
-    virtual bool RequestClose() = 0;
-    virtual void ToggleTreePane() = 0;
-    virtual void SetFocusPane(HWND pane) = 0;
-    // After ShowPage returned true: the browser holds the page's document
-    // (shown), or will never show it (not shown).
-    virtual void HtmlPageShown(bool shown) = 0;
-};
 
 class HtmlPane : public win::Wnd {
 public:

@@ -1,5 +1,6 @@
 #include "viewer/ViewerWindow.h"
 
+#include "components/HtmlPane_win.h"
 #include "components/RichTextPane_win.h"
 #include "components/Splitter_win.h"
 #include "docfile/Messages.h"

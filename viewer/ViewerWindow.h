@@ -1,7 +1,7 @@
 #pragma once
 // One plug-in window with its document: a child dialog over the Lister
 // window holding the page tree and the content pane in a splitter.
-#include "components/HtmlPane_win.h"
+#include "components/HtmlPaneHost_win.h"
 #include "components/TextSearch.h"
 #include "platform/win32/Dialog.h"
 #include "viewer/TextSettings.h"
@@ -13,6 +13,7 @@
 #include <string_view>
 
 namespace components {
+class HtmlPane;
 class RichTextPane;
 class Splitter;
 }  // namespace components
