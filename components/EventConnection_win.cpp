@@ -34,10 +34,15 @@ bool EventConnection::Disconnect()
         return true;
     if (FAILED(point_->Unadvise(cookie_)))
         return false;
+    Drop();
+    return true;
+}
+
+void EventConnection::Drop()
+{
     point_.Reset();
     source_.Reset();
     cookie_ = 0;
-    return true;
 }
 
 }  // namespace components

@@ -17,6 +17,9 @@ public:
     HRESULT Connect(IUnknown* source, REFIID events, IUnknown* sink);
     // False when the source refused to withdraw; the connection then stays.
     bool Disconnect();
+    // Forgets a connection the source would not withdraw, before the
+    // source's library may go; the sink must ignore what still comes.
+    void Drop();
     bool IsConnected() const { return static_cast<bool>(point_); }
     // The object the sink listens to, for telling one source from another.
     IUnknown* Source() const { return source_.Get(); }

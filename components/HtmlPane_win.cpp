@@ -79,8 +79,11 @@ void HtmlPane::CloseBrowser()
 {
     if (Hwnd())
         KillTimer(Hwnd(), kNoDocumentTimer);
-    keyEvents_.Disconnect();
-    browserEvents_.Disconnect();
+    // Nothing of the browser may outlive OLE on this thread.
+    for (EventConnection* events : {&keyEvents_, &browserEvents_}) {
+        events->Disconnect();
+        events->Drop();
+    }
     for (EventSink** sink : {&keySink_, &browserSink_}) {
         if (*sink) {
             (*sink)->Detach();
