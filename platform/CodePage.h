@@ -1,5 +1,6 @@
 #pragma once
 // Narrow text from documents and hosts is converted to UTF-16 only here.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,9 @@ unsigned AnsiCodePage();
 // Converts narrow text in the current ANSI code page. Bytes that do not map
 // become U+FFFD; the result never throws.
 std::u16string AnsiToWide(std::string_view narrow);
+// The same text in the current ANSI code page, or nullopt when one of its
+// characters has no exact form there (a best-fit look-alike counts as lost).
+std::optional<std::string> WideToAnsiExact(std::u16string_view wide);
 
 // UTF-8 <-> UTF-16 for the command-line tools and tests. Lone surrogates in
 // the input become U+FFFD on output.

@@ -42,6 +42,37 @@ bool AsciiCompatible(unsigned codePage)
     }
 }
 
+enum class Direction { ToWide, ToAnsi };
+
+// Opening a converter costs more than converting a short string, so one is
+// kept per thread and direction for the current code page. (iconv_t)-1 when
+// the code page is unknown to iconv.
+iconv_t CachedConverter(Direction direction)
+{
+    struct Converter {
+        unsigned codePage = ~0u;
+        iconv_t cd = reinterpret_cast<iconv_t>(-1);
+        ~Converter()
+        {
+            if (cd != reinterpret_cast<iconv_t>(-1))
+                iconv_close(cd);
+        }
+    };
+    thread_local Converter converters[2];
+    Converter& converter = converters[direction == Direction::ToWide ? 0 : 1];
+    if (converter.codePage != gCodePage) {
+        if (converter.cd != reinterpret_cast<iconv_t>(-1))
+            iconv_close(converter.cd);
+        const std::string ansi = IconvName(gCodePage);
+        converter.cd = direction == Direction::ToWide ? iconv_open("UTF-16LE", ansi.c_str())
+                                                      : iconv_open(ansi.c_str(), "UTF-16LE");
+        converter.codePage = gCodePage;
+    }
+    if (converter.cd != reinterpret_cast<iconv_t>(-1))
+        iconv(converter.cd, nullptr, nullptr, nullptr, nullptr);
+    return converter.cd;
+}
+
 }  // namespace
 
 void SetAnsiCodePage(unsigned codePage) { gCodePage = codePage; }
@@ -57,32 +88,13 @@ std::u16string AnsiToWide(std::string_view narrow)
     if (AsciiCompatible(gCodePage) && std::all_of(narrow.begin(), narrow.end(), [](char c) { return (c & 0x80) == 0; }))
         return std::u16string(narrow.begin(), narrow.end());
 
-    // Opening a converter costs more than converting a short string, so one
-    // is kept per thread for the current code page.
-    struct Converter {
-        unsigned codePage = ~0u;
-        iconv_t cd = reinterpret_cast<iconv_t>(-1);
-        ~Converter()
-        {
-            if (cd != reinterpret_cast<iconv_t>(-1))
-                iconv_close(cd);
-        }
-    };
-    thread_local Converter converter;
-    if (converter.codePage != gCodePage) {
-        if (converter.cd != reinterpret_cast<iconv_t>(-1))
-            iconv_close(converter.cd);
-        converter.cd = iconv_open("UTF-16LE", IconvName(gCodePage).c_str());
-        converter.codePage = gCodePage;
-    }
-    iconv_t cd = converter.cd;
+    iconv_t cd = CachedConverter(Direction::ToWide);
     if (cd == reinterpret_cast<iconv_t>(-1)) {
         // Unknown code page: keep ASCII, mark everything else as unmappable.
         for (char c : narrow)
             out += static_cast<unsigned char>(c) < 0x80 ? static_cast<char16_t>(c) : u'\xFFFD';
         return out;
     }
-    iconv(cd, nullptr, nullptr, nullptr, nullptr);
     std::string buffer(narrow.size() * 4 + 8, '\0');
     char* in = const_cast<char*>(narrow.data());
     size_t inLeft = narrow.size();
@@ -100,6 +112,35 @@ std::u16string AnsiToWide(std::string_view narrow)
             --inLeft;
             iconv(cd, nullptr, nullptr, nullptr, nullptr);
         }
+    }
+    return out;
+}
+
+std::optional<std::string> WideToAnsiExact(std::u16string_view wide)
+{
+    if (AsciiCompatible(gCodePage) && std::all_of(wide.begin(), wide.end(), [](char16_t c) { return c < 0x80; }))
+        return std::string(wide.begin(), wide.end());
+    iconv_t cd = CachedConverter(Direction::ToAnsi);
+    if (cd == reinterpret_cast<iconv_t>(-1))
+        return std::nullopt;
+    std::string in;
+    in.reserve(wide.size() * 2);
+    for (char16_t c : wide) {
+        in += static_cast<char>(c & 0xFF);
+        in += static_cast<char>(c >> 8);
+    }
+    std::string out;
+    std::string buffer(4096, '\0');
+    char* inPtr = in.data();
+    size_t inLeft = in.size();
+    while (inLeft > 0) {
+        char* outPtr = buffer.data();
+        size_t outLeft = buffer.size();
+        const size_t r = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
+        out.append(buffer.data(), buffer.size() - outLeft);
+        // Without //TRANSLIT iconv stops at a character the code page lacks.
+        if (r == static_cast<size_t>(-1) && errno != E2BIG)
+            return std::nullopt;
     }
     return out;
 }

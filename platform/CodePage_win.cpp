@@ -26,4 +26,28 @@ std::u16string AnsiToWide(std::string_view narrow)
     return out;
 }
 
+// The system reports a character it had to replace only when asked for no
+// best fit; code pages that take no such request (UTF-8 among them) fail
+// here, and UTF-8 holds every character anyway.
+std::optional<std::string> WideToAnsiExact(std::u16string_view wide)
+{
+    if (wide.empty())
+        return std::string();
+    if (wide.size() > INT_MAX)
+        return std::nullopt;
+    const UINT cp = AnsiCodePage();
+    if (cp == CP_UTF8)
+        return WideToUtf8(wide);
+    const int len = static_cast<int>(wide.size());
+    const auto* data = reinterpret_cast<const wchar_t*>(wide.data());
+    BOOL replaced = FALSE;
+    const int n = WideCharToMultiByte(cp, WC_NO_BEST_FIT_CHARS, data, len, nullptr, 0, nullptr, &replaced);
+    if (n <= 0 || replaced)
+        return std::nullopt;
+    std::string out(static_cast<size_t>(n), '\0');
+    if (WideCharToMultiByte(cp, WC_NO_BEST_FIT_CHARS, data, len, out.data(), n, nullptr, &replaced) != n || replaced)
+        return std::nullopt;
+    return out;
+}
+
 }  // namespace platform

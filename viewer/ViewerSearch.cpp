@@ -1,5 +1,7 @@
 // The Lister's search (F7, then F3 or Shift+F3): the shown page from the
 // selection on, then the other pages in the tree's order, one round at most.
+// A page in the browser has no selection of ours: finding it there is
+// showing it.
 #include "components/RichTextPane_win.h"
 #include "model/Book.h"
 #include "model/PageTree.h"
@@ -44,7 +46,8 @@ bool ViewerWindow::Search(std::u16string_view pattern, int hostFlags)
     const bool fromTop = (hostFlags & kFindFirst) != 0;
     const model::CPage* shown = shownPageId_ ? book_->FindPage(*shownPageId_) : nullptr;
     const LONG startedAt = text_->Selection().cpMin;
-    if (shown) {
+    const bool inBrowser = VisibleContentPane() != text_->Hwnd();
+    if (shown && !inBrowser) {
         if (auto match = FindInShownPage(pattern, flags, fromTop)) {
             SelectMatch(*match);
             return true;
@@ -63,6 +66,9 @@ bool ViewerWindow::Search(std::u16string_view pattern, int hostFlags)
         if (next == shown) {
             // Back where the search began: only the part it has not seen yet
             // is left, the part before the selection (after it, backwards).
+            // A new search finds the page in the browser it started on.
+            if (inBrowser)
+                return fromTop;
             if (fromTop)
                 return false;
             auto match = FindInShownPage(pattern, flags, true);
@@ -75,6 +81,8 @@ bool ViewerWindow::Search(std::u16string_view pattern, int hostFlags)
         tree_->SelectPage(next->Id());
         if (shownPageId_ != next->Id())
             DisplayPage(next->Id(), false, false);
+        if (VisibleContentPane() != text_->Hwnd())
+            return true;
         if (auto match = FindInShownPage(pattern, flags, true)) {
             SelectMatch(*match);
             return true;

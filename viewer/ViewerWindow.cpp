@@ -1,5 +1,6 @@
 #include "viewer/ViewerWindow.h"
 
+#include "components/HtmlPane_win.h"
 #include "components/RichTextPane_win.h"
 #include "components/Splitter_win.h"
 #include "docfile/Messages.h"
@@ -122,6 +123,10 @@ bool ViewerWindow::BuildWindow(HWND lister)
 // that wrapped them.
 void ViewerWindow::Close()
 {
+    // The browser closes while its window still exists; its page file goes
+    // with it.
+    html_.reset();
+    htmlUnavailable_ = false;
     Destroy();
     splitter_.reset();
     text_.reset();
@@ -135,14 +140,20 @@ void ViewerWindow::Copy()
 {
     if (!tree_ || !text_ || tree_->HasFocus())
         return;
-    if (text_->IsVisible() && text_->HasSelection())
-        text_->CopyAsPlainText();
+    if (text_->IsVisible()) {
+        if (text_->HasSelection())
+            text_->CopyAsPlainText();
+    } else if (html_ && html_->IsVisible()) {
+        html_->CopySelection();
+    }
 }
 
 void ViewerWindow::SelectAll()
 {
     if (text_ && text_->IsVisible())
         text_->SelectAll();
+    else if (html_ && html_->IsVisible())
+        html_->SelectAllText();
 }
 
 void ViewerWindow::SetWordWrap(bool wrap)
@@ -182,23 +193,16 @@ void ViewerWindow::DisplayPage(uint32_t pageId, bool container, bool focusTree)
         return;
     if (!container) {
         if (const model::CPage* page = book_->FindPage(pageId)) {
-            // Web archives and HTML pages are shown as their source text
-            // until the HTML page view exists.
-            text_->ShowPage(*page);
             shownPageId_ = pageId;
-            ShowContentPane(text_->Hwnd());
+            // Where the browser cannot take a page, its source shows.
+            if (!page->IsHtmlType() || !ShowInBrowser(*page)) {
+                text_->ShowPage(*page);
+                ShowContentPane(text_->Hwnd());
+            }
         }
     }
     if (focusTree && tree_ && tree_->Hwnd())
         SetFocus(tree_->Hwnd());
-}
-
-void ViewerWindow::ShowContentPane(HWND pane)
-{
-    if (text_ && text_->Hwnd())
-        ShowWindow(text_->Hwnd(), text_->Hwnd() == pane ? SW_SHOW : SW_HIDE);
-    if (splitter_)
-        splitter_->SetRightPane(pane);
 }
 
 bool ViewerWindow::OpenPageLink(uint32_t pageId)
@@ -211,8 +215,6 @@ bool ViewerWindow::OpenPageLink(uint32_t pageId)
     SetFocus(VisibleContentPane());
     return true;
 }
-
-HWND ViewerWindow::VisibleContentPane() const { return text_ ? text_->Hwnd() : nullptr; }
 
 // A hidden tree never takes the focus: the arrow keys would change the page
 // where the user cannot see it.
@@ -277,8 +279,10 @@ INT_PTR ViewerWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
         }
         break;
     }
-    if (msg == PaneLayoutMessage() && msg != 0)
-        return TRUE;  // the HTML page pane, once it exists, follows the layout here
+    if (msg == PaneLayoutMessage() && msg != 0) {
+        PlaceHiddenContentPane();
+        return TRUE;
+    }
     return FALSE;
 }
 

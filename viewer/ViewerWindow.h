@@ -1,6 +1,7 @@
 #pragma once
 // One plug-in window with its document: a child dialog over the Lister
 // window holding the page tree and the content pane in a splitter.
+#include "components/HtmlPaneHost_win.h"
 #include "components/TextSearch.h"
 #include "platform/win32/Dialog.h"
 #include "viewer/TextSettings.h"
@@ -12,12 +13,14 @@
 #include <string_view>
 
 namespace components {
+class HtmlPane;
 class RichTextPane;
 class Splitter;
 }  // namespace components
 namespace model {
 class CBook;
-}
+class CPage;
+}  // namespace model
 
 namespace viewer {
 
@@ -38,7 +41,7 @@ inline constexpr UINT kRichTextPaneId = 11;
 inline constexpr UINT kHtmlPaneId = 12;
 inline constexpr UINT kSplitterId = 13;
 
-class ViewerWindow : public win::Dialog, public TreeHost {
+class ViewerWindow : public win::Dialog, public TreeHost, public components::HtmlPaneHost {
 public:
     explicit ViewerWindow(bool embedded);
     ~ViewerWindow() override;
@@ -60,12 +63,13 @@ public:
     void ContextMenu(HWND pane, POINT screen) override;
     void DisplayPage(uint32_t pageId, bool container, bool focusTree) override;
     void ShowContentPane(HWND pane);
+    void HtmlPageShown(bool shown) override;
     // Shows and selects a page named by a link; false when the book does not
     // hold it.
     bool OpenPageLink(uint32_t pageId) override;
-    void SwitchFocus();
-    bool RequestClose();
-    void ToggleTreePane();
+    void SwitchFocus() override;
+    bool RequestClose() override;
+    void ToggleTreePane() override;
     HWND VisibleContentPane() const;
     bool IsEmbedded() const { return embedded_; }
     void SetMenuTracker(MenuTracker* tracker) { tracker_ = tracker ? tracker : &SystemMenuTracker(); }
@@ -73,12 +77,17 @@ public:
     bool DispatchMenuCommand(int command);
     PageTreePane* Tree() const { return tree_.get(); }
     components::RichTextPane* TextPane() const { return text_.get(); }
+    // Made when the first HTML page or web archive is shown.
+    components::HtmlPane* HtmlPagePane() const { return html_.get(); }
 
 protected:
     INT_PTR HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
     bool BuildWindow(HWND lister);
+    bool EnsureHtmlPane();
+    bool ShowInBrowser(const model::CPage& page);
+    void PlaceHiddenContentPane();
     void ShowTreeMenu(POINT screen);
     void ShowTextMenu(POINT screen);
     void AppendFavourites(HMENU popup) const;
@@ -96,6 +105,8 @@ private:
     TextSettings textSettings_;
     std::unique_ptr<PageTreePane> tree_;
     std::unique_ptr<components::RichTextPane> text_;
+    std::unique_ptr<components::HtmlPane> html_;
+    bool htmlUnavailable_ = false;  // the browser control could not be made
     std::unique_ptr<components::Splitter> splitter_;
     std::unique_ptr<model::CBook> book_;
     std::optional<uint32_t> shownPageId_;  // the page in the content pane, if any

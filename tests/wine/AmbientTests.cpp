@@ -1,5 +1,5 @@
-// The ambient answer a browser control hosted in the splitter gets.
-#include "components/AmbientDispatch_win.h"
+// The ambient answer a browser control gets from its site.
+#include "components/BrowserSite_win.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,11 @@ namespace {
 
 TEST(AmbientProperties, DownloadControlForbidsScriptsJavaAndActiveXButLoadsPictures)
 {
-    IDispatch* dispatch = components::AmbientDispatch::Create();
-    ASSERT_NE(dispatch, nullptr);
+    components::BrowserSite* site = components::BrowserSite::Create(nullptr);
+    ASSERT_NE(site, nullptr);
+    IDispatch* dispatch = nullptr;
+    ASSERT_EQ(static_cast<IOleClientSite*>(site)->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch)), S_OK);
+    site->Release();
     DISPPARAMS none{};
     VARIANT result;
     VariantInit(&result);

@@ -1,0 +1,38 @@
+#pragma once
+#include <oaidl.h>
+
+#include <functional>
+
+namespace components {
+
+// Receives the events of one dispatch event interface (the browser's, or
+// its document's) and hands each to a callback. The connection point may
+// keep the sink after its owner is gone: Detach drops the callback, and
+// later events are answered without effect.
+class EventSink final : public IDispatch {
+public:
+    using Callback = std::function<void(DISPID id, DISPPARAMS* params)>;
+
+    // Starts with one reference, owned by the caller.
+    static EventSink* Create(REFIID events, Callback callback);
+    void Detach();
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
+    ULONG STDMETHODCALLTYPE AddRef() override;
+    ULONG STDMETHODCALLTYPE Release() override;
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** info) override;
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override;
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT* result, EXCEPINFO*,
+                                     UINT*) override;
+
+private:
+    EventSink(REFIID events, Callback callback) : events_(events), callback_(std::move(callback)) {}
+    ~EventSink() = default;
+
+    IID events_;
+    Callback callback_;
+    LONG references_ = 1;
+};
+
+}  // namespace components

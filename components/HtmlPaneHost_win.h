@@ -1,0 +1,20 @@
+#pragma once
+#include <windows.h>
+
+namespace components {
+
+// What the pane asks of its viewer: the keys typed into the page, the
+// focus, and whether a page could be shown after all.
+class HtmlPaneHost {
+public:
+    virtual ~HtmlPaneHost() = default;
+    virtual void SwitchFocus() = 0;
+    virtual bool RequestClose() = 0;
+    virtual void ToggleTreePane() = 0;
+    virtual void SetFocusPane(HWND pane) = 0;
+    // After ShowPage returned true: the browser holds the page's document
+    // (shown), or will never show it (not shown).
+    virtual void HtmlPageShown(bool shown) = 0;
+};
+
+}  // namespace components

@@ -1,0 +1,52 @@
+#include <gtest/gtest.h>
+
+#include "components/HtmlPageFile.h"
+#include "platform/CodePage.h"
+
+using components::PageFileBytes;
+using components::PageFileKind;
+
+namespace {
+
+class HtmlPageFile : public ::testing::Test {
+protected:
+    void TearDown() override { platform::SetAnsiCodePage(0); }
+};
+
+TEST_F(HtmlPageFile, HtmlPagesAreUtf8WithAByteOrderMarkWhateverTheCodePage)
+{
+    const std::u16string page = u"<meta charset=\"windows-1252\"><p>Привет, 日本 😀 café</p>";
+    for (unsigned codePage : {1252u, 1251u, 932u}) {
+        platform::SetAnsiCodePage(codePage);
+        const std::string bytes = PageFileBytes(PageFileKind::Html, page);
+        ASSERT_EQ(bytes.substr(0, 3), "\xEF\xBB\xBF") << codePage;
+        EXPECT_EQ(platform::Utf8ToWide(bytes.substr(3)), page) << codePage;
+    }
+    EXPECT_EQ(components::PageFileExtension(PageFileKind::Html), u".htm");
+    EXPECT_EQ(components::PageFileExtension(PageFileKind::WebArchive), u".mht");
+}
+
+TEST_F(HtmlPageFile, WebArchivesKeepTheirAnsiBytesAndReferToWhatTheCodePageLacks)
+{
+    struct Case {
+        unsigned codePage;
+        std::u16string text;
+        std::string bytes;
+    };
+    const Case cases[] = {
+        {1252, u"MIME-Version: 1.0\r\n\r\ncafé €", "MIME-Version: 1.0\r\n\r\ncaf\xE9 \x80"},
+        {1251, u"<p>Привет</p>", "<p>\xCF\xF0\xE8\xE2\xE5\xF2</p>"},
+        {932, u"日本", "\x93\xFA\x96\x7B"},
+        {1252, u"<p>Привет é</p>", "<p>&#1055;&#1088;&#1080;&#1074;&#1077;&#1090; \xE9</p>"},
+        // No look-alike stands in for a letter: "ā" is not "a".
+        {1252, u"ā", "&#257;"},
+        // A character beyond the first plane is one reference, not two.
+        {1251, u"😀Ж", "&#128512;\xC6"},
+    };
+    for (const Case& c : cases) {
+        platform::SetAnsiCodePage(c.codePage);
+        EXPECT_EQ(PageFileBytes(PageFileKind::WebArchive, c.text), c.bytes) << c.codePage;
+    }
+}
+
+}  // namespace
