@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "docfile/Jb01Source.h"
 #include "model/Book.h"
+#include "tests/kit/Jb01.h"
 #include "tests/unit/Helpers.h"
 
 using kit::BookSpec;
@@ -65,6 +67,35 @@ TEST(Book, PackedBodies)
     negative.pageCount = -1;
     EXPECT_EQ(ErrorLoading(kit::WriteDocument(negative, AtSchema(kNewestBookSchema, true))),
               u"an unnamed file has a bad format.");
+}
+
+// The body is read while it is decoded, yet a broken stream still counts as
+// no body at all, wherever it breaks: nothing of it stays, not even the
+// verifier, and the read fails as at the first field.
+TEST(Book, ABrokenPackedBodyKeepsNothing)
+{
+    DocumentOptions options = AtSchema(kNewestBookSchema, true);
+    options.password = u"secret";
+    // Bytes after the body are not read, but decoded all the same; more of
+    // them than the decoder and the archive read ahead.
+    std::vector<uint8_t> body = kit::BookBodyBytes(FullBook(), options);
+    body.resize(body.size() + 2 * docfile::Jb01Source::kDefaultStep);
+    // The stream's bytes as literals up to `cut`, then a match one byte too long.
+    const auto brokenAfter = [&](size_t cut) {
+        kit::Jb01Writer w;
+        for (size_t i = 0; i < cut; ++i)
+            w.Literal(body[i]);
+        w.Match(3, 4);
+        return w.Finish(static_cast<uint32_t>(cut + 3));
+    };
+    for (size_t cut : {size_t{40}, body.size() / 2, body.size()}) {
+        options.packedBody = brokenAfter(cut);
+        CBook book;
+        EXPECT_EQ(ErrorReading(kit::WriteDocument(FullBook(), options), [&](auto& ar) { book.Load(ar); }), kEndOfFile)
+            << "cut at " << cut;
+        EXPECT_EQ(book.PageCount(), 0u) << "cut at " << cut;
+        EXPECT_FALSE(book.IsProtected()) << "cut at " << cut;
+    }
 }
 
 TEST(Book, BadIndexInsideOptionsIsIgnoredOtherErrorsAreNot)
