@@ -1,5 +1,4 @@
-// Decoding a packed document body, and encoding it. Bytes per second are of
-// decoded bytes. The decoder is measured against the straightforward one
+// Decoding a packed document body. Bytes per second are of decoded bytes. The decoder is measured against the straightforward one
 // below on the same bytes, in the same run; it must keep up with it.
 #include <benchmark/benchmark.h>
 
@@ -24,13 +23,6 @@ const PackedBody& Body()
         return made;
     }();
     return body;
-}
-
-void Report(benchmark::State& state)
-{
-    const PackedBody& body = Body();
-    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(body.plain.size()));
-    state.counters["ratio"] = static_cast<double>(body.jb01.size()) / static_cast<double>(body.plain.size());
 }
 
 // The baseline: the whole output at once, a 64-bit bit buffer topped up a
@@ -90,20 +82,10 @@ void BM_Jb01(benchmark::State& state)
             state.SkipWithError("decode failed");
     if (out != body.plain)
         state.SkipWithError("decoded bytes differ");
-    Report(state);
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * body.plain.size()));
+    state.counters["ratio"] = static_cast<double>(body.jb01.size()) / static_cast<double>(body.plain.size());
 }
 BENCHMARK(BM_Jb01<StraightforwardDecode>)->Name("BM_Jb01DecodeStraightforward")->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Jb01<DecodeInSteps>)->Name("BM_Jb01Decode")->Unit(benchmark::kMillisecond);
-
-// Writing the same body packed, as the document kit does for every sample
-// and test document: a quadratic match search would show here first.
-void BM_Jb01Encode(benchmark::State& state)
-{
-    const PackedBody& body = Body();
-    for (auto _ : state)
-        benchmark::DoNotOptimize(kit::Jb01Encode(body.plain).data());
-    Report(state);
-}
-BENCHMARK(BM_Jb01Encode)->Unit(benchmark::kMillisecond);
 
 }  // namespace
