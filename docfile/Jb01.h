@@ -31,16 +31,19 @@ enum class Jb01Status : int {
     Overrun = 6,
 };
 
+inline constexpr size_t kJb01HeaderSize = 8;
+
 // Decompressed size, or 0 when the bytes are no JB01 stream (BadHeader or
 // ZeroSize above).
 uint32_t Jb01ReadHeader(const uint8_t* data, size_t size);
 
-// Decodes into `out` (resized to S; left empty on failure), never reading
-// outside the input or writing outside S bytes.
-Jb01Status Jb01Decode(const uint8_t* data, size_t size, std::vector<uint8_t>& out);
+// The first three checks above, on a stream of `size` bytes that begins
+// with `header` (kJb01HeaderSize bytes of it, or all when fewer); gives S.
+Jb01Status Jb01CheckHeader(const uint8_t* header, uint64_t size, uint32_t& outSize);
 
-// The same format decoded one bit at a time, exactly as described above,
-// with the same outcomes. Slow; the fast decoder is checked against it.
+// The whole stream decoded one bit at a time, exactly as described above,
+// into `out` (left empty on failure). Slow; the decoder that the documents
+// are read with (Jb01Source) is checked against it.
 Jb01Status Jb01DecodeReference(const uint8_t* data, size_t size, std::vector<uint8_t>& out);
 
 }  // namespace docfile

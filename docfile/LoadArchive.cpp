@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "docfile/Jb01.h"
+#include "docfile/Jb01Source.h"
 #include "platform/CodePage.h"
 
 namespace docfile {
@@ -63,6 +63,13 @@ std::vector<uint8_t> LoadArchive::ReadBlock(uint64_t n)
     return block;
 }
 
+size_t ArchiveSection::Read(void* dst, size_t n)
+{
+    const size_t got = archive_.ReadRaw(dst, static_cast<size_t>(std::min<uint64_t>(n, left_)));
+    left_ -= got;
+    return got;
+}
+
 // Length prefix: BYTE n < 255 | FF, WORD n < 0xFFFE | FF, FFFF, DWORD n.
 // FF FE FF in the WORD position is the wide-string marker.
 uint32_t LoadArchive::ReadLengthPrefix(bool& wideMarker)
@@ -118,11 +125,15 @@ std::u16string LoadArchive::ReadCompressedString()
     ReadRaw(raw.data(), n);
     std::string narrow;
     if (Jb01ReadHeader(raw.data(), raw.size()) > 0) {
-        std::vector<uint8_t> text;
-        // Every way a stream can be broken shows users the same message.
-        if (Jb01Decode(raw.data(), raw.size(), text) != Jb01Status::Ok)
+        MemorySource packed(raw.data(), raw.size());
+        Jb01Source text(packed, raw.size());
+        // Every way a stream can be broken shows users the same message;
+        // a claim the input cannot honour fails before anything is allocated.
+        if (text.Status() != Jb01Status::Ok)
             Fail(ArchiveCause::Generic);
-        narrow.assign(text.begin(), text.end());
+        narrow.resize(static_cast<size_t>(text.Remaining()));
+        if (text.Read(narrow.data(), narrow.size()) != narrow.size())
+            Fail(ArchiveCause::Generic);
     } else {
         narrow.assign(raw.begin(), raw.end());
     }

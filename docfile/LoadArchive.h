@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -73,6 +74,20 @@ private:
     uint8_t* pos_ = buffer_;
     uint8_t* end_ = buffer_;
     std::vector<KnownClass> classes_;  // index i + 1 is classes_[i]
+};
+
+// The next `size` bytes of an archive as a byte source of their own, for a
+// stream nested in it. Reads never go past them.
+class ArchiveSection final : public ByteSource {
+public:
+    ArchiveSection(LoadArchive& archive, uint64_t size) : archive_(archive), left_(size) {}
+
+    size_t Read(void* dst, size_t n) override;
+    uint64_t Remaining() const override { return std::min(left_, archive_.Remaining()); }
+
+private:
+    LoadArchive& archive_;
+    uint64_t left_;
 };
 
 }  // namespace docfile

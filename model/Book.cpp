@@ -1,9 +1,10 @@
 #include "model/Book.h"
 
 #include <algorithm>
+#include <exception>
 
 #include "docfile/Cipher.h"
-#include "docfile/Jb01.h"
+#include "docfile/Jb01Source.h"
 #include "model/Refs.h"
 
 namespace model {
@@ -21,25 +22,44 @@ void CBook::Load(LoadArchive& ar, const ProgressFn& progress)
     packed_ = false;
     if (schema_ >= 15 && ar.ReadDword() != 0) {
         packed_ = true;
-        const uint32_t length = ar.ReadDword();
-        if (length > ar.Remaining())
-            ar.Fail(ArchiveCause::BadIndex);
-        std::vector<uint8_t> packed(length);
-        ar.ReadRaw(packed.data(), length);
-        // An invalid stream leaves the body empty: its first read then
-        // reports the end of the stream.
-        std::vector<uint8_t> body;
-        if (docfile::Jb01Decode(packed.data(), packed.size(), body) != docfile::Jb01Status::Ok)
-            body.clear();
-        packed = {};
-        docfile::MemorySource source(std::move(body));
-        LoadArchive bodyArchive(source, std::u16string());
-        ReadBody(bodyArchive, schema_, progress);
+        ReadPackedBody(ar, progress);
     } else {
         ReadBody(ar, schema_, progress);
     }
     RemoveEmptyRecycleBin();
     ApplyExpansionPolicy();
+}
+
+// The body is decoded while it is read, so neither the packed nor the
+// decoded bytes are ever held whole. A broken stream counts as no body at
+// all, wherever the break lies (even after the last field): nothing read
+// from it is kept and the read fails as at the first field of an empty
+// body. So the body is read aside and taken only from a sound stream.
+void CBook::ReadPackedBody(LoadArchive& ar, const ProgressFn& progress)
+{
+    const uint32_t length = ar.ReadDword();
+    if (length > ar.Remaining())
+        ar.Fail(ArchiveCause::BadIndex);
+    docfile::ArchiveSection packed(ar, length);
+    docfile::Jb01Source decoded(packed, length);
+    LoadArchive bodyArchive(decoded, std::u16string());
+    CBook staged;
+    std::exception_ptr failure;
+    try {
+        staged.ReadBody(bodyArchive, schema_, progress);
+    } catch (const ArchiveError&) {
+        failure = std::current_exception();
+    }
+    if (decoded.Finish() != docfile::Jb01Status::Ok) {
+        pages_.clear();
+        bodyArchive.Fail(ArchiveCause::EndOfFile);
+    }
+    staged.schema_ = schema_;
+    staged.packed_ = packed_;
+    staged.pageHistory_ = std::move(pageHistory_);
+    *this = std::move(staged);
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 // Body fields by schema s:

@@ -70,6 +70,7 @@ public:
     const std::vector<uint32_t>& PageHistory() const { return pageHistory_; }
 
 private:
+    void ReadPackedBody(LoadArchive& ar, const ProgressFn& progress);
     void ReadBody(LoadArchive& ar, uint32_t schema, const ProgressFn& progress);
     void ReadFavourites(LoadArchive& ar, std::vector<uint32_t>& list);
     void RemoveEmptyRecycleBin();

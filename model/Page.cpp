@@ -38,6 +38,8 @@ void PageContent::SetText(std::u16string_view text)
     codePage = 1200;
 }
 
+const CPage::SeldomFields CPage::kSeldomDefaults;
+
 CPage::CPage() : background_(platform::WindowColour())
 {
     created_ = DateTime::Now();
@@ -53,6 +55,19 @@ void CPage::SetOwnColour(bool inForce, uint32_t colour)
         colour_ = (colour & 0x00FFFFFFu) | 0xFF000000u;
         flags_ &= ~static_cast<uint32_t>(kOwnColour);
     }
+}
+
+// Stores a value apart only when it differs from the default or the page
+// already has its seldom fields.
+template <typename T>
+void CPage::SetSeldom(T SeldomFields::*field, T value)
+{
+    if (!seldom_) {
+        if (value == kSeldomDefaults.*field)
+            return;
+        seldom_ = std::make_unique<SeldomFields>();
+    }
+    (*seldom_).*field = std::move(value);
 }
 
 // Text fields: schema < 4 archive string; 4..5 compressed string;
@@ -96,7 +111,7 @@ void CPage::Read(LoadArchive& ar)
     caret_ = ar.ReadDword();
     expanded_ = ar.ReadDword();
     ReadPageText(ar, s);
-    auxText_ = ReadPageText(ar, s);
+    SetSeldom(&SeldomFields::auxText, ReadPageText(ar, s));
     if (s < 16)
         ar.ReadDword();
     if (s < 9 && ar.ReadDword() != 0)
@@ -104,7 +119,7 @@ void CPage::Read(LoadArchive& ar)
     if (s >= 2 && s < 7)
         ReadPageText(ar, s);
     if (s >= 3) {
-        tipText_ = ReadPageText(ar, s);
+        SetSeldom(&SeldomFields::tipText, ReadPageText(ar, s));
         revision_ = ar.ReadDword();
     }
     if (s >= 5 && s < 20)
@@ -112,12 +127,14 @@ void CPage::Read(LoadArchive& ar)
     if (s >= 8)
         sortWeight_ = ar.ReadDword();
     if (s >= 10) {
-        optionalValue_ = ar.ReadDword();
-        if (ar.ReadRaw(optionalBlock_.data(), optionalBlock_.size()) != optionalBlock_.size())
+        SetSeldom(&SeldomFields::optionalValue, ar.ReadDword());
+        std::array<uint8_t, 16> block;
+        if (ar.ReadRaw(block.data(), block.size()) != block.size())
             ar.Fail(docfile::ArchiveCause::EndOfFile);
+        SetSeldom(&SeldomFields::optionalBlock, block);
     }
     if (s >= 11)
-        auxValue_ = ar.ReadLong();
+        SetSeldom(&SeldomFields::auxValue, ar.ReadLong());
     if (s >= 12)
         childSortKey_ = ar.ReadDword();
     if (s >= 13)
@@ -129,7 +146,7 @@ void CPage::Read(LoadArchive& ar)
     if (s >= 15)
         htmlCaret_ = ar.ReadDword();
     if (s >= 16)
-        sortText_ = ar.ReadString();
+        SetSeldom(&SeldomFields::sortText, ar.ReadString());
     if (s >= 18)
         descending_ = ar.ReadDword() != 0;
     if (s >= 19) {

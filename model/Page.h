@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -65,7 +66,7 @@ public:
     bool IsTopLevel() const { return id_ == parentId_; }
 
     uint32_t LabelId() const { return labelId_; }
-    const std::u16string& TipText() const { return tipText_; }
+    const std::u16string& TipText() const { return Seldom().tipText; }
     uint32_t Flags() const { return flags_; }
     bool HasFlag(uint32_t bits) const { return (flags_ & bits) != 0; }
     uint32_t Colour() const { return colour_; }
@@ -83,44 +84,54 @@ public:
     bool Decipher(std::u16string_view password);
 
     // Everything else, kept as read for tools that show the whole record.
-    const std::u16string& SortText() const { return sortText_; }
+    const std::u16string& SortText() const { return Seldom().sortText; }
     uint32_t SortWeight() const { return sortWeight_; }
     uint32_t Caret() const { return caret_; }
     uint32_t HtmlCaret() const { return htmlCaret_; }
     uint32_t Background() const { return background_; }
     uint32_t ExpandedValue() const { return expanded_; }
     uint32_t Revision() const { return revision_; }
-    const std::u16string& AuxText() const { return auxText_; }
-    int32_t AuxValue() const { return auxValue_; }
-    uint32_t OptionalValue() const { return optionalValue_; }
-    const std::array<uint8_t, 16>& OptionalBlock() const { return optionalBlock_; }
+    const std::u16string& AuxText() const { return Seldom().auxText; }
+    int32_t AuxValue() const { return Seldom().auxValue; }
+    uint32_t OptionalValue() const { return Seldom().optionalValue; }
+    const std::array<uint8_t, 16>& OptionalBlock() const { return Seldom().optionalBlock; }
     const DateTime& Created() const { return created_; }
     const DateTime& Modified() const { return modified_; }
 
 private:
+    // Fields that nearly every page leaves at their defaults. A book may
+    // hold millions of pages, so they live apart, for the pages that set one.
+    struct SeldomFields {
+        std::u16string sortText;
+        std::u16string auxText;
+        std::u16string tipText;
+        std::array<uint8_t, 16> optionalBlock{};
+        uint32_t optionalValue = 0;
+        int32_t auxValue = -1;
+    };
+    static const SeldomFields kSeldomDefaults;
+
+    const SeldomFields& Seldom() const { return seldom_ ? *seldom_ : kSeldomDefaults; }
+    template <typename T>
+    void SetSeldom(T SeldomFields::*field, T value);
     std::u16string ReadPageText(LoadArchive& ar, uint32_t schema);
 
     PageContent content_;
-    uint32_t labelId_ = 0;
-    std::u16string sortText_;
-    uint32_t flags_ = kNewPageFlag;
+    std::u16string title_;
+    DateTime created_;
     DateTime modified_;
+    std::unique_ptr<SeldomFields> seldom_;
+    uint32_t id_ = 0;
+    uint32_t parentId_ = 0;
+    uint32_t kind_ = kPlainText;
+    uint32_t labelId_ = 0;
+    uint32_t flags_ = kNewPageFlag;
     uint32_t childSortKey_ = 0;
-    uint32_t optionalValue_ = 0;
-    std::array<uint8_t, 16> optionalBlock_{};
     uint32_t sortWeight_ = 32768;
     uint32_t caret_ = 0;
     uint32_t htmlCaret_ = 0;
     uint32_t background_;
-    std::u16string auxText_;
-    std::u16string title_;
-    uint32_t kind_ = kPlainText;
     uint32_t expanded_ = 0;
-    DateTime created_;
-    uint32_t parentId_ = 0;
-    int32_t auxValue_ = -1;
-    uint32_t id_ = 0;
-    std::u16string tipText_;
     uint32_t revision_ = 0;
     uint32_t colour_ = 0xFF0000FF;
     bool descending_ = false;

@@ -1,7 +1,7 @@
 #include "model/PageTree.h"
 
 #include <algorithm>
-#include <numeric>
+#include <tuple>
 #include <unordered_set>
 
 namespace model {
@@ -9,14 +9,16 @@ namespace model {
 PageTree::PageTree(const CBook& book) : book_(book)
 {
     const size_t count = book.PageCount();
+    // (parent, index) pairs are unique: sorting them keeps book order among
+    // siblings without looking at the pages again.
+    std::vector<std::pair<uint32_t, uint32_t>> pairs(count);
+    for (uint32_t i = 0; i < count; ++i)
+        pairs[i] = {book.PageAt(i)->ParentId(), i};
+    std::sort(pairs.begin(), pairs.end());
     byParent_.resize(count);
-    std::iota(byParent_.begin(), byParent_.end(), 0u);
-    std::stable_sort(byParent_.begin(), byParent_.end(), [&book](uint32_t a, uint32_t b) {
-        return book.PageAt(a)->ParentId() < book.PageAt(b)->ParentId();
-    });
     parentOf_.resize(count);
     for (size_t i = 0; i < count; ++i)
-        parentOf_[i] = book.PageAt(byParent_[i])->ParentId();
+        std::tie(parentOf_[i], byParent_[i]) = pairs[i];
 }
 
 std::span<const uint32_t> PageTree::ChildIndexes(uint32_t parentId) const
@@ -97,7 +99,9 @@ void PageTree::WalkExpanded(const Visitor& visit) const
         const CPage& page = *level.pages[level.next++];
         if (!visit(page, levels.size()))
             return;
-        if (!expanded.insert(page.Id()).second)
+        // An identifier no page names as its parent has nothing to expand,
+        // for this page or any other of that identifier.
+        if (ChildIndexes(page.Id()).empty() || !expanded.insert(page.Id()).second)
             continue;
         std::vector<const CPage*> children = SortedChildren(page);
         if (!children.empty())

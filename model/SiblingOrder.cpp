@@ -97,6 +97,8 @@ SiblingKey SiblingKey::Make(const CBook& book, const CPage* page, uint32_t sortK
         return key;
     if (sortKey == 0)
         key.text = FoldForSorting(page->Title());
+    else if (sortKey == 1)
+        key.textSize = page->TextSize();
     else if (sortKey == 5)
         key.text = FoldForSorting(page->SortText());
     else if (sortKey == 8)
@@ -121,7 +123,7 @@ int CompareSiblings(const SiblingKey& ka, const SiblingKey& kb, const SiblingOrd
 
     switch (order.sortKey) {
     case 0: return CompareText(ka.text, kb.text) * reverse;
-    case 1: return CompareNumbers(a->TextSize(), b->TextSize());
+    case 1: return CompareNumbers(ka.textSize, kb.textSize);
     case 2: return CompareTimes(a->Created(), b->Created(), false) * reverse;
     case 3: return CompareTimes(a->Modified(), b->Modified(), false) * reverse;
     case 4: return CompareNumbers(a->Kind(), b->Kind()) * reverse;

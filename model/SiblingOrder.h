@@ -33,6 +33,7 @@ struct SiblingOrder {
 struct SiblingKey {
     const CPage* page = nullptr;
     std::u16string text;  // folded title (key 0) or sort text (key 5)
+    uint64_t textSize = 0;  // key 1: finding it scans the page's text
     uint32_t colourKey = 0;
 
     static SiblingKey Make(const CBook& book, const CPage* page, uint32_t sortKey);

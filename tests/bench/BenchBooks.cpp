@@ -62,43 +62,41 @@ kit::BookSpec LargeBook(uint32_t pages, bool narrow)
     return book;
 }
 
-kit::BookSpec TreeBook(uint32_t pages)
+kit::BookSpec TreeBook(std::initializer_list<uint32_t> fanOut)
 {
     Prose prose(23);
     kit::BookSpec book;
-    book.pages.reserve(pages);
     book.legend.items = {{0x0000C0, 0x11, 1, u"Urgent", {}, 0}, {0x008000, 0x01, 2, u"Later", {}, 1}};
     uint32_t nextId = 1000;
-    auto folder = [&](uint32_t parent, size_t n) {
-        kit::PageSpec page = kit::Page(nextId++, parent, 4, prose.Title());
-        page.childSortKey = kSortKeys[n % std::size(kSortKeys)];
-        page.childrenDescending = n % 3 == 0;
-        page.expanded = 1;
-        book.pages.push_back(std::move(page));
-        return book.pages.back().id;
-    };
     kit::PageSpec root = kit::Page(nextId++, 0, 4, u"Notebook");
     root.parentId = root.id;
     book.pages.push_back(root);
     std::vector<uint32_t> level{root.id};
-    for (int depth = 0; depth < 3; ++depth) {
+    for (auto width = fanOut.begin(); width + 1 < fanOut.end(); ++width) {
         std::vector<uint32_t> below;
         for (uint32_t parent : level)
-            for (int i = 0; i < 10; ++i)
-                below.push_back(folder(parent, book.pages.size()));
+            for (uint32_t i = 0; i < *width; ++i) {
+                kit::PageSpec page = kit::Page(nextId++, parent, 4, prose.Title());
+                page.childSortKey = kSortKeys[book.pages.size() % std::size(kSortKeys)];
+                page.childrenDescending = book.pages.size() % 3 == 0;
+                page.expanded = 1;
+                below.push_back(page.id);
+                book.pages.push_back(std::move(page));
+            }
         level = std::move(below);
     }
-    for (size_t i = 0; book.pages.size() < pages; ++i) {
-        kit::PageSpec page = kit::Page(nextId++, level[i % level.size()], 0, prose.Title(), prose.Text(40));
-        page.kind = prose.Next(4);
-        page.sortText = prose.Title();
-        page.sortWeight = prose.Next(65536);
-        page.labelId = prose.Next(3);
-        page.created.date = kit::kDefaultDate - prose.Next(3000) / 7.0;
-        page.modified.date = page.created.date + prose.Next(100);
-        page.pageColour = prose.Next(4) == 0 ? prose.Next(0x1000000) : 0xFF0000FF;
-        book.pages.push_back(std::move(page));
-    }
+    for (uint32_t parent : level)
+        for (uint32_t i = 0; i < *(fanOut.end() - 1); ++i) {
+            kit::PageSpec page = kit::Page(nextId++, parent, 0, prose.Title(), prose.Text(40));
+            page.kind = prose.Next(4);
+            page.sortText = prose.Title();
+            page.sortWeight = prose.Next(65536);
+            page.labelId = prose.Next(3);
+            page.created.date = kit::kDefaultDate - prose.Next(3000) / 7.0;
+            page.modified.date = page.created.date + prose.Next(100);
+            page.pageColour = prose.Next(4) == 0 ? prose.Next(0x1000000) : 0xFF0000FF;
+            book.pages.push_back(std::move(page));
+        }
     // Books keep pages in the order they were made and moved about, not in
     // tree order; the root stays the first top-level page.
     Prose shuffle(5);

@@ -1,6 +1,7 @@
 #pragma once
 // The documents the benchmarks read, written with the document kit.
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <vector>
 
@@ -17,10 +18,11 @@ kit::BookSpec ProseBook(uint32_t pages, size_t textLength);
 // titles and texts are what older writers stored.
 kit::BookSpec LargeBook(uint32_t pages, bool narrow = false);
 
-// A root, three levels of ten folders each with their own sort keys and
-// directions, and text pages filling the lowest folders up to `pages`.
-// Pages are stored shuffled, identifiers are not their positions.
-kit::BookSpec TreeBook(uint32_t pages);
+// A root and levels of folders, each with its own sort key and direction,
+// `fanOut` children per node and level; the last level is text pages, e.g.
+// {100, 1000}: 100 folders of 1,000 pages. Pages are stored shuffled,
+// identifiers are not their positions.
+kit::BookSpec TreeBook(std::initializer_list<uint32_t> fanOut);
 
 // Reads a whole document held in memory; throws ArchiveError.
 std::unique_ptr<model::CBook> LoadFromMemory(const std::vector<uint8_t>& document);

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "docfile/Jb01Source.h"
 #include "model/Book.h"
+#include "tests/kit/Jb01.h"
 #include "tests/unit/Helpers.h"
 
 using kit::BookSpec;
@@ -65,6 +67,30 @@ TEST(Book, PackedBodies)
     negative.pageCount = -1;
     EXPECT_EQ(ErrorLoading(kit::WriteDocument(negative, AtSchema(kNewestBookSchema, true))),
               u"an unnamed file has a bad format.");
+}
+
+// The body is read while it is decoded, yet a broken stream still counts as
+// no body at all, wherever it breaks: nothing of it stays, not even the
+// verifier, and the read fails as at the first field.
+TEST(Book, ABrokenPackedBodyKeepsNothing)
+{
+    DocumentOptions options = AtSchema(kNewestBookSchema, true);
+    options.password = u"secret";
+    // Bytes after the body are decoded too, though never read; more of them
+    // than the decoder reads ahead.
+    std::vector<uint8_t> body = kit::BookBodyBytes(FullBook(), options);
+    body.resize(body.size() + 2 * docfile::Jb01Source::kDefaultStep);
+    for (size_t cut : {size_t{40}, body.size()}) {
+        kit::Jb01Writer w;  // literals up to the cut, then a match one byte too long
+        for (size_t i = 0; i < cut; ++i)
+            w.Literal(body[i]);
+        w.Match(3, 4);
+        options.packedBody = w.Finish(static_cast<uint32_t>(cut + 3));
+        CBook book;
+        EXPECT_EQ(ErrorReading(kit::WriteDocument(FullBook(), options), [&](auto& ar) { book.Load(ar); }), kEndOfFile)
+            << "cut at " << cut;
+        EXPECT_TRUE(book.PageCount() == 0 && !book.IsProtected()) << "cut at " << cut;
+    }
 }
 
 TEST(Book, BadIndexInsideOptionsIsIgnoredOtherErrorsAreNot)

@@ -33,6 +33,8 @@ TEST(Page, EverySchemaTakesItsBytesAndKeepsDefaultsForWhatItLacks)
         EXPECT_EQ(page.Text(), u"{\\rtf1 body}");
         EXPECT_EQ(page.SortWeight(), s >= 8 ? 100u : 32768u);
         EXPECT_EQ(page.AuxValue(), s >= 11 ? -7 : -1);
+        EXPECT_EQ(page.TipText(), s >= 3 ? u"tip" : u"");
+        EXPECT_EQ(page.SortText(), s >= 16 ? u"sort me" : u"");
         // Colour from 13; the switch of 13..16 sets the own-colour flag; 17
         // and 18 carry neither switch nor flags; 19 on has the stored flags.
         EXPECT_EQ(page.Colour(), s >= 13 ? 0x000000FFu : 0xFF0000FFu);
