@@ -61,8 +61,8 @@ void PageTreePane::FillTree(const model::CBook& book)
         return;  // nothing to show, and nothing to complain about
     QuietTree quiet(Hwnd(), quietDepth_);
     const uint32_t rootIndex = AddRecord(*root, TreeItemRecord::kNone, true);
-    AddChildren(rootIndex);  // before its item, which then needs no placeholder
-    InsertItem(rootIndex, TextColour());
+    AddChildren(rootIndex);
+    InsertItem(rootIndex, TextColour(), true);
     ShowChildren(rootIndex);
     Control(TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(records_[rootIndex].item));
 }
@@ -100,8 +100,10 @@ void PageTreePane::AddChildren(uint32_t index)
 }
 
 // A large level goes in with drawing off: the control would otherwise work
-// out its scroll bars again for every item.
-void PageTreePane::ShowChildren(uint32_t index)
+// out its scroll bars again for every item. With childrenFollow, the caller
+// shows the children of the filled containers next, before anything is
+// drawn: they need no placeholder in between.
+void PageTreePane::ShowChildren(uint32_t index, bool childrenFollow)
 {
     constexpr uint32_t kQuietLevel = 200;
     AddChildren(index);
@@ -115,7 +117,7 @@ void PageTreePane::ShowChildren(uint32_t index)
         quiet.emplace(Hwnd(), quietDepth_);
     const uint32_t defaultColour = TextColour();
     for (uint32_t child = record.firstChild; child - record.firstChild < record.childCount; ++child)
-        InsertItem(child, defaultColour);
+        InsertItem(child, defaultColour, childrenFollow && records_[child].container && records_[child].filled);
 }
 
 // What the pane tells its own control goes straight to the control's
@@ -134,8 +136,9 @@ uint32_t PageTreePane::TextColour() const
 }
 
 // Inserted last among its parent's children, whose item is inserted before
-// it; with a placeholder when it has children that are not items yet.
-void PageTreePane::InsertItem(uint32_t index, uint32_t defaultColour)
+// it; with a placeholder when it has children that are not items yet and
+// are not about to be.
+void PageTreePane::InsertItem(uint32_t index, uint32_t defaultColour, bool childrenFollow)
 {
     TreeItemRecord& record = records_[index];
     const model::NodeLook look = tree_->Look(*record.page, false, false, defaultColour);
@@ -158,7 +161,7 @@ void PageTreePane::InsertItem(uint32_t index, uint32_t defaultColour)
     insert.item.state = look.bold ? TVIS_BOLD : 0;
     insert.item.lParam = ItemData(index);
     record.item = reinterpret_cast<HTREEITEM>(Control(TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
-    if (!record.item)
+    if (!record.item || childrenFollow)
         return;
     const bool hasHiddenChildren = record.filled ? record.childCount > 0 && !record.shown
                                                  : filledIds_.count(record.page->Id()) == 0 && tree_->HasChildren(*record.page);

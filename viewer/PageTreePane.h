@@ -96,8 +96,8 @@ private:
     // identifier's children go to the first record filled with it.
     void AddChildren(uint32_t index);
     // Inserts the items of a record's children, after making their records.
-    void ShowChildren(uint32_t index);
-    void InsertItem(uint32_t index, uint32_t defaultColour);
+    void ShowChildren(uint32_t index, bool childrenFollow = false);
+    void InsertItem(uint32_t index, uint32_t defaultColour, bool childrenFollow);
     void AddPlaceholder(TreeItemRecord& record);
     void DropPlaceholder(TreeItemRecord& record);
     uint32_t TextColour() const;

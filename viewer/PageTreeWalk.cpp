@@ -90,8 +90,10 @@ int64_t PageTreePane::SelectedPageId() const
 // depth first, as when the folders are opened one after another. The items
 // then go in level by level, so that the parents of the many items of the
 // lower levels are among the first items inserted (some controls look up a
-// parent by searching their items in insertion order). Folders open from
-// the bottom up: while its parent is closed, opening one is cheap.
+// parent by searching their items in insertion order). The start item is
+// closed meanwhile and folders open from the bottom up: opening an item
+// that does not show is cheap, while each opening of a shown one costs the
+// control a pass over everything shown. The start opens last, once.
 void PageTreePane::ExpandAll()
 {
     const uint32_t start = IndexOf(TreeView_GetSelection(Hwnd()));
@@ -103,10 +105,14 @@ void PageTreePane::ExpandAll()
             AddChildren(at);
         return true;
     });
+    TreeItemRecord& first = records_[start];
+    const bool wasOpen = (Control(TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(first.item), TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
+    if (wasOpen)
+        Control(TVM_EXPAND, TVE_COLLAPSE, reinterpret_cast<LPARAM>(first.item));
     std::vector<uint32_t> levels{start};
     for (size_t next = 0; next < levels.size(); ++next) {
         if (records_[levels[next]].container)
-            ShowChildren(levels[next]);
+            ShowChildren(levels[next], true);
         const TreeItemRecord& record = records_[levels[next]];
         for (uint32_t child = record.firstChild; child - record.firstChild < record.childCount; ++child)
             if (records_[child].childCount > 0 && records_[child].item)
@@ -115,6 +121,8 @@ void PageTreePane::ExpandAll()
     for (auto it = levels.rbegin(); it != levels.rend(); ++it)
         if (records_[*it].container)
             SetExpanded(records_[*it], true);
+    if (wasOpen && !first.container)
+        Control(TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(first.item));
 }
 
 void PageTreePane::CollapseAll()
