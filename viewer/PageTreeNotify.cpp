@@ -38,55 +38,57 @@ LRESULT PageTreePane::OnNotify(NMHDR* header)
 
 void PageTreePane::OnExpanding(const NMTREEVIEWW& info)
 {
-    TreeItemRecord* record = reinterpret_cast<TreeItemRecord*>(info.itemNew.lParam);
-    if (!record)
+    const uint32_t index = IndexOfData(info.itemNew.lParam);
+    if (index >= records_.size())
         return;
     const bool expanding = (info.action & TVE_EXPAND) != 0;
     if (expanding)
-        FillChildren(info.itemNew.hItem, record->pageId);
-    ShowFolderState(info.itemNew.hItem, *record, expanding);
+        ShowChildren(index);
+    ShowFolderState(records_[index], expanding);
 }
 
 // The control tells of a programmatic expansion only the first time, so
-// the commands set the folder image themselves.
-void PageTreePane::SetExpanded(HTREEITEM item, bool expanded)
+// the commands set the folder image themselves. An item without children
+// cannot open.
+void PageTreePane::SetExpanded(TreeItemRecord& record, bool expanded)
 {
-    TreeView_Expand(Hwnd(), item, expanded ? TVE_EXPAND : TVE_COLLAPSE);
-    if (const TreeItemRecord* record = RecordOf(item))
-        ShowFolderState(item, *record, (TreeView_GetItemState(Hwnd(), item, TVIS_EXPANDED) & TVIS_EXPANDED) != 0);
+    const auto hasChildItems = [&record] { return record.placeholder || (record.shown && record.childCount > 0); };
+    if (record.item && hasChildItems())
+        Control(TVM_EXPAND, expanded ? TVE_EXPAND : TVE_COLLAPSE, reinterpret_cast<LPARAM>(record.item));
+    ShowFolderState(record, expanded && record.item && hasChildItems());
 }
 
-void PageTreePane::ShowFolderState(HTREEITEM handle, const TreeItemRecord& record, bool expanded)
+void PageTreePane::ShowFolderState(TreeItemRecord& record, bool expanded)
 {
-    if (!record.container || record.ownImage || !book_)
+    if (!record.container || record.ownImage || !book_ || !record.item || record.shownOpen == expanded)
         return;
+    record.shownOpen = expanded;
     // Folders open and close; the recycle bin keeps showing whether it holds
     // anything.
     int image = expanded ? model::kImageOpenFolder : model::kImageClosedFolder;
-    const model::CPage* page = book_->FindPage(record.pageId);
-    if (page && book_->RecycleBin() == page)
-        image = model::StandardImage(*book_, *page, expanded);
+    if (book_->RecycleBin() == record.page)
+        image = model::StandardImage(*book_, *record.page, expanded);
     TVITEMW item{};
     item.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_HANDLE;
-    item.hItem = handle;
+    item.hItem = record.item;
     item.iImage = image;
     item.iSelectedImage = image;
-    SendMessageW(Hwnd(), TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    Control(TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
 }
 
 void PageTreePane::OnSelectionChanged(const NMTREEVIEWW& info)
 {
-    const TreeItemRecord* record = info.itemNew.hItem ? RecordOf(info.itemNew.hItem) : nullptr;
-    if (!record)
+    const uint32_t index = info.itemNew.hItem ? IndexOfData(info.itemNew.lParam) : TreeItemRecord::kNone;
+    if (index >= records_.size())
         return;
     win::WaitCursor wait;
-    treeHost_.DisplayPage(record->pageId, record->container, info.action == TVC_BYKEYBOARD);
+    treeHost_.DisplayPage(records_[index].page->Id(), records_[index].container, info.action == TVC_BYKEYBOARD);
 }
 
 void PageTreePane::OnInfoTip(NMTVGETINFOTIPW& tip)
 {
-    const TreeItemRecord* record = RecordOf(tip.hItem);
-    const model::CPage* page = record && book_ ? book_->FindPage(record->pageId) : nullptr;
+    const uint32_t index = IndexOfData(tip.lParam);
+    const model::CPage* page = index < records_.size() && book_ ? book_->FindPage(records_[index].page->Id()) : nullptr;
     if (!page || !tip.pszText || tip.cchTextMax <= 0)
         return;
     const bool firstTopLevel = tip.hItem == TreeView_GetRoot(Hwnd());
@@ -108,9 +110,9 @@ LRESULT PageTreePane::OnCustomDraw(NMTVCUSTOMDRAW& draw)
         // whatever colour the page has.
         if (draw.nmcd.uItemState & CDIS_SELECTED)
             return CDRF_DODEFAULT;
-        if (const auto* record = reinterpret_cast<const TreeItemRecord*>(draw.nmcd.lItemlParam);
-            record && record->hasColour)
-            draw.clrText = record->textColour;
+        if (const uint32_t index = IndexOfData(static_cast<LPARAM>(draw.nmcd.lItemlParam));
+            index < records_.size() && records_[index].hasColour)
+            draw.clrText = records_[index].textColour;
         return CDRF_DODEFAULT;
     default:
         return CDRF_DODEFAULT;

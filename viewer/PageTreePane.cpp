@@ -5,6 +5,7 @@
 #include "resources/ResourceIds.h"
 #include "viewer/Settings.h"
 
+#include <optional>
 #include <string>
 
 namespace viewer {
@@ -27,6 +28,7 @@ bool PageTreePane::Create(const RECT& rect, HWND parent, UINT id)
     InitCommonControlsEx(&init);
     if (!CreateControl({WC_TREEVIEWW, L"", kStyle, 0, rect, parent, id}))
         return false;
+    controlProc_ = reinterpret_cast<WNDPROC>(GetClassLongPtrW(Hwnd(), GCLP_WNDPROC));
     const SettingsRecord& settings = Settings();
     LOGFONTW font = settings.treeFont;
     // A stored record without a face name holds no font: the system's then.
@@ -57,31 +59,99 @@ void PageTreePane::FillTree(const model::CBook& book)
     const model::CPage* root = tree_->Root();
     if (!root)
         return;  // nothing to show, and nothing to complain about
-    HTREEITEM rootItem = InsertPageItem(*root, TVI_ROOT, true);
-    InsertChildren(rootItem, *root);
-    SendMessageW(Hwnd(), TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(rootItem));
+    QuietTree quiet(Hwnd(), quietDepth_);
+    const uint32_t rootIndex = AddRecord(*root, TreeItemRecord::kNone, true);
+    AddChildren(rootIndex);
+    InsertItem(rootIndex, TextColour(), true);
+    ShowChildren(rootIndex);
+    Control(TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(records_[rootIndex].item));
 }
 
-HTREEITEM PageTreePane::InsertPageItem(const model::CPage& page, HTREEITEM parent, bool container)
+uint32_t PageTreePane::AddRecord(const model::CPage& page, uint32_t parent, bool container)
 {
-    const auto defaultColour = static_cast<uint32_t>(SendMessageW(Hwnd(), TVM_GETTEXTCOLOR, 0, 0));
-    const model::NodeLook look = tree_->Look(page, false, false, defaultColour);
-
     TreeItemRecord record;
-    record.pageId = page.Id();
+    record.page = &page;
     record.container = container;
+    record.parent = parent;
+    records_.push_back(record);
+    return static_cast<uint32_t>(records_.size() - 1);
+}
+
+// Children belong to an identifier: a page whose identifier was filled
+// already (above it, through a cycle, or elsewhere, through a duplicate)
+// gets none. The children come in the viewer's sibling order, so the level
+// needs no sort when it is shown.
+void PageTreePane::AddChildren(uint32_t index)
+{
+    TreeItemRecord& record = records_[index];
+    if (record.filled || !tree_)
+        return;
+    record.filled = true;
+    if (!filledIds_.insert(record.page->Id()).second) {
+        DropPlaceholder(record);
+        record.shown = true;  // nothing to show
+        return;
+    }
+    const std::vector<const model::CPage*> children = tree_->SortedChildren(*record.page);
+    record.firstChild = static_cast<uint32_t>(records_.size());
+    record.childCount = static_cast<uint32_t>(children.size());
+    for (const model::CPage* child : children)
+        AddRecord(*child, index, child->IsFolder());
+}
+
+// A large level goes in with drawing off: the control would otherwise work
+// out its scroll bars again for every item. With childrenFollow, the caller
+// shows the children of the filled containers next, before anything is
+// drawn: they need no placeholder in between.
+void PageTreePane::ShowChildren(uint32_t index, bool childrenFollow)
+{
+    constexpr uint32_t kQuietLevel = 200;
+    AddChildren(index);
+    TreeItemRecord& record = records_[index];
+    if (record.shown || !record.item)
+        return;
+    record.shown = true;
+    DropPlaceholder(record);
+    std::optional<QuietTree> quiet;
+    if (record.childCount >= kQuietLevel)
+        quiet.emplace(Hwnd(), quietDepth_);
+    const uint32_t defaultColour = TextColour();
+    for (uint32_t child = record.firstChild; child - record.firstChild < record.childCount; ++child)
+        InsertItem(child, defaultColour, childrenFollow && records_[child].container && records_[child].filled);
+}
+
+// What the pane tells its own control goes straight to the control's
+// procedure: through the subclass chain every message costs a window
+// property look-up, which under Wine is a call to its server (about ten
+// microseconds, a second per hundred thousand items).
+LRESULT PageTreePane::Control(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    return controlProc_ ? CallWindowProcW(controlProc_, Hwnd(), msg, wParam, lParam)
+                        : SendMessageW(Hwnd(), msg, wParam, lParam);
+}
+
+uint32_t PageTreePane::TextColour() const
+{
+    return static_cast<uint32_t>(SendMessageW(Hwnd(), TVM_GETTEXTCOLOR, 0, 0));
+}
+
+// Inserted last among its parent's children, whose item is inserted before
+// it; with a placeholder when it has children that are not items yet and
+// are not about to be.
+void PageTreePane::InsertItem(uint32_t index, uint32_t defaultColour, bool childrenFollow)
+{
+    TreeItemRecord& record = records_[index];
+    const model::NodeLook look = tree_->Look(*record.page, false, false, defaultColour);
     int image = look.ownIcon ? images_.AddOwnIcon(*look.ownIcon) : -1;
     record.ownImage = image >= 0;
     if (image < 0)
         image = look.standardImage;
     record.textColour = look.colour.colour;
     record.hasColour = look.colour.custom;
-    records_.push_back(record);
-    TreeItemRecord& stored = records_.back();
 
     std::wstring text(look.text.begin(), look.text.end());
     TVINSERTSTRUCTW insert{};
-    insert.hParent = parent;
+    insert.hParent = record.parent == TreeItemRecord::kNone ? TVI_ROOT : records_[record.parent].item;
     insert.hInsertAfter = TVI_LAST;
     insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_STATE | TVIF_PARAM;
     insert.item.pszText = text.data();
@@ -89,58 +159,57 @@ HTREEITEM PageTreePane::InsertPageItem(const model::CPage& page, HTREEITEM paren
     insert.item.iSelectedImage = image;
     insert.item.stateMask = TVIS_SELECTED | TVIS_BOLD | TVIS_EXPANDED;
     insert.item.state = look.bold ? TVIS_BOLD : 0;
-    insert.item.lParam = reinterpret_cast<LPARAM>(&stored);
-    stored.item = reinterpret_cast<HTREEITEM>(SendMessageW(Hwnd(), TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
-    return stored.item;
+    insert.item.lParam = ItemData(index);
+    record.item = reinterpret_cast<HTREEITEM>(Control(TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
+    if (!record.item || childrenFollow)
+        return;
+    const bool hasHiddenChildren = record.filled ? record.childCount > 0 && !record.shown
+                                                 : filledIds_.count(record.page->Id()) == 0 && tree_->HasChildren(*record.page);
+    if (hasHiddenChildren)
+        AddPlaceholder(record);
 }
 
-void PageTreePane::AddPlaceholder(HTREEITEM parent)
+void PageTreePane::AddPlaceholder(TreeItemRecord& record)
 {
     TVINSERTSTRUCTW insert{};
-    insert.hParent = parent;
+    insert.hParent = record.item;
     insert.hInsertAfter = TVI_LAST;
     insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
     insert.item.pszText = const_cast<wchar_t*>(L"");
     insert.item.lParam = 0;
-    SendMessageW(Hwnd(), TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert));
+    record.placeholder = reinterpret_cast<HTREEITEM>(Control(TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
 }
 
-void PageTreePane::FillChildren(HTREEITEM item, uint32_t pageId)
+void PageTreePane::DropPlaceholder(TreeItemRecord& record)
 {
-    if (!RecordOf(item) || !tree_)
-        return;
-    HTREEITEM first = TreeView_GetChild(Hwnd(), item);
-    if (!first || RecordOf(first))
-        return;  // no children, or filled already
-    TreeView_DeleteItem(Hwnd(), first);
-    if (filledIds_.count(pageId) != 0)
-        return;  // shown under another item with this identifier
-    if (const model::CPage* page = book_->FindPage(pageId))
-        InsertChildren(item, *page);
+    if (record.placeholder)
+        Control(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(record.placeholder));
+    record.placeholder = nullptr;
 }
 
-// Children come in the viewer's sibling order, so the level needs no sort
-// when it is shown. Each gets a placeholder when it has children of its own.
-void PageTreePane::InsertChildren(HTREEITEM item, const model::CPage& page)
-{
-    filledIds_.insert(page.Id());
-    for (const model::CPage* child : tree_->SortedChildren(page)) {
-        HTREEITEM childItem = InsertPageItem(*child, item, child->IsFolder());
-        if (childItem && filledIds_.count(child->Id()) == 0 && tree_->HasChildren(*child))
-            AddPlaceholder(childItem);
-    }
-}
-
-TreeItemRecord* PageTreePane::RecordOf(HTREEITEM item) const
+uint32_t PageTreePane::IndexOf(HTREEITEM item) const
 {
     if (!item)
-        return nullptr;
+        return TreeItemRecord::kNone;
     TVITEMW query{};
     query.mask = TVIF_PARAM | TVIF_HANDLE;
     query.hItem = item;
     if (!SendMessageW(Hwnd(), TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&query)))
-        return nullptr;
-    return reinterpret_cast<TreeItemRecord*>(query.lParam);
+        return TreeItemRecord::kNone;
+    const uint32_t index = IndexOfData(query.lParam);
+    return index < records_.size() ? index : TreeItemRecord::kNone;
+}
+
+TreeItemRecord* PageTreePane::RecordOf(HTREEITEM item)
+{
+    const uint32_t index = IndexOf(item);
+    return index == TreeItemRecord::kNone ? nullptr : &records_[index];
+}
+
+const TreeItemRecord* PageTreePane::RecordOf(HTREEITEM item) const
+{
+    const uint32_t index = IndexOf(item);
+    return index == TreeItemRecord::kNone ? nullptr : &records_[index];
 }
 
 POINT PageTreePane::KeyboardMenuPoint() const

@@ -22,14 +22,43 @@ class PageTree;
 
 namespace viewer {
 
-// What each tree item carries; placeholders carry none.
+// Turns the tree's drawing off for a scope, with the wait cursor; nested
+// scopes leave it to the outermost.
+class QuietTree {
+public:
+    QuietTree(HWND tree, int& depth);
+    ~QuietTree();
+    QuietTree(const QuietTree&) = delete;
+    QuietTree& operator=(const QuietTree&) = delete;
+
+private:
+    HWND tree_;
+    int& depth_;
+    HCURSOR previousCursor_ = nullptr;
+};
+
+// What the pane keeps of each item, so that walks read these records
+// instead of asking the control (on some platforms every query naming an
+// item costs a search through all items). A record can exist before its item:
+// walks make the records of a level first and insert the items when the
+// level is shown. Placeholders have no record. Links are indexes into the
+// pane's records; a level's children are stored together, in order.
 struct TreeItemRecord {
-    uint32_t pageId = 0;
+    static constexpr uint32_t kNone = UINT32_MAX;
+
+    const model::CPage* page = nullptr;
     bool container = false;
-    HTREEITEM item = nullptr;
     bool ownImage = false;
-    COLORREF textColour = 0;
     bool hasColour = false;
+    bool filled = false;     // its children have records (or it gets none)
+    bool shown = false;      // its children's records have items
+    bool shownOpen = false;  // its image is the open folder's
+    COLORREF textColour = 0;
+    HTREEITEM item = nullptr;
+    HTREEITEM placeholder = nullptr;  // gives the button until shown
+    uint32_t parent = kNone;
+    uint32_t firstChild = kNone;
+    uint32_t childCount = 0;
 };
 
 class PageTreePane : public components::Pane {
@@ -62,13 +91,33 @@ protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    HTREEITEM InsertPageItem(const model::CPage& page, HTREEITEM parent, bool container);
-    void FillChildren(HTREEITEM item, uint32_t pageId);
-    // Visits the start item and its whole subtree, depth first, children in
-    // order; returns the item at which the visitor said stop, or none.
-    using Visitor = std::function<bool(HTREEITEM)>;
-    HTREEITEM WalkFrom(HTREEITEM start, const Visitor& visit);
-    HTREEITEM WalkAll(const Visitor& visit);
+    uint32_t AddRecord(const model::CPage& page, uint32_t parent, bool container);
+    // Makes the records of the children of a record's page, once; the
+    // identifier's children go to the first record filled with it.
+    void AddChildren(uint32_t index);
+    // Inserts the items of a record's children, after making their records.
+    void ShowChildren(uint32_t index, bool childrenFollow = false);
+    void InsertItem(uint32_t index, uint32_t defaultColour, bool childrenFollow);
+    void AddPlaceholder(TreeItemRecord& record);
+    void DropPlaceholder(TreeItemRecord& record);
+    uint32_t TextColour() const;
+    LRESULT Control(UINT msg, WPARAM wParam, LPARAM lParam);
+    // Visits the record and its whole subtree, depth first, children in
+    // order, records without items too; returns the record at which the
+    // visitor said stop, or kNone. Children are read after the visit, which
+    // may make them.
+    using Visitor = std::function<bool(uint32_t)>;
+    uint32_t WalkFrom(uint32_t start, const Visitor& visit);
+    // The record of an item, from the item's data: one query of the control.
+    uint32_t IndexOf(HTREEITEM item) const;
+    TreeItemRecord* RecordOf(HTREEITEM item);
+    const TreeItemRecord* RecordOf(HTREEITEM item) const;
+    // A record's index travels in its item's data, plus one: placeholders carry 0.
+    static LPARAM ItemData(uint32_t index) { return static_cast<LPARAM>(index) + 1; }
+    static uint32_t IndexOfData(LPARAM data)
+    {
+        return data > 0 ? static_cast<uint32_t>(data - 1) : TreeItemRecord::kNone;
+    }
     LRESULT OnNotify(NMHDR* header);
     void CopyPage();
     void CopyPageAsPlainText();
@@ -77,14 +126,11 @@ private:
     void ChooseTextColour();
     void ChooseFont();
     void OnExpanding(const NMTREEVIEWW& info);
-    void SetExpanded(HTREEITEM item, bool expanded);
-    void ShowFolderState(HTREEITEM item, const TreeItemRecord& record, bool expanded);
+    void SetExpanded(TreeItemRecord& record, bool expanded);
+    void ShowFolderState(TreeItemRecord& record, bool expanded);
     void OnSelectionChanged(const NMTREEVIEWW& info);
     void OnInfoTip(NMTVGETINFOTIPW& tip);
     LRESULT OnCustomDraw(NMTVCUSTOMDRAW& draw);
-    TreeItemRecord* RecordOf(HTREEITEM item) const;
-    void InsertChildren(HTREEITEM item, const model::CPage& page);
-    void AddPlaceholder(HTREEITEM parent);
 
     TreeHost& treeHost_;  // the pane's host, which also shows pages
     win::Font font_;
@@ -92,10 +138,13 @@ private:
     const model::CBook* book_ = nullptr;
     std::unique_ptr<model::PageTree> tree_;
     // Records live as long as the tree's items: items are only ever removed
-    // all at once (a new FillTree, or the window going).
+    // all at once (a new FillTree, or the window going). A deque, so that
+    // references to records stay valid while children are added.
     std::deque<TreeItemRecord> records_;
-    // Children belong to an identifier, and each identifier's children are
-    // inserted once: a page whose identifier was filled already (above it,
+    int quietDepth_ = 0;  // nesting of QuietTree scopes
+    WNDPROC controlProc_ = nullptr;
+    // Children belong to an identifier, and each identifier's children get
+    // records once: a page whose identifier was filled already (above it,
     // through a cycle, or elsewhere, through a duplicate) shows no children.
     // So cycles end and the tree never holds more items than the book has
     // pages, as in the model's walk.
