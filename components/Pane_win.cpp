@@ -9,8 +9,10 @@ namespace {
 // Shift+F10 (a system key, F10 being one) and the menu key.
 bool AsksForMenu(UINT msg, WPARAM key)
 {
-    const bool shift = GetKeyState(VK_SHIFT) < 0;
-    return (msg == WM_KEYDOWN && key == VK_APPS) || ((msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN) && key == VK_F10 && shift);
+    // The shift state is read last: every message reaches this test, and
+    // under some systems reading key state is a round trip to a server.
+    return (msg == WM_KEYDOWN && key == VK_APPS) ||
+           ((msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN) && key == VK_F10 && GetKeyState(VK_SHIFT) < 0);
 }
 
 // Their release, which the default handling would turn into a second menu

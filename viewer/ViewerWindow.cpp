@@ -254,7 +254,12 @@ INT_PTR ViewerWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
     }
     switch (msg) {
     case WM_NOTIFY:
-        // Each pane handles its own notifications.
+        // Each pane handles its own notifications, but none needs to hear of
+        // each item a closing tree deletes: sent back, they make closing a
+        // big tree take seconds.
+        if (const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+            header && (header->code == TVN_DELETEITEMW || header->code == TVN_DELETEITEMA))
+            return TRUE;
         SetWindowLongPtrW(Hwnd(), DWLP_MSGRESULT, win::ReflectNotify(lParam));
         return TRUE;
     case WM_INITDIALOG:
