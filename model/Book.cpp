@@ -6,6 +6,7 @@
 #include "docfile/Cipher.h"
 #include "docfile/Jb01Source.h"
 #include "model/Refs.h"
+#include "platform/System.h"
 
 namespace model {
 
@@ -86,8 +87,10 @@ void CBook::ReadBody(LoadArchive& ar, uint32_t s, const ProgressFn& progress)
         saveCounter_ = ar.ReadDword();
     if (count < 0)
         ar.Fail(ArchiveCause::BadIndex);
+    const uint32_t background = platform::WindowColour();
+    const DateTime now = DateTime::Now();
     for (int32_t i = 0; i < count; ++i) {
-        auto page = std::make_unique<CPage>();
+        auto page = std::make_unique<CPage>(background, now);
         page->Read(ar);
         pages_.push_back(std::move(page));
         if (progress)

@@ -40,10 +40,12 @@ void PageContent::SetText(std::u16string_view text)
 
 const CPage::SeldomFields CPage::kSeldomDefaults;
 
-CPage::CPage() : background_(platform::WindowColour())
+CPage::CPage() : CPage(platform::WindowColour(), DateTime::Now()) {}
+
+CPage::CPage(uint32_t background, const DateTime& now) : background_(background)
 {
-    created_ = DateTime::Now();
-    modified_ = created_;
+    created_ = now;
+    modified_ = now;
 }
 
 void CPage::SetOwnColour(bool inForce, uint32_t colour)

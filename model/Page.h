@@ -43,6 +43,9 @@ struct PageContent {
 class CPage {
 public:
     CPage();
+    // A page whose background and times start as given: a reader making
+    // many pages asks the system for them once.
+    CPage(uint32_t background, const DateTime& now);
 
     // Reads the page's serialised form, class tag first, for any schema 0..23.
     void Read(LoadArchive& ar);
