@@ -14,9 +14,13 @@ unsigned AnsiCodePage();
 // Converts narrow text in the current ANSI code page. Bytes that do not map
 // become U+FFFD; the result never throws.
 std::u16string AnsiToWide(std::string_view narrow);
-// The same text in the current ANSI code page, or nullopt when one of its
-// characters has no exact form there (a best-fit look-alike counts as lost).
+// The text in `codePage`, or nullopt when one of its characters has no
+// exact form there (a best-fit look-alike counts as lost) or the code page
+// is unknown.
+std::optional<std::string> WideToAnsiExact(std::u16string_view wide, unsigned codePage);
+// The same in the current ANSI code page.
 std::optional<std::string> WideToAnsiExact(std::u16string_view wide);
+bool CodePageSupported(unsigned codePage);
 
 // UTF-8 <-> UTF-16 for the command-line tools and tests. Lone surrogates in
 // the input become U+FFFD on output.

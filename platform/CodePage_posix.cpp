@@ -45,9 +45,9 @@ bool AsciiCompatible(unsigned codePage)
 enum class Direction { ToWide, ToAnsi };
 
 // Opening a converter costs more than converting a short string, so one is
-// kept per thread and direction for the current code page. (iconv_t)-1 when
-// the code page is unknown to iconv.
-iconv_t CachedConverter(Direction direction)
+// kept per thread and direction for the code page last asked for.
+// (iconv_t)-1 when the code page is unknown to iconv.
+iconv_t CachedConverter(Direction direction, unsigned codePage)
 {
     struct Converter {
         unsigned codePage = ~0u;
@@ -60,13 +60,13 @@ iconv_t CachedConverter(Direction direction)
     };
     thread_local Converter converters[2];
     Converter& converter = converters[direction == Direction::ToWide ? 0 : 1];
-    if (converter.codePage != gCodePage) {
+    if (converter.codePage != codePage) {
         if (converter.cd != reinterpret_cast<iconv_t>(-1))
             iconv_close(converter.cd);
-        const std::string ansi = IconvName(gCodePage);
+        const std::string ansi = IconvName(codePage);
         converter.cd = direction == Direction::ToWide ? iconv_open("UTF-16LE", ansi.c_str())
                                                       : iconv_open(ansi.c_str(), "UTF-16LE");
-        converter.codePage = gCodePage;
+        converter.codePage = codePage;
     }
     if (converter.cd != reinterpret_cast<iconv_t>(-1))
         iconv(converter.cd, nullptr, nullptr, nullptr, nullptr);
@@ -88,7 +88,7 @@ std::u16string AnsiToWide(std::string_view narrow)
     if (AsciiCompatible(gCodePage) && std::all_of(narrow.begin(), narrow.end(), [](char c) { return (c & 0x80) == 0; }))
         return std::u16string(narrow.begin(), narrow.end());
 
-    iconv_t cd = CachedConverter(Direction::ToWide);
+    iconv_t cd = CachedConverter(Direction::ToWide, gCodePage);
     if (cd == reinterpret_cast<iconv_t>(-1)) {
         // Unknown code page: keep ASCII, mark everything else as unmappable.
         for (char c : narrow)
@@ -116,13 +116,18 @@ std::u16string AnsiToWide(std::string_view narrow)
     return out;
 }
 
-std::optional<std::string> WideToAnsiExact(std::u16string_view wide)
+bool CodePageSupported(unsigned codePage)
 {
-    if (AsciiCompatible(gCodePage) && std::all_of(wide.begin(), wide.end(), [](char16_t c) { return c < 0x80; }))
-        return std::string(wide.begin(), wide.end());
-    iconv_t cd = CachedConverter(Direction::ToAnsi);
+    return CachedConverter(Direction::ToAnsi, codePage) != reinterpret_cast<iconv_t>(-1);
+}
+
+std::optional<std::string> WideToAnsiExact(std::u16string_view wide, unsigned codePage)
+{
+    iconv_t cd = CachedConverter(Direction::ToAnsi, codePage);
     if (cd == reinterpret_cast<iconv_t>(-1))
         return std::nullopt;
+    if (AsciiCompatible(codePage) && std::all_of(wide.begin(), wide.end(), [](char16_t c) { return c < 0x80; }))
+        return std::string(wide.begin(), wide.end());
     std::string in;
     in.reserve(wide.size() * 2);
     for (char16_t c : wide) {
@@ -130,19 +135,24 @@ std::optional<std::string> WideToAnsiExact(std::u16string_view wide)
         in += static_cast<char>(c >> 8);
     }
     std::string out;
-    std::string buffer(4096, '\0');
+    char buffer[4096];
     char* inPtr = in.data();
     size_t inLeft = in.size();
     while (inLeft > 0) {
-        char* outPtr = buffer.data();
-        size_t outLeft = buffer.size();
+        char* outPtr = buffer;
+        size_t outLeft = sizeof buffer;
         const size_t r = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-        out.append(buffer.data(), buffer.size() - outLeft);
-        // Without //TRANSLIT iconv stops at a character the code page lacks.
+        out.append(buffer, sizeof buffer - outLeft);
+        // Without //TRANSLIT iconv stops at a character the code page lacks
+        // (or a lone surrogate); a count of inexact replacements is a loss too.
         if (r == static_cast<size_t>(-1) && errno != E2BIG)
+            return std::nullopt;
+        if (r != static_cast<size_t>(-1) && r > 0)
             return std::nullopt;
     }
     return out;
 }
+
+std::optional<std::string> WideToAnsiExact(std::u16string_view wide) { return WideToAnsiExact(wide, AnsiCodePage()); }
 
 }  // namespace platform

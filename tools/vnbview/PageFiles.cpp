@@ -1,6 +1,6 @@
 #include "tools/vnbview/PageFiles.h"
 
-#include "tools/vnbview/AnsiText.h"
+#include "platform/CodePage.h"
 #include "tools/vnbview/TextOut.h"
 
 namespace vnbview {
@@ -80,7 +80,7 @@ std::string HtmlBytes(std::u16string_view html)
 
 std::string WebArchiveBytes(std::u16string_view text, unsigned codePage)
 {
-    if (std::optional<std::string> narrow = WideToAnsiExact(text, codePage))
+    if (std::optional<std::string> narrow = platform::WideToAnsiExact(text, codePage))
         return std::move(*narrow);
     return Utf8(text);
 }

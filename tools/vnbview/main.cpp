@@ -9,7 +9,6 @@
 #include "model/Book.h"
 #include "platform/CodePage.h"
 #include "platform/FilePath.h"
-#include "tools/vnbview/AnsiText.h"
 #include "tools/vnbview/CommandLine.h"
 #include "tools/vnbview/Console.h"
 #include "tools/vnbview/DumpJson.h"
@@ -119,7 +118,7 @@ int Run(int argc, char** argv)
         std::cout << kUsage;
         return FlushStandardOutput();
     }
-    if (!CodePageSupported(options.codePage))
+    if (!platform::CodePageSupported(options.codePage))
         return UsageError("code page " + std::to_string(options.codePage) + " is not supported here");
     platform::SetAnsiCodePage(options.codePage);
 
