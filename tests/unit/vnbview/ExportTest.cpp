@@ -54,49 +54,34 @@ TEST(FileNames, NamesInOneFolderStayUniqueAsTheFileSystemFoldsThem)
     struct Claim {
         std::u16string stem, extension, name;
     };
-    const struct {
-        vnbview::NameFold fold;
-        std::vector<Claim> claims;  // in one folder, in order
-    } folders[] = {
+    const std::pair<vnbview::NameFold, std::vector<Claim>> folders[] = {
         {platform::ToLower,
-         {{u"Note", u"txt", u"Note"},
-          {u"note", u"rtf", u"note (2)"},  // the folder "note" is taken with the file
-          {u"NOTE", u"txt", u"NOTE (3)"},
-          {u"Note (2)", u"txt", u"Note (2) (2)"},
+         {{u"Note", u"txt", u"Note"}, {u"note", u"rtf", u"note (2)"},  // the folder "note" is taken with the file
+          {u"NOTE", u"txt", u"NOTE (3)"}, {u"Note (2)", u"txt", u"Note (2) (2)"},
           {u"Note.txt", u"", u"Note.txt (2)"},  // a folder named like a file
-          {u"INDEX.HTML", u"", u"INDEX.HTML (2)"},
-          {u"\u03c3", u"txt", u"\u03c3"},
-          {u"\u03c2", u"txt", u"\u03c2"},
-          {u"\u212a", u"txt", u"\u212a"},  // the Kelvin sign lower-cases to k
-          {u"k", u"txt", u"k (2)"}}},
-        // As Windows compares: small letters of one capital meet there.
+          {u"index.html", u"", u"index.html (2)"}, {u"\u03c3", u"txt", u"\u03c3"}, {u"\u03c2", u"txt", u"\u03c2"},
+          {u"\u212a", u"txt", u"\u212a"}, {u"k", u"txt", u"k (2)"}}},  // the Kelvin sign lower-cases to k
+        // As Windows compares: the small sigmas meet in one capital, the micro sign and mu in another.
         {platform::ToUpper,
-         {{u"\u03c3", u"txt", u"\u03c3"},
-          {u"\u03c2", u"txt", u"\u03c2 (2)"},  // final sigma
-          {u"\u00b5", u"txt", u"\u00b5"},      // micro sign
-          {u"\u03bc", u"rtf", u"\u03bc (2)"},
-          {u"\u212a", u"txt", u"\u212a"},
-          {u"k", u"txt", u"k"},
+         {{u"\u03c3", u"txt", u"\u03c3"}, {u"\u03c2", u"txt", u"\u03c2 (2)"}, {u"\u00b5", u"txt", u"\u00b5"},
+          {u"\u03bc", u"rtf", u"\u03bc (2)"}, {u"\u212a", u"txt", u"\u212a"}, {u"k", u"txt", u"k"},
           {u"index.html", u"", u"index.html (2)"}}},
     };
-    for (const auto& folder : folders) {
-        vnbview::FolderNames names(folder.fold);
+    for (const auto& [fold, claims] : folders) {
+        vnbview::FolderNames names(fold);
         names.Reserve(u"INDEX.HTML");
-        for (const Claim& claim : folder.claims)
+        for (const Claim& claim : claims)
             EXPECT_EQ(names.Claim(claim.stem, claim.extension), claim.name) << fs::path(claim.stem).string();
     }
 }
 
 TEST(OutputFolder, WindowsPathsTakeTheirLongForm)
 {
-    const std::pair<std::u16string, std::u16string> cases[] = {
-        {u"C:\\out\\Root", u"\\\\?\\C:\\out\\Root"},
-        {u"\\\\server\\share\\out", u"\\\\?\\UNC\\server\\share\\out"},
-        {u"\\\\?\\C:\\out", u"\\\\?\\C:\\out"},
-        {u"\\\\?\\UNC\\server\\share", u"\\\\?\\UNC\\server\\share"},
-        {u"\\\\.\\pipe\\x", u"\\\\.\\pipe\\x"},
-    };
-    for (const auto& [full, longForm] : cases)
+    for (const auto& [full, longForm] : std::initializer_list<std::pair<std::u16string, std::u16string>>{
+             {u"C:\\out", u"\\\\?\\C:\\out"},
+             {u"\\\\server\\share\\out", u"\\\\?\\UNC\\server\\share\\out"},
+             {u"\\\\?\\C:\\out", u"\\\\?\\C:\\out"},
+             {u"\\\\.\\pipe\\x", u"\\\\.\\pipe\\x"}})
         EXPECT_EQ(vnbview::LongPathForm(full), longForm) << fs::path(full).string();
 }
 
