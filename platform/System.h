@@ -1,7 +1,7 @@
 #pragma once
 // What the records ask of the machine they are made on: the default values of
-// freshly made records (time, names, colours) and the lower-case mapping that
-// sibling sorting uses.
+// freshly made records (time, names, colours), the lower-case mapping that
+// sibling sorting uses and the case mappings file names are compared with.
 #include <array>
 #include <cstdint>
 #include <string>
@@ -23,5 +23,7 @@ uint32_t WindowTextColour();
 
 // Lower-cases a UTF-16 string with the system's mapping (one unit to one unit).
 std::u16string ToLower(std::u16string text);
+// Upper-cases a UTF-16 string with the system's mapping (one unit to one unit).
+std::u16string ToUpper(std::u16string text);
 
 }  // namespace platform

@@ -7,6 +7,7 @@
 
 #include <cstdlib>
 #include <ctime>
+#include <utility>
 #include <sys/time.h>
 
 #include "platform/CodePage.h"
@@ -54,22 +55,32 @@ std::u16string UserName()
 uint32_t WindowColour() { return 0xFFFFFF; }
 uint32_t WindowTextColour() { return 0x000000; }
 
-std::u16string ToLower(std::u16string text)
+namespace {
+
+// Maps each unit the way `map` maps it in the UTF-8 C locale, where one
+// unit maps to one unit; surrogates stay as they are. ASCII letters from
+// `asciiFirst` on move by `asciiShift` without asking the locale.
+std::u16string MapUnits(std::u16string text, wint_t (*map)(wint_t, locale_t), char16_t asciiFirst, int asciiShift)
 {
     static locale_t utf8 = newlocale(LC_CTYPE_MASK, "C.UTF-8", nullptr);
     for (char16_t& c : text) {
         if (c >= 0xD800 && c < 0xE000)
-            continue;  // surrogates stay as they are
+            continue;
         if (c < 0x80) {
-            if (c >= 'A' && c <= 'Z')
-                c = static_cast<char16_t>(c + 32);
+            if (c >= asciiFirst && c < asciiFirst + 26)
+                c = static_cast<char16_t>(c + asciiShift);
         } else if (utf8) {
-            wint_t lower = towlower_l(c, utf8);
-            if (lower < 0x10000)
-                c = static_cast<char16_t>(lower);
+            const wint_t mapped = map(c, utf8);
+            if (mapped < 0x10000)
+                c = static_cast<char16_t>(mapped);
         }
     }
     return text;
 }
+
+}  // namespace
+
+std::u16string ToLower(std::u16string text) { return MapUnits(std::move(text), towlower_l, u'A', 32); }
+std::u16string ToUpper(std::u16string text) { return MapUnits(std::move(text), towupper_l, u'a', -32); }
 
 }  // namespace platform

@@ -52,4 +52,11 @@ std::u16string ToLower(std::u16string text)
     return text;
 }
 
+std::u16string ToUpper(std::u16string text)
+{
+    if (!text.empty())
+        CharUpperBuffW(reinterpret_cast<wchar_t*>(text.data()), static_cast<DWORD>(text.size()));
+    return text;
+}
+
 }  // namespace platform

@@ -80,9 +80,15 @@ struct Folder {
 // page on the path refers to it, so at most one per level is held.
 struct Step {
     std::shared_ptr<Folder> folder;
+    std::u16string wanted;  // the stem the title gives; another name is based on it
     std::u16string stem;
     std::shared_ptr<Folder> children;
 };
+
+// The file system may see a name as taken that the folder's names do not
+// (on Windows a short 8.3 alias of another entry, or a volume whose case
+// table is not the system's): the next name is tried, up to this many.
+constexpr int kNameAttempts = 64;
 
 class Exporter {
 public:
@@ -99,20 +105,20 @@ public:
         visited_.insert(&page);
         std::shared_ptr<Folder> folder = depth == 0 ? root_ : ChildFolderOf(depth - 1);
         const std::optional<PageFile> file = PageFileOf(page, codePage_);
-        const std::u16string stem = folder->names.Claim(SafeStem(page.Title()), file ? file->extension : u"");
+        const std::u16string wanted = SafeStem(page.Title());
         path_.resize(depth);
-        path_.push_back(Step{folder, stem, nullptr});
 
         IndexEntry entry;
         entry.depth = depth;
         entry.text = model::NodeText(book_, page);
         if (file) {
-            const std::u16string name = stem + u"." + file->extension;
-            WriteFile(*folder, name, file->bytes);
+            const std::u16string stem = WritePageFile(*folder, wanted, *file);
+            path_.push_back(Step{folder, wanted, stem, nullptr});
             entry.link = folder->segments;
-            entry.link.push_back(name);
+            entry.link.push_back(stem + u"." + file->extension);
             ++files_;
         } else {
+            path_.push_back(Step{folder, wanted, folder->names.Claim(wanted, u""), nullptr});
             // Folders are folders on disk too, even when empty.
             const std::shared_ptr<Folder> own = ChildFolderOf(depth);
             if (own != folder) {
@@ -135,7 +141,7 @@ public:
                 outside.push_back(page);
         if (outside.empty())
             return 0;
-        path_.assign(1, Step{root_, root_->names.Claim(kOutsideTreeFolder, u""), nullptr});
+        path_.assign(1, Step{root_, kOutsideTreeFolder, root_->names.Claim(kOutsideTreeFolder, u""), nullptr});
         index_.Add({0, kOutsideTreeFolder, ChildFolderOf(0)->segments, true});
         for (const model::CPage* page : outside)
             Visit(*page, 1);
@@ -154,7 +160,13 @@ private:
             } else {
                 std::error_code error;
                 auto child = std::make_shared<Folder>();
-                child->disk = step.folder->disk.MakeFolder(step.stem, error);
+                for (int attempt = 1;; ++attempt) {
+                    child->disk = step.folder->disk.MakeFolder(step.stem, error);
+                    if (error != std::errc::file_exists || attempt == kNameAttempts)
+                        break;
+                    error.clear();
+                    step.stem = step.folder->names.Claim(step.wanted, u"");
+                }
                 if (error)
                     Fail("cannot create", step.folder->disk.Path() / fs::path(step.stem), error);
                 child->segments = step.folder->segments;
@@ -165,16 +177,25 @@ private:
         return step.children;
     }
 
-    static void WriteFile(const Folder& folder, const std::u16string& name, const std::string& bytes)
+    // Writes a page's file under the first name based on `wanted` that is
+    // free; its stem.
+    static std::u16string WritePageFile(Folder& folder, const std::u16string& wanted, const PageFile& file)
     {
-        std::error_code error;
-        NewFile file = folder.disk.MakeFile(name, error);
-        if (!error)
-            error = file.Write(bytes);
-        if (const std::error_code closed = file.Close(); !error)
-            error = closed;
-        if (error)
-            Fail("cannot write", folder.disk.Path() / fs::path(name), error);
+        for (int attempt = 1;; ++attempt) {
+            const std::u16string stem = folder.names.Claim(wanted, file.extension);
+            const std::u16string name = stem + u"." + file.extension;
+            std::error_code error;
+            NewFile out = folder.disk.MakeFile(name, error);
+            if (error == std::errc::file_exists && attempt < kNameAttempts)
+                continue;
+            if (!error)
+                error = out.Write(file.bytes);
+            if (const std::error_code closed = out.Close(); !error)
+                error = closed;
+            if (error)
+                Fail("cannot write", folder.disk.Path() / fs::path(name), error);
+            return stem;
+        }
     }
 
     const model::CBook& book_;
@@ -190,18 +211,21 @@ private:
 // folder.
 OutputFolder PrepareFolder(const fs::path& dir, ExportResult& result)
 {
-    std::error_code error;
-    const fs::file_status status = fs::status(dir, error);
-    if (fs::exists(status)) {
-        if (!fs::is_directory(status) || !fs::is_empty(dir, error) || error) {
-            result.usage = true;
-            result.error = "export folder must be new or empty: " + LineText(platform::PathText(dir));
+    switch (OutputFolder::Occupied(dir)) {
+    case OutputFolder::Occupancy::Taken:
+        result.usage = true;
+        result.error = "export folder must be new or empty: " + LineText(platform::PathText(dir));
+        return {};
+    case OutputFolder::Occupancy::Missing:
+        if (const std::error_code error = OutputFolder::MakeFolders(dir)) {
+            result.error = "cannot create " + LineText(platform::PathText(dir)) + ": " + error.message();
             return {};
         }
-    } else if (fs::create_directories(dir, error); error) {
-        result.error = "cannot create " + LineText(platform::PathText(dir)) + ": " + error.message();
-        return {};
+        break;
+    case OutputFolder::Occupancy::EmptyFolder:
+        break;
     }
+    std::error_code error;
     OutputFolder folder = OutputFolder::Open(dir, error);
     if (error)
         result.error = "cannot open " + LineText(platform::PathText(dir)) + ": " + error.message();

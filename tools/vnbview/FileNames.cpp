@@ -110,16 +110,25 @@ std::u16string SafeStem(std::u16string_view title)
     return name;
 }
 
-bool FolderNames::Used(std::u16string_view name) const { return used_.count(platform::ToLower(std::u16string(name))) != 0; }
+NameFold SystemNameFold()
+{
+#ifdef _WIN32
+    return platform::ToUpper;
+#else
+    return platform::ToLower;
+#endif
+}
 
-void FolderNames::Reserve(std::u16string_view name) { used_.insert(platform::ToLower(std::u16string(name))); }
+bool FolderNames::Used(std::u16string_view name) const { return used_.count(fold_(std::u16string(name))) != 0; }
+
+void FolderNames::Reserve(std::u16string_view name) { used_.insert(fold_(std::u16string(name))); }
 
 std::u16string FolderNames::Claim(const std::u16string& stem, std::u16string_view extension)
 {
     std::u16string candidate = stem;
     // Many pages of one title count on from where the last one stopped
     // instead of trying every number again.
-    uint64_t& number = nextNumber_[platform::ToLower(stem)];
+    uint64_t& number = nextNumber_[fold_(stem)];
     if (number < 2)
         number = 2;
     for (;; ++number) {

@@ -23,6 +23,23 @@ OutputFolder::~OutputFolder()
         ::close(Descriptor(handle_));
 }
 
+OutputFolder::Occupancy OutputFolder::Occupied(const std::filesystem::path& path)
+{
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (!std::filesystem::exists(status))
+        return Occupancy::Missing;
+    const bool empty = std::filesystem::is_directory(status) && std::filesystem::is_empty(path, error);
+    return empty && !error ? Occupancy::EmptyFolder : Occupancy::Taken;
+}
+
+std::error_code OutputFolder::MakeFolders(const std::filesystem::path& path)
+{
+    std::error_code error;
+    std::filesystem::create_directories(path, error);
+    return error;
+}
+
 OutputFolder OutputFolder::Open(const std::filesystem::path& path, std::error_code& error)
 {
     const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -30,7 +47,7 @@ OutputFolder OutputFolder::Open(const std::filesystem::path& path, std::error_co
         error = LastError();
         return {};
     }
-    return OutputFolder(path, fd);
+    return OutputFolder(path, {}, fd);
 }
 
 OutputFolder OutputFolder::MakeFolder(std::u16string_view name, std::error_code& error) const
@@ -47,7 +64,7 @@ OutputFolder OutputFolder::MakeFolder(std::u16string_view name, std::error_code&
         error = LastError();
         return {};
     }
-    return OutputFolder(path_ / native, fd);
+    return OutputFolder(path_ / native, {}, fd);
 }
 
 NewFile OutputFolder::MakeFile(std::u16string_view name, std::error_code& error) const

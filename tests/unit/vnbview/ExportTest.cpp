@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "platform/System.h"
 #include "tests/unit/vnbview/Support.h"
 #include "tools/vnbview/Export.h"
 #include "tools/vnbview/FileNames.h"
@@ -48,16 +49,40 @@ TEST(FileNames, SafeStemsHaveNoSeparatorsReservedCharactersOrDeviceNamesAndFitTh
         EXPECT_EQ(vnbview::SafeStem(title), stem) << fs::path(title).string();
 }
 
-TEST(FileNames, NamesInOneFolderStayUniqueIgnoringCase)
+TEST(FileNames, NamesInOneFolderStayUniqueAsTheFileSystemFoldsThem)
 {
-    vnbview::FolderNames names;
-    names.Reserve(u"index.html");
-    EXPECT_EQ(names.Claim(u"Note", u"txt"), u"Note");
-    EXPECT_EQ(names.Claim(u"note", u"rtf"), u"note (2)");  // the folder "note" is taken with the file
-    EXPECT_EQ(names.Claim(u"NOTE", u"txt"), u"NOTE (3)");
-    EXPECT_EQ(names.Claim(u"Note (2)", u"txt"), u"Note (2) (2)");
-    EXPECT_EQ(names.Claim(u"Note.txt", u""), u"Note.txt (2)");  // a folder named like a file
-    EXPECT_EQ(names.Claim(u"INDEX.HTML", u""), u"INDEX.HTML (2)");
+    struct Claim {
+        std::u16string stem, extension, name;
+    };
+    const std::pair<vnbview::NameFold, std::vector<Claim>> folders[] = {
+        {platform::ToLower,
+         {{u"Note", u"txt", u"Note"}, {u"note", u"rtf", u"note (2)"},  // the folder "note" is taken with the file
+          {u"NOTE", u"txt", u"NOTE (3)"}, {u"Note (2)", u"txt", u"Note (2) (2)"},
+          {u"Note.txt", u"", u"Note.txt (2)"},  // a folder named like a file
+          {u"index.html", u"", u"index.html (2)"}, {u"\u03c3", u"txt", u"\u03c3"}, {u"\u03c2", u"txt", u"\u03c2"},
+          {u"\u212a", u"txt", u"\u212a"}, {u"k", u"txt", u"k (2)"}}},  // the Kelvin sign lower-cases to k
+        // As Windows compares: the small sigmas meet in one capital, the micro sign and mu in another.
+        {platform::ToUpper,
+         {{u"\u03c3", u"txt", u"\u03c3"}, {u"\u03c2", u"txt", u"\u03c2 (2)"}, {u"\u00b5", u"txt", u"\u00b5"},
+          {u"\u03bc", u"rtf", u"\u03bc (2)"}, {u"\u212a", u"txt", u"\u212a"}, {u"k", u"txt", u"k"},
+          {u"index.html", u"", u"index.html (2)"}}},
+    };
+    for (const auto& [fold, claims] : folders) {
+        vnbview::FolderNames names(fold);
+        names.Reserve(u"INDEX.HTML");
+        for (const Claim& claim : claims)
+            EXPECT_EQ(names.Claim(claim.stem, claim.extension), claim.name) << fs::path(claim.stem).string();
+    }
+}
+
+TEST(OutputFolder, WindowsPathsTakeTheirLongForm)
+{
+    for (const auto& [full, longForm] : std::initializer_list<std::pair<std::u16string, std::u16string>>{
+             {u"C:\\out", u"\\\\?\\C:\\out"},
+             {u"\\\\server\\share\\out", u"\\\\?\\UNC\\server\\share\\out"},
+             {u"\\\\?\\C:\\out", u"\\\\?\\C:\\out"},
+             {u"\\\\.\\pipe\\x", u"\\\\.\\pipe\\x"}})
+        EXPECT_EQ(vnbview::LongPathForm(full), longForm) << fs::path(full).string();
 }
 
 TEST(PageFiles, RichTextIsEightBitHtmlDeclaresUtf8AndWebArchivesKeepTheirCodePage)
