@@ -1,8 +1,10 @@
 // The Lister's search (F7, then F3 or Shift+F3): the shown page from the
 // selection on, then the other pages in the tree's order, one round at most.
+// Only what a reader sees is searched: never what the link passes hide.
 // A page in the browser has no selection of ours: finding it there is
 // showing it.
 #include "components/RichTextPane_win.h"
+#include "components/VisibleText.h"
 #include "model/Book.h"
 #include "model/PageTree.h"
 #include "viewer/PageTreePane.h"
@@ -17,19 +19,56 @@ constexpr int kMatchCase = 2;
 constexpr int kWholeWords = 4;
 constexpr int kBackwards = 8;
 
+// Of the ranges the link passes would hide, those the control shows hidden.
+// Each pass marks the whole text or nothing, and a delayed one that found a
+// selection made marks nothing: its ranges stay in view and are searched
+// like any text. The selection is borrowed for the queries and put back.
+std::vector<components::TextRange> HiddenOnScreen(HWND edit, std::vector<components::TextRange> ranges)
+{
+    if (ranges.empty())
+        return ranges;
+    CHARRANGE selection{};
+    SendMessageW(edit, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+    POINT scrolled{};
+    SendMessageW(edit, EM_GETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scrolled));
+    const LRESULT events = SendMessageW(edit, EM_GETEVENTMASK, 0, 0);
+    SendMessageW(edit, EM_SETEVENTMASK, 0, events & ~ENM_SELCHANGE);
+    SendMessageW(edit, WM_SETREDRAW, FALSE, 0);
+    std::erase_if(ranges, [edit](const components::TextRange& range) {
+        CHARRANGE query{static_cast<LONG>(range.start), static_cast<LONG>(range.end)};
+        SendMessageW(edit, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&query));
+        CHARFORMAT2W format{};
+        format.cbSize = sizeof format;
+        SendMessageW(edit, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+        return !(format.dwMask & CFM_HIDDEN) || !(format.dwEffects & CFE_HIDDEN);
+    });
+    SendMessageW(edit, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+    SendMessageW(edit, EM_SETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scrolled));
+    SendMessageW(edit, WM_SETREDRAW, TRUE, 0);
+    SendMessageW(edit, EM_SETEVENTMASK, 0, events);
+    InvalidateRect(edit, nullptr, FALSE);
+    return ranges;
+}
+
 }  // namespace
 
 // From the top, or from the selection: forward from its end, backwards
-// from its start.
+// from its start. The page is searched as it shows once the link passes
+// have run: those still waiting for their timer run first, so that what
+// the search skips is hidden on screen too (a page the search moves to
+// would otherwise never get them: its timer finds the match selected).
 std::optional<components::TextMatch> ViewerWindow::FindInShownPage(std::u16string_view pattern,
                                                                    const components::SearchFlags& flags, bool fromTop)
 {
+    text_->RunPendingPasses();
     const std::u16string text = text_->PositionText();
+    const components::VisibleText visible(text,
+                                          HiddenOnScreen(text_->Hwnd(), components::LinkPassHiddenRanges(text)));
     const CHARRANGE selection = text_->Selection();
     size_t from = flags.backwards ? text.size() : 0;
     if (!fromTop)
         from = static_cast<size_t>(std::max<LONG>(0, flags.backwards ? selection.cpMin : selection.cpMax));
-    return components::FindText(text, pattern, from, flags);
+    return visible.Find(pattern, from, flags);
 }
 
 void ViewerWindow::SelectMatch(const components::TextMatch& match)
