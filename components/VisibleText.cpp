@@ -35,11 +35,9 @@ private:
 std::vector<TextRange> LinkPassHiddenRanges(std::u16string_view text)
 {
     HiddenRecorder recorder(text);
-    // In the pane's order: those at once, then the delayed ones.
+    // The passes that hide; the others only mark links.
     HideBookmarks(recorder);
-    MarkExternalLinks(recorder);
     MarkPageLinks(recorder);
-    MarkAddresses(recorder);
     return recorder.Take();
 }
 
@@ -48,6 +46,12 @@ VisibleText::VisibleText(std::u16string_view text, const std::vector<TextRange>&
     // How many ranges start minus how many end at each position: a position
     // is hidden while the running sum is above zero. One pass over the text
     // and one over the ranges, however they overlap.
+    if (hidden.empty()) {
+        visible_ = text;
+        if (!text.empty())
+            stretches_.push_back({0, 0});
+        return;
+    }
     std::vector<int32_t> opened(text.size() + 1, 0);
     for (const TextRange& range : hidden) {
         const size_t end = std::min(range.end, text.size());

@@ -20,7 +20,7 @@ struct TextRange {
 
 // What the link passes hide in `text` (character positions, without the
 // control's final paragraph mark) when they all run, as on a page the text
-// pane shows.
+// pane shows: bookmarks, and the heads and ends of page links.
 std::vector<TextRange> LinkPassHiddenRanges(std::u16string_view text);
 
 class VisibleText {
