@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <utility>
 
 namespace components {
 namespace {
@@ -23,49 +24,81 @@ public:
     }
     void MarkLink(int32_t, int32_t) override {}
 
-    std::vector<TextRange> Take() { return std::move(ranges_); }
+    // What was hidden since the last call.
+    HiddenRanges Take() { return std::exchange(ranges_, {}); }
 
 private:
     std::u16string text_;
-    std::vector<TextRange> ranges_;
+    HiddenRanges ranges_;
 };
+
+// How many ranges cover each position.
+std::vector<int32_t> Coverage(const std::vector<HiddenRanges>& passes, size_t length)
+{
+    // Opened minus closed ranges at each position, then summed up: one pass
+    // over the text and one over the ranges, however they overlap.
+    std::vector<int32_t> coverage(length + 1, 0);
+    for (const HiddenRanges& ranges : passes) {
+        for (const TextRange& range : ranges) {
+            const size_t end = std::min(range.end, length);
+            if (range.start >= end)
+                continue;
+            ++coverage[range.start];
+            --coverage[end];
+        }
+    }
+    int32_t depth = 0;
+    for (int32_t& at : coverage) {
+        depth += at;
+        at = depth;
+    }
+    return coverage;
+}
 
 }  // namespace
 
-std::vector<TextRange> LinkPassHiddenRanges(std::u16string_view text)
+std::vector<HiddenRanges> LinkPassHiddenRanges(std::u16string_view text)
 {
-    HiddenRecorder recorder(text);
     // The passes that hide; the others only mark links.
+    HiddenRecorder recorder(text);
     HideBookmarks(recorder);
+    HiddenRanges bookmarks = recorder.Take();
     MarkPageLinks(recorder);
-    return recorder.Take();
+    return {std::move(bookmarks), recorder.Take()};
 }
 
-VisibleText::VisibleText(std::u16string_view text, const std::vector<TextRange>& hidden)
+std::vector<std::optional<size_t>> LoneRanges(const std::vector<HiddenRanges>& passes, size_t length)
 {
-    // How many ranges start minus how many end at each position: a position
-    // is hidden while the running sum is above zero. One pass over the text
-    // and one over the ranges, however they overlap.
-    if (hidden.empty()) {
+    const std::vector<int32_t> coverage = Coverage(passes, length);
+    std::vector<std::optional<size_t>> lone(passes.size());
+    // Covered once is covered by that range alone. A look stops at the first
+    // position covered more than once, and a position covered once belongs
+    // to one range: each pass looks at a position at most once.
+    for (size_t pass = 0; pass < passes.size(); ++pass) {
+        for (size_t index = 0; index < passes[pass].size() && !lone[pass]; ++index) {
+            const TextRange& range = passes[pass][index];
+            const size_t end = std::min(range.end, length);
+            if (range.start < end && std::all_of(coverage.begin() + range.start, coverage.begin() + end,
+                                                 [](int32_t covered) { return covered == 1; }))
+                lone[pass] = index;
+        }
+    }
+    return lone;
+}
+
+VisibleText::VisibleText(std::u16string_view text, const std::vector<HiddenRanges>& hidden)
+{
+    if (std::all_of(hidden.begin(), hidden.end(), [](const HiddenRanges& ranges) { return ranges.empty(); })) {
         visible_ = text;
         if (!text.empty())
             stretches_.push_back({0, 0});
         return;
     }
-    std::vector<int32_t> opened(text.size() + 1, 0);
-    for (const TextRange& range : hidden) {
-        const size_t end = std::min(range.end, text.size());
-        if (range.start >= end)
-            continue;
-        ++opened[range.start];
-        --opened[end];
-    }
+    const std::vector<int32_t> coverage = Coverage(hidden, text.size());
     visible_.reserve(text.size());
-    int64_t depth = 0;
     bool inStretch = false;
     for (size_t i = 0; i < text.size(); ++i) {
-        depth += opened[i];
-        if (depth > 0) {
+        if (coverage[i] > 0) {
             inStretch = false;
             continue;
         }

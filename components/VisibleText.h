@@ -18,16 +18,24 @@ struct TextRange {
     size_t end = 0;
 };
 
-// What the link passes hide in `text` (character positions, without the
-// control's final paragraph mark) when they all run, as on a page the text
-// pane shows: bookmarks, and the heads and ends of page links.
-std::vector<TextRange> LinkPassHiddenRanges(std::u16string_view text);
+// What one pass hides.
+using HiddenRanges = std::vector<TextRange>;
+
+// What the link passes that hide would hide in `text` (character positions,
+// without the control's final paragraph mark), one list per pass: bookmarks,
+// then the heads and ends of page links.
+std::vector<HiddenRanges> LinkPassHiddenRanges(std::u16string_view text);
+
+// For each pass, one of its ranges that no range of another pass overlaps,
+// when it has one: whether the control shows that range hidden tells whether
+// the pass ran. `length` is the text's.
+std::vector<std::optional<size_t>> LoneRanges(const std::vector<HiddenRanges>& passes, size_t length);
 
 class VisibleText {
 public:
-    // `hidden` in any order; ranges may overlap, be empty or reach past the
-    // end of the text.
-    VisibleText(std::u16string_view text, const std::vector<TextRange>& hidden);
+    // Ranges in any order; they may overlap, be empty or reach past the end
+    // of the text.
+    VisibleText(std::u16string_view text, const std::vector<HiddenRanges>& hidden);
 
     const std::u16string& Text() const { return visible_; }
     // How many visible characters stand before `position` of the whole text.

@@ -19,35 +19,69 @@ constexpr int kMatchCase = 2;
 constexpr int kWholeWords = 4;
 constexpr int kBackwards = 8;
 
-// Of the ranges the link passes would hide, those the control shows hidden.
-// Each pass marks the whole text or nothing, and a delayed one that found a
-// selection made marks nothing: its ranges stay in view and are searched
-// like any text. The selection is borrowed for the queries and put back.
-std::vector<components::TextRange> HiddenOnScreen(HWND edit, std::vector<components::TextRange> ranges)
-{
-    if (ranges.empty())
-        return ranges;
-    CHARRANGE selection{};
-    SendMessageW(edit, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
-    POINT scrolled{};
-    SendMessageW(edit, EM_GETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scrolled));
-    const LRESULT events = SendMessageW(edit, EM_GETEVENTMASK, 0, 0);
-    SendMessageW(edit, EM_SETEVENTMASK, 0, events & ~ENM_SELCHANGE);
-    SendMessageW(edit, WM_SETREDRAW, FALSE, 0);
-    std::erase_if(ranges, [edit](const components::TextRange& range) {
+// The control's effects on [start, end): the selection is borrowed and put
+// back, unseen and unheard.
+class FormatReader {
+public:
+    explicit FormatReader(HWND edit) : edit_(edit)
+    {
+        SendMessageW(edit_, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection_));
+        SendMessageW(edit_, EM_GETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scrolled_));
+        events_ = SendMessageW(edit_, EM_GETEVENTMASK, 0, 0);
+        SendMessageW(edit_, EM_SETEVENTMASK, 0, events_ & ~ENM_SELCHANGE);
+        SendMessageW(edit_, WM_SETREDRAW, FALSE, 0);
+    }
+    ~FormatReader()
+    {
+        SendMessageW(edit_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&selection_));
+        SendMessageW(edit_, EM_SETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scrolled_));
+        SendMessageW(edit_, WM_SETREDRAW, TRUE, 0);
+        SendMessageW(edit_, EM_SETEVENTMASK, 0, events_);
+        InvalidateRect(edit_, nullptr, FALSE);
+    }
+    FormatReader(const FormatReader&) = delete;
+    FormatReader& operator=(const FormatReader&) = delete;
+
+    bool AllHidden(const components::TextRange& range) const
+    {
         CHARRANGE query{static_cast<LONG>(range.start), static_cast<LONG>(range.end)};
-        SendMessageW(edit, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&query));
+        SendMessageW(edit_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&query));
         CHARFORMAT2W format{};
         format.cbSize = sizeof format;
-        SendMessageW(edit, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
-        return !(format.dwMask & CFM_HIDDEN) || !(format.dwEffects & CFE_HIDDEN);
-    });
-    SendMessageW(edit, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&selection));
-    SendMessageW(edit, EM_SETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scrolled));
-    SendMessageW(edit, WM_SETREDRAW, TRUE, 0);
-    SendMessageW(edit, EM_SETEVENTMASK, 0, events);
-    InvalidateRect(edit, nullptr, FALSE);
-    return ranges;
+        SendMessageW(edit_, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+        return (format.dwMask & CFM_HIDDEN) && (format.dwEffects & CFE_HIDDEN);
+    }
+
+private:
+    HWND edit_;
+    CHARRANGE selection_{};
+    POINT scrolled_{};
+    LRESULT events_ = 0;
+};
+
+// Of what the link passes would hide, what the control shows hidden. A pass
+// marks the whole text or nothing (a delayed one that finds text selected
+// marks nothing), so one range of it that no other pass touches tells; a
+// pass without such a range is asked range by range.
+std::vector<components::HiddenRanges> HiddenOnScreen(HWND edit, std::vector<components::HiddenRanges> passes,
+                                                     size_t length)
+{
+    const std::vector<std::optional<size_t>> lone = components::LoneRanges(passes, length);
+    std::optional<FormatReader> reader;
+    for (size_t pass = 0; pass < passes.size(); ++pass) {
+        components::HiddenRanges& ranges = passes[pass];
+        if (ranges.empty())
+            continue;
+        if (!reader)
+            reader.emplace(edit);
+        if (lone[pass]) {
+            if (!reader->AllHidden(ranges[*lone[pass]]))
+                ranges.clear();
+        } else {
+            std::erase_if(ranges, [&](const components::TextRange& range) { return !reader->AllHidden(range); });
+        }
+    }
+    return passes;
 }
 
 }  // namespace
@@ -62,8 +96,8 @@ std::optional<components::TextMatch> ViewerWindow::FindInShownPage(std::u16strin
 {
     text_->RunPendingPasses();
     const std::u16string text = text_->PositionText();
-    const components::VisibleText visible(text,
-                                          HiddenOnScreen(text_->Hwnd(), components::LinkPassHiddenRanges(text)));
+    const components::VisibleText visible(
+        text, HiddenOnScreen(text_->Hwnd(), components::LinkPassHiddenRanges(text), text.size()));
     const CHARRANGE selection = text_->Selection();
     size_t from = flags.backwards ? text.size() : 0;
     if (!fromTop)

@@ -60,8 +60,11 @@ TEST(TextSearch, FindsOnlyWhatTheLinkPassesLeaveInViewAndSelectsItInTheWholeText
             EXPECT_EQ(match->length, length) << Narrow(std::u16string(pattern));
         }
     }
-    // Hidden ranges in any order, overlapping, empty or past the end.
-    const components::VisibleText digits(u"0123456789", {{8, 20}, {2, 5}, {7, 7}, {4, 6}});
+    // Hidden ranges in any order, overlapping, empty or past the end; a
+    // pass whose every range another pass overlaps has no lone range.
+    const std::vector<components::HiddenRanges> passes = {{{8, 20}, {2, 5}}, {{7, 7}, {4, 6}}};
+    EXPECT_EQ(components::LoneRanges(passes, 10), (std::vector<std::optional<size_t>>{0, std::nullopt}));
+    const components::VisibleText digits(u"0123456789", passes);
     EXPECT_EQ(Narrow(digits.Text()), "0167");
     EXPECT_EQ(digits.FromWhole(5), 2u);
     EXPECT_EQ(digits.FromWhole(7), 3u);
