@@ -214,6 +214,13 @@ POINT RichTextPane::KeyboardMenuPoint() const
     return at;
 }
 
+void RichTextPane::RunPendingPasses()
+{
+    // Killing the timer succeeds only while it still waits.
+    if (KillTimer(Hwnd(), kLinkTimer) && passes_)
+        passes_->Delayed(Hwnd());
+}
+
 std::u16string RichTextPane::PositionText() const { return components::PositionText(Hwnd()); }
 
 CHARRANGE RichTextPane::Selection() const

@@ -33,6 +33,9 @@ public:
     const std::wstring& ClassName() const { return className_; }
     // The passes run over every page shown; tests put in their own.
     void SetLinkPasses(LinkPasses* passes) { passes_ = passes; }
+    // Runs the delayed passes now when they are still due, so that a search
+    // sees the page as the reader will.
+    void RunPendingPasses();
     // The link under the last right click, for "Copy URL"; (-1, -1) when none.
     CHARRANGE LinkRange() const { return linkRange_; }
 

@@ -1,6 +1,7 @@
 #include "components/TextSearch.h"
 
 #include "components/RtfPlainText.h"
+#include "components/VisibleText.h"
 #include "components/WordCharacters.h"
 #include "model/PageTree.h"
 #include "platform/System.h"
@@ -79,8 +80,10 @@ const model::CPage* PageOrder::NextWithMatch(const model::CPage* current, std::u
     for (size_t step = 1; step <= count; ++step) {
         const size_t index = flags.backwards ? (start + count - step) % count : (start + step) % count;
         const model::CPage* page = pages_[index];
+        // Searched as the text pane will show it, the link passes' marks hidden.
         const std::u16string text = SearchableText(*page);
-        if (FindText(text, pattern, flags.backwards ? text.size() : 0, flags))
+        const VisibleText visible(text, LinkPassHiddenRanges(text));
+        if (visible.Find(pattern, flags.backwards ? text.size() : 0, flags))
             return page;
     }
     return nullptr;

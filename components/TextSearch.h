@@ -41,7 +41,8 @@ public:
     explicit PageOrder(const model::PageTree& tree);
 
     // Going on from `current` (the first page, or the last backwards, when
-    // it is null or not in the tree), the next page holding the pattern,
+    // it is null or not in the tree), the next page holding the pattern
+    // where a reader sees it (not in what the link passes hide),
     // round the end and back, `current` itself last; null when none does.
     const model::CPage* NextWithMatch(const model::CPage* current, std::u16string_view pattern,
                                       SearchFlags flags) const;

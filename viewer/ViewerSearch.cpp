@@ -1,8 +1,10 @@
 // The Lister's search (F7, then F3 or Shift+F3): the shown page from the
 // selection on, then the other pages in the tree's order, one round at most.
+// Only what a reader sees is searched: never what the link passes hide.
 // A page in the browser has no selection of ours: finding it there is
 // showing it.
 #include "components/RichTextPane_win.h"
+#include "components/VisibleText.h"
 #include "model/Book.h"
 #include "model/PageTree.h"
 #include "viewer/PageTreePane.h"
@@ -17,19 +19,90 @@ constexpr int kMatchCase = 2;
 constexpr int kWholeWords = 4;
 constexpr int kBackwards = 8;
 
+// The control's effects on [start, end): the selection is borrowed and put
+// back, unseen and unheard.
+class FormatReader {
+public:
+    explicit FormatReader(HWND edit) : edit_(edit)
+    {
+        SendMessageW(edit_, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection_));
+        SendMessageW(edit_, EM_GETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scrolled_));
+        events_ = SendMessageW(edit_, EM_GETEVENTMASK, 0, 0);
+        SendMessageW(edit_, EM_SETEVENTMASK, 0, events_ & ~ENM_SELCHANGE);
+        SendMessageW(edit_, WM_SETREDRAW, FALSE, 0);
+    }
+    ~FormatReader()
+    {
+        SendMessageW(edit_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&selection_));
+        SendMessageW(edit_, EM_SETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scrolled_));
+        SendMessageW(edit_, WM_SETREDRAW, TRUE, 0);
+        SendMessageW(edit_, EM_SETEVENTMASK, 0, events_);
+        InvalidateRect(edit_, nullptr, FALSE);
+    }
+    FormatReader(const FormatReader&) = delete;
+    FormatReader& operator=(const FormatReader&) = delete;
+
+    bool AllHidden(const components::TextRange& range) const
+    {
+        CHARRANGE query{static_cast<LONG>(range.start), static_cast<LONG>(range.end)};
+        SendMessageW(edit_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&query));
+        CHARFORMAT2W format{};
+        format.cbSize = sizeof format;
+        SendMessageW(edit_, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+        return (format.dwMask & CFM_HIDDEN) && (format.dwEffects & CFE_HIDDEN);
+    }
+
+private:
+    HWND edit_;
+    CHARRANGE selection_{};
+    POINT scrolled_{};
+    LRESULT events_ = 0;
+};
+
+// Of what the link passes would hide, what the control shows hidden. A pass
+// marks the whole text or nothing (a delayed one that finds text selected
+// marks nothing), so one range of it that no other pass touches tells; a
+// pass without such a range is asked range by range.
+std::vector<components::HiddenRanges> HiddenOnScreen(HWND edit, std::vector<components::HiddenRanges> passes,
+                                                     size_t length)
+{
+    const std::vector<std::optional<size_t>> lone = components::LoneRanges(passes, length);
+    std::optional<FormatReader> reader;
+    for (size_t pass = 0; pass < passes.size(); ++pass) {
+        components::HiddenRanges& ranges = passes[pass];
+        if (ranges.empty())
+            continue;
+        if (!reader)
+            reader.emplace(edit);
+        if (lone[pass]) {
+            if (!reader->AllHidden(ranges[*lone[pass]]))
+                ranges.clear();
+        } else {
+            std::erase_if(ranges, [&](const components::TextRange& range) { return !reader->AllHidden(range); });
+        }
+    }
+    return passes;
+}
+
 }  // namespace
 
 // From the top, or from the selection: forward from its end, backwards
-// from its start.
+// from its start. The page is searched as it shows once the link passes
+// have run: those still waiting for their timer run first, so that what
+// the search skips is hidden on screen too (a page the search moves to
+// would otherwise never get them: its timer finds the match selected).
 std::optional<components::TextMatch> ViewerWindow::FindInShownPage(std::u16string_view pattern,
                                                                    const components::SearchFlags& flags, bool fromTop)
 {
+    text_->RunPendingPasses();
     const std::u16string text = text_->PositionText();
+    const components::VisibleText visible(
+        text, HiddenOnScreen(text_->Hwnd(), components::LinkPassHiddenRanges(text), text.size()));
     const CHARRANGE selection = text_->Selection();
     size_t from = flags.backwards ? text.size() : 0;
     if (!fromTop)
         from = static_cast<size_t>(std::max<LONG>(0, flags.backwards ? selection.cpMin : selection.cpMax));
-    return components::FindText(text, pattern, from, flags);
+    return visible.Find(pattern, from, flags);
 }
 
 void ViewerWindow::SelectMatch(const components::TextMatch& match)

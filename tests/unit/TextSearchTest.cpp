@@ -6,6 +6,7 @@
 #include "model/PageTree.h"
 #include "tests/unit/Helpers.h"
 #include "components/TextSearch.h"
+#include "components/VisibleText.h"
 
 using namespace testing_helpers;
 using components::SearchFlags;
@@ -34,6 +35,42 @@ TEST(TextSearch, FindsFromAPositionWithCaseWordsAndDirection)
     }
 }
 
+TEST(TextSearch, FindsOnlyWhatTheLinkPassesLeaveInViewAndSelectsItInTheWholeText)
+{
+    constexpr SearchFlags kPlain{}, kCase{true, false, false}, kWords{false, true, false}, kBack{false, false, true};
+    // A reader sees "See Intro and here, Next; ab ending."
+    const std::u16string_view text =
+        u"See page12<Intro> and bookmark<Mark>here, Page3|a|b<Next>; abookmark<x>b endbookmark<q>ing.";
+    const components::VisibleText visible(text, components::LinkPassHiddenRanges(text));
+    // -1: none
+    const std::tuple<std::u16string_view, size_t, SearchFlags, long, size_t> cases[] = {
+        {u"bookmark", 0, kPlain, -1, 0},     {u"page1", 0, kPlain, -1, 0},      {u"Mark", 0, kPlain, -1, 0},
+        {u"3|a", 0, kPlain, -1, 0},          {u"<", 0, kPlain, -1, 0},          {u">", 0, kPlain, -1, 0},
+        {u"intro", 0, kPlain, 11, 5},        {u"Intro", 0, kCase, 11, 5},       {u"INTRO", 0, kCase, -1, 0},
+        {u"next", 0, kWords, 52, 4},         {u"here", 37, kPlain, -1, 0},      {u"See Intro and here", 0, kPlain, 0, 40},
+        {u"ab", 0, kWords, 59, 13},          {u"ab", 60, kPlain, -1, 0},        {u"ab", 72, kBack, 59, 13},
+        {u"ab", 71, kBack, -1, 0},           {u"intro", 91, kBack, 11, 5},      {u"intro", 15, kBack, -1, 0},
+        {u"end", 0, kPlain, 73, 3},          {u"end", 0, kWords, -1, 0},        {u"ending", 0, kWords, 73, 17},
+    };
+    for (const auto& [pattern, from, flags, start, length] : cases) {
+        const auto match = visible.Find(pattern, from, flags);
+        EXPECT_EQ(match ? static_cast<long>(match->start) : -1, start)
+            << Narrow(std::u16string(pattern)) << " from " << from;
+        if (match) {
+            EXPECT_EQ(match->length, length) << Narrow(std::u16string(pattern));
+        }
+    }
+    // Hidden ranges in any order, overlapping, empty or past the end; a
+    // pass whose every range another pass overlaps has no lone range.
+    const std::vector<components::HiddenRanges> passes = {{{8, 20}, {2, 5}}, {{7, 7}, {4, 6}}};
+    EXPECT_EQ(components::LoneRanges(passes, 10), (std::vector<std::optional<size_t>>{0, std::nullopt}));
+    const components::VisibleText digits(u"0123456789", passes);
+    EXPECT_EQ(Narrow(digits.Text()), "0167");
+    EXPECT_EQ(digits.FromWhole(5), 2u);
+    EXPECT_EQ(digits.FromWhole(7), 3u);
+    EXPECT_EQ(digits.FromWhole(100), 4u);
+}
+
 TEST(TextSearch, RichTextIsSearchedInItsWordsNeverInItsMarkup)
 {
     const std::tuple<std::u16string_view, const char*> cases[] = {
@@ -57,7 +94,7 @@ TEST(TextSearch, PagesFollowTheTreeOrderRoundTheEndAndBack)
     spec.pages[2].childrenDescending = 1;
     spec.pages[1].text = u"needle in zebra";
     spec.pages[3].text = u"needle in b";
-    spec.pages[4].text = u"{\\rtf1{\\fonttbl{\\f0 needle;}}\\f0 plain a}";
+    spec.pages[4].text = u"{\\rtf1{\\fonttbl{\\f0 needle;}}\\f0 plain a bookmark<needle> page1|needle|<x>}";
     spec.pages[5].text = u"needle outside";
     const model::CBook book = Loaded(spec);
     const model::PageTree tree(book);
@@ -67,7 +104,7 @@ TEST(TextSearch, PagesFollowTheTreeOrderRoundTheEndAndBack)
         return page ? page->Id() : 0u;
     };
     EXPECT_EQ(next(0, {}), 4u) << "from the top";
-    EXPECT_EQ(next(4, {}), 2u) << "the RTF page's font table holds no text";
+    EXPECT_EQ(next(4, {}), 2u) << "the RTF page shows no needle: its font table, a bookmark, a link's head";
     EXPECT_EQ(next(2, {}), 4u) << "round the end";
     EXPECT_EQ(next(4, {false, false, true}), 2u) << "backwards, round the start";
     EXPECT_EQ(next(0, {false, false, true}), 2u);
