@@ -1,13 +1,28 @@
 #include "components/RichTextLinks_win.h"
 
+#include "components/LinkTarget.h"
 #include "components/Links.h"
 #include "components/RichTextStream_win.h"
+#include "platform/win32/ComPtr.h"
 #include "platform/win32/MessageBox.h"
 #include "platform/win32/WideText.h"
 
+#include <richole.h>
+#include <tom.h>
 
 namespace components {
 namespace {
+
+// The text object model's document; mingw's uuid library lacks its name.
+constexpr IID kTextDocumentId = {0x8CC497C0, 0xA1DF, 0x11CE, {0x80, 0x98, 0x00, 0xAA, 0x00, 0x47, 0xBE, 0x5D}};
+
+win::ComPtr<ITextDocument> TextDocument(HWND edit)
+{
+    win::ComPtr<IRichEditOle> ole;
+    if (!SendMessageW(edit, EM_GETOLEINTERFACE, 0, reinterpret_cast<LPARAM>(ole.Receive())))
+        return {};
+    return ole.As<ITextDocument>(kTextDocumentId);
+}
 
 void SetEffects(HWND edit, int32_t start, int32_t end, DWORD mask, DWORD effects)
 {
@@ -20,14 +35,76 @@ void SetEffects(HWND edit, int32_t start, int32_t end, DWORD mask, DWORD effects
     SendMessageW(edit, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
 }
 
-// The control as the passes see it: its text read once, and one format
-// change per range.
+enum class Shown { kAll, kNone, kPart };
+
+// Whether the reader sees [start, end), asked of the control as the
+// selection's format: one message however long the range.
+Shown ShownOf(HWND edit, int32_t start, int32_t end)
+{
+    CHARRANGE range{start, end};
+    SendMessageW(edit, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+    CHARFORMAT2W format{};
+    format.cbSize = sizeof format;
+    SendMessageW(edit, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+    if (!(format.dwMask & CFM_HIDDEN))
+        return end - start > 1 ? Shown::kPart : Shown::kNone;
+    return format.dwEffects & CFE_HIDDEN ? Shown::kNone : Shown::kAll;
+}
+
+// The ranges are halved only where hidden and shown text meet, so a search
+// costs a few messages per boundary.
+int32_t FirstHiddenIn(HWND edit, int32_t start, int32_t end)
+{
+    if (start >= end)
+        return end;
+    switch (ShownOf(edit, start, end)) {
+    case Shown::kAll: return end;
+    case Shown::kNone: return start;
+    case Shown::kPart: break;
+    }
+    const int32_t middle = start + (end - start) / 2;
+    const int32_t first = FirstHiddenIn(edit, start, middle);
+    return first < middle ? first : FirstHiddenIn(edit, middle, end);
+}
+
+int32_t AfterLastHiddenIn(HWND edit, int32_t start, int32_t end)
+{
+    if (start >= end)
+        return start;
+    switch (ShownOf(edit, start, end)) {
+    case Shown::kAll: return start;
+    case Shown::kNone: return end;
+    case Shown::kPart: break;
+    }
+    const int32_t middle = start + (end - start) / 2;
+    const int32_t last = AfterLastHiddenIn(edit, middle, end);
+    return last > middle ? last : AfterLastHiddenIn(edit, start, middle);
+}
+
+void AppendShown(HWND edit, std::u16string_view text, int32_t start, int32_t end, std::u16string& out)
+{
+    if (start >= end)
+        return;
+    switch (ShownOf(edit, start, end)) {
+    case Shown::kAll: out += text.substr(start, end - start); return;
+    case Shown::kNone: return;
+    case Shown::kPart: break;
+    }
+    const int32_t middle = start + (end - start) / 2;
+    AppendShown(edit, text, start, middle, out);
+    AppendShown(edit, text, middle, end, out);
+}
+
+// The control as the passes see it: its text read once, what is hidden
+// asked of it, and one format change per range.
 class ControlText final : public LinkText {
 public:
     // The story ends in a paragraph mark that the text length leaves out.
     explicit ControlText(HWND edit) : edit_(edit), text_(PositionText(edit) + u"\r") {}
 
     const std::u16string& Text() override { return text_; }
+    int32_t FirstHidden(int32_t start, int32_t end) override { return FirstHiddenIn(edit_, start, end); }
+    int32_t AfterLastHidden(int32_t start, int32_t end) override { return AfterLastHiddenIn(edit_, start, end); }
     void Hide(int32_t start, int32_t end, bool protect) override
     {
         SetEffects(edit_, start, end, CFM_HIDDEN | (protect ? CFM_PROTECTED : 0),
@@ -41,10 +118,11 @@ private:
 };
 
 // While the passes change formats nobody is told, nothing is drawn, the
-// user's selection and the modified flag stay as they were.
+// user's selection and the modified flag stay as they were, and no step goes
+// on the undo stack (Wine answers S_FALSE to the suspension).
 class EditBatch {
 public:
-    EditBatch(HWND edit, DWORD quietEvents) : edit_(edit)
+    EditBatch(HWND edit, DWORD quietEvents) : edit_(edit), document_(TextDocument(edit))
     {
         const DWORD mask = static_cast<DWORD>(SendMessageW(edit_, EM_GETEVENTMASK, 0, 0));
         cleared_ = mask & quietEvents;
@@ -53,9 +131,12 @@ public:
         SendMessageW(edit_, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection_));
         modified_ = SendMessageW(edit_, EM_GETMODIFY, 0, 0) != 0;
         SendMessageW(edit_, WM_SETREDRAW, FALSE, 0);
+        undoSuspended_ = document_ && SUCCEEDED(document_->Undo(tomSuspend, nullptr));
     }
     ~EditBatch()
     {
+        if (undoSuspended_)
+            document_->Undo(tomResume, nullptr);
         SendMessageW(edit_, WM_SETREDRAW, TRUE, 0);
         SendMessageW(edit_, EM_SETMODIFY, modified_, 0);
         if (cleared_) {
@@ -73,6 +154,8 @@ public:
 
 private:
     HWND edit_;
+    win::ComPtr<ITextDocument> document_;
+    bool undoSuspended_ = false;
     DWORD cleared_ = 0;
     CHARRANGE selection_{};
     bool modified_ = false;
@@ -86,15 +169,14 @@ bool SelectionIsEmpty(HWND edit) { return SendMessageW(edit, EM_SELECTIONTYPE, 0
 
 void RichTextLinkPasses::AfterShow(HWND edit)
 {
+    ControlText text(edit);
     {
         EditBatch batch(edit, kQuietEvents | ENM_PROTECTED);
-        ControlText text(edit);
         HideBookmarks(text);
     }
     if (!SelectionIsEmpty(edit))
         return;
     EditBatch batch(edit, kQuietEvents);
-    ControlText text(edit);
     MarkExternalLinks(text);
 }
 
@@ -103,18 +185,23 @@ void RichTextLinkPasses::Delayed(HWND edit)
     if (!SelectionIsEmpty(edit))
         return;
     EditBatch batch(edit, kQuietEvents);
-    {
-        ControlText text(edit);
-        MarkPageLinks(text);
-    }
     ControlText text(edit);
+    MarkPageLinks(text);
     MarkAddresses(text);
 }
 
-bool ConfirmOpen(HWND owner, const std::wstring& target)
+std::u16string VisibleText(HWND edit, std::u16string_view text, CHARRANGE range)
 {
-    const std::wstring text = L"This link leads neither to a web page nor to an e-mail address:\n\n" + target +
-                              L"\n\nOpening it may start a program. Open it anyway?";
+    std::u16string visible;
+    EditBatch batch(edit, kQuietEvents);
+    AppendShown(edit, text, range.cpMin, range.cpMax, visible);
+    return visible;
+}
+
+bool ConfirmOpen(HWND owner, std::u16string_view target)
+{
+    const std::wstring text = L"This link leads neither to a web page nor to an e-mail address:\n\n" +
+                              win::Wide(ShownTarget(target)) + L"\n\nOpening it may start a program. Open it anyway?";
     return win::AppMessageBox(owner, text, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
 }
 
