@@ -37,74 +37,90 @@ void SetEffects(HWND edit, int32_t start, int32_t end, DWORD mask, DWORD effects
 
 enum class Shown { kAll, kNone, kPart };
 
-// Whether the reader sees [start, end), asked of the control as the
-// selection's format: one message however long the range.
-Shown ShownOf(HWND edit, int32_t start, int32_t end)
-{
-    CHARRANGE range{start, end};
-    SendMessageW(edit, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
-    CHARFORMAT2W format{};
-    format.cbSize = sizeof format;
-    SendMessageW(edit, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
-    if (!(format.dwMask & CFM_HIDDEN))
-        return end - start > 1 ? Shown::kPart : Shown::kNone;
-    return format.dwEffects & CFE_HIDDEN ? Shown::kNone : Shown::kAll;
-}
+// Whether the reader sees a range of the control: one question however long
+// the range, to the text object model, else about the selection's format
+// (which a control may answer for the first run alone). A range halves only
+// where hidden and shown text meet, so finding a boundary costs a few
+// questions.
+class HiddenProbe {
+public:
+    explicit HiddenProbe(HWND edit) : edit_(edit), document_(TextDocument(edit)) {}
 
-// The ranges are halved only where hidden and shown text meet, so a search
-// costs a few messages per boundary.
-int32_t FirstHiddenIn(HWND edit, int32_t start, int32_t end)
-{
-    if (start >= end)
-        return end;
-    switch (ShownOf(edit, start, end)) {
-    case Shown::kAll: return end;
-    case Shown::kNone: return start;
-    case Shown::kPart: break;
+    int32_t FirstHidden(int32_t start, int32_t end) const
+    {
+        if (start >= end)
+            return end;
+        switch (Of(start, end)) {
+        case Shown::kAll: return end;
+        case Shown::kNone: return start;
+        case Shown::kPart: break;
+        }
+        const int32_t middle = start + (end - start) / 2;
+        const int32_t first = FirstHidden(start, middle);
+        return first < middle ? first : FirstHidden(middle, end);
     }
-    const int32_t middle = start + (end - start) / 2;
-    const int32_t first = FirstHiddenIn(edit, start, middle);
-    return first < middle ? first : FirstHiddenIn(edit, middle, end);
-}
+    int32_t AfterLastHidden(int32_t start, int32_t end) const
+    {
+        if (start >= end)
+            return start;
+        switch (Of(start, end)) {
+        case Shown::kAll: return start;
+        case Shown::kNone: return end;
+        case Shown::kPart: break;
+        }
+        const int32_t middle = start + (end - start) / 2;
+        const int32_t last = AfterLastHidden(middle, end);
+        return last > middle ? last : AfterLastHidden(start, middle);
+    }
+    void AppendShown(std::u16string_view text, int32_t start, int32_t end, std::u16string& out) const
+    {
+        if (start >= end)
+            return;
+        switch (Of(start, end)) {
+        case Shown::kAll: out += text.substr(start, end - start); return;
+        case Shown::kNone: return;
+        case Shown::kPart: break;
+        }
+        const int32_t middle = start + (end - start) / 2;
+        AppendShown(text, start, middle, out);
+        AppendShown(text, middle, end, out);
+    }
 
-int32_t AfterLastHiddenIn(HWND edit, int32_t start, int32_t end)
-{
-    if (start >= end)
-        return start;
-    switch (ShownOf(edit, start, end)) {
-    case Shown::kAll: return start;
-    case Shown::kNone: return end;
-    case Shown::kPart: break;
+private:
+    Shown Of(int32_t start, int32_t end) const
+    {
+        long hidden = tomUndefined;
+        win::ComPtr<ITextRange> range;
+        win::ComPtr<ITextFont> font;
+        if (!document_ || FAILED(document_->Range(start, end, range.Receive())) || !range ||
+            FAILED(range->GetFont(font.Receive())) || !font || FAILED(font->GetHidden(&hidden))) {
+            CHARRANGE selection{start, end};
+            SendMessageW(edit_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+            CHARFORMAT2W format{};
+            format.cbSize = sizeof format;
+            SendMessageW(edit_, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+            hidden = !(format.dwMask & CFM_HIDDEN) ? tomUndefined : format.dwEffects & CFE_HIDDEN ? tomTrue : tomFalse;
+        }
+        if (hidden == tomFalse)
+            return Shown::kAll;
+        // A single unit cannot be partly hidden: an unclear answer counts as hidden.
+        return hidden == tomTrue || end - start == 1 ? Shown::kNone : Shown::kPart;
     }
-    const int32_t middle = start + (end - start) / 2;
-    const int32_t last = AfterLastHiddenIn(edit, middle, end);
-    return last > middle ? last : AfterLastHiddenIn(edit, start, middle);
-}
 
-void AppendShown(HWND edit, std::u16string_view text, int32_t start, int32_t end, std::u16string& out)
-{
-    if (start >= end)
-        return;
-    switch (ShownOf(edit, start, end)) {
-    case Shown::kAll: out += text.substr(start, end - start); return;
-    case Shown::kNone: return;
-    case Shown::kPart: break;
-    }
-    const int32_t middle = start + (end - start) / 2;
-    AppendShown(edit, text, start, middle, out);
-    AppendShown(edit, text, middle, end, out);
-}
+    HWND edit_;
+    win::ComPtr<ITextDocument> document_;
+};
 
 // The control as the passes see it: its text read once, what is hidden
 // asked of it, and one format change per range.
 class ControlText final : public LinkText {
 public:
     // The story ends in a paragraph mark that the text length leaves out.
-    explicit ControlText(HWND edit) : edit_(edit), text_(PositionText(edit) + u"\r") {}
+    explicit ControlText(HWND edit) : edit_(edit), text_(PositionText(edit) + u"\r"), hidden_(edit) {}
 
     const std::u16string& Text() override { return text_; }
-    int32_t FirstHidden(int32_t start, int32_t end) override { return FirstHiddenIn(edit_, start, end); }
-    int32_t AfterLastHidden(int32_t start, int32_t end) override { return AfterLastHiddenIn(edit_, start, end); }
+    int32_t FirstHidden(int32_t start, int32_t end) override { return hidden_.FirstHidden(start, end); }
+    int32_t AfterLastHidden(int32_t start, int32_t end) override { return hidden_.AfterLastHidden(start, end); }
     void Hide(int32_t start, int32_t end, bool protect) override
     {
         SetEffects(edit_, start, end, CFM_HIDDEN | (protect ? CFM_PROTECTED : 0),
@@ -115,6 +131,7 @@ public:
 private:
     HWND edit_;
     std::u16string text_;
+    HiddenProbe hidden_;
 };
 
 // While the passes change formats nobody is told, nothing is drawn, the
@@ -193,8 +210,8 @@ void RichTextLinkPasses::Delayed(HWND edit)
 std::u16string VisibleText(HWND edit, std::u16string_view text, CHARRANGE range)
 {
     std::u16string visible;
-    EditBatch batch(edit, kQuietEvents);
-    AppendShown(edit, text, range.cpMin, range.cpMax, visible);
+    EditBatch batch(edit, kQuietEvents);  // the selection may be asked about
+    HiddenProbe(edit).AppendShown(text, range.cpMin, range.cpMax, visible);
     return visible;
 }
 
