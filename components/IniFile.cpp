@@ -3,7 +3,6 @@
 #include "components/Ascii.h"
 #include "platform/CodePage.h"
 
-#include <algorithm>
 
 namespace components {
 namespace {
@@ -50,9 +49,8 @@ IniFile IniFile::Parse(std::span<const uint8_t> bytes)
 {
     IniFile file;
     const std::u16string text = Decode(bytes);
-    std::u16string section;
-    std::vector<std::u16string> seenSections;
-    bool inSection = false;  // a later section of a name seen before is not read
+    // A later section of a name seen before is not read.
+    std::map<std::u16string, std::u16string>* section = nullptr;
     for (size_t start = 0; start < text.size();) {
         size_t end = text.find(u'\n', start);
         if (end == std::u16string::npos)
@@ -63,30 +61,29 @@ IniFile IniFile::Parse(std::span<const uint8_t> bytes)
             continue;
         if (line.front() == u'[') {
             const size_t close = line.find(u']');
-            section = Fold(line.substr(1, close == std::u16string_view::npos ? line.npos : close - 1));
-            inSection = std::find(seenSections.begin(), seenSections.end(), section) == seenSections.end();
-            seenSections.push_back(section);
+            const auto [at, isNew] =
+                file.sections_.try_emplace(Fold(line.substr(1, close == std::u16string_view::npos ? line.npos : close - 1)));
+            section = isNew ? &at->second : nullptr;
             continue;
         }
         const size_t equals = line.find(u'=');
-        if (!inSection || equals == std::u16string_view::npos)
+        if (!section || equals == std::u16string_view::npos)
             continue;
         std::u16string_view value = Trim(line.substr(equals + 1));
         if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') && value.back() == value.front())
             value = value.substr(1, value.size() - 2);
-        file.entries_.push_back({section, Fold(line.substr(0, equals)), std::u16string(value.substr(0, kMaxValue))});
+        section->try_emplace(Fold(line.substr(0, equals)), value.substr(0, kMaxValue));
     }
     return file;
 }
 
 std::u16string IniFile::Get(std::u16string_view section, std::u16string_view key) const
 {
-    const std::u16string wantedSection = Fold(section);
-    const std::u16string wantedKey = Fold(key);
-    for (const Entry& entry : entries_)
-        if (entry.section == wantedSection && entry.key == wantedKey)
-            return entry.value;
-    return {};
+    const auto found = sections_.find(Fold(section));
+    if (found == sections_.end())
+        return {};
+    const auto value = found->second.find(Fold(key));
+    return value == found->second.end() ? std::u16string() : value->second;
 }
 
 }  // namespace components

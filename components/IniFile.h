@@ -2,10 +2,10 @@
 // Reading INI text as the Windows profile functions read it, so that the
 // language files behave the same on every platform.
 #include <cstdint>
+#include <map>
 #include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace components {
 
@@ -25,12 +25,8 @@ public:
     std::u16string Get(std::u16string_view section, std::u16string_view key) const;
 
 private:
-    struct Entry {
-        std::u16string section;  // folded
-        std::u16string key;      // folded
-        std::u16string value;
-    };
-    std::vector<Entry> entries_;
+    // Folded section name -> folded key -> value.
+    std::map<std::u16string, std::map<std::u16string, std::u16string>> sections_;
 };
 
 }  // namespace components

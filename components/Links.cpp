@@ -43,6 +43,20 @@ constexpr std::array<View, 9> kBarePrefixes = {u"http:", u"www.",    u"ftp:",  u
                                                u"nntp:", u"telnet:", u"news:", u"lt:"};
 constexpr View kLinkEnds = u" \r\n\t";
 constexpr View kAddressDelimiters = u"\t ,\r\n!#$%^*+|><\\/;:][\"";
+// Punctuation that ends a sentence rather than an address.
+constexpr View kTrailingStops = u".,;:!?";
+// Brackets and quotes in pairs, opening then closing; a quote that is its own
+// pair is balanced when it comes an even number of times.
+constexpr std::array<std::pair<char16_t, char16_t>, 10> kPairs = {{{u'(', u')'},
+                                                                  {u'[', u']'},
+                                                                  {u'{', u'}'},
+                                                                  {u'<', u'>'},
+                                                                  {u'"', u'"'},
+                                                                  {u'\'', u'\''},
+                                                                  {u'\u201C', u'\u201D'},
+                                                                  {u'\u2018', u'\u2019'},
+                                                                  {u'\u00AB', u'\u00BB'},
+                                                                  {u'\u2039', u'\u203A'}}};
 
 bool IsBarePrefix(View candidate)
 {
@@ -58,44 +72,145 @@ bool IsBarePrefix(View candidate)
 
 bool IsAddressDelimiter(char16_t c) { return kAddressDelimiters.find(c) != npos; }
 
-struct MarkerHead {
-    uint32_t page = 0;
-    size_t captionStart = 0;  // just after the head's "<"
+bool IsOpening(char16_t c)
+{
+    for (const auto& [open, close] : kPairs)
+        if (c == open)
+            return true;
+    return false;
+}
+
+// The end of [start, end) without what a sentence puts after a link:
+// trailing stops, and closing brackets and quotes that nothing in the link
+// opened. Never before `floor`.
+size_t TrimmedEnd(View text, size_t start, size_t floor, size_t end)
+{
+    std::array<int64_t, kPairs.size()> opens{}, closes{};
+    for (size_t i = start; i < end; ++i)
+        for (size_t p = 0; p < kPairs.size(); ++p) {
+            if (text[i] == kPairs[p].second)
+                ++closes[p];
+            else if (text[i] == kPairs[p].first)
+                ++opens[p];
+        }
+    while (end > floor) {
+        const char16_t last = text[end - 1];
+        bool drop = kTrailingStops.find(last) != npos;
+        for (size_t p = 0; p < kPairs.size() && !drop; ++p) {
+            if (last != kPairs[p].second)
+                continue;
+            const bool self = kPairs[p].first == kPairs[p].second;
+            drop = self ? closes[p] % 2 == 1 : closes[p] > opens[p];
+            --closes[p];
+        }
+        if (!drop)
+            break;
+        --end;
+    }
+    return end;
+}
+
+// The first unit of a set at or after a position. The answer is kept: asked
+// at positions that only grow, it reads each unit of the text once.
+class NextOf {
+public:
+    NextOf(View text, View set) : text_(text), set_(set) {}
+    size_t Find(size_t from)
+    {
+        if (from < asked_ || from > found_) {
+            asked_ = from;
+            found_ = text_.find_first_of(set_, from);
+        }
+        return found_;
+    }
+
+private:
+    View text_;
+    View set_;
+    size_t asked_ = npos;
+    size_t found_ = 0;
 };
 
-// "page", an optional "-", a number not starting with 0, then "<", "://<",
-// or "|" fields up to a "<" (the last may end in "//"). The word "page" is
-// compared as the caller folded the text.
-std::optional<MarkerHead> ParseHead(View text, size_t at)
-{
-    size_t i = at + 4;
-    const bool negative = i < text.size() && text[i] == u'-';
-    if (negative)
-        ++i;
-    if (i >= text.size() || !IsAsciiDigit(text[i]) || text[i] == u'0')
+struct PageMarker {
+    size_t start = 0;         // the "page" of its head
+    size_t captionStart = 0;  // just after the head's "<"
+    size_t close = 0;         // its ">"
+    uint32_t page = 0;
+};
+
+// The page link markers of a text from left to right, as the page link pass
+// takes them: "page", an optional "-", a number not starting with 0, then
+// "<", "://<", or "|" fields up to a "<" (the last may end in "//"), the
+// caption and the first ">" after it. "page" is compared without regard to
+// case. Each unit is read a bounded number of times over the whole walk.
+class PageMarkers {
+public:
+    explicit PageMarkers(View text) : folded_(FoldedCopy(text)), headEnd_(folded_, u"<>\r\n"), close_(folded_, u">") {}
+    PageMarkers(const PageMarkers&) = delete;
+    PageMarkers& operator=(const PageMarkers&) = delete;
+
+    std::optional<PageMarker> Next()
+    {
+        while (from_ < folded_.size()) {
+            const size_t start = folded_.find(u"page", from_);
+            if (start == npos)
+                break;
+            std::optional<PageMarker> marker = Head(start);
+            if (!marker) {
+                from_ = start + 1;  // plain text, not a marker
+                continue;
+            }
+            marker->close = close_.Find(marker->captionStart);
+            if (marker->close == npos)
+                break;  // no marker after this one can close either
+            from_ = marker->close + 1;
+            return marker;
+        }
+        from_ = npos;
         return std::nullopt;
-    int64_t value = 0;
-    for (; i < text.size() && IsAsciiDigit(text[i]); ++i) {
-        value = value * 10 + (text[i] - u'0');
-        if (value > (negative ? int64_t{1} << 31 : 0xFFFFFFFFll))
-            return std::nullopt;  // no page identifier is that large
     }
-    MarkerHead head;
-    head.page = static_cast<uint32_t>(negative ? -value : value);
-    if (text.substr(i, 1) == u"<") {
-        head.captionStart = i + 1;
-    } else if (text.substr(i, 4) == u"://<") {
-        head.captionStart = i + 4;
-    } else if (text.substr(i, 1) == u"|") {
-        const size_t end = text.find_first_of(u"<>\r\n", i);
-        if (end == npos || text[end] != u'<')
+
+private:
+    std::optional<PageMarker> Head(size_t at)
+    {
+        const View text = folded_;
+        size_t i = at + 4;
+        const bool negative = i < text.size() && text[i] == u'-';
+        if (negative)
+            ++i;
+        if (i >= text.size() || !IsAsciiDigit(text[i]) || text[i] == u'0')
             return std::nullopt;
-        head.captionStart = end + 1;
-    } else {
-        return std::nullopt;
+        int64_t value = 0;
+        for (; i < text.size() && IsAsciiDigit(text[i]); ++i) {
+            value = value * 10 + (text[i] - u'0');
+            if (value > (negative ? int64_t{1} << 31 : 0xFFFFFFFFll))
+                return std::nullopt;  // no page identifier is that large
+        }
+        PageMarker marker;
+        marker.start = at;
+        marker.page = static_cast<uint32_t>(negative ? -value : value);
+        if (text.substr(i, 1) == u"<") {
+            marker.captionStart = i + 1;
+        } else if (text.substr(i, 4) == u"://<") {
+            marker.captionStart = i + 4;
+        } else if (text.substr(i, 1) == u"|") {
+            const size_t end = headEnd_.Find(i);
+            if (end == npos || text[end] != u'<')
+                return std::nullopt;
+            marker.captionStart = end + 1;
+        } else {
+            return std::nullopt;
+        }
+        return marker;
     }
-    return head;
-}
+
+    std::u16string folded_;
+    size_t from_ = 0;
+    NextOf headEnd_;
+    NextOf close_;
+};
+
+int32_t Position(size_t index) { return static_cast<int32_t>(index); }
 
 }  // namespace
 
@@ -110,7 +225,7 @@ void HideBookmarks(LinkText& link)
         const size_t close = folded.find(u'>', start + kMarker.size());
         if (close == npos)
             return;
-        link.Hide(static_cast<int32_t>(start), static_cast<int32_t>(close + 1), false);
+        link.Hide(Position(start), Position(close + 1), false);
         from = close + 1;
     }
 }
@@ -121,17 +236,24 @@ bool MarkExternalLinks(LinkText& link)
     const std::u16string folded = FoldedCopy(text);
     bool marked = false;
     for (View prefix : kSchemePrefixes) {
-        size_t from = 0;
-        for (size_t start = folded.find(prefix, from); start != npos; start = folded.find(prefix, from)) {
+        NextOf linkEnd(text, kLinkEnds);
+        for (size_t from = 0;;) {
+            const size_t start = folded.find(prefix, from);
+            if (start == npos)
+                break;
             const size_t prefixEnd = start + prefix.size();
             from = prefixEnd + 1;
             if (start > 0 && IsWordCharacter(text[start - 1]))
                 continue;  // inside a word
-            const size_t end = text.find_first_of(kLinkEnds, prefixEnd);
+            const size_t end = linkEnd.Find(prefixEnd);
             if (end == npos)
-                continue;
-            if (!IsBarePrefix(text.substr(start, end - start))) {
-                link.MarkLink(static_cast<int32_t>(start), static_cast<int32_t>(end));
+                break;  // nothing after it ends a link
+            if (link.FirstHidden(Position(start), Position(prefixEnd)) != Position(prefixEnd))
+                continue;  // the reader does not see the whole prefix
+            const size_t shown = static_cast<size_t>(link.FirstHidden(Position(prefixEnd), Position(end)));
+            const size_t stop = TrimmedEnd(text, start, prefixEnd, shown);
+            if (!IsBarePrefix(text.substr(start, stop - start))) {
+                link.MarkLink(Position(start), Position(stop));
                 marked = true;
             }
             from = end;
@@ -142,25 +264,24 @@ bool MarkExternalLinks(LinkText& link)
 
 int MarkPageLinks(LinkText& link)
 {
-    const View text = link.Text();
-    const std::u16string folded = FoldedCopy(text);
+    PageMarkers markers(link.Text());
     int made = 0;
-    for (size_t from = 0;;) {
-        const size_t start = folded.find(u"page", from);
-        if (start == npos)
-            return made;
-        const std::optional<MarkerHead> head = ParseHead(folded, start);
-        const size_t close = head ? text.find(u'>', head->captionStart) : npos;
-        if (!head || close == npos || close == head->captionStart) {
-            from = start + 1;  // plain text, not a marker
+    while (const std::optional<PageMarker> marker = markers.Next()) {
+        const int32_t captionStart = Position(marker->captionStart);
+        const int32_t close = Position(marker->close);
+        if (captionStart == close) {
+            link.Hide(Position(marker->start), close + 1, true);  // nothing to show
             continue;
         }
-        link.MarkLink(static_cast<int32_t>(head->captionStart), static_cast<int32_t>(close));
-        link.Hide(static_cast<int32_t>(start), static_cast<int32_t>(head->captionStart), true);
-        link.Hide(static_cast<int32_t>(close), static_cast<int32_t>(close + 1), true);
-        ++made;
-        from = close + 1;
+        const int32_t shown = link.FirstHidden(captionStart, close);
+        if (shown > captionStart) {
+            link.MarkLink(captionStart, shown);
+            ++made;
+        }
+        link.Hide(Position(marker->start), captionStart, true);
+        link.Hide(close, close + 1, true);
     }
+    return made;
 }
 
 void MarkAddresses(LinkText& link)
@@ -172,23 +293,24 @@ void MarkAddresses(LinkText& link)
         const size_t at = text.find(u'@', from);
         if (at == npos || at + 1 >= text.size())
             return;
-        if (at == 0) {
-            from = 1;  // nothing before it: no address, but later ones may be
-            continue;
-        }
-        size_t start = 0;
-        for (size_t k = at - 1; k-- > 0;) {
-            if (IsAddressDelimiter(text[k])) {
-                start = k + 1;
-                break;
-            }
-        }
+        // The candidate runs between delimiters, and never back into the
+        // previous one (which ended at a delimiter before `from`).
+        size_t start = at;
+        while (start > from && !IsAddressDelimiter(text[start - 1]))
+            --start;
         size_t end = at + 1;
         while (end < text.size() && !IsAddressDelimiter(text[end]))
             ++end;
-        if (IsMailAddress(text.substr(start, end - start)))
-            link.MarkLink(static_cast<int32_t>(start), static_cast<int32_t>(end));
         from = end + 1;
+        if (start == at || link.FirstHidden(Position(at), Position(at + 1)) == Position(at))
+            continue;
+        start = static_cast<size_t>(link.AfterLastHidden(Position(start), Position(at)));
+        end = static_cast<size_t>(link.FirstHidden(Position(at + 1), Position(end)));
+        while (start < at && IsOpening(text[start]))
+            ++start;
+        end = TrimmedEnd(text, start, at + 1, end);
+        if (IsMailAddress(text.substr(start, end - start)))
+            link.MarkLink(Position(start), Position(end));
     }
 }
 
@@ -204,35 +326,18 @@ bool IsMailAddress(View candidate)
 
 std::optional<uint32_t> ResolvePageLink(View text, int32_t start)
 {
-    if (start < 5 || static_cast<size_t>(start) > text.size())
+    if (start < 0)
         return std::nullopt;
-    // The caption of a marker starts right after its head: the nearest
-    // "page" whose head ends there is the marker. Anything else (another
-    // link after an earlier marker, a marker written "Page") is no page link.
-    for (size_t at = text.rfind(u"page", static_cast<size_t>(start) - 4); at != npos;
-         at = at == 0 ? npos : text.rfind(u"page", at - 1)) {
-        const std::optional<MarkerHead> head = ParseHead(text, at);
-        if (head && head->captionStart == static_cast<size_t>(start))
-            return head->page;
-        if (head && head->captionStart < static_cast<size_t>(start))
-            return std::nullopt;
+    // Walking the markers as the pass did finds the one whose caption is the
+    // link; they come in order, so the walk ends at the link.
+    PageMarkers markers(text);
+    while (const std::optional<PageMarker> marker = markers.Next()) {
+        if (marker->start >= static_cast<size_t>(start))
+            break;
+        if (marker->captionStart == static_cast<size_t>(start) && marker->close > marker->captionStart)
+            return marker->page;
     }
     return std::nullopt;
-}
-
-std::u16string ShellTarget(View linkText)
-{
-    if (IsMailAddress(linkText) && linkText.size() > 7 && !StartsWithFolded(linkText, u"mailto:"))
-        return u"mailto:" + std::u16string(linkText);
-    return std::u16string(linkText);
-}
-
-bool IsWebOrMailTarget(View target)
-{
-    for (View scheme : {u"http://", u"https://", u"ftp://", u"www.", u"mailto:"})
-        if (StartsWithFolded(target, scheme))
-            return true;
-    return IsMailAddress(target);
 }
 
 }  // namespace components

@@ -18,36 +18,41 @@ public:
     // The whole text in character positions, ending in the control's final
     // paragraph mark.
     virtual const std::u16string& Text() = 0;
+    // The first position in [start, end) that the reader does not see
+    // (hidden by the page itself or by a pass), or end.
+    virtual int32_t FirstHidden(int32_t start, int32_t end) = 0;
+    // Just after the last position in [start, end) that the reader does not
+    // see, or start.
+    virtual int32_t AfterLastHidden(int32_t start, int32_t end) = 0;
     virtual void Hide(int32_t start, int32_t end, bool protect) = 0;
     virtual void MarkLink(int32_t start, int32_t end) = 0;
 };
 
+// Every pass reads each unit of the text a bounded number of times, and no
+// link it marks holds hidden text: a link ends where hidden text starts.
+
 // Hides every "bookmark<name>".
 void HideBookmarks(LinkText& text);
 // Marks what starts with a scheme prefix (http:, www., mailto:, ...) at the
-// start of a word, up to the next space, tab or line end. Returns whether it
-// marked anything.
+// start of a word, up to the next space, tab or line end; trailing
+// punctuation and an unbalanced closing bracket or quote are left out.
+// Returns whether it marked anything.
 bool MarkExternalLinks(LinkText& text);
 // Turns every well-formed "page<number><", "page<number>://<" or
 // "page<number>|field|...<" or "...//<" marker with a ">" after its caption
-// into its caption, shown as a link; the marker's head and ">" are hidden.
-// Returns the number of links made.
+// into its caption, shown as a link; the marker's head and ">" are hidden,
+// and a marker with an empty caption is hidden whole. "page" is compared
+// without regard to case. Returns the number of links made.
 int MarkPageLinks(LinkText& text);
-// Marks e-mail addresses.
+// Marks e-mail addresses, each within one line and apart from the others.
 void MarkAddresses(LinkText& text);
 
 // The page a link starting at `start` leads to, when it is the caption of a
-// page link marker written with a lower-case "page".
+// marker the page link pass takes.
 std::optional<uint32_t> ResolvePageLink(std::u16string_view text, int32_t start);
 
 // The address test: at least 3 characters, no space, an "@" inside and a
 // "." after the first character and before the last, and not a web address.
 bool IsMailAddress(std::u16string_view candidate);
-
-// What activating a link opens: page links aside, an address gets "mailto:"
-// in front when it is longer than 7 characters and has none.
-std::u16string ShellTarget(std::u16string_view linkText);
-// True for the targets opened without asking: web and mail addresses.
-bool IsWebOrMailTarget(std::u16string_view target);
 
 }  // namespace components

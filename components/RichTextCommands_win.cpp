@@ -2,6 +2,7 @@
 // the font.
 #include "components/FontChoice.h"
 #include "components/FontRecords_win.h"
+#include "components/RichTextLinks_win.h"
 #include "components/RichTextPane_win.h"
 #include "components/RichTextStream_win.h"
 #include "platform/win32/Clipboard.h"
@@ -86,7 +87,8 @@ bool RichTextPane::CopyLink()
     const CHARRANGE link = linkRange_;
     if (link.cpMin < 0 || link.cpMax <= link.cpMin || static_cast<size_t>(link.cpMax) > text.size())
         return CopyFailed();
-    if (!win::SetClipboardText(win::Wide(std::u16string_view(text).substr(link.cpMin, link.cpMax - link.cpMin))))
+    // What the reader sees of the link, as a click would open it.
+    if (!win::SetClipboardText(win::Wide(VisibleText(Hwnd(), text, link))))
         return CopyFailed();
     return true;
 }

@@ -1,5 +1,6 @@
 #include "components/RichTextPane_win.h"
 
+#include "components/LinkTarget.h"
 #include "components/Links.h"
 #include "components/RichEditOleCallback_win.h"
 #include "components/RichTextLinks_win.h"
@@ -256,8 +257,8 @@ LRESULT RichTextPane::OnLink(const ENLINK& link)
 }
 
 // A page link shows its page (a beep when the book lacks it); anything else
-// goes to the shell, an address as "mailto:", and a target that is no web or
-// mail address only after the user agreed.
+// goes to the shell as the link target rules say, a doubtful target only
+// after the user agreed. What opens is what the reader sees of the link.
 bool RichTextPane::ActivateLink(const CHARRANGE& range)
 {
     const std::u16string text = PositionText();
@@ -268,11 +269,12 @@ bool RichTextPane::ActivateLink(const CHARRANGE& range)
             Shell().Beep();
         return true;
     }
-    const std::wstring target =
-        win::Wide(ShellTarget(std::u16string_view(text).substr(range.cpMin, range.cpMax - range.cpMin)));
-    if (!IsWebOrMailTarget(win::U16(target)) && !ConfirmOpen(Hwnd(), target))
+    const ShellLink link = DecideShellLink(VisibleText(Hwnd(), text, range));
+    if (link.target.empty())
+        return false;
+    if (link.ask && !ConfirmOpen(Hwnd(), link.target))
         return true;
-    return Shell().Open(Hwnd(), target) > 32;
+    return Shell().Open(Hwnd(), win::Wide(link.target)) > 32;
 }
 
 namespace {

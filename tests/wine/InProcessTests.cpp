@@ -106,11 +106,11 @@ TEST_F(InProcess, APageShowsItsMarkupAsLinksAndHidesItsMarkers)
                                                                      BookUnderRoot({page, Page(3, 1, 0, u"Three")}))));
     viewer.Tree()->SelectPage(2);
     EXPECT_EQ(Rendered(text), L"{b}{o}{o}{k}{m}{a}{r}{k}{<}{t}{o}{p}{>}See page3<Three> or PAGE4://<Four>, page0<no>\r"
-                              L"web [https://x.org/a?b] and [file:///C:/x.txt,] mail me@x.org.")
+                              L"web [https://x.org/a?b] and [file:///C:/x.txt], mail me@x.org.")
         << "at once: bookmarks hidden, scheme links";
     Pump(1400);
     EXPECT_EQ(Rendered(text), L"{b}{o}{o}{k}{m}{a}{r}{k}{<}{t}{o}{p}{>}See [Three] or [Four], page0<no>\r"
-                              L"web [https://x.org/a?b] and [file:///C:/x.txt,] mail [me@x.org.]")
+                              L"web [https://x.org/a?b] and [file:///C:/x.txt], mail [me@x.org].")
         << "a second later: page links, their heads hidden and protected, and addresses";
     EXPECT_EQ(Selection(text).cpMin, Selection(text).cpMax) << "the caret is where it was";
 }
@@ -118,7 +118,8 @@ TEST_F(InProcess, APageShowsItsMarkupAsLinksAndHidesItsMarkers)
 TEST_F(InProcess, AClickOnALinkOpensItsPageOrHandsItToTheShell)
 {
     kit::PageSpec page = Page(2, 1, 0, u"Links");
-    page.text = u"page24<Deep> page99<Gone> https://x.org file:///C:/run.bat ab@cd.ef";
+    page.text = u"page24<Deep> page99<Gone> https://x.org file:///C:/run.bat ab@cd.ef "
+                u"www.x\\..\\..\\..\\Windows\\System32\\calc.exe www.example.orgbookmark<\\..\\..\\evil.exe>";
     kit::PageSpec box = Page(20, 1, 4, u"Folder"), deep = Page(24, 20, 0, u"Deep page");
     viewer::ViewerWindow& viewer = Open(WriteFile(L"click.vnb", kit::WriteDocument(BookUnderRoot({page, box, deep}))));
     RecordedShell actions;
@@ -131,14 +132,23 @@ TEST_F(InProcess, AClickOnALinkOpensItsPageOrHandsItToTheShell)
     EXPECT_EQ(actions.beeps, 1) << "no such page";
     EXPECT_EQ(Click(text, at(L"https"), at(L"https") + 13), 1);
     EXPECT_EQ(Click(text, at(L"ab@"), at(L"ab@") + 8), 1);
-    EXPECT_EQ(actions.opened, (std::vector<std::wstring>{L"https://x.org", L"mailto:ab@cd.ef"}));
+    // A click over hidden text opens what the reader sees.
+    EXPECT_EQ(Click(text, at(L"www.example"), static_cast<LONG>(shown.size())), 1);
+    EXPECT_EQ(actions.opened, (std::vector<std::wstring>{L"https://x.org", L"mailto:ab@cd.ef", L"http://www.example.org"}));
     EXPECT_TRUE(dialogs->Seen().empty()) << "web and mail addresses open at once";
+
+    // Text that names a program is asked about, however it starts.
+    Click(text, at(L"www.x"), at(L"www.x") + 40);
+    ASSERT_EQ(dialogs->MessageTexts().size(), 1u);
+    EXPECT_NE(dialogs->MessageTexts()[0].find(L"www.x\\..\\..\\..\\Windows\\System32\\calc.exe"), std::wstring::npos);
+    EXPECT_EQ(actions.opened.size(), 3u);
+    dialogs->Clear();
 
     // Anything else is asked about first; the default answer is No.
     Click(text, at(L"file"), at(L"file") + 18);
     ASSERT_EQ(dialogs->MessageTexts().size(), 1u);
     EXPECT_NE(dialogs->MessageTexts()[0].find(L"file:///C:/run.bat"), std::wstring::npos);
-    EXPECT_EQ(actions.opened.size(), 2u);
+    EXPECT_EQ(actions.opened.size(), 3u);
     dialogs->QueueAction([](HWND question) { SendMessageW(question, WM_COMMAND, IDYES, 0); });
     Click(text, at(L"file"), at(L"file") + 18);
     EXPECT_EQ(actions.opened.back(), L"file:///C:/run.bat");

@@ -3,6 +3,8 @@
 #include "PaneReader.h"
 #include "PluginFixture.h"
 
+#include "components/RichTextLinks_win.h"
+#include "components/RichTextStream_win.h"
 #include "resources/ResourceIds.h"
 #include "tests/kit/Document.h"
 #include "tests/kit/TourBook.h"
@@ -243,6 +245,25 @@ TEST_F(RichText, TheFontCommandStoresTheChoiceAndAppliesItToPlainPages)
     EXPECT_STREQ(FormatOf(p.text, 0, 6).szFaceName, L"Georgia") << "rich text keeps its fonts";
     Show(p, L"Links and addresses");
     EXPECT_STREQ(FormatOf(p.text, 0, -1).szFaceName, L"DejaVu Serif");
+}
+
+// The passes in a control of their own: a link stops where hidden text
+// starts, as the text object model tells, and nothing they format can be
+// undone.
+TEST(RichTextLinks, ThePassesStopLinksAtHiddenTextAndLeaveNothingToUndo)
+{
+    LoadLibraryW(L"msftedit.dll");
+    HWND edit = CreateWindowExW(0, MSFTEDIT_CLASS, L"", WS_POPUP | ES_MULTILINE | ES_READONLY, 0, 0, 400, 100, nullptr,
+                                nullptr, nullptr, nullptr);
+    ASSERT_NE(edit, nullptr);
+    ASSERT_TRUE(components::StreamInPlainText(edit, u"www.example.orgbookmark<\\..\\x.exe> page1<One> me@x.org"));
+    SendMessageW(edit, EM_EMPTYUNDOBUFFER, 0, 0);
+    components::RichTextLinkPasses passes;
+    passes.AfterShow(edit);
+    passes.Delayed(edit);
+    EXPECT_EQ(Rendered(edit), L"[www.example.org]{b}{o}{o}{k}{m}{a}{r}{k}{<}{\\}{.}{.}{\\}{x}{.}{e}{x}{e}{>} [One] [me@x.org]");
+    EXPECT_FALSE(SendMessageW(edit, EM_CANUNDO, 0, 0));
+    DestroyWindow(edit);
 }
 
 }  // namespace
