@@ -14,13 +14,33 @@ class HiddenRecorder final : public LinkText {
 public:
     // The passes read the text as the control gives it, ending in its final
     // paragraph mark.
-    explicit HiddenRecorder(std::u16string_view text) : text_(std::u16string(text) + u"\r") {}
+    explicit HiddenRecorder(std::u16string_view text)
+        : text_(std::u16string(text) + u"\r"), hidden_(text_.size(), false)
+    {
+    }
 
     const std::u16string& Text() override { return text_; }
+    // A later pass sees what an earlier one hid, as it would in the control.
+    int32_t FirstHidden(int32_t start, int32_t end) override
+    {
+        while (start < end && !IsHidden(start))
+            ++start;
+        return start;
+    }
+    int32_t AfterLastHidden(int32_t start, int32_t end) override
+    {
+        while (end > start && !IsHidden(end - 1))
+            --end;
+        return end;
+    }
     void Hide(int32_t start, int32_t end, bool) override
     {
-        if (start >= 0 && end > start)
-            ranges_.push_back({static_cast<size_t>(start), static_cast<size_t>(end)});
+        if (start < 0 || end <= start)
+            return;
+        ranges_.push_back({static_cast<size_t>(start), static_cast<size_t>(end)});
+        const auto last = std::min(static_cast<size_t>(end), hidden_.size());
+        for (auto at = static_cast<size_t>(start); at < last; ++at)
+            hidden_[at] = true;
     }
     void MarkLink(int32_t, int32_t) override {}
 
@@ -28,7 +48,10 @@ public:
     HiddenRanges Take() { return std::exchange(ranges_, {}); }
 
 private:
+    bool IsHidden(int32_t at) const { return at >= 0 && static_cast<size_t>(at) < hidden_.size() && hidden_[at]; }
+
     std::u16string text_;
+    std::vector<bool> hidden_;
     HiddenRanges ranges_;
 };
 
