@@ -34,14 +34,30 @@ HICON PluginIcon(int size)
     return size == 32 ? big : small;
 }
 
+// A load that leaves the viewer without a window takes the viewer away too:
+// the Lister may give its handle to another window later, which must not
+// find a viewer made for this one. A viewer still showing an earlier
+// document keeps it.
 HWND LoadInto(HWND parentWin, const std::filesystem::path& file)
 {
     viewer::ViewerWindow& viewer = plugin::Viewers().GetOrCreate(parentWin);
-    HWND window = viewer.Load(parentWin, file);
-    if (window) {
-        SendMessageW(parentWin, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(PluginIcon(32)));
-        SendMessageW(parentWin, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(PluginIcon(16)));
+    auto forgetIfWindowless = [&] {
+        if (!viewer.Hwnd())
+            plugin::Viewers().Remove(parentWin);
+    };
+    HWND window = nullptr;
+    try {
+        window = viewer.Load(parentWin, file);
+    } catch (...) {
+        forgetIfWindowless();
+        throw;
     }
+    if (!window) {
+        forgetIfWindowless();
+        return nullptr;
+    }
+    SendMessageW(parentWin, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(PluginIcon(32)));
+    SendMessageW(parentWin, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(PluginIcon(16)));
     return window;
 }
 

@@ -81,7 +81,15 @@ HWND ViewerWindow::Load(HWND lister, const std::filesystem::path& file)
     book_ = std::move(book);
     shownPageId_.reset();
     pageOrder_.reset();
-    if (!BuildWindow(lister)) {
+    // A window built halfway goes, whatever stopped it.
+    bool built = false;
+    try {
+        built = BuildWindow(lister);
+    } catch (...) {
+        Close();
+        throw;
+    }
+    if (!built) {
         Close();
         return nullptr;
     }
