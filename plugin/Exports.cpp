@@ -6,6 +6,7 @@
 #include "platform/CodePage.h"
 #include "platform/win32/Guard.h"
 #include "platform/win32/Module.h"
+#include "platform/win32/Profile.h"
 #include "platform/win32/WideText.h"
 #include "plugin/ViewerRegistry.h"
 #include "resources/ResourceIds.h"
@@ -13,6 +14,10 @@
 #include "viewer/ViewerWindow.h"
 
 #include <windows.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <cstring>
 
 namespace {
 
@@ -134,6 +139,21 @@ int WINAPI ListSearchTextW(HWND listWin, WCHAR* searchString, int searchParamete
 {
     return win::Guard<int>(kListerError, [&] {
         return SearchIn(listWin, searchString ? win::U16(searchString) : u"", searchParameter);
+    });
+}
+
+// The profile goes beside the host's settings file, under its own name. The
+// name is read only as far as the host's size says it reaches, and never
+// past its buffer, with or without a terminating zero.
+void WINAPI ListSetDefaultParams(ListDefaultParamStruct* params)
+{
+    win::GuardVoid([&] {
+        constexpr size_t kNameOffset = offsetof(ListDefaultParamStruct, DefaultIniName);
+        if (!params || params->size <= static_cast<int>(kNameOffset))
+            return;
+        const size_t room = std::min<size_t>(static_cast<size_t>(params->size) - kNameOffset, MAX_PATH);
+        const std::string_view name(params->DefaultIniName, strnlen(params->DefaultIniName, room));
+        win::SetHostSettingsFile(win::Wide(platform::AnsiToWide(name)));
     });
 }
 

@@ -13,6 +13,10 @@ public:
     Plugin(const Plugin&) = delete;
     Plugin& operator=(const Plugin&) = delete;
 
+    // Hands the name to the plug-in's ListSetDefaultParams right after each
+    // Load, as a Lister does (which passes the file it keeps its own
+    // settings in); an empty name, the default, calls nothing.
+    void SetDefaultIniName(const std::string& name) { defaultIniName_ = name; }
     bool Load(const std::wstring& path);
     void Unload();
     bool IsLoaded() const { return module_ != nullptr; }
@@ -36,6 +40,9 @@ private:
     using SearchFn = int(WINAPI*)(HWND, char*, int);
     using LoadWFn = HWND(WINAPI*)(HWND, wchar_t*, int);
     using SearchWFn = int(WINAPI*)(HWND, wchar_t*, int);
+    void SetDefaultParams() const;
+
+    std::string defaultIniName_;
 
     HMODULE module_ = nullptr;
     LoadFn load_ = nullptr;
