@@ -23,24 +23,19 @@ TEST(ProfilePlaces, BesideTheHostsFileElseInTheUsersFolderAndTheOldBareNameReadL
         {u"", kData, {inData}},
         {u"host.ini", kData, {inData}},
         {u"C:host.ini", kData, {inData}},
-        {u"lister\\host.ini", kData, {inData}},
         {u"\\lister\\host.ini", kData, {inData}},
         {u"C:\\Users\\u\\AppData\\Roaming\\VornView\\host.ini", kData, {inData}},  // one place, once
         {u"", u"C:\\Roaming\\", {u"C:\\Roaming\\VornView\\VornView.INI"}},
         {u"", u"", {u"VornView.INI"}},
     };
     for (const Case& c : cases) {
-        const platform::ProfilePlaces places = platform::ChooseProfilePlaces({c.host, c.data, u"VornView", u"VornView.INI"});
+        const auto places = platform::ChooseProfilePlaces({c.host, c.data, u"VornView", u"VornView.INI"});
         EXPECT_EQ(places.writes, c.writes) << std::string(c.host.begin(), c.host.end());
         Paths reads = c.writes;
         if (reads.back() != u"VornView.INI")
             reads.push_back(u"VornView.INI");
         EXPECT_EQ(places.reads, reads) << std::string(c.host.begin(), c.host.end());
     }
-    // Our folder in the user's, made before the file is written there.
-    EXPECT_EQ(platform::ChooseProfilePlaces({u"", kData, u"VornView", u"x"}).ownFolder,
-              u"C:\\Users\\u\\AppData\\Roaming\\VornView");
-    EXPECT_EQ(platform::ChooseProfilePlaces({u"", u"", u"VornView", u"x"}).ownFolder, u"");
 }
 
 }  // namespace

@@ -209,18 +209,6 @@ TEST_F(RichText, ColourCommandsApplyAndPersistTheChosenColours)
     EXPECT_EQ(FormatOf(p.text, 0, -1).crTextColor, RGB(90, 20, 10)) << "the next plain page takes it too";
 }
 
-TEST_F(RichText, AStoredFontWithoutAFaceLeavesPlainPagesInTheBaseFont)
-{
-    const std::wstring key = kEditFontKey;
-    WriteDword(key.c_str(), L"Mask", CFM_SIZE | CFM_FACE);
-    WriteDword(key.c_str(), L"Height", 480);
-    Panes p = OpenTour();
-    Show(p, L"Read me first");
-    CHARFORMAT2W all = FormatOf(p.text, 0, -1);
-    EXPECT_EQ(all.yHeight, 200);
-    EXPECT_STRNE(all.szFaceName, L"");
-}
-
 TEST_F(RichText, TheFontCommandStoresTheChoiceAndAppliesItToPlainPages)
 {
     // A format stored in an earlier session shows from the first page on;

@@ -108,31 +108,27 @@ int StoredSplit(const std::wstring& file) { return GetPrivateProfileIntW(kSplitS
 // host names one (and that place takes the file), else in the user's folder.
 TEST_F(Settings, TheSplitPositionIsStoredBesideTheHostsFileElseInTheUsersFolder)
 {
-    const struct Case {
-        std::wstring hostFile;
-        std::wstring stored;
-    } cases[] = {
-        {folder + L"host.ini", folder + L"VornView.INI"},
-        {L"", UserProfilePath()},
-        {folder + L"missing\\host.ini", UserProfilePath()},
+    // A reported size of 0: the whole structure.
+    const struct { std::wstring hostFile; int reportedSize; std::wstring stored; } cases[] = {
+        {folder + L"host.ini", 0, folder + L"VornView.INI"},
+        {L"", 0, UserProfilePath()},
+        {folder + L"missing\\host.ini", 0, UserProfilePath()},
+        {folder + L"host.ini", 12, UserProfilePath()},  // a structure without the name
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         listers.clear();
         plugin.Unload();
         RemoveSettings();
         DeleteFileW((folder + L"VornView.INI").c_str());
-        plugin.SetDefaultIniName(Narrow(c.hostFile));
+        plugin.SetDefaultIniName(Narrow(c.hostFile), c.reportedSize);
         ASSERT_TRUE(plugin.Load(PluginPath()));
         auto& lister = NewLister();
         ASSERT_TRUE(lister.Open(TourPath()));
         const int split = ChildRect(TreePane(lister)).right;
         lister.Close();
         EXPECT_EQ(StoredSplit(c.stored), split) << Narrow(c.hostFile);
-        for (const std::wstring& other : {folder + L"VornView.INI", UserProfilePath(), ProfilePath()}) {
-            if (other != c.stored) {
-                EXPECT_EQ(GetFileAttributesW(other.c_str()), INVALID_FILE_ATTRIBUTES) << Narrow(other);
-            }
-        }
+        for (const std::wstring& place : {folder + L"VornView.INI", UserProfilePath(), ProfilePath()})
+            EXPECT_EQ(GetFileAttributesW(place.c_str()) != INVALID_FILE_ATTRIBUTES, place == c.stored) << Narrow(place);
     }
 }
 

@@ -4,7 +4,6 @@
 
 #include "components/Splitter_win.h"
 #include "platform/win32/Profile.h"
-#include "plugin/Exports.h"
 #include "platform/win32/WindowClass.h"
 #include "platform/win32/Wnd.h"
 
@@ -148,28 +147,6 @@ TEST_F(SplitterWindow, StoresThePositionAtDestructionEvenWhileHidden)
 
     Make(450);
     EXPECT_EQ(ChildRect(left).right, 250);
-}
-
-TEST_F(SplitterWindow, TheHostsSettingsFileIsTakenOnlyAsFarAsTheHostsSizeSaysItReaches)
-{
-    wchar_t temp[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, temp);
-    const std::wstring beside = std::wstring(temp) + L"vv_wine_tests.INI";
-    const struct Case {
-        int size;
-        std::wstring stored;
-    } cases[] = {{sizeof(ListDefaultParamStruct), beside}, {12, TestProfile()}, {0, TestProfile()}};
-    for (const Case& c : cases) {
-        ListDefaultParamStruct params{c.size, 12, 2, {}};
-        lstrcpynA(params.DefaultIniName, (Narrow(temp) + "host.ini").c_str(), MAX_PATH);
-        ListSetDefaultParams(&params);
-        Make(450);
-        splitter->Destroy();
-        EXPECT_EQ(GetPrivateProfileIntW(L"splt\\init_v13", L"VertSplitPos", -1, c.stored.c_str()), 120) << c.size;
-        DeleteFileW(beside.c_str());
-        DeleteFileW(TestProfile().c_str());
-        win::SetHostSettingsFile(L"");
-    }
 }
 
 TEST_F(SplitterWindow, APositionNoPlaceTakesIsKeptForTheRestOfTheProcess)

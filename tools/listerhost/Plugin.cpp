@@ -48,7 +48,7 @@ void Plugin::SetDefaultParams() const
     const auto setDefaults = Entry<SetDefaultsFn>(module_, "ListSetDefaultParams");
     if (defaultIniName_.empty() || !setDefaults)
         return;
-    DefaultParams params{sizeof(DefaultParams), 12, 2, {}};
+    DefaultParams params{reportedSize_ ? reportedSize_ : static_cast<int>(sizeof(DefaultParams)), 12, 2, {}};
     lstrcpynA(params.defaultIniName, defaultIniName_.c_str(), MAX_PATH);
     setDefaults(&params);
 }

@@ -15,8 +15,13 @@ public:
 
     // Hands the name to the plug-in's ListSetDefaultParams right after each
     // Load, as a Lister does (which passes the file it keeps its own
-    // settings in); an empty name, the default, calls nothing.
-    void SetDefaultIniName(const std::string& name) { defaultIniName_ = name; }
+    // settings in); an empty name, the default, calls nothing. A size other
+    // than 0 is reported instead of the structure's own, as an older host's.
+    void SetDefaultIniName(const std::string& name, int reportedSize = 0)
+    {
+        defaultIniName_ = name;
+        reportedSize_ = reportedSize;
+    }
     bool Load(const std::wstring& path);
     void Unload();
     bool IsLoaded() const { return module_ != nullptr; }
@@ -43,6 +48,7 @@ private:
     void SetDefaultParams() const;
 
     std::string defaultIniName_;
+    int reportedSize_ = 0;
 
     HMODULE module_ = nullptr;
     LoadFn load_ = nullptr;
