@@ -11,6 +11,16 @@ bool MakeChoosable(CharFormatRecord& stored)
     return true;
 }
 
+bool AdoptStoredFormat(CharFormatRecord& loaded)
+{
+    if (FaceNameText(loaded.faceName).empty())
+        return false;
+    loaded.size = kCharFormatSize;
+    if (loaded.height < kMinShownHeight || loaded.height > kMaxShownHeight)
+        loaded.mask &= ~kCfmSize;
+    return true;
+}
+
 CharFormatRecord WithColour(CharFormatRecord stored, uint32_t colour)
 {
     stored.mask |= kCfmColor;

@@ -26,7 +26,7 @@ inline constexpr uint32_t kCfmSize = 0x80000000;
 
 // Mirrors the members of a wide character format that are stored.
 struct CharFormatRecord {
-    uint32_t size = 0;  // never stored: 0 until the font dialog sets it
+    uint32_t size = 0;  // never stored: 0 until a record is adopted or chosen
     uint32_t mask = 0;
     uint32_t effects = 0;
     int32_t height = 0;  // twips

@@ -77,12 +77,14 @@ HRESULT RichEditOleCallback::QueryAcceptData(IDataObject*, CLIPFORMAT*, DWORD, B
 
 HRESULT RichEditOleCallback::ContextSensitiveHelp(BOOL) { return S_OK; }
 
-// For a copy the control builds its own clipboard data, objects included.
-HRESULT RichEditOleCallback::GetClipboardData(CHARRANGE*, DWORD operation, IDataObject** data)
+// The control builds its own data object, objects included, for every
+// operation: a success here would have to come with an object, and the
+// control would take a null one for the data of a drag or a cut.
+HRESULT RichEditOleCallback::GetClipboardData(CHARRANGE*, DWORD, IDataObject** data)
 {
     if (data)
         *data = nullptr;
-    return operation == RECO_COPY ? E_NOTIMPL : S_OK;
+    return E_NOTIMPL;
 }
 
 HRESULT RichEditOleCallback::GetDragDropEffect(BOOL, DWORD, DWORD*) { return S_OK; }

@@ -46,8 +46,8 @@ bool Splitter::Create(const SplitterSpec& spec)
             SetParent(pane, Hwnd());
 
     const Box client = ClientBox();
-    int stored = win::ReadProfileInt(win::ModuleProfileName(), win::Wide(SplitterProfileSection(id_)),
-                                     win::Wide(kSplitterProfileKey), DefaultSplitPosition(client.Width()));
+    int stored = win::ReadModuleProfileInt(win::Wide(SplitterProfileSection(id_)), win::Wide(kSplitterProfileKey))
+                     .value_or(DefaultSplitPosition(client.Width()));
     // A stored position comes from another window size (or an edited file):
     // keep it inside the limits of this one.
     int x = Clamp(SplitForLeftEdge(stored));
@@ -172,8 +172,9 @@ void Splitter::SavePosition()
 {
     if (leftBox_.IsEmpty())
         return;
-    win::WriteProfileInt(win::ModuleProfileName(), win::Wide(SplitterProfileSection(id_)), win::Wide(kSplitterProfileKey),
-                         leftBox_.right);
+    // A place that refuses the value is passed over for the next; when none
+    // takes it, the process keeps it. The window is going: nothing to show.
+    win::WriteModuleProfileInt(win::Wide(SplitterProfileSection(id_)), win::Wide(kSplitterProfileKey), leftBox_.right);
 }
 
 LRESULT Splitter::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)

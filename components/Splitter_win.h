@@ -18,7 +18,8 @@ struct SplitterSpec {
 };
 
 // Two panes side by side with a bar between them that the mouse drags. The
-// bar position is kept in the module's profile between sessions.
+// bar position is kept in the module's profile (win::ReadModuleProfileInt)
+// between sessions.
 class Splitter : public win::Wnd {
 public:
     // notifyMessage (0 = none) is sent to the parent after every layout.

@@ -12,7 +12,7 @@ public:
     virtual ~TextPaneSettings() = default;
     virtual COLORREF& BackColour() = 0;
     virtual COLORREF& TextColour() = 0;
-    // cbSize 0: no format chosen in this process; not applied to pages.
+    // cbSize 0: no format stored or chosen; not applied to pages.
     virtual CHARFORMATW& EditFont() = 0;
     virtual void Save() = 0;
 };

@@ -6,6 +6,7 @@
 #include "platform/CodePage.h"
 #include "platform/win32/Guard.h"
 #include "platform/win32/Module.h"
+#include "platform/win32/Profile.h"
 #include "platform/win32/WideText.h"
 #include "plugin/ViewerRegistry.h"
 #include "resources/ResourceIds.h"
@@ -13,6 +14,10 @@
 #include "viewer/ViewerWindow.h"
 
 #include <windows.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <cstring>
 
 namespace {
 
@@ -34,14 +39,30 @@ HICON PluginIcon(int size)
     return size == 32 ? big : small;
 }
 
+// A load that leaves the viewer without a window takes the viewer away too:
+// the Lister may give its handle to another window later, which must not
+// find a viewer made for this one. A viewer still showing an earlier
+// document keeps it.
 HWND LoadInto(HWND parentWin, const std::filesystem::path& file)
 {
     viewer::ViewerWindow& viewer = plugin::Viewers().GetOrCreate(parentWin);
-    HWND window = viewer.Load(parentWin, file);
-    if (window) {
-        SendMessageW(parentWin, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(PluginIcon(32)));
-        SendMessageW(parentWin, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(PluginIcon(16)));
+    auto forgetIfWindowless = [&] {
+        if (!viewer.Hwnd())
+            plugin::Viewers().Remove(parentWin);
+    };
+    HWND window = nullptr;
+    try {
+        window = viewer.Load(parentWin, file);
+    } catch (...) {
+        forgetIfWindowless();
+        throw;
     }
+    if (!window) {
+        forgetIfWindowless();
+        return nullptr;
+    }
+    SendMessageW(parentWin, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(PluginIcon(32)));
+    SendMessageW(parentWin, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(PluginIcon(16)));
     return window;
 }
 
@@ -118,6 +139,21 @@ int WINAPI ListSearchTextW(HWND listWin, WCHAR* searchString, int searchParamete
 {
     return win::Guard<int>(kListerError, [&] {
         return SearchIn(listWin, searchString ? win::U16(searchString) : u"", searchParameter);
+    });
+}
+
+// The profile goes beside the host's settings file, under its own name. The
+// name is read only as far as the host's size says it reaches, and never
+// past its buffer, with or without a terminating zero.
+void WINAPI ListSetDefaultParams(ListDefaultParamStruct* params)
+{
+    win::GuardVoid([&] {
+        constexpr size_t kNameOffset = offsetof(ListDefaultParamStruct, DefaultIniName);
+        if (!params || params->size <= static_cast<int>(kNameOffset))
+            return;
+        const size_t room = std::min<size_t>(static_cast<size_t>(params->size) - kNameOffset, MAX_PATH);
+        const std::string_view name(params->DefaultIniName, strnlen(params->DefaultIniName, room));
+        win::SetHostSettingsFile(win::Wide(platform::AnsiToWide(name)));
     });
 }
 

@@ -2,6 +2,15 @@
 // The Lister plug-in interface as this library implements it.
 #include <windows.h>
 
+// What a Lister tells its plug-ins once, right after loading them. The
+// structure may be shorter in older hosts: size says how much of it is there.
+struct ListDefaultParamStruct {
+    int size;
+    DWORD PluginInterfaceVersionLow;
+    DWORD PluginInterfaceVersionHi;
+    char DefaultIniName[MAX_PATH];  // a settings file beside the host's own (ANSI)
+};
+
 extern "C" {
 HWND WINAPI ListLoad(HWND parentWin, char* fileToLoad, int showFlags);
 HWND WINAPI ListLoadW(HWND parentWin, WCHAR* fileToLoad, int showFlags);
@@ -10,4 +19,5 @@ int WINAPI ListSendCommand(HWND listWin, int command, int parameter);
 void WINAPI ListGetDetectString(char* detectString, int maxLength);
 int WINAPI ListSearchText(HWND listWin, char* searchString, int searchParameter);
 int WINAPI ListSearchTextW(HWND listWin, WCHAR* searchString, int searchParameter);
+void WINAPI ListSetDefaultParams(ListDefaultParamStruct* params);
 }

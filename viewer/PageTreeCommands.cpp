@@ -1,4 +1,5 @@
-// The tree pane's own commands: copying the selected page, colours and font.
+// The tree pane's own commands and keys: copying the selected page, colours
+// and font.
 #include "components/RtfText.h"
 #include "components/ShellActions_win.h"
 #include "model/Book.h"
@@ -32,7 +33,15 @@ const model::CPage* PageTreePane::SelectedPage() const
     return id >= 0 && book_ ? book_->FindPage(static_cast<uint32_t>(id)) : nullptr;
 }
 
-// The page as the copy command for its kind puts it.
+// Ctrl+C (and Ctrl+Insert, as in the text pane) is the menu's Copy.
+bool PageTreePane::OnPaneKey(WPARAM key)
+{
+    if ((key != 'C' && key != VK_INSERT) || GetKeyState(VK_CONTROL) >= 0)
+        return false;
+    CopyPage();
+    return true;
+}
+
 void PageTreePane::CopyPage()
 {
     const model::CPage* page = SelectedPage();

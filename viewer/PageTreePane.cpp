@@ -231,6 +231,12 @@ LRESULT PageTreePane::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
         if (lParam == 0 && OnCommand(LOWORD(wParam)))
             return 0;
         break;
+    case WM_CHAR:
+        // The character of Ctrl+C, taken as a copy already: the control's
+        // search by typed letters would otherwise look for it.
+        if (wParam == 3)
+            return 0;
+        break;
     }
     return Pane::HandleMessage(msg, wParam, lParam);
 }

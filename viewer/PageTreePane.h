@@ -80,6 +80,9 @@ public:
     // A command of the tree's menu; false when it is none of the pane's.
     bool OnCommand(WORD id);
     const model::CPage* SelectedPage() const;
+    // The selected page as the Copy command puts it: RTF for rich text, text
+    // otherwise; a beep when no page is selected or the clipboard refuses it.
+    void CopyPage();
     // The point a menu asked for from the keyboard opens at: below the
     // selected item, or the pane's corner.
     POINT KeyboardMenuPoint() const;
@@ -118,8 +121,8 @@ private:
     {
         return data > 0 ? static_cast<uint32_t>(data - 1) : TreeItemRecord::kNone;
     }
+    bool OnPaneKey(WPARAM key) override;
     LRESULT OnNotify(NMHDR* header);
-    void CopyPage();
     void CopyPageAsPlainText();
     void CopyPageAsRtf();
     void ChooseBackgroundColour();

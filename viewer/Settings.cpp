@@ -1,5 +1,6 @@
 #include "viewer/Settings.h"
 
+#include "components/FontChoice.h"
 #include "components/FontRecords_win.h"
 #include "components/RegistryStore_win.h"
 #include "platform/win32/Registry.h"
@@ -44,7 +45,9 @@ void ReadValues(const win::RegKey& key, const wchar_t* path, SettingsRecord& s)
 
     components::RegistryStore store;
     components::CharFormatRecord format = components::ToRecord(s.editFont);
-    components::LoadCharFormat(store, win::U16(path), u"EditFont", format);
+    // What was chosen in an earlier session shows from the first page on.
+    if (components::LoadCharFormat(store, win::U16(path), u"EditFont", format))
+        components::AdoptStoredFormat(format);
     s.editFont = components::ToCharFormat(format);
     components::LogFontRecord font = components::ToRecord(s.treeFont);
     components::LoadFont(store, win::U16(path), u"TreeFont", font);

@@ -13,7 +13,7 @@ inline constexpr size_t kLangNameMax = 259;
 
 struct SettingsRecord {
     LOGFONTW treeFont{};
-    CHARFORMATW editFont{};  // cbSize 0: not chosen yet, not applied
+    CHARFORMATW editFont{};  // cbSize 0: neither stored nor chosen, not applied
     COLORREF treeBackColour = 0;
     COLORREF treeTextColour = 0;
     COLORREF textBackColour = 0;

@@ -81,7 +81,15 @@ HWND ViewerWindow::Load(HWND lister, const std::filesystem::path& file)
     book_ = std::move(book);
     shownPageId_.reset();
     pageOrder_.reset();
-    if (!BuildWindow(lister)) {
+    // A window built halfway goes, whatever stopped it.
+    bool built = false;
+    try {
+        built = BuildWindow(lister);
+    } catch (...) {
+        Close();
+        throw;
+    }
+    if (!built) {
         Close();
         return nullptr;
     }
@@ -134,13 +142,16 @@ void ViewerWindow::Close()
     focusPane_ = nullptr;
 }
 
-// With nothing selected there is nothing to copy, and the clipboard keeps
-// what the user put there.
+// The focused tree copies its page, as its Copy command does. With nothing
+// selected in the text there is nothing to copy, and the clipboard keeps what
+// the user put there.
 void ViewerWindow::Copy()
 {
-    if (!tree_ || !text_ || tree_->HasFocus())
+    if (!tree_ || !text_)
         return;
-    if (text_->IsVisible()) {
+    if (tree_->HasFocus()) {
+        tree_->CopyPage();
+    } else if (text_->IsVisible()) {
         if (text_->HasSelection())
             text_->CopyAsPlainText();
     } else if (html_ && html_->IsVisible()) {

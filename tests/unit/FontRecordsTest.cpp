@@ -106,6 +106,24 @@ TEST(FontRecords, AFontWithoutFaceNameHoldsNoFontAndIsNotWritten)
     EXPECT_EQ(FaceNameText(back.faceName), u"Tahoma");
 }
 
+TEST(FontChoice, AStoredFormatThatNamesAFaceAppliesFromTheStartWithoutAHeightTheControlCannotShow)
+{
+    constexpr uint32_t kMask = kCfmSize | kCfmFace | kCfmBold;
+    const struct { std::u16string_view face; int32_t height; bool adopted; uint32_t mask; } cases[] = {
+        {u"Georgia", 240, true, kMask},           {u"Georgia", 20, true, kMask},
+        {u"Georgia", 32760, true, kMask},         {u"Georgia", 0, true, kMask & ~kCfmSize},
+        {u"Georgia", -240, true, kMask & ~kCfmSize}, {u"Georgia", 32761, true, kMask & ~kCfmSize},
+        {u"", 240, false, kMask},
+    };
+    for (const auto& c : cases) {
+        CharFormatRecord record{.mask = kMask, .height = c.height, .faceName = MakeFaceName(c.face)};
+        EXPECT_EQ(AdoptStoredFormat(record), c.adopted) << c.height;
+        EXPECT_EQ(record.size, c.adopted ? 92u : 0u) << c.height;
+        EXPECT_EQ(record.mask, c.mask) << c.height;
+        EXPECT_EQ(record.height, c.height) << "the stored value stays";
+    }
+}
+
 TEST(FontChoice, TheFirstChoiceMakesTheRecordChoosableAndTheAnswerBecomesTheStoredFormat)
 {
     CharFormatRecord stored{.height = 240, .faceName = MakeFaceName(u"Georgia")};

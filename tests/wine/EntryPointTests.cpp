@@ -63,7 +63,8 @@ TEST_F(EntryPoints, SendCommandCarriesOutCopySelectAllAndWrapOnly)
     EXPECT_EQ(sel.cpMin, 0);
     EXPECT_GT(sel.cpMax, 100);
 
-    // The tree has the focus after loading: copying takes nothing from it.
+    // The tree has the focus after loading, with no page selected: there is
+    // nothing to copy.
     ASSERT_TRUE(OpenClipboard(nullptr));
     EmptyClipboard();
     CloseClipboard();

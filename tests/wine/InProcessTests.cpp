@@ -46,6 +46,28 @@ TEST_F(InProcess, ClosingAViewerDeletesTheTemporaryFilesButKeepsAllWhileOneIsLoc
     EXPECT_TRUE(list.Paths().empty());
 }
 
+// Another window may get the Lister's handle later: it must not find a
+// viewer made for this one.
+TEST_F(InProcess, AFailedLoadLeavesNoViewerWindowOrTemporaryFileBehind)
+{
+    const std::wstring paths[] = {WriteFile(L"notes.txt", {'n'}), WriteFile(L"broken.vnb", {'n', 'o', 't'}),
+                                  ProtectedPath()};  // its password dialog is cancelled
+    docfile::TempFiles().DeleteAll();
+    for (const std::wstring& path : paths) {
+        std::string narrow = Narrow(path);
+        EXPECT_EQ(ListLoad(host.Hwnd(), narrow.data(), 0), nullptr) << narrow;
+        EXPECT_EQ(plugin::Viewers().Find(host.Hwnd()), nullptr) << narrow;
+        EXPECT_EQ(GetWindow(host.Hwnd(), GW_CHILD), nullptr) << narrow;
+        EXPECT_TRUE(docfile::TempFiles().Paths().empty()) << narrow;
+    }
+    // A Lister still showing a document keeps it when the next one fails.
+    Open(TourPath());
+    std::string broken = Narrow(paths[1]);
+    EXPECT_EQ(ListLoad(host.Hwnd(), broken.data(), 0), nullptr);
+    EXPECT_TRUE(IsWindow(view));
+    EXPECT_NE(plugin::Viewers().Find(host.Hwnd()), nullptr);
+}
+
 TEST_F(InProcess, ALinkToAPageBelowANeverExpandedTextPageShowsItWithoutSelection)
 {
     const kit::BookSpec book = BookUnderRoot({Page(2, 1, 0, u"A text page with a child"), Page(3, 2, 0, u"Child")});

@@ -176,6 +176,16 @@ TEST_F(Menus, CommandsCopyOpenAndReportThroughTheShell)
     SendMessageW(text, EM_SETSEL, 0, 7);
     listerhost::PressKey(text, listerhost::ParseKey(L"Ctrl+Insert"));
     EXPECT_EQ(ClipboardText(), L"Reading");
+
+    // In the tree, Ctrl+C and the host's copy are the tree's Copy.
+    SetFocus(tree);
+    listerhost::PressKey(tree, listerhost::ParseKey(L"Ctrl+C"));
+    EXPECT_EQ(ClipboardText().rfind(L"Reading list", 0), 0u) << "Ctrl+C";
+    viewer->Tree()->SelectPage(22);
+    SetFocus(tree);
+    PutOnClipboard(L"before");
+    EXPECT_EQ(ListSendCommand(view, kHostCopy, 0), 0);
+    EXPECT_EQ(ClipboardBytes(L"Rich Text Format").rfind("{\\rtf1", 0), 0u) << "the host's copy";
 }
 
 TEST_F(Menus, AFailedMailProgramIsReported)

@@ -68,10 +68,12 @@ TEST(RichEditOleCallback, HandsOutStoragesUnderGrowingNamesAndLeavesNoFileBehind
     }
 
     // Everything else leaves the control to its defaults.
-    IDataObject* data = reinterpret_cast<IDataObject*>(&unknown);
-    EXPECT_EQ(callback->GetClipboardData(nullptr, RECO_COPY, &data), E_NOTIMPL);
-    EXPECT_EQ(data, nullptr);
-    EXPECT_EQ(callback->GetClipboardData(nullptr, RECO_DRAG, &data), S_OK);
+    // The control's own data for every operation: never success without an object.
+    for (DWORD operation : {RECO_COPY, RECO_CUT, RECO_DRAG, RECO_DROP, RECO_PASTE}) {
+        IDataObject* data = reinterpret_cast<IDataObject*>(&unknown);
+        EXPECT_EQ(callback->GetClipboardData(nullptr, operation, &data), E_NOTIMPL) << operation;
+        EXPECT_EQ(data, nullptr) << operation;
+    }
     HMENU menu = reinterpret_cast<HMENU>(1);
     EXPECT_EQ(callback->GetContextMenu(SEL_TEXT, nullptr, nullptr, &menu), S_OK);
     EXPECT_EQ(menu, nullptr) << "the pane shows its own menu";

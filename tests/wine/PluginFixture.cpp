@@ -3,6 +3,8 @@
 #include "tests/kit/Document.h"
 #include "tests/kit/TourBook.h"
 
+#include <shlobj.h>
+
 #include <fstream>
 
 namespace wine_tests {
@@ -33,10 +35,18 @@ std::wstring ProfilePath()
     return std::wstring(windows) + L"\\VornView.INI";
 }
 
+std::wstring UserProfilePath(const std::wstring& name)
+{
+    wchar_t data[MAX_PATH] = {};
+    SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, data);
+    return std::wstring(data) + L"\\VornView\\" + name;
+}
+
 void RemoveSettings()
 {
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Tarrow");
     DeleteFileW(ProfilePath().c_str());
+    DeleteFileW(UserProfilePath().c_str());
 }
 
 void Pump(DWORD ms)

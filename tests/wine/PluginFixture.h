@@ -28,8 +28,11 @@ std::wstring ProgramFolder();
 // The plug-in of the test program's own bitness: VornView.wlx64 or VornView.wlx.
 std::wstring PluginFileName();
 std::wstring PluginPath();
-// The plug-in's profile file in the Windows folder.
+// The plug-in's profile file in the Windows folder, where older versions
+// kept it.
 std::wstring ProfilePath();
+// A profile file in our folder of the user's application data.
+std::wstring UserProfilePath(const std::wstring& name = L"VornView.INI");
 void RemoveSettings();
 // Runs the message loop for about `ms` milliseconds.
 void Pump(DWORD ms);

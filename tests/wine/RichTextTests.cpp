@@ -213,7 +213,8 @@ TEST_F(RichText, ColourCommandsApplyAndPersistTheChosenColours)
 
 TEST_F(RichText, TheFontCommandStoresTheChoiceAndAppliesItToPlainPages)
 {
-    // A format stored earlier is offered by the dialog; OK keeps it.
+    // A format stored in an earlier session shows from the first page on;
+    // the dialog offers it, and OK keeps it.
     const std::wstring key = kEditFontKey;
     WriteDword(key.c_str(), L"Mask", CFM_BOLD | CFM_ITALIC | CFM_SIZE | CFM_FACE | CFM_CHARSET);
     WriteDword(key.c_str(), L"Effects", CFE_BOLD);
@@ -223,7 +224,10 @@ TEST_F(RichText, TheFontCommandStoresTheChoiceAndAppliesItToPlainPages)
     WriteDword(kPluginKey, L"TextColor", RGB(0, 0, 0x80));
     Panes p = OpenTour();
     Show(p, L"Read me first");
-    EXPECT_EQ(FormatOf(p.text, 0, -1).yHeight, 200) << "a loaded format waits for the dialog";
+    CHARFORMAT2W stored = FormatOf(p.text, 0, -1);
+    EXPECT_STREQ(stored.szFaceName, L"DejaVu Serif") << "the stored font applies after a restart";
+    EXPECT_EQ(stored.yHeight, 240);
+    EXPECT_TRUE(stored.dwEffects & CFE_BOLD);
 
     SendMessageW(p.text, WM_COMMAND, ID_FONT, 0);
     DWORD value = 0;

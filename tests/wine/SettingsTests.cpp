@@ -99,5 +99,53 @@ TEST_F(Settings, ATreeFontWithoutFaceNameIsNotWrittenBack)
     EXPECT_TRUE(ReadDword(kPluginKey, L"TextColor", colour)) << "the rest is saved as usual";
 }
 
+constexpr wchar_t kSplitSection[] = L"splt\\init_v13";
+constexpr wchar_t kSplitKey[] = L"VertSplitPos";
+
+int StoredSplit(const std::wstring& file) { return GetPrivateProfileIntW(kSplitSection, kSplitKey, -1, file.c_str()); }
+
+// Where a standard user can write: beside the host's settings file when the
+// host names one (and that place takes the file), else in the user's folder.
+TEST_F(Settings, TheSplitPositionIsStoredBesideTheHostsFileElseInTheUsersFolder)
+{
+    // A reported size of 0: the whole structure.
+    const struct { std::wstring hostFile; int reportedSize; std::wstring stored; } cases[] = {
+        {folder + L"host.ini", 0, folder + L"VornView.INI"},
+        {L"", 0, UserProfilePath()},
+        {folder + L"missing\\host.ini", 0, UserProfilePath()},
+        {folder + L"host.ini", 12, UserProfilePath()},  // a structure without the name
+    };
+    for (const auto& c : cases) {
+        listers.clear();
+        plugin.Unload();
+        RemoveSettings();
+        DeleteFileW((folder + L"VornView.INI").c_str());
+        plugin.SetDefaultIniName(Narrow(c.hostFile), c.reportedSize);
+        ASSERT_TRUE(plugin.Load(PluginPath()));
+        auto& lister = NewLister();
+        ASSERT_TRUE(lister.Open(TourPath()));
+        const int split = ChildRect(TreePane(lister)).right;
+        lister.Close();
+        EXPECT_EQ(StoredSplit(c.stored), split) << Narrow(c.hostFile);
+        for (const std::wstring& place : {folder + L"VornView.INI", UserProfilePath(), ProfilePath()})
+            EXPECT_EQ(GetFileAttributesW(place.c_str()) != INVALID_FILE_ATTRIBUTES, place == c.stored) << Narrow(place);
+    }
+}
+
+TEST_F(Settings, AnOldSplitPositionInTheWindowsFolderIsReadUntilANewerOneIsStored)
+{
+    WritePrivateProfileStringW(kSplitSection, kSplitKey, L"250", ProfilePath().c_str());
+    auto& first = NewLister();
+    ASSERT_TRUE(first.Open(TourPath()));
+    EXPECT_EQ(ChildRect(TreePane(first)).right, 250);
+    first.Close();
+    EXPECT_EQ(StoredSplit(UserProfilePath()), 250);
+
+    WritePrivateProfileStringW(kSplitSection, kSplitKey, L"200", UserProfilePath().c_str());
+    auto& later = NewLister();
+    ASSERT_TRUE(later.Open(TourPath()));
+    EXPECT_EQ(ChildRect(TreePane(later)).right, 200);
+}
+
 }  // namespace
 }  // namespace wine_tests

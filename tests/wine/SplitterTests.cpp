@@ -3,6 +3,7 @@
 #include "PluginFixture.h"
 
 #include "components/Splitter_win.h"
+#include "platform/win32/Profile.h"
 #include "platform/win32/WindowClass.h"
 #include "platform/win32/Wnd.h"
 
@@ -39,12 +40,8 @@ protected:
     }
 };
 
-std::wstring TestProfile()
-{
-    wchar_t windows[MAX_PATH] = {};
-    GetWindowsDirectoryW(windows, MAX_PATH);
-    return std::wstring(windows) + L"\\vv_wine_tests.INI";
-}
+// The splitter linked into the test program keeps the program's profile.
+std::wstring TestProfile() { return UserProfilePath(L"vv_wine_tests.INI"); }
 
 class SplitterWindow : public ::testing::Test {
 protected:
@@ -150,6 +147,30 @@ TEST_F(SplitterWindow, StoresThePositionAtDestructionEvenWhileHidden)
 
     Make(450);
     EXPECT_EQ(ChildRect(left).right, 250);
+}
+
+TEST_F(SplitterWindow, APositionNoPlaceTakesIsKeptForTheRestOfTheProcess)
+{
+    // The host's folder is missing, and a file has our folder's name.
+    std::wstring ownFolder = UserProfilePath(L"");
+    ownFolder.pop_back();
+    RemoveDirectoryW(ownFolder.c_str());
+    CloseHandle(CreateFileW(ownFolder.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+    win::SetHostSettingsFile(L"C:\\no such folder\\host.ini");
+    Make(450);
+    Drag(121, 201);
+    splitter->Destroy();
+    splitter.reset();
+    parent.reset();
+    Make(450);
+    EXPECT_EQ(ChildRect(left).right, 200);
+
+    // A place that takes it again takes the process's value over.
+    DeleteFileW(ownFolder.c_str());
+    win::SetHostSettingsFile(L"");
+    Drag(201, 221);
+    splitter->Destroy();
+    EXPECT_EQ(GetPrivateProfileIntW(L"splt\\init_v13", L"VertSplitPos", -1, TestProfile().c_str()), 220);
 }
 
 }  // namespace

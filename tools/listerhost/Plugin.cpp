@@ -5,6 +5,14 @@
 namespace listerhost {
 namespace {
 
+// The structure of the Lister interface, as a host of version 2.12 fills it.
+struct DefaultParams {
+    int size;
+    DWORD versionLow;
+    DWORD versionHi;
+    char defaultIniName[MAX_PATH];
+};
+
 template <class Fn>
 Fn Entry(HMODULE module, const char* name)
 {
@@ -30,7 +38,19 @@ bool Plugin::Load(const std::wstring& path)
         Unload();
         return false;
     }
+    SetDefaultParams();
     return true;
+}
+
+void Plugin::SetDefaultParams() const
+{
+    using SetDefaultsFn = void(WINAPI*)(DefaultParams*);
+    const auto setDefaults = Entry<SetDefaultsFn>(module_, "ListSetDefaultParams");
+    if (defaultIniName_.empty() || !setDefaults)
+        return;
+    DefaultParams params{reportedSize_ ? reportedSize_ : static_cast<int>(sizeof(DefaultParams)), 12, 2, {}};
+    lstrcpynA(params.defaultIniName, defaultIniName_.c_str(), MAX_PATH);
+    setDefaults(&params);
 }
 
 void Plugin::Unload()

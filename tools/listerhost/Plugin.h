@@ -13,6 +13,15 @@ public:
     Plugin(const Plugin&) = delete;
     Plugin& operator=(const Plugin&) = delete;
 
+    // Hands the name to the plug-in's ListSetDefaultParams right after each
+    // Load, as a Lister does (which passes the file it keeps its own
+    // settings in); an empty name, the default, calls nothing. A size other
+    // than 0 is reported instead of the structure's own, as an older host's.
+    void SetDefaultIniName(const std::string& name, int reportedSize = 0)
+    {
+        defaultIniName_ = name;
+        reportedSize_ = reportedSize;
+    }
     bool Load(const std::wstring& path);
     void Unload();
     bool IsLoaded() const { return module_ != nullptr; }
@@ -36,6 +45,10 @@ private:
     using SearchFn = int(WINAPI*)(HWND, char*, int);
     using LoadWFn = HWND(WINAPI*)(HWND, wchar_t*, int);
     using SearchWFn = int(WINAPI*)(HWND, wchar_t*, int);
+    void SetDefaultParams() const;
+
+    std::string defaultIniName_;
+    int reportedSize_ = 0;
 
     HMODULE module_ = nullptr;
     LoadFn load_ = nullptr;
