@@ -73,7 +73,7 @@ public:
             else if (c >= 0x80)
                 WidenedCharacter(c);
             else if (c != u'\r' && c != u'\n')
-                Literal(c);
+                PlainText(c);
         }
         FlushBytes();
         return std::move(out_);
@@ -87,6 +87,26 @@ private:
             return false;
         --pendingFallback_;
         return true;
+    }
+
+    // Most of a page is text without markup: taken a run at a time.
+    void PlainText(char16_t c)
+    {
+        if (pendingFallback_ > 0 || trailDue_) {
+            Literal(c);
+            return;
+        }
+        const size_t start = i_ - 1;
+        while (i_ < rtf_.size() && IsPlain(rtf_[i_]))
+            ++i_;
+        FlushBytes();
+        if (!groups_.Top().skip)
+            out_.append(rtf_.substr(start, i_ - start));
+    }
+
+    static bool IsPlain(char16_t c)
+    {
+        return c < 0x80 && c != u'\\' && c != u'{' && c != u'}' && c != u'\r' && c != u'\n';
     }
 
     // A character of the text written as itself. In a double-byte code page

@@ -62,7 +62,7 @@ iconv_t CachedConverter(Direction direction, unsigned codePage)
                 iconv_close(cd);
         }
     };
-    constexpr size_t kKept = 4;
+    constexpr size_t kKept = 16;
     thread_local Converter converters[2][kKept];
     thread_local unsigned useCount = 0;
     Converter* kept = converters[direction == Direction::ToWide ? 0 : 1];
@@ -137,11 +137,12 @@ bool CombinesCharacters(unsigned codePage) { return codePage == 1255 || codePage
 const std::array<char16_t, 256>& ByteTable(unsigned codePage)
 {
     struct Table {
-        unsigned codePage = ~0u;
+        bool made = false;
         std::array<char16_t, 256> units{};
     };
-    thread_local Table table;
-    if (table.codePage != codePage) {
+    thread_local Table tables[2];  // 1255, 1258
+    Table& table = tables[codePage == 1255 ? 0 : 1];
+    if (!table.made) {
         iconv_t cd = CachedConverter(Direction::ToWide, codePage);
         for (unsigned b = 0; b < 256; ++b) {
             const char byte = static_cast<char>(b);
@@ -149,7 +150,7 @@ const std::array<char16_t, 256>& ByteTable(unsigned codePage)
                 cd == reinterpret_cast<iconv_t>(-1) ? std::u16string() : IconvToWide(cd, std::string_view(&byte, 1));
             table.units[b] = unit.size() == 1 ? unit[0] : u'\xFFFD';
         }
-        table.codePage = codePage;
+        table.made = true;
     }
     return table.units;
 }
