@@ -86,7 +86,8 @@ iconv_t CachedConverter(Direction direction, unsigned codePage)
 void AppendUtf16Le(std::u16string& out, const char* bytes, size_t count)
 {
     for (size_t i = 0; i + 1 < count; i += 2)
-        out += static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) | (static_cast<unsigned char>(bytes[i + 1]) << 8));
+        out += static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
+                                     (static_cast<unsigned char>(bytes[i + 1]) << 8));
 }
 
 // Writes out what the converter still holds (a character that could have

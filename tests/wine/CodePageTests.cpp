@@ -1,5 +1,4 @@
-// The system's code page conversions, and the rich edit control reading
-// page RTF as the portable word reader does.
+// The rich edit control reads page RTF as the portable word reader does.
 #include "components/RichTextStream_win.h"
 #include "components/RtfPlainText.h"
 #include "platform/CodePage.h"
@@ -12,23 +11,6 @@
 
 namespace wine_tests {
 namespace {
-
-// The system writes some characters as the bytes of others (in code page
-// 932 U+2014 as those of U+2015): they count as lost.
-TEST(CodePages, ExactConversionsReadBackAsTheSameText)
-{
-    const std::tuple<unsigned, std::u16string_view, bool> cases[] = {
-        {932, u"日本\uFF5E", true}, {932, u"\u2014", false}, {932, u"\u00A5", false}, {932, u"\u203E", false},
-        {932, u"\u2016", false},    {932, u"\u2212", false}, {932, u"\u301C", false}, {1258, u"a\u0301n\u00E0", true},
-    };
-    for (const auto& [codePage, text, kept] : cases) {
-        const std::optional<std::string> bytes = platform::WideToAnsiExact(text, codePage);
-        EXPECT_EQ(bytes.has_value(), kept) << codePage << " " << platform::WideToUtf8(text);
-        if (bytes) {
-            EXPECT_EQ(platform::NarrowToWide(*bytes, codePage), text);
-        }
-    }
-}
 
 // What the control shows of a page is what search reads in it: fonts of
 // other scripts, two-byte characters, bytes read from narrow text.
