@@ -114,7 +114,7 @@ bool RtfFontCodePages::Usable(unsigned codePage)
     return usable;
 }
 
-std::string WidenedBytes::Of(char16_t unit)
+std::string_view WidenedBytes::Of(char16_t unit)
 {
     const auto known = known_.find(unit);
     if (known != known_.end())

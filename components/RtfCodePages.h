@@ -6,6 +6,7 @@
 // document's (\ansicpgN), else to the code page narrow text is read in.
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -62,7 +63,7 @@ private:
 class WidenedBytes {
 public:
     explicit WidenedBytes(unsigned narrowCodePage) : codePage_(narrowCodePage) {}
-    std::string Of(char16_t unit);
+    std::string_view Of(char16_t unit);
 
 private:
     unsigned codePage_;

@@ -130,17 +130,13 @@ private:
     }
 
     // Page text read from narrow text holds its 8-bit bytes as characters
-    // of the narrow code page; they are bytes of the current font's code page.
+    // of the narrow code page; they are bytes of the current font's code
+    // page, and join the bytes around them as \'hh bytes do.
     void WidenedCharacter(char16_t c)
     {
         if (Skipped())
             return;
-        const unsigned codePage = CurrentCodePage();
-        if (codePage == narrowCodePage_ && !trailDue_) {
-            Emit(c);
-            return;
-        }
-        const std::string bytes = widened_.Of(c);
+        const std::string_view bytes = widened_.Of(c);
         if (bytes.empty()) {
             Emit(c);  // a character that never was a byte
             return;

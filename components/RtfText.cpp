@@ -74,7 +74,7 @@ private:
             out_ += '?';
             return;
         }
-        const std::string bytes = widened_.Of(c);
+        const std::string_view bytes = widened_.Of(c);
         if (!bytes.empty()) {
             for (char b : bytes)
                 AppendEscapedByte(out_, static_cast<uint8_t>(b));

@@ -150,6 +150,7 @@ TEST_F(RtfText, SevenBitRtfReadsAsTheSameWords)
         u"\\u1046\\par Ж", u"\\u1046\\\\Ж", u"\\u1046\\'zЖ", u"\\uc\\u1046ЖЖ", u"\\uc-\\u1046ЖЖ", u"\\bin-2 ЖЖ",
         u"\\bin2 ЖЖЖ", u"\\bin99999999999 Ж", u"\\'cЖ", u"\\'Ж", u"\\f1 ÏЖ\\'cf", u"\\f2 \\'93é\\'93\u201C\u00FA",
         u"\\f2\\'83\\\\\\'83\\{\\'83e", u"Ж\\", u"\\u1046\r\nЖ", u"{\\*\\x Ж}Ж", u"\\u1046\\-Ж", u"\\u1046\\~Ж",
+        u"\\f2\\'85\\'93日",
     };
     std::vector<std::u16string> inputs(std::begin(tricky), std::end(tricky));
     // And texts made of the pieces that interact.
