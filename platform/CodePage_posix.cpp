@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <iterator>
 #include <string>
 
 namespace platform {
@@ -128,32 +129,47 @@ std::u16string IconvToWide(iconv_t cd, std::string_view narrow)
     return out;
 }
 
-// glibc's converters of these code pages join a letter and the combining
-// marks after it into one precomposed character (and hold the last letter
-// back for a mark that may follow). The system reads them byte for byte; so
-// does this table, so that text reads the same on every system and an
-// exact conversion reads back as itself.
-bool CombinesCharacters(unsigned codePage) { return codePage == 1255 || codePage == 1258; }
+// Code pages of one byte a character. glibc's converters of two of them
+// (1255, 1258) join a letter and the combining marks after it into one
+// precomposed character, holding the last letter back for a mark that may
+// follow; the system reads all of them byte for byte. So do these tables:
+// text reads the same on every system, an exact conversion reads back as
+// itself, and RTF's many short runs of bytes cost a look-up each.
+bool SingleByte(unsigned codePage)
+{
+    switch (codePage) {
+    case 0: case 437: case 737: case 775: case 850: case 852: case 855: case 857: case 858: case 860: case 861:
+    case 862: case 863: case 864: case 865: case 866: case 869: case 874: case 10000: case 20866: case 21866:
+        return true;
+    default:
+        return (codePage >= 1250 && codePage <= 1258) || codePage == 28591;
+    }
+}
 
-const std::array<char16_t, 256>& ByteTable(unsigned codePage)
+// A few tables per thread, made on first use; nullptr when iconv does not
+// know the code page.
+const std::array<char16_t, 256>* ByteTable(unsigned codePage)
 {
     struct Table {
-        bool made = false;
+        unsigned codePage = ~0u;
         std::array<char16_t, 256> units{};
     };
-    thread_local Table tables[2];  // 1255, 1258
-    Table& table = tables[codePage == 1255 ? 0 : 1];
-    if (!table.made) {
-        iconv_t cd = CachedConverter(Direction::ToWide, codePage);
-        for (unsigned b = 0; b < 256; ++b) {
-            const char byte = static_cast<char>(b);
-            const std::u16string unit =
-                cd == reinterpret_cast<iconv_t>(-1) ? std::u16string() : IconvToWide(cd, std::string_view(&byte, 1));
-            table.units[b] = unit.size() == 1 ? unit[0] : u'\xFFFD';
-        }
-        table.made = true;
+    thread_local Table tables[8];
+    thread_local size_t next = 0;
+    for (const Table& table : tables)
+        if (table.codePage == codePage)
+            return &table.units;
+    iconv_t cd = CachedConverter(Direction::ToWide, codePage);
+    if (cd == reinterpret_cast<iconv_t>(-1))
+        return nullptr;
+    Table& table = tables[next++ % std::size(tables)];
+    for (unsigned b = 0; b < 256; ++b) {
+        const char byte = static_cast<char>(b);
+        const std::u16string unit = IconvToWide(cd, std::string_view(&byte, 1));
+        table.units[b] = unit.size() == 1 ? unit[0] : u'\xFFFD';
     }
-    return table.units;
+    table.codePage = codePage;
+    return &table.units;
 }
 
 }  // namespace
@@ -170,11 +186,10 @@ std::u16string NarrowToWide(std::string_view narrow, unsigned codePage)
     // narrow strings are plain ASCII: widen those without a converter.
     if (AsciiCompatible(codePage) && std::all_of(narrow.begin(), narrow.end(), [](char c) { return (c & 0x80) == 0; }))
         return std::u16string(narrow.begin(), narrow.end());
-    if (CombinesCharacters(codePage)) {
-        const std::array<char16_t, 256>& table = ByteTable(codePage);
+    if (const std::array<char16_t, 256>* table = SingleByte(codePage) ? ByteTable(codePage) : nullptr) {
         out.reserve(narrow.size());
         for (char c : narrow)
-            out += table[static_cast<unsigned char>(c)];
+            out += (*table)[static_cast<unsigned char>(c)];
         return out;
     }
     iconv_t cd = CachedConverter(Direction::ToWide, codePage);
