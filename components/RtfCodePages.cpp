@@ -45,19 +45,19 @@ RtfFontCodePages::RtfFontCodePages(unsigned narrowCodePage) : narrowCodePage_(na
 void RtfFontCodePages::SetDocumentCodePage(int32_t codePage)
 {
     documentCodePage_ = codePage > 0 ? static_cast<unsigned>(codePage) : 0;
-    lastAnswer_.first = kDefaultFont - 1;
+    lastAnswer_.reset();
 }
 
 void RtfFontCodePages::SetDefaultFont(int32_t font)
 {
     defaultFont_ = font;
-    lastAnswer_.first = kDefaultFont - 1;
+    lastAnswer_.reset();
 }
 
 void RtfFontCodePages::BeginFont(int32_t font)
 {
     defining_ = nullptr;
-    lastAnswer_.first = kDefaultFont - 1;
+    lastAnswer_.reset();
     if (fonts_.size() >= kMostFonts && fonts_.find(font) == fonts_.end())
         return;
     defining_ = &fonts_[font];
@@ -67,20 +67,20 @@ void RtfFontCodePages::SetCharset(int32_t charset)
 {
     if (defining_)
         defining_->charsetCodePage = CharsetCodePage(charset);
-    lastAnswer_.first = kDefaultFont - 1;
+    lastAnswer_.reset();
 }
 
 void RtfFontCodePages::SetFontCodePage(int32_t codePage)
 {
     if (defining_)
         defining_->codePage = codePage > 0 ? static_cast<unsigned>(codePage) : 0;
-    lastAnswer_.first = kDefaultFont - 1;
+    lastAnswer_.reset();
 }
 
 unsigned RtfFontCodePages::CodePageOf(int32_t font)
 {
-    if (lastAnswer_.first == font)
-        return lastAnswer_.second;
+    if (lastAnswer_ && lastAnswer_->first == font)
+        return lastAnswer_->second;
     unsigned codePage = 0;
     const auto entry = fonts_.find(font == kDefaultFont ? defaultFont_ : font);
     if (entry != fonts_.end()) {
@@ -91,7 +91,7 @@ unsigned RtfFontCodePages::CodePageOf(int32_t font)
     }
     if (codePage == 0)
         codePage = DocumentCodePage();
-    lastAnswer_ = {font, codePage};
+    lastAnswer_.emplace(font, codePage);
     return codePage;
 }
 

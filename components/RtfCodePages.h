@@ -5,6 +5,7 @@
 // written as they are, belong to the current font's code page, else to the
 // document's (\ansicpgN), else to the code page narrow text is read in.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -53,7 +54,7 @@ private:
     int32_t defaultFont_ = 0;
     std::unordered_map<int32_t, Font> fonts_;
     Font* defining_ = nullptr;
-    std::pair<int32_t, unsigned> lastAnswer_{kDefaultFont - 1, 0};
+    std::optional<std::pair<int32_t, unsigned>> lastAnswer_;  // font, code page
     std::vector<std::pair<unsigned, bool>> usable_;
 };
 

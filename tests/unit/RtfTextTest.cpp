@@ -95,6 +95,7 @@ TEST_F(RtfText, WordsAreReadInTheCodePageOfTheirFont)
         {-1, u"{\\rtf1\\ansi{\\fonttbl\\f0\\fnil A;\\f1\\fnil\\fcharset161 B;}\\'e3\\f1\\'e3}", "γγ", 1253},
         // The font belongs to its group; \deffN chooses it before any \fN and after \plain.
         {204, u"{\\f1\\'cf}\\'cf\\f1\\plain\\'cf}", "ПÏÏ"},
+        {204, u"\\f-2\\'e3\\f1\\'e3}", "γг", 1253},  // a font not in the table
         {-1, u"{\\rtf1\\deff1{\\fonttbl{\\f0\\fcharset0 A;}{\\f1\\fcharset204 B;}}\\'cf\\f0\\'cf\\plain\\'cf}", "ПÏП"},
         // Characters read from narrow text (1252 here) are its bytes.
         {204, u"\\f1 \u00CF\u00F0\u0416 \\f0 \u00CF}", "ПрЖ Ï"},
