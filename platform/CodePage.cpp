@@ -2,6 +2,18 @@
 
 namespace platform {
 
+bool IsLeadByte(unsigned codePage, unsigned char b)
+{
+    switch (codePage) {
+    case 932: return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+    case 936:
+    case 949:
+    case 950: return b >= 0x81 && b <= 0xFE;
+    case 1361: return (b >= 0x84 && b <= 0xD3) || (b >= 0xD8 && b <= 0xDE) || (b >= 0xE0 && b <= 0xF9);
+    default: return false;
+    }
+}
+
 void AppendUtf8(std::string& out, char32_t c)
 {
     if (c < 0x80) {

@@ -14,6 +14,12 @@ unsigned AnsiCodePage();
 // Converts narrow text in the current ANSI code page. Bytes that do not map
 // become U+FFFD; the result never throws.
 std::u16string AnsiToWide(std::string_view narrow);
+// The same in `codePage`; in a code page the system does not know, ASCII
+// stays and every other byte becomes U+FFFD.
+std::u16string NarrowToWide(std::string_view narrow, unsigned codePage);
+// True when `byte` starts a two-byte character of `codePage` (932, 936,
+// 949, 950, 1361); false for every byte of other code pages.
+bool IsLeadByte(unsigned codePage, unsigned char byte);
 // The text in `codePage`, or nullopt when one of its characters has no
 // exact form there (a best-fit look-alike counts as lost) or the code page
 // is unknown.

@@ -12,19 +12,25 @@ unsigned gCodePage = 0;
 void SetAnsiCodePage(unsigned codePage) { gCodePage = codePage; }
 unsigned AnsiCodePage() { return gCodePage == 0 ? GetACP() : gCodePage; }
 
-std::u16string AnsiToWide(std::string_view narrow)
+std::u16string NarrowToWide(std::string_view narrow, unsigned codePage)
 {
+    std::u16string out;
     if (narrow.empty() || narrow.size() > INT_MAX)
-        return {};
-    const UINT cp = gCodePage == 0 ? CP_ACP : gCodePage;
+        return out;
     const int len = static_cast<int>(narrow.size());
-    int n = MultiByteToWideChar(cp, 0, narrow.data(), len, nullptr, 0);
-    if (n <= 0)
-        return {};
-    std::u16string out(static_cast<size_t>(n), u'\0');
-    MultiByteToWideChar(cp, 0, narrow.data(), len, reinterpret_cast<wchar_t*>(out.data()), n);
+    const int n = MultiByteToWideChar(codePage, 0, narrow.data(), len, nullptr, 0);
+    if (n <= 0) {
+        // Unknown code page: keep ASCII, mark everything else as unmappable.
+        for (char c : narrow)
+            out += static_cast<unsigned char>(c) < 0x80 ? static_cast<char16_t>(c) : u'\xFFFD';
+        return out;
+    }
+    out.resize(static_cast<size_t>(n));
+    MultiByteToWideChar(codePage, 0, narrow.data(), len, reinterpret_cast<wchar_t*>(out.data()), n);
     return out;
 }
+
+std::u16string AnsiToWide(std::string_view narrow) { return NarrowToWide(narrow, gCodePage == 0 ? CP_ACP : gCodePage); }
 
 bool CodePageSupported(unsigned codePage) { return IsValidCodePage(codePage) != 0; }
 
@@ -57,6 +63,9 @@ std::optional<std::string> WideToAnsiExact(std::u16string_view wide, unsigned co
     std::string out(static_cast<size_t>(n), '\0');
     if (WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, data, len, out.data(), n, nullptr, &replaced) != n ||
         replaced)
+        return std::nullopt;
+    // A character written as the bytes of another one is not kept either.
+    if (NarrowToWide(out, codePage) != wide)
         return std::nullopt;
     return out;
 }
