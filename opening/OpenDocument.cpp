@@ -61,7 +61,7 @@ OpenResult OpenDocument(const std::filesystem::path& path, model::CBook& book, P
         return result;
     };
     ReadResult read;
-    {
+    {  // the file is open only while it is read: every message comes after
         const std::unique_ptr<docfile::FileSource> file = OpenForReading(path);
         if (!file) {
             messages.CannotOpen(path, result.fullPath);
