@@ -5,7 +5,6 @@
 #include "components/RichTextPane_win.h"
 #include "components/ShellActions_win.h"
 #include "components/Links.h"
-#include "docfile/Messages.h"
 #include "model/Book.h"
 #include "platform/FilePath.h"
 #include "platform/win32/MessageBox.h"

@@ -3,14 +3,12 @@
 #include "components/HtmlPane_win.h"
 #include "components/RichTextPane_win.h"
 #include "components/Splitter_win.h"
-#include "docfile/Messages.h"
-#include "docfile/OpenDocument.h"
-#include "docfile/OpenDocument_win.h"
 #include "model/Book.h"
+#include "opening/OpenDocument.h"
+#include "opening/OpenDocument_win.h"
 #include "platform/FilePath.h"
 #include "platform/win32/Module.h"
 #include "platform/win32/Reflect.h"
-#include "platform/win32/WideText.h"
 #include "resources/ResourceIds.h"
 #include "viewer/InformationPage.h"
 #include "viewer/PageTreePane.h"
@@ -26,7 +24,7 @@ HACCEL gAccelerators = nullptr;
 
 // The password dialog's check box lives in the shared settings and is saved
 // after every showing.
-class SettingsPasswordChoice final : public docfile::PasswordChoice {
+class SettingsPasswordChoice final : public opening::PasswordChoice {
 public:
     bool ShowPassword() override { return Settings().showPassword == 1; }
     void StoreShowPassword(bool show) override
@@ -59,23 +57,14 @@ ViewerWindow::~ViewerWindow() { Close(); }
 
 HWND ViewerWindow::Load(HWND lister, const std::filesystem::path& file)
 {
-    const std::u16string name = platform::PathText(file);
-    if (!docfile::IsDocumentName(name))
+    if (!opening::IsDocumentName(platform::PathText(file)))
         return nullptr;
     // A fresh book, so that a failed open leaves a window that is already
     // showing another document untouched.
     auto book = std::make_unique<model::CBook>();
     SettingsPasswordChoice choice;
-    switch (docfile::OpenDocument(file, lister, *book, choice)) {
-    case docfile::OpenOutcome::Opened:
-        break;
-    case docfile::OpenOutcome::Cancelled:
+    if (!opening::OpenInWindow(file, lister, *book, choice))
         return nullptr;
-    case docfile::OpenOutcome::Failed:
-        MessageBoxW(lister, win::Wide(docfile::FormatText(docfile::kCantLoadDocument, {name})).c_str(), nullptr,
-                    MB_OK | MB_ICONEXCLAMATION);
-        return nullptr;
-    }
     file_ = file;
     Close();
     book_ = std::move(book);

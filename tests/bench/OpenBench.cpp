@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "docfile/OpenDocument.h"
+#include "opening/ReadDocument.h"
 #include "tests/bench/BenchBooks.h"
 #include "tests/kit/Document.h"
 #include "tests/unit/CountingAllocator.h"
@@ -68,7 +68,8 @@ void BM_OpenMillionPages(benchmark::State& state)
         const size_t before = counting_allocator::CurrentBytes();
         counting_allocator::ResetPeak();
         auto book = std::make_unique<model::CBook>();
-        if (!docfile::ReadDocument(file.path, *book).loaded || book->PageCount() != kPages)
+        const auto source = opening::OpenForReading(file.path);
+        if (!source || !opening::ReadBook(*source, u"", *book).loaded || book->PageCount() != kPages)
             state.SkipWithError("the document did not load whole");
         state.PauseTiming();
         peak = counting_allocator::PeakBytesSinceReset();

@@ -7,9 +7,9 @@
 
 #include "docfile/ByteSource.h"
 #include "docfile/LoadArchive.h"
-#include "docfile/OpenDocument.h"
 #include "model/Book.h"
 #include "model/PageTree.h"
+#include "opening/ReadDocument.h"
 #include "platform/CodePage.h"
 
 namespace {
@@ -105,7 +105,7 @@ void ExerciseBook(model::CBook& book)
         return;
     // A wrong password still deciphers (into nonsense); both paths must
     // leave a book the viewer can show.
-    docfile::UnlockBook(book, kPassword);
+    opening::UnlockBook(book, kPassword);
     book.Decipher(kPassword);
     WalkTree(book);
 }

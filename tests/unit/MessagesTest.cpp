@@ -2,11 +2,11 @@
 #include <gtest/gtest.h>
 
 #include "docfile/ArchiveError.h"
-#include "docfile/Messages.h"
+#include "opening/Messages.h"
 #include "platform/CodePage.h"
 
 using docfile::ArchiveCause;
-using docfile::FormatText;
+using opening::FormatText;
 
 // The message table itself is data; what can go wrong is the naming.
 TEST(Messages, ArchiveErrorsNameTheArchiveAndFormattingTakesArgumentsInTurn)
@@ -21,9 +21,9 @@ TEST(Messages, ArchiveErrorsNameTheArchiveAndFormattingTakesArgumentsInTurn)
         EXPECT_EQ(docfile::ArchiveMessage(cause, name), message);
 
     // Formatting takes arguments in turn; the file name part drops folders.
-    EXPECT_EQ(FormatText(docfile::kCantEncodeWithPassword, {u"pw", u"a.vnb"}), u"Cant encode with password [pw] file a.vnb");
+    EXPECT_EQ(FormatText(opening::kCantEncodeWithPassword, {u"pw", u"a.vnb"}), u"Cant encode with password [pw] file a.vnb");
     EXPECT_EQ(FormatText(u"%s and %s", {u"one"}), u"one and %s");
     EXPECT_EQ(FormatText(u"100%", {u"x"}), u"100%");
     for (const char16_t* path : {u"C:\\notes\\book.vnb", u"/home/a/book.vnb", u"C:book.vnb", u"book.vnb"})
-        EXPECT_EQ(docfile::FileNamePart(path), u"book.vnb") << platform::WideToUtf8(path);
+        EXPECT_EQ(opening::FileNamePart(path), u"book.vnb") << platform::WideToUtf8(path);
 }

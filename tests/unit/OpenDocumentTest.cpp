@@ -1,11 +1,14 @@
 // Opening untrusted documents: every cut names its cause, no claim makes the
-// reader allocate what the input cannot hold, and unlocking checks first.
+// reader allocate what the input cannot hold, unlocking checks first, and
+// the procedure tells its front end each step in order.
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <fstream>
+#include <set>
 
-#include "docfile/OpenDocument.h"
+#include "opening/OpenDocument.h"
+#include "opening/ReadDocument.h"
 #include "model/Legend.h"
 #include "tests/kit/Cipher.h"
 #include "tests/kit/Icons.h"
@@ -147,37 +150,114 @@ TEST(OpenDocument, HugeClaimsFailOrStopWithoutAllocatingThem)
     }
 }
 
-TEST(OpenDocument, ReadingAFileReportsProgressAndKeepsWhatWasRead)
+namespace {
+
+// Stands in for a front end: answers with `answers` in turn, then with
+// nothing, and writes down everything the procedure asks of it, in order.
+struct FrontEnd final : opening::PasswordPrompt, opening::MessageSink, opening::ProgressSink {
+    explicit FrontEnd(std::vector<std::u16string> given) : answers(std::move(given)) {}
+    std::optional<std::u16string> Ask(const std::u16string& prompt, const std::u16string& previous) override
+    {
+        prompts.insert(Narrow(prompt));
+        log += "ask(" + Narrow(previous) + ") ";
+        return asked < answers.size() ? std::optional(answers[asked++]) : std::nullopt;
+    }
+    void Wait(std::chrono::milliseconds delay) override { log += "wait " + std::to_string(delay.count()) + " "; }
+    void Warn(const std::u16string& text) override { log += "warn(" + Narrow(text) + ") "; }
+    void CantLoad(const std::u16string& text) override { log += "last(" + Narrow(text) + ")"; }
+    void CannotOpen(const std::filesystem::path&, const std::u16string& fullPath) override
+    {
+        log += "unopened(" + Narrow(fullPath) + ") ";
+    }
+    void ReadingStarted() override { log += "["; }
+    void PageRead(uint32_t index, uint32_t count) override
+    {
+        log += std::to_string(index) + "/" + std::to_string(count) + " ";
+    }
+    void ReadingEnded() override { log += "] "; }
+    void Dismiss() override { log += "dismiss "; }
+
+    std::vector<std::u16string> answers;
+    size_t asked = 0;
+    std::string log;
+    std::set<std::string> prompts;
+};
+
+}  // namespace
+
+// The procedure's whole conversation with its front end, per document and
+// answers: what shows while reading, when the password is asked for, the
+// wait before every check after a wrong one, and which failures end with
+// "Cant load document" (%p: the full path).
+TEST(OpenDocument, TellsTheFrontEndEachStepInOrder)
 {
-    const std::string path = testing::TempDir() + "open-document-test.vnb";
+    using enum opening::OpenOutcome;
     // At book schema 16 the legend is last, not a block that may be short.
-    std::vector<uint8_t> bytes = kit::WriteDocument(SmallBook(), {.schemas = {.book = 16, .options = 16}, .packed = false});
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size() - 1));
-    CBook book;
-    std::string seen;
-    const docfile::ReadResult read = docfile::ReadDocument(path, book, [&](uint32_t index, uint32_t count) {
-        seen += std::to_string(index) + "/" + std::to_string(count) + " ";
-    });
+    const kit::DocumentOptions plain{.schemas = {.book = 16, .options = 16}, .packed = false};
+    kit::DocumentOptions locked = plain;
+    locked.password = kPassword;
+    const std::vector<uint8_t> open = kit::WriteDocument(SmallBook(), plain);
+    const std::vector<uint8_t> shut = kit::WriteDocument(SmallBook(), locked);
+    const auto cut = [](std::vector<uint8_t> bytes) { return bytes.pop_back(), bytes; };
+    const std::string read = "[0/3 1/3 2/3 ] ", end = "warn(" + Narrow(kEndOfFile) + ") ";
+    const std::string invalid = "warn(Invalid password for openining p.vnb) ", last = "last(Cant load document %p)";
+    const struct {
+        const char* what;
+        std::optional<std::vector<uint8_t>> bytes;  // none: no such file
+        std::vector<std::u16string> answers;
+        std::string log;
+        opening::OpenOutcome outcome;
+        int tried;
+    } cases[] = {
+        {"plain", open, {}, read + "dismiss ", Opened, 0},
+        {"damaged", cut(open), {}, read + end + "dismiss " + last, Failed, 0},
+        {"missing", std::nullopt, {}, "unopened(%p) " + last, Failed, 0},
+        {"right password", shut, {kPassword}, read + "dismiss ask() ", Opened, 1},
+        {"wrong ones first", shut, {u"nope", u"", kPassword},
+         read + "dismiss ask() " + invalid + "ask(nope) wait 1000 " + invalid + "ask() wait 1000 ", Opened, 3},
+        {"cancelled", shut, {}, read + "dismiss ask() ", Cancelled, 0},
+        {"cancelled after a wrong one", shut, {u"nope"}, read + "dismiss ask() " + invalid + "ask(nope) ", Cancelled, 1},
+        // What was read carries the verifier: the password comes before the failure.
+        {"damaged, right password", cut(shut), {kPassword}, read + end + "dismiss ask() " + last, Failed, 1},
+        {"damaged, cancelled", cut(shut), {}, read + end + "dismiss ask() ", Cancelled, 0},
+    };
+    const std::string path = testing::TempDir() + "p.vnb";
+    for (const auto& c : cases) {
+        std::remove(path.c_str());
+        if (c.bytes)
+            std::ofstream(path, std::ios::binary)
+                .write(reinterpret_cast<const char*>(c.bytes->data()), static_cast<std::streamsize>(c.bytes->size()));
+        FrontEnd front(c.answers);
+        CBook book;
+        const opening::OpenResult result = opening::OpenDocument(path, book, front, front, front);
+        std::string log = c.log;
+        for (size_t at; (at = log.find("%p")) != std::string::npos;)
+            log.replace(at, 2, path);
+        EXPECT_EQ(front.log, log) << c.what;
+        EXPECT_EQ(result.outcome, c.outcome) << c.what;
+        EXPECT_EQ(result.passwordsTried, c.tried) << c.what;
+        EXPECT_EQ(Narrow(result.fullPath), path) << c.what;
+        EXPECT_TRUE(front.prompts.empty() || front.prompts == std::set<std::string>{"Required password for openining p.vnb"});
+        // The pages read stay, deciphered once the password was right.
+        const std::u16string title = c.outcome != Cancelled ? u"Rich" : kit::Transform(u"Rich", kPassword);
+        EXPECT_EQ(book.FindPage(2) ? book.FindPage(2)->Title() : u"", c.bytes ? title : u"") << c.what;
+    }
     std::remove(path.c_str());
-    EXPECT_TRUE(read.opened && !read.loaded);
-    EXPECT_EQ(seen, "0/3 1/3 2/3 ");
-    EXPECT_EQ(book.PageCount(), 3u);
 }
 
 // Only an empty password opens an unprotected book, and nothing deciphers
 // with an empty key; a wrong one leaves the book enciphered.
 TEST(OpenDocument, UnlockChecksThePasswordBeforeDeciphering)
 {
-    using enum docfile::Unlock;
-    const std::tuple<std::u16string, std::u16string, docfile::Unlock> cases[] = {
+    using enum opening::Unlock;
+    const std::tuple<std::u16string, std::u16string, opening::Unlock> cases[] = {
         {kPassword, kPassword, Accepted}, {kPassword, u"VornView", WrongPassword}, {kPassword, u"vornvie", WrongPassword},
         {kPassword, u"", WrongPassword},  {u"", u"x", WrongPassword},             {u"", u"", DecipherFailed},
     };
     for (const auto& [password, typed, result] : cases) {
         CBook book = Loaded(SmallBook(), {.password = password});
         const bool plain = password.empty() || result == Accepted;
-        EXPECT_EQ(docfile::UnlockBook(book, typed), result) << Narrow(typed);
+        EXPECT_EQ(opening::UnlockBook(book, typed), result) << Narrow(typed);
         EXPECT_EQ(book.FindPage(2)->Title(), plain ? u"Rich" : kit::Transform(u"Rich", kPassword)) << Narrow(typed);
         EXPECT_EQ(book.FindPage(2)->Text() == u"{\\rtf1 hello}", plain) << Narrow(typed);
     }
@@ -186,7 +266,7 @@ TEST(OpenDocument, UnlockChecksThePasswordBeforeDeciphering)
 TEST(DocumentName, OnlyNamesEndingInVnbInAnyCase)
 {
     for (std::u16string_view name : {u"C:\\notes\\book.vnb", u"NOTES.VNB", u"Mixed.VnB", u".vnb"})
-        EXPECT_TRUE(docfile::IsDocumentName(name)) << Narrow(std::u16string(name));
+        EXPECT_TRUE(opening::IsDocumentName(name)) << Narrow(std::u16string(name));
     for (std::u16string_view name : {u"notes.vnb.bak", u"notes.vn", u"vnb", u"", u"notes.vnbx", u"notes_vnb", u"notes.wnb"})
-        EXPECT_FALSE(docfile::IsDocumentName(name)) << Narrow(std::u16string(name));
+        EXPECT_FALSE(opening::IsDocumentName(name)) << Narrow(std::u16string(name));
 }

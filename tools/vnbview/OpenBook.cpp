@@ -1,71 +1,54 @@
 #include "tools/vnbview/OpenBook.h"
 
-#include <filesystem>
+#include <iostream>
 
-#include "docfile/Messages.h"
-#include "docfile/OpenDocument.h"
+#include "opening/Messages.h"
 #include "platform/CodePage.h"
-#include "platform/FilePath.h"
 #include "tools/vnbview/ExitCodes.h"
+#include "tools/vnbview/TextOut.h"
 #include "tools/vnbview/Unreadable.h"
 
 namespace vnbview {
+namespace {
 
-int OpenBook(const std::filesystem::path& path, model::CBook& book, PasswordSource& passwords, const MessageSink& message)
+// Every message is flushed, so that it comes out before a prompt or output.
+void Say(const std::u16string& message)
 {
-    using docfile::FormatText;
-    const std::u16string fullPath = FullPath(path);
-    const docfile::ReadResult read = docfile::ReadDocument(path, book);
-    if (!read.opened) {
-        if (const std::string reason = WhyUnreadable(path); !reason.empty())
-            message(u"vnbview: cannot open " + fullPath + u": " + platform::Utf8ToWide(reason));
-        message(FormatText(docfile::kCantLoadDocument, {fullPath}));
-        return kExitLoad;
-    }
-    if (read.error)
-        message(read.error->Message());
-
-    // The password comes before the load failure is reported: a damaged
-    // protected document still asks for it when its verifier was read.
-    if (book.IsProtected()) {
-        const std::u16string name = docfile::FileNamePart(fullPath);
-        const std::u16string prompt = FormatText(docfile::kRequiredPassword, {name});
-        bool rejectedLast = false;
-        for (bool first = true;; first = false) {
-            const std::optional<std::u16string> password = passwords.Next(prompt);
-            if (!password) {
-                // None was given at all: say how to give one, not that it was wrong.
-                if (first)
-                    message(name + u" is protected: give its password with --password PW or --password-file FILE");
-                else if (!rejectedLast)
-                    message(FormatText(docfile::kInvalidPassword, {name}));
-                return kExitPassword;
-            }
-            const docfile::Unlock unlock = docfile::UnlockBook(book, *password);
-            if (unlock == docfile::Unlock::Accepted)
-                break;
-            if (unlock == docfile::Unlock::DecipherFailed) {
-                message(FormatText(docfile::kCantEncodeWithPassword, {*password, name}));
-                message(FormatText(docfile::kCantLoadDocument, {fullPath}));
-                return kExitLoad;
-            }
-            message(FormatText(docfile::kInvalidPassword, {name}));
-            passwords.Rejected();
-            rejectedLast = true;
-        }
-    }
-    if (!read.loaded) {
-        message(FormatText(docfile::kCantLoadDocument, {fullPath}));
-        return kExitLoad;
-    }
-    return kExitOk;
+    std::cerr << LineText(message) << '\n';
+    std::cerr.flush();
 }
 
-std::u16string FullPath(const std::filesystem::path& path)
+class StandardError final : public opening::MessageSink {
+public:
+    void Warn(const std::u16string& text) override { Say(text); }
+    void CantLoad(const std::u16string& text) override { Say(text); }
+    void CannotOpen(const std::filesystem::path& path, const std::u16string& fullPath) override
+    {
+        if (const std::string reason = WhyUnreadable(path); !reason.empty())
+            Say(u"vnbview: cannot open " + fullPath + u": " + platform::Utf8ToWide(reason));
+    }
+};
+
+}  // namespace
+
+OpenedBook OpenBook(const std::filesystem::path& path, model::CBook& book, opening::PasswordPrompt& passwords)
 {
-    std::error_code error;
-    const std::filesystem::path full = std::filesystem::absolute(path, error);
-    return platform::PathText(error ? path : full);
+    StandardError messages;
+    opening::ProgressSink noProgress;
+    const opening::OpenResult opened = opening::OpenDocument(path, book, passwords, messages, noProgress);
+    switch (opened.outcome) {
+    case opening::OpenOutcome::Opened:
+        return {kExitOk, opened.fullPath};
+    case opening::OpenOutcome::Failed:
+        return {kExitLoad, opened.fullPath};
+    case opening::OpenOutcome::Cancelled:
+        break;
+    }
+    // None was given at all: say how to give one, not that it was wrong.
+    if (opened.passwordsTried == 0)
+        Say(opening::FileNamePart(opened.fullPath) +
+            u" is protected: give its password with --password PW or --password-file FILE");
+    return {kExitPassword, opened.fullPath};
 }
 
 }  // namespace vnbview

@@ -12,23 +12,24 @@
 
 namespace vnbview {
 
-std::optional<std::u16string> GivenPassword::Next(const std::u16string&)
+std::optional<std::u16string> GivenPassword::Ask(const std::u16string&, const std::u16string&)
 {
     std::optional<std::u16string> password = std::move(password_);
     password_.reset();
     return password;
 }
 
-std::optional<std::u16string> PromptedPassword::Next(const std::u16string& prompt)
+void GivenPassword::Wait(std::chrono::milliseconds delay) { std::this_thread::sleep_for(delay); }
+
+std::optional<std::u16string> PromptedPassword::Ask(const std::u16string& prompt, const std::u16string&)
 {
     if (asked_ == kAttempts)
         return std::nullopt;
     ++asked_;
-    std::optional<std::u16string> password = ReadHiddenLine(LineText(prompt) + ": ");
-    if (password && rejected_)
-        std::this_thread::sleep_for(std::chrono::seconds(1));
-    return password;
+    return ReadHiddenLine(LineText(prompt) + ": ");
 }
+
+void PromptedPassword::Wait(std::chrono::milliseconds delay) { std::this_thread::sleep_for(delay); }
 
 std::optional<std::u16string> ReadPasswordFile(const std::filesystem::path& path, std::string& error)
 {

@@ -3,31 +3,30 @@
 #include <optional>
 #include <string>
 
-#include "tools/vnbview/OpenBook.h"
+#include "opening/OpenDocument.h"
 
 namespace vnbview {
 
 // A password given once (--password, --password-file), or none at all.
-class GivenPassword : public PasswordSource {
+class GivenPassword : public opening::PasswordPrompt {
 public:
     explicit GivenPassword(std::optional<std::u16string> password) : password_(std::move(password)) {}
-    std::optional<std::u16string> Next(const std::u16string& prompt) override;
+    std::optional<std::u16string> Ask(const std::u16string& prompt, const std::u16string& previous) override;
+    void Wait(std::chrono::milliseconds delay) override;
 
 private:
     std::optional<std::u16string> password_;
 };
 
-// Asks on the terminal without echo, a few times; after a wrong password
-// the next check waits a second, as the plug-in does, to slow guessing.
-class PromptedPassword : public PasswordSource {
+// Asks on the terminal without echo, a few times.
+class PromptedPassword : public opening::PasswordPrompt {
 public:
     static constexpr int kAttempts = 3;
-    std::optional<std::u16string> Next(const std::u16string& prompt) override;
-    void Rejected() override { rejected_ = true; }
+    std::optional<std::u16string> Ask(const std::u16string& prompt, const std::u16string& previous) override;
+    void Wait(std::chrono::milliseconds delay) override;
 
 private:
     int asked_ = 0;
-    bool rejected_ = false;
 };
 
 // The first line of a file (without its line end), as UTF-8, or UTF-16

@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "components/RtfPlainText.h"
-#include "docfile/Messages.h"
 #include "model/Book.h"
+#include "opening/Messages.h"
 #include "platform/CodePage.h"
 #include "platform/FilePath.h"
 #include "tools/vnbview/CommandLine.h"
@@ -42,7 +42,7 @@ int FlushStandardOutput()
     return kExitOk;
 }
 
-std::unique_ptr<PasswordSource> ChoosePasswordSource(const Options& options, std::string& error)
+std::unique_ptr<opening::PasswordPrompt> ChoosePasswordSource(const Options& options, std::string& error)
 {
     if (options.password)
         return std::make_unique<GivenPassword>(options.password);
@@ -66,7 +66,7 @@ int RunCommand(const Options& options, const model::CBook& book, const std::u16s
 {
     switch (options.command) {
     case Command::Info:
-        WriteInfo(book, docfile::FileNamePart(fullPath), std::cout);
+        WriteInfo(book, opening::FileNamePart(fullPath), std::cout);
         break;
     case Command::Tree:
         WriteTree(book, std::cout);
@@ -88,7 +88,7 @@ int RunCommand(const Options& options, const model::CBook& book, const std::u16s
         break;
     }
     case Command::Export: {
-        const ExportResult result = ExportBook(book, options.dir, docfile::FileNamePart(fullPath), options.codePage);
+        const ExportResult result = ExportBook(book, options.dir, opening::FileNamePart(fullPath), options.codePage);
         if (!result.ok) {
             std::cerr << "vnbview: " << result.error << '\n';
             return result.usage ? kExitUsage : kExitWrite;
@@ -123,19 +123,15 @@ int Run(int argc, char** argv)
     platform::SetAnsiCodePage(options.codePage);
 
     std::string error;
-    const std::unique_ptr<PasswordSource> passwords = ChoosePasswordSource(options, error);
+    const std::unique_ptr<opening::PasswordPrompt> passwords = ChoosePasswordSource(options, error);
     if (!passwords)
         return UsageError(error);
 
-    const std::u16string fullPath = FullPath(options.file);
     model::CBook book;
-    const int opened = OpenBook(options.file, book, *passwords, [](const std::u16string& message) {
-        std::cerr << LineText(message) << '\n';
-        std::cerr.flush();
-    });
-    if (opened != kExitOk)
-        return opened;
-    return RunCommand(options, book, fullPath);
+    const OpenedBook opened = OpenBook(options.file, book, *passwords);
+    if (opened.exitCode != kExitOk)
+        return opened.exitCode;
+    return RunCommand(options, book, opened.fullPath);
 }
 
 }  // namespace

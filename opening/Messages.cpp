@@ -1,6 +1,6 @@
-#include "docfile/Messages.h"
+#include "opening/Messages.h"
 
-namespace docfile {
+namespace opening {
 
 std::u16string FormatText(std::u16string_view format, std::initializer_list<std::u16string_view> args)
 {
@@ -23,4 +23,4 @@ std::u16string FileNamePart(std::u16string_view path)
     return std::u16string(slash == std::u16string_view::npos ? path : path.substr(slash + 1));
 }
 
-}  // namespace docfile
+}  // namespace opening

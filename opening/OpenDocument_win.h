@@ -1,13 +1,13 @@
 #pragma once
 // Opening a document inside a Lister window: progress bar, wait cursor,
-// password dialog and the messages of a failed read.
+// password dialog, message boxes and the wait before a retry.
 #include "model/Book.h"
 
 #include <windows.h>
 
 #include <filesystem>
 
-namespace docfile {
+namespace opening {
 
 // Where the password dialog's "Show password on typing" choice is kept.
 class PasswordChoice {
@@ -18,13 +18,9 @@ public:
     virtual void StoreShowPassword(bool show) = 0;
 };
 
-enum class OpenOutcome {
-    Opened,
-    Cancelled,  // the user dismissed the password dialog: nothing more to say
-    Failed,     // the caller reports that the document cannot be loaded
-};
+// Reads `path` into `book`; false when it is not loaded. A failed open ends
+// with "Cant load document" in a message box owned by `lister`; a cancelled
+// password dialog ends quietly.
+bool OpenInWindow(const std::filesystem::path& path, HWND lister, model::CBook& book, PasswordChoice& choice);
 
-// Reads `path` into `book`.
-OpenOutcome OpenDocument(const std::filesystem::path& path, HWND parent, model::CBook& book, PasswordChoice& choice);
-
-}  // namespace docfile
+}  // namespace opening

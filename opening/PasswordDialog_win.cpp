@@ -1,10 +1,10 @@
-#include "docfile/PasswordDialog_win.h"
+#include "opening/PasswordDialog_win.h"
 
 #include "resources/ResourceIds.h"
 
 #include <vector>
 
-namespace docfile {
+namespace opening {
 
 PasswordDialog::~PasswordDialog() { SecureZeroMemory(password_.data(), password_.size() * sizeof(wchar_t)); }
 
@@ -72,4 +72,4 @@ INT_PTR PasswordDialog::HandleMessage(UINT msg, WPARAM wParam, LPARAM)
     return FALSE;
 }
 
-}  // namespace docfile
+}  // namespace opening

@@ -3,7 +3,7 @@
 
 #include <string>
 
-namespace docfile {
+namespace opening {
 
 // Dialog 1001: asks for a document's password.
 class PasswordDialog : public win::Dialog {
@@ -30,4 +30,4 @@ private:
     bool showPassword_;
 };
 
-}  // namespace docfile
+}  // namespace opening

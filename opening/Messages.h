@@ -2,7 +2,7 @@
 #include <string>
 #include <string_view>
 
-namespace docfile {
+namespace opening {
 
 // Texts the open procedure shows, exactly as users have always seen them.
 inline constexpr std::u16string_view kCantLoadDocument = u"Cant load document %s";
@@ -16,4 +16,4 @@ std::u16string FormatText(std::u16string_view format, std::initializer_list<std:
 // The name and extension of a path, without its folder.
 std::u16string FileNamePart(std::u16string_view path);
 
-}  // namespace docfile
+}  // namespace opening
