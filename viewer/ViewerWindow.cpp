@@ -1,6 +1,7 @@
 #include "viewer/ViewerWindow.h"
 
 #include "components/HtmlPane_win.h"
+#include "components/SearchRound.h"
 #include "components/RichTextPane_win.h"
 #include "components/Splitter_win.h"
 #include "docfile/Messages.h"
@@ -8,7 +9,6 @@
 #include "docfile/OpenDocument_win.h"
 #include "model/Book.h"
 #include "platform/FilePath.h"
-#include "platform/win32/Module.h"
 #include "platform/win32/Reflect.h"
 #include "platform/win32/WideText.h"
 #include "resources/ResourceIds.h"
@@ -22,8 +22,6 @@ namespace {
 
 constexpr DWORD kSplitterStyle = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_BORDER | 1;
 
-HACCEL gAccelerators = nullptr;
-
 // The password dialog's check box lives in the shared settings and is saved
 // after every showing.
 class SettingsPasswordChoice final : public docfile::PasswordChoice {
@@ -36,22 +34,21 @@ public:
     }
 };
 
+// The viewer's name of a virtual key: the same number for the keys it
+// names, none for the others.
+char16_t KeyOf(UINT virtualKey)
+{
+    const bool named = virtualKey == VK_TAB || virtualKey == VK_ESCAPE || (virtualKey >= 'A' && virtualKey <= 'Z') ||
+                       (virtualKey >= '0' && virtualKey <= '9');
+    return named ? static_cast<char16_t>(virtualKey) : u'\0';
+}
+
+KeyModifiers HeldModifiers()
+{
+    return {GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_MENU) < 0};
+}
+
 }  // namespace
-
-// Every viewer used to load its own table, and none was ever freed.
-HACCEL Accelerators()
-{
-    if (!gAccelerators)
-        gAccelerators = LoadAcceleratorsW(win::ThisModule(), MAKEINTRESOURCEW(IDR_ACCELERATORS));
-    return gAccelerators;
-}
-
-void ReleaseAccelerators()
-{
-    if (gAccelerators)
-        DestroyAcceleratorTable(gAccelerators);
-    gAccelerators = nullptr;
-}
 
 ViewerWindow::ViewerWindow(bool embedded) : embedded_(embedded) {}
 
@@ -80,7 +77,7 @@ HWND ViewerWindow::Load(HWND lister, const std::filesystem::path& file)
     Close();
     book_ = std::move(book);
     shownPageId_.reset();
-    pageOrder_.reset();
+    search_.reset();
     if (!BuildWindow(lister)) {
         Close();
         return nullptr;
@@ -162,17 +159,29 @@ void ViewerWindow::SetWordWrap(bool wrap)
         text_->SetWordWrap(wrap);
 }
 
-bool ViewerWindow::HandleKey(UINT key, LPARAM keyData)
+bool ViewerWindow::HandleKey(UINT key) { return RunKeyAction(ActionOfKey(KeyOf(key), HeldModifiers())); }
+
+void ViewerWindow::HandleHeldKeys()
 {
-    if (key == VK_ESCAPE)
-        return RequestClose();
-    if (key == VK_TAB) {
+    const auto held = [](char16_t key) { return GetKeyState(static_cast<int>(key)) < 0; };
+    for (KeyAction action : ActionsOfHeldKeys(held, HeldModifiers()))
+        RunKeyAction(action);
+}
+
+bool ViewerWindow::RunKeyAction(KeyAction action)
+{
+    switch (action) {
+    case KeyAction::SwitchFocus:
         SwitchFocus();
         return true;
+    case KeyAction::Close:
+        return RequestClose();
+    case KeyAction::ToggleTreePane:
+        ToggleTreePane();
+        return true;
+    case KeyAction::None:
+        break;
     }
-    // The accelerator table sees the key through the viewer's own window.
-    SendMessageW(Hwnd(), WM_KEYDOWN, key, keyData);
-    SendMessageW(Hwnd(), WM_KEYUP, key, keyData);
     return false;
 }
 
@@ -203,6 +212,11 @@ void ViewerWindow::DisplayPage(uint32_t pageId, bool container, bool focusTree)
     }
     if (focusTree && tree_ && tree_->Hwnd())
         SetFocus(tree_->Hwnd());
+}
+
+const model::CPage* ViewerWindow::ShownPage() const
+{
+    return book_ && shownPageId_ ? book_->FindPage(*shownPageId_) : nullptr;
 }
 
 bool ViewerWindow::OpenPageLink(uint32_t pageId)
@@ -246,11 +260,6 @@ INT_PTR ViewerWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
     if (msg == WM_SETFOCUS && focusPane_ && IsWindow(focusPane_)) {
         SetFocus(focusPane_);
         return TRUE;
-    }
-    if (HACCEL accelerators = Hwnd() ? Accelerators() : nullptr) {
-        MSG current{Hwnd(), msg, wParam, lParam, 0, {0, 0}};
-        if (TranslateAcceleratorW(Hwnd(), accelerators, &current))
-            return TRUE;
     }
     switch (msg) {
     case WM_NOTIFY:
