@@ -1,8 +1,8 @@
 #include "viewer/ViewerWindow.h"
 
 #include "components/HtmlPane_win.h"
-#include "components/SearchRound.h"
 #include "components/RichTextPane_win.h"
+#include "components/SearchRound.h"
 #include "components/Splitter_win.h"
 #include "docfile/Messages.h"
 #include "docfile/OpenDocument.h"
@@ -159,10 +159,17 @@ void ViewerWindow::SetWordWrap(bool wrap)
         text_->SetWordWrap(wrap);
 }
 
-bool ViewerWindow::HandleKey(UINT key) { return RunKeyAction(ActionOfKey(KeyOf(key), HeldModifiers())); }
+// Every key pressed in a pane comes here; the modifiers are read only for
+// the keys the viewer names.
+bool ViewerWindow::HandleKey(UINT key)
+{
+    const char16_t named = KeyOf(key);
+    return named && RunKeyAction(ActionOfKey(named, HeldModifiers()));
+}
 
 void ViewerWindow::HandleHeldKeys()
 {
+    // A named key is its virtual key.
     const auto held = [](char16_t key) { return GetKeyState(static_cast<int>(key)) < 0; };
     for (KeyAction action : ActionsOfHeldKeys(held, HeldModifiers()))
         RunKeyAction(action);
