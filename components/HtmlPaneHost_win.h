@@ -8,9 +8,11 @@ namespace components {
 class HtmlPaneHost {
 public:
     virtual ~HtmlPaneHost() = default;
-    virtual void SwitchFocus() = 0;
-    virtual bool RequestClose() = 0;
-    virtual void ToggleTreePane() = 0;
+    // A key pressed in the pane; true when the viewer consumed it.
+    virtual bool HandleKey(UINT key) = 0;
+    // A key pressed in the page, whose event does not say which: the keys
+    // held down tell.
+    virtual void HandleHeldKeys() = 0;
     virtual void SetFocusPane(HWND pane) = 0;
     // After ShowPage returned true: the browser holds the page's document
     // (shown), or will never show it (not shown).

@@ -16,8 +16,6 @@ constexpr wchar_t kKeySinkFailedText[] = L"Ошибка при подключе�
 // HTMLDocumentEvents, the document's event interface.
 constexpr GUID kDocumentEvents = {0x3050F260, 0x98B5, 0x11CF, {0xBB, 0x82, 0x00, 0xAA, 0x00, 0xBD, 0xCE, 0x0B}};
 
-bool IsDown(int key) { return GetKeyState(key) < 0; }
-
 }  // namespace
 
 HtmlPane::HtmlPane(HtmlPaneHost& host) : host_(host) {}
@@ -121,17 +119,10 @@ void HtmlPane::ConnectKeySink(IDispatch* document)
         PostMessageW(Hwnd(), kKeySinkFailed, 0, 0);
 }
 
-// Key-down, not key-press: the browser sends no key-press for Tab. The keys
-// are read from the keyboard's state, which the event's key message set.
-void HtmlPane::OnDocumentKey()
-{
-    if (IsDown(VK_TAB))
-        host_.SwitchFocus();
-    if (IsDown(VK_ESCAPE))
-        host_.RequestClose();
-    if (IsDown(VK_CONTROL) && IsDown('T'))
-        host_.ToggleTreePane();
-}
+// Key-down, not key-press: the browser sends no key-press for Tab. The
+// viewer reads the keys from the keyboard's state, which the event's key
+// message set.
+void HtmlPane::OnDocumentKey() { host_.HandleHeldKeys(); }
 
 void HtmlPane::UseCommandTarget(IOleCommandTarget* target)
 {
@@ -190,7 +181,7 @@ LRESULT HtmlPane::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
         return DLGC_WANTALLKEYS;
     case WM_KEYDOWN:
         // The pane itself has the focus only while it holds no document.
-        OnDocumentKey();
+        host_.HandleKey(static_cast<UINT>(wParam));
         return 0;
     case WM_DESTROY:
         CloseBrowser();

@@ -11,7 +11,7 @@ class PaneHost {
 public:
     virtual ~PaneHost() = default;
     // True when the viewer consumed the key.
-    virtual bool HandleKey(UINT key, LPARAM keyData) = 0;
+    virtual bool HandleKey(UINT key) = 0;
     virtual void SetFocusPane(HWND pane) = 0;
     // A context menu was asked for at a screen point; (-1, -1) means from
     // the keyboard.

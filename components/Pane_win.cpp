@@ -37,7 +37,7 @@ LRESULT Pane::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
         return 0;
     switch (msg) {
     case WM_KEYDOWN:
-        if (host_.HandleKey(static_cast<UINT>(wParam), lParam) || OnPaneKey(wParam))
+        if (host_.HandleKey(static_cast<UINT>(wParam)) || OnPaneKey(wParam))
             return 0;
         break;
     case WM_SETFOCUS: {

@@ -46,6 +46,7 @@ public:
     // round the end and back, `current` itself last; null when none does.
     const model::CPage* NextWithMatch(const model::CPage* current, std::u16string_view pattern,
                                       SearchFlags flags) const;
+    size_t Size() const { return pages_.size(); }
 
 private:
     std::vector<const model::CPage*> pages_;

@@ -4,7 +4,6 @@
 #include "plugin/ViewerRegistry.h"
 #include "viewer/Settings.h"
 #include "viewer/ViewerMessages.h"
-#include "viewer/ViewerWindow.h"
 
 #include <windows.h>
 
@@ -18,7 +17,6 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved)
             // Unloaded by FreeLibrary while the process goes on: leave no
             // window or class of ours behind, since their code is going away.
             plugin::Viewers().Clear();
-            viewer::ReleaseAccelerators();
             components::MenuLanguages::Release();
             viewer::ReleaseSettings();
             win::UnregisterWindowClasses();

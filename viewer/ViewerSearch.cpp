@@ -1,23 +1,15 @@
-// The Lister's search (F7, then F3 or Shift+F3): the shown page from the
-// selection on, then the other pages in the tree's order, one round at most.
-// Only what a reader sees is searched: never what the link passes hide.
-// A page in the browser has no selection of ours: finding it there is
-// showing it.
+// What the Lister's search reads and moves in the viewer's window: the text
+// pane's text as it shows, its selection, and the page shown. The round
+// itself is BookSearch's.
 #include "components/RichTextPane_win.h"
+#include "components/SearchRound.h"
 #include "components/VisibleText.h"
 #include "model/Book.h"
-#include "model/PageTree.h"
 #include "viewer/PageTreePane.h"
 #include "viewer/ViewerWindow.h"
 
 namespace viewer {
 namespace {
-
-// The host's search flags.
-constexpr int kFindFirst = 1;
-constexpr int kMatchCase = 2;
-constexpr int kWholeWords = 4;
-constexpr int kBackwards = 8;
 
 // The control's effects on [start, end): the selection is borrowed and put
 // back, unseen and unheard.
@@ -84,85 +76,66 @@ std::vector<components::HiddenRanges> HiddenOnScreen(HWND edit, std::vector<comp
     return passes;
 }
 
+// The shown page is searched as it shows once the link passes have run:
+// those still waiting for their timer run first, so that what the search
+// skips is hidden on screen too (a page the search moves to would otherwise
+// never get them: its timer finds the match selected).
+class ViewerSearchView final : public components::SearchView {
+public:
+    ViewerSearchView(ViewerWindow& viewer, components::RichTextPane& text, PageTreePane& tree)
+        : viewer_(viewer), text_(text), tree_(tree)
+    {
+    }
+
+    const model::CPage* ShownPage() const override { return viewer_.ShownPage(); }
+
+    std::optional<components::VisibleText> ShownText() override
+    {
+        if (viewer_.VisibleContentPane() != text_.Hwnd())
+            return std::nullopt;
+        text_.RunPendingPasses();
+        const std::u16string text = text_.PositionText();
+        return components::VisibleText(
+            text, HiddenOnScreen(text_.Hwnd(), components::LinkPassHiddenRanges(text), text.size()));
+    }
+
+    components::TextRange Selection() const override
+    {
+        const CHARRANGE selection = text_.Selection();
+        return {static_cast<size_t>(std::max<LONG>(0, selection.cpMin)),
+                static_cast<size_t>(std::max<LONG>(0, selection.cpMax))};
+    }
+
+    void Select(const components::TextMatch& match) override
+    {
+        text_.SelectAndShow(static_cast<LONG>(match.start), static_cast<LONG>(match.start + match.length));
+    }
+
+    // Selecting the page in the tree shows it, unless the tree had it
+    // selected already.
+    void ShowPage(const model::CPage& page) override
+    {
+        tree_.SelectPage(page.Id());
+        if (viewer_.ShownPage() != &page)
+            viewer_.DisplayPage(page.Id(), false, false);
+    }
+
+private:
+    ViewerWindow& viewer_;
+    components::RichTextPane& text_;
+    PageTreePane& tree_;
+};
+
 }  // namespace
-
-// From the top, or from the selection: forward from its end, backwards
-// from its start. The page is searched as it shows once the link passes
-// have run: those still waiting for their timer run first, so that what
-// the search skips is hidden on screen too (a page the search moves to
-// would otherwise never get them: its timer finds the match selected).
-std::optional<components::TextMatch> ViewerWindow::FindInShownPage(std::u16string_view pattern,
-                                                                   const components::SearchFlags& flags, bool fromTop)
-{
-    text_->RunPendingPasses();
-    const std::u16string text = text_->PositionText();
-    const components::VisibleText visible(
-        text, HiddenOnScreen(text_->Hwnd(), components::LinkPassHiddenRanges(text), text.size()));
-    const CHARRANGE selection = text_->Selection();
-    size_t from = flags.backwards ? text.size() : 0;
-    if (!fromTop)
-        from = static_cast<size_t>(std::max<LONG>(0, flags.backwards ? selection.cpMin : selection.cpMax));
-    return visible.Find(pattern, from, flags);
-}
-
-void ViewerWindow::SelectMatch(const components::TextMatch& match)
-{
-    text_->SelectAndShow(static_cast<LONG>(match.start), static_cast<LONG>(match.start + match.length));
-}
 
 bool ViewerWindow::Search(std::u16string_view pattern, int hostFlags)
 {
-    if (!book_ || !tree_ || !text_ || !text_->Hwnd() || pattern.empty())
+    if (!book_ || !tree_ || !text_ || !text_->Hwnd())
         return false;
-    const components::SearchFlags flags{(hostFlags & kMatchCase) != 0, (hostFlags & kWholeWords) != 0,
-                                        (hostFlags & kBackwards) != 0};
-    const bool fromTop = (hostFlags & kFindFirst) != 0;
-    const model::CPage* shown = shownPageId_ ? book_->FindPage(*shownPageId_) : nullptr;
-    const LONG startedAt = text_->Selection().cpMin;
-    const bool inBrowser = VisibleContentPane() != text_->Hwnd();
-    if (shown && !inBrowser) {
-        if (auto match = FindInShownPage(pattern, flags, fromTop)) {
-            SelectMatch(*match);
-            return true;
-        }
-    }
-
-    if (!pageOrder_)
-        pageOrder_ = std::make_unique<components::PageOrder>(model::PageTree(*book_));
-    // The page's text as the control shows it can differ from what the
-    // order searched (RTF read two ways): such a page is passed over.
-    const model::CPage* current = shown;
-    for (size_t tried = 0; tried < book_->PageCount(); ++tried) {
-        const model::CPage* next = pageOrder_->NextWithMatch(current, pattern, flags);
-        if (!next)
-            return false;
-        if (next == shown) {
-            // Back where the search began: only the part it has not seen yet
-            // is left, the part before the selection (after it, backwards).
-            // A new search finds the page in the browser it started on.
-            if (inBrowser)
-                return fromTop;
-            if (fromTop)
-                return false;
-            auto match = FindInShownPage(pattern, flags, true);
-            const LONG at = match ? static_cast<LONG>(match->start) : startedAt;
-            if (!match || (flags.backwards ? at <= startedAt : at >= startedAt))
-                return false;
-            SelectMatch(*match);
-            return true;
-        }
-        tree_->SelectPage(next->Id());
-        if (shownPageId_ != next->Id())
-            DisplayPage(next->Id(), false, false);
-        if (VisibleContentPane() != text_->Hwnd())
-            return true;
-        if (auto match = FindInShownPage(pattern, flags, true)) {
-            SelectMatch(*match);
-            return true;
-        }
-        current = next;
-    }
-    return false;
+    if (!search_)
+        search_ = std::make_unique<components::BookSearch>(*book_);
+    ViewerSearchView view(*this, *text_, *tree_);
+    return search_->Find(view, pattern, hostFlags);
 }
 
 }  // namespace viewer

@@ -2,12 +2,12 @@
 
 #include "components/HtmlPane_win.h"
 #include "components/RichTextPane_win.h"
+#include "components/SearchRound.h"
 #include "components/Splitter_win.h"
 #include "model/Book.h"
 #include "opening/OpenDocument.h"
 #include "opening/OpenDocument_win.h"
 #include "platform/FilePath.h"
-#include "platform/win32/Module.h"
 #include "platform/win32/Reflect.h"
 #include "resources/ResourceIds.h"
 #include "viewer/InformationPage.h"
@@ -19,8 +19,6 @@ namespace viewer {
 namespace {
 
 constexpr DWORD kSplitterStyle = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_BORDER | 1;
-
-HACCEL gAccelerators = nullptr;
 
 // The password dialog's check box lives in the shared settings and is saved
 // after every showing.
@@ -34,22 +32,21 @@ public:
     }
 };
 
+// The viewer's name of a virtual key: the same number for the keys it
+// names, none for the others.
+char16_t KeyOf(UINT virtualKey)
+{
+    const bool named = virtualKey == VK_TAB || virtualKey == VK_ESCAPE || (virtualKey >= 'A' && virtualKey <= 'Z') ||
+                       (virtualKey >= '0' && virtualKey <= '9');
+    return named ? static_cast<char16_t>(virtualKey) : u'\0';
+}
+
+KeyModifiers HeldModifiers()
+{
+    return {GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_MENU) < 0};
+}
+
 }  // namespace
-
-// Every viewer used to load its own table, and none was ever freed.
-HACCEL Accelerators()
-{
-    if (!gAccelerators)
-        gAccelerators = LoadAcceleratorsW(win::ThisModule(), MAKEINTRESOURCEW(IDR_ACCELERATORS));
-    return gAccelerators;
-}
-
-void ReleaseAccelerators()
-{
-    if (gAccelerators)
-        DestroyAcceleratorTable(gAccelerators);
-    gAccelerators = nullptr;
-}
 
 ViewerWindow::ViewerWindow(bool embedded) : embedded_(embedded) {}
 
@@ -69,7 +66,7 @@ HWND ViewerWindow::Load(HWND lister, const std::filesystem::path& file)
     Close();
     book_ = std::move(book);
     shownPageId_.reset();
-    pageOrder_.reset();
+    search_.reset();
     // A window built halfway goes, whatever stopped it.
     bool built = false;
     try {
@@ -162,17 +159,36 @@ void ViewerWindow::SetWordWrap(bool wrap)
         text_->SetWordWrap(wrap);
 }
 
-bool ViewerWindow::HandleKey(UINT key, LPARAM keyData)
+// Every key pressed in a pane comes here; the modifiers are read only for
+// the keys the viewer names.
+bool ViewerWindow::HandleKey(UINT key)
 {
-    if (key == VK_ESCAPE)
-        return RequestClose();
-    if (key == VK_TAB) {
+    const char16_t named = KeyOf(key);
+    return named && RunKeyAction(ActionOfKey(named, HeldModifiers()));
+}
+
+void ViewerWindow::HandleHeldKeys()
+{
+    // A named key is its virtual key.
+    const auto held = [](char16_t key) { return GetKeyState(static_cast<int>(key)) < 0; };
+    for (KeyAction action : ActionsOfHeldKeys(held, HeldModifiers()))
+        RunKeyAction(action);
+}
+
+bool ViewerWindow::RunKeyAction(KeyAction action)
+{
+    switch (action) {
+    case KeyAction::SwitchFocus:
         SwitchFocus();
         return true;
+    case KeyAction::Close:
+        return RequestClose();
+    case KeyAction::ToggleTreePane:
+        ToggleTreePane();
+        return true;
+    case KeyAction::None:
+        break;
     }
-    // The accelerator table sees the key through the viewer's own window.
-    SendMessageW(Hwnd(), WM_KEYDOWN, key, keyData);
-    SendMessageW(Hwnd(), WM_KEYUP, key, keyData);
     return false;
 }
 
@@ -203,6 +219,11 @@ void ViewerWindow::DisplayPage(uint32_t pageId, bool container, bool focusTree)
     }
     if (focusTree && tree_ && tree_->Hwnd())
         SetFocus(tree_->Hwnd());
+}
+
+const model::CPage* ViewerWindow::ShownPage() const
+{
+    return book_ && shownPageId_ ? book_->FindPage(*shownPageId_) : nullptr;
 }
 
 bool ViewerWindow::OpenPageLink(uint32_t pageId)
@@ -246,11 +267,6 @@ INT_PTR ViewerWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
     if (msg == WM_SETFOCUS && focusPane_ && IsWindow(focusPane_)) {
         SetFocus(focusPane_);
         return TRUE;
-    }
-    if (HACCEL accelerators = Hwnd() ? Accelerators() : nullptr) {
-        MSG current{Hwnd(), msg, wParam, lParam, 0, {0, 0}};
-        if (TranslateAcceleratorW(Hwnd(), accelerators, &current))
-            return TRUE;
     }
     switch (msg) {
     case WM_NOTIFY:

@@ -2,10 +2,10 @@
 // One plug-in window with its document: a child dialog over the Lister
 // window holding the page tree and the content pane in a splitter.
 #include "components/HtmlPaneHost_win.h"
-#include "components/TextSearch.h"
 #include "platform/win32/Dialog.h"
 #include "viewer/TextSettings.h"
 #include "viewer/TreeHost.h"
+#include "viewer/ViewerKeys.h"
 
 #include <filesystem>
 #include <memory>
@@ -13,6 +13,7 @@
 #include <string_view>
 
 namespace components {
+class BookSearch;
 class HtmlPane;
 class RichTextPane;
 class Splitter;
@@ -58,7 +59,8 @@ public:
     // The host's search with its flags; true when a match is selected.
     bool Search(std::u16string_view pattern, int hostFlags);
 
-    bool HandleKey(UINT key, LPARAM keyData) override;
+    bool HandleKey(UINT key) override;
+    void HandleHeldKeys() override;
     void SetFocusPane(HWND pane) override;
     void ContextMenu(HWND pane, POINT screen) override;
     void DisplayPage(uint32_t pageId, bool container, bool focusTree) override;
@@ -67,10 +69,14 @@ public:
     // Shows and selects a page named by a link; false when the book does not
     // hold it.
     bool OpenPageLink(uint32_t pageId) override;
-    void SwitchFocus() override;
-    bool RequestClose() override;
-    void ToggleTreePane() override;
+    void SwitchFocus();
+    // True when a close was asked of the Lister.
+    bool RequestClose();
+    void ToggleTreePane();
     HWND VisibleContentPane() const;
+    // The page in the content pane; null while it shows the document's
+    // information.
+    const model::CPage* ShownPage() const;
     bool IsEmbedded() const { return embedded_; }
     void SetMenuTracker(MenuTracker* tracker) { tracker_ = tracker ? tracker : &SystemMenuTracker(); }
     // The commands of the menus that belong to the viewer; true when taken.
@@ -85,6 +91,8 @@ protected:
 
 private:
     bool BuildWindow(HWND lister);
+    // True when the key was consumed.
+    bool RunKeyAction(KeyAction action);
     bool EnsureHtmlPane();
     bool ShowInBrowser(const model::CPage& page);
     void PlaceHiddenContentPane();
@@ -95,9 +103,6 @@ private:
     void RunMenuCommand(int command, HWND pane);
     void EditDocument();
     void SendBugReport();
-    std::optional<components::TextMatch> FindInShownPage(std::u16string_view pattern,
-                                                         const components::SearchFlags& flags, bool fromTop);
-    void SelectMatch(const components::TextMatch& match);
 
     std::filesystem::path file_;
     bool embedded_;
@@ -110,14 +115,9 @@ private:
     std::unique_ptr<components::Splitter> splitter_;
     std::unique_ptr<model::CBook> book_;
     std::optional<uint32_t> shownPageId_;  // the page in the content pane, if any
-    std::unique_ptr<components::PageOrder> pageOrder_;  // made by the first search
+    std::unique_ptr<components::BookSearch> search_;  // made by the first search
     MenuTracker* tracker_ = &SystemMenuTracker();
     std::optional<POINT> lastTextMenuPoint_;
 };
-
-// The viewer's keyboard shortcuts: loaded once for the process and shared by
-// every viewer; ReleaseAccelerators frees them when the library unloads.
-HACCEL Accelerators();
-void ReleaseAccelerators();
 
 }  // namespace viewer

@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "components/RtfPlainText.h"
-#include "model/PageTree.h"
-#include "tests/unit/Helpers.h"
+#include "components/SearchRound.h"
 #include "components/TextSearch.h"
 #include "components/VisibleText.h"
+#include "tests/unit/Helpers.h"
+
+#include <map>
 
 using namespace testing_helpers;
 using components::SearchFlags;
@@ -86,29 +88,102 @@ TEST(TextSearch, RichTextIsSearchedInItsWordsNeverInItsMarkup)
         EXPECT_EQ(Narrow(components::RtfToPlainText(rtf)), text) << Narrow(std::u16string(rtf));
 }
 
-TEST(TextSearch, PagesFollowTheTreeOrderRoundTheEndAndBack)
+// The round as a front end drives it: the pages it shows and the text it
+// selects. A page shows its text as the order reads it unless `shows` says
+// otherwise; the HTML page shows in a browser.
+class ShownBook final : public components::SearchView {
+public:
+    explicit ShownBook(const model::CBook& book) : book_(book) {}
+    const model::CPage* ShownPage() const override { return shown_; }
+    std::optional<components::VisibleText> ShownText() override
+    {
+        if (!shown_ || shown_->Kind() == model::kHtml)
+            return std::nullopt;
+        const auto other = shows.find(shown_->Id());
+        text_ = other != shows.end() ? other->second : components::SearchableText(*shown_);
+        return components::VisibleText(text_, components::LinkPassHiddenRanges(text_));
+    }
+    components::TextRange Selection() const override { return selection; }
+    void Select(const components::TextMatch& match) override { selection = {match.start, match.start + match.length}; }
+    void ShowPage(const model::CPage& page) override
+    {
+        Show(page.Id());
+        log += std::to_string(page.Id());
+    }
+    void Show(uint32_t id)
+    {
+        shown_ = book_.FindPage(id);
+        selection = {};
+    }
+
+    std::map<uint32_t, std::u16string> shows;
+    components::TextRange selection;
+    std::string log;  // the pages shown
+
+private:
+    const model::CBook& book_;
+    const model::CPage* shown_ = nullptr;
+    std::u16string text_;
+};
+
+TEST(TextSearch, TheRoundGoesFromTheShownPageThroughTheTreeOrderAndEndsInThePartNotSeen)
 {
-    // The tree: Root, Folder (b, a), Zebra; page 9 is outside it.
-    kit::BookSpec spec = BookOf({Page(1, 1, 4, u"Root"), Page(2, 1, 0, u"Zebra"), Page(3, 1, 4, u"Folder"),
-                                 Page(4, 3, 0, u"b"), Page(5, 3, 2, u"a"), Page(9, 9, 0, u"outside")});
+    using namespace components;
+    constexpr int kTop = kSearchFindFirst, kBack = kSearchBackwards;
+    // The tree: Root, Box (Web, Rich, Changed), Alpha, Zebra; Outside is not
+    // in it. Web shows in a browser; Rich holds no "needle" a reader sees (a
+    // font's name, a bookmark and a link's head); Rich and Changed show other
+    // words than they hold.
+    kit::BookSpec spec = BookOf({Page(1, 1, 4, u"Root"), Page(2, 1, 0, u"Alpha", u"needle one two needle"),
+                                 Page(3, 1, 4, u"Box"), Page(4, 3, 0, u"Changed", u"needle one changed both"),
+                                 Page(5, 3, 2, u"Rich", u"{\\rtf1{\\fonttbl{\\f0 needle;}}\\f0 bookmark<needle> page1|needle|<x> both}"),
+                                 Page(6, 3, 3, u"Web", u"<p>needle web</p>"), Page(7, 1, 0, u"Zebra", u"zebra Needles Needle"),
+                                 Page(9, 9, 0, u"Outside", u"needle outside")});
     spec.pages[2].childrenDescending = 1;
-    spec.pages[1].text = u"needle in zebra";
-    spec.pages[3].text = u"needle in b";
-    spec.pages[4].text = u"{\\rtf1{\\fonttbl{\\f0 needle;}}\\f0 plain a bookmark<needle> page1|needle|<x>}";
-    spec.pages[5].text = u"needle outside";
     const model::CBook book = Loaded(spec);
-    const model::PageTree tree(book);
-    const components::PageOrder order(tree);
-    auto next = [&](uint32_t from, SearchFlags flags, std::u16string_view pattern = u"needle") {
-        const model::CPage* page = order.NextWithMatch(from ? book.FindPage(from) : nullptr, pattern, flags);
-        return page ? page->Id() : 0u;
+    BookSearch search(book);
+    // Shown page (0: none) and selection; pattern, flags; found, the page
+    // shown then, its selection, the pages shown on the way.
+    const std::tuple<uint32_t, TextRange, std::u16string_view, int, bool, uint32_t, TextRange, const char*> cases[] = {
+        {2, {15, 21}, u"needle", kTop, true, 2, {0, 6}, ""},
+        {2, {0, 6}, u"needle", kTop | kBack, true, 2, {15, 21}, ""},
+        {2, {0, 6}, u"needle", 0, true, 2, {15, 21}, ""},
+        {2, {15, 21}, u"needle", kBack, true, 2, {0, 6}, ""},
+        {2, {15, 21}, u"needle", 0, true, 7, {6, 12}, "7"},
+        {2, {15, 21}, u"needle", kSearchMatchCase, true, 6, {}, "6"},  // round the end, found in the browser
+        {7, {}, u"needle", kTop | kSearchWholeWords, true, 7, {14, 20}, ""},
+        {6, {}, u"needle", 0, true, 2, {0, 6}, "42"},  // Changed passed over
+        {2, {0, 6}, u"needle", kBack, true, 6, {}, "46"},
+        {7, {6, 12}, u"needle", kBack, true, 2, {15, 21}, "2"},
+        {6, {}, u"zebra", kBack, true, 7, {0, 5}, "7"},  // round the start
+        {0, {}, u"needle", 0, true, 6, {}, "6"},
+        {0, {}, u"needle", kBack, true, 7, {14, 20}, "7"},
+        // The first page last, in the part not searched yet.
+        {2, {15, 21}, u"two", 0, true, 2, {11, 14}, ""},
+        {2, {11, 14}, u"two", 0, false, 2, {11, 14}, ""},
+        {2, {0, 6}, u"two", kBack, true, 2, {11, 14}, ""},
+        {2, {11, 14}, u"two", kBack, false, 2, {11, 14}, ""},
+        {2, {15, 21}, u"one", 0, true, 2, {7, 10}, "42"},  // shown again after Changed
+        {4, {}, u"changed", kTop, false, 4, {}, ""},
+        {0, {}, u"changed", 0, false, 4, {}, "4"},  // passed over once
+        {0, {}, u"both", 0, false, 4, {}, "54"},
+        {6, {}, u"web", kTop, true, 6, {}, ""},
+        {6, {}, u"web", 0, false, 6, {}, ""},
+        {2, {}, u"", kTop, false, 2, {}, ""},
+        {2, {}, u"outside", kTop, false, 2, {}, ""},
     };
-    EXPECT_EQ(next(0, {}), 4u) << "from the top";
-    EXPECT_EQ(next(4, {}), 2u) << "the RTF page shows no needle: its font table, a bookmark, a link's head";
-    EXPECT_EQ(next(2, {}), 4u) << "round the end";
-    EXPECT_EQ(next(4, {false, false, true}), 2u) << "backwards, round the start";
-    EXPECT_EQ(next(0, {false, false, true}), 2u);
-    EXPECT_EQ(next(2, {}, u"zebra"), 2u) << "the page itself comes last";
-    EXPECT_EQ(next(2, {}, u"outside"), 0u) << "pages outside the tree are not searched";
-    EXPECT_EQ(next(5, {}, u"plain"), 5u);
+    for (const auto& [shown, selection, pattern, flags, found, shownAfter, selectionAfter, log] : cases) {
+        ShownBook view(book);
+        view.shows[4] = view.shows[5] = u"altered";
+        if (shown)
+            view.Show(shown);
+        view.selection = selection;
+        const std::string name = Narrow(std::u16string(pattern)) + " from " + std::to_string(shown) + " flags " +
+                                 std::to_string(flags);
+        EXPECT_EQ(search.Find(view, pattern, flags), found) << name;
+        EXPECT_EQ(view.ShownPage() ? view.ShownPage()->Id() : 0u, shownAfter) << name;
+        EXPECT_EQ(view.selection.start, selectionAfter.start) << name;
+        EXPECT_EQ(view.selection.end, selectionAfter.end) << name;
+        EXPECT_EQ(view.log, log) << name;
+    }
 }

@@ -17,17 +17,6 @@ void Press(HWND target, const wchar_t* key)
     Pump(50);
 }
 
-// Accelerator tables alive in the process. A table is a user handle; one
-// named by its index alone is found whatever its reuse count.
-int LiveAcceleratorTables()
-{
-    int live = 0;
-    for (UINT_PTR handle = 0x20; handle < 0x10000; handle += 2)
-        if (CopyAcceleratorTableW(reinterpret_cast<HACCEL>(handle), nullptr, 0) > 0)
-            ++live;
-    return live;
-}
-
 using Viewer = PluginTest;
 
 TEST_F(Viewer, FillsTheListerWithTreeAndTextSideBySide)
@@ -134,8 +123,6 @@ TEST_F(Viewer, CtrlTHidesTheTreeAndBringsItBackInsideTheWindow)
     EXPECT_EQ(ChildRect(p.tree).right, before.right);
     EXPECT_EQ(ChildRect(p.text).left, before.right + 3);
     EXPECT_EQ(GetFocus(), p.tree);
-    Press(p.tree, L"T");
-    EXPECT_TRUE(IsWindowVisible(p.tree)) << "T without Ctrl is no command";
 
     // Narrowed while hidden: the bar comes back where it can be dragged.
     Press(p.tree, L"Ctrl+T");
@@ -152,19 +139,6 @@ TEST_F(Viewer, CtrlTHidesTheTreeAndBringsItBackInsideTheWindow)
     lister.Resize(600, 400);
     Pump(50);
     EXPECT_EQ(ChildRect(p.tree).right, before.right) << "the chosen width returns with the room";
-}
-
-TEST_F(Viewer, DocumentsViewedOneAfterAnotherShareOneAcceleratorTable)
-{
-    const int before = LiveAcceleratorTables();
-    for (int i = 0; i < 3; ++i) {
-        auto& lister = NewLister();
-        ASSERT_TRUE(lister.Open(TourPath()));
-        Press(FindPanes(lister).tree, L"Ctrl+T");
-        EXPECT_FALSE(IsWindowVisible(FindPanes(lister).tree)) << "the shortcuts work in every viewer";
-        lister.Close();
-    }
-    EXPECT_LE(LiveAcceleratorTables(), before + 1);
 }
 
 TEST_F(Viewer, TwoListersShareOneSettingsRecord)
