@@ -15,9 +15,9 @@ constexpr uint32_t kSortKeys[] = {0, 2, 3, 5, 7, 9, 10, 11, 1, 4, 8};
 
 }  // namespace
 
-kit::BookSpec ProseBook(uint32_t pages, size_t textLength)
+kit::BookSpec ProseBook(uint32_t pages, size_t textLength, uint32_t vocabulary)
 {
-    Prose prose(7);
+    Prose prose = vocabulary == 0 ? Prose(7) : Prose(7, vocabulary);
     kit::BookSpec book;
     book.pages.push_back(kit::Page(1, 1, 4, u"Notebook"));
     uint32_t folder = 1;

@@ -11,8 +11,9 @@
 namespace bench {
 
 // Text and rich-text pages of prose under a few folders: a document body
-// of the kind that gets packed.
-kit::BookSpec ProseBook(uint32_t pages, size_t textLength);
+// of the kind that gets packed. A vocabulary other than 0 makes the text
+// as varied as natural text (see Prose).
+kit::BookSpec ProseBook(uint32_t pages, size_t textLength, uint32_t vocabulary = 0);
 
 // `pages` short pages under folders of a thousand; built for size. Narrow
 // titles and texts are what older writers stored.

@@ -1,6 +1,8 @@
 #include "tests/bench/BenchProse.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace bench {
 namespace {
@@ -12,7 +14,23 @@ constexpr std::array<const char16_t*, 48> kWords = {
     u"call", u"Ada", u"invoice", u"design", u"question", u"answer", u"because", u"should", u"could", u"later",
     u"caf\u00e9", u"d\u00e9j\u00e0", u"version", u"update", u"before", u"after", u"todo", u"done"};
 
+constexpr std::array<const char16_t*, 24> kSyllables = {
+    u"ka", u"ren", u"to", u"mi", u"sel", u"an", u"or", u"vi", u"dat", u"lu", u"ber", u"no",
+    u"qui", u"ste", u"par", u"el", u"gon", u"fa", u"ri", u"d\u00e9", u"wen", u"ho", u"ash", u"\u00fcr"};
+
 }  // namespace
+
+Prose::Prose(uint32_t seed, uint32_t vocabulary) : state_(seed)
+{
+    vocabulary_.reserve(vocabulary);
+    for (uint32_t i = 0; i < vocabulary; ++i) {
+        // Common words are short; the rare ones are longer.
+        std::u16string word;
+        for (uint32_t syllables = 1 + Next(2) + (i > 100) + (i > 2000 && Next(2) == 0); syllables > 0; --syllables)
+            word += kSyllables[Next(static_cast<uint32_t>(kSyllables.size()))];
+        vocabulary_.push_back(std::move(word));
+    }
+}
 
 uint32_t Prose::Next(uint32_t bound)
 {
@@ -20,7 +38,15 @@ uint32_t Prose::Next(uint32_t bound)
     return (state_ >> 8) % bound;
 }
 
-std::u16string Prose::Word() { return kWords[Next(static_cast<uint32_t>(kWords.size()))]; }
+std::u16string Prose::Word()
+{
+    if (vocabulary_.empty())
+        return kWords[Next(static_cast<uint32_t>(kWords.size()))];
+    // Rank r about as often as 1/r: uniform in the logarithm of the rank.
+    const double where = Next(1u << 20) / double(1u << 20);
+    const auto rank = static_cast<size_t>(std::exp(where * std::log(double(vocabulary_.size())))) - 1;
+    return vocabulary_[std::min(rank, vocabulary_.size() - 1)];
+}
 
 std::u16string Prose::Text(size_t length)
 {
