@@ -105,6 +105,29 @@ kit::BookSpec TreeBook(std::initializer_list<uint32_t> fanOut)
     return book;
 }
 
+kit::BookSpec ShelfBook(uint32_t shelves, uint32_t folders, uint32_t pages)
+{
+    const auto title = [](const char* prefix, uint32_t id) {
+        const std::string text = prefix + std::to_string(id);
+        return std::u16string(text.begin(), text.end());
+    };
+    kit::BookSpec book;
+    book.pages.reserve(1 + shelves * (1 + folders * (1 + pages)));
+    book.pages.push_back(kit::Page(1, 1, 4, u"Notebook"));
+    uint32_t id = 2;
+    for (uint32_t s = 0; s < shelves; ++s) {
+        const uint32_t shelf = id++;
+        book.pages.push_back(kit::Page(shelf, 1, 4, title("Shelf ", shelf)));
+        for (uint32_t f = 0; f < folders; ++f) {
+            const uint32_t folder = id++;
+            book.pages.push_back(kit::Page(folder, shelf, 4, title("Folder ", folder)));
+            for (uint32_t p = 0; p < pages; ++p, ++id)
+                book.pages.push_back(kit::Page(id, folder, 0, title("Page ", id), u"A line of text."));
+        }
+    }
+    return book;
+}
+
 std::unique_ptr<model::CBook> LoadFromMemory(const std::vector<uint8_t>& document)
 {
     docfile::MemorySource source(document.data(), document.size());

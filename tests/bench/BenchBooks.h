@@ -25,6 +25,11 @@ kit::BookSpec LargeBook(uint32_t pages, bool narrow = false);
 // identifiers are not their positions.
 kit::BookSpec TreeBook(std::initializer_list<uint32_t> fanOut);
 
+// A root with `shelves` folders of `folders` folders of `pages` text pages,
+// each titled "Page <id>" with one line of text: many small pages in a
+// tree, stored in tree order.
+kit::BookSpec ShelfBook(uint32_t shelves, uint32_t folders, uint32_t pages);
+
 // Reads a whole document held in memory; throws ArchiveError.
 std::unique_ptr<model::CBook> LoadFromMemory(const std::vector<uint8_t>& document);
 

@@ -26,6 +26,7 @@ public:
 private:
     uint32_t state_;
     std::vector<std::u16string> vocabulary_;
+    std::vector<std::u16string> recent_;  // sentences whose phrases come again
 };
 
 }  // namespace bench

@@ -18,7 +18,7 @@
 namespace {
 
 constexpr size_t kCorpusBytes = 16u << 20;
-constexpr uint32_t kVocabulary = 20000;
+constexpr uint32_t kVocabulary = 3000;
 
 struct Corpus {
     std::vector<uint8_t> plain;
