@@ -45,15 +45,21 @@ PageContent CPage::Content() const
     return {std::span<const uint8_t>(bytes, blockBytes_), codePage_, leading_};
 }
 
-void CPage::Store(std::u16string_view title, std::span<const uint8_t> block, PageStrings& strings)
+uint8_t* CPage::Keep(std::u16string_view title, size_t blockBytes, PageStrings& strings)
 {
-    char16_t* storage = strings.Allocate(title.size() + (block.size() + 1) / 2);
+    char16_t* storage = strings.Allocate(title.size() + (blockBytes + 1) / 2);
     std::copy(title.begin(), title.end(), storage);
-    if (!block.empty())
-        std::memcpy(storage + title.size(), block.data(), block.size());
     storage_ = storage;
     titleUnits_ = static_cast<uint32_t>(title.size());
-    blockBytes_ = static_cast<uint32_t>(block.size());
+    blockBytes_ = static_cast<uint32_t>(blockBytes);
+    return reinterpret_cast<uint8_t*>(storage + title.size());
+}
+
+void CPage::Store(std::u16string_view title, std::span<const uint8_t> block, PageStrings& strings)
+{
+    uint8_t* bytes = Keep(title, block.size(), strings);
+    if (!block.empty())
+        std::memcpy(bytes, block.data(), block.size());
 }
 
 // A non-empty text is stored as UTF-16LE with its NUL unit.
@@ -130,11 +136,7 @@ void CPage::Read(LoadArchive& ar, PageStrings& strings)
         // A size beyond the input keeps what arrived; the next field then
         // meets the end of the stream. The bytes go straight to `strings`.
         const auto size = static_cast<size_t>(std::min<uint64_t>(ar.ReadDword(), ar.Remaining()));
-        char16_t* storage = strings.Allocate(title.size() + (size + 1) / 2);
-        std::copy(title.begin(), title.end(), storage);
-        storage_ = storage;
-        titleUnits_ = static_cast<uint32_t>(title.size());
-        blockBytes_ = static_cast<uint32_t>(ar.ReadRaw(storage + title.size(), size));
+        blockBytes_ = static_cast<uint32_t>(ar.ReadRaw(Keep(title, size, strings), size));
     }
     const DateTime created = DateTime::Read(ar);
     createdStatus_ = created.status;
@@ -204,8 +206,8 @@ bool CPage::Decipher(std::u16string_view password, PageStrings& strings)
         return false;
     const std::optional<std::u16string> text = docfile::CipherTransform(Text(), password);
     if (!text) {
-        const std::vector<uint8_t> block(Content().block.begin(), Content().block.end());
-        Store(*title, block, strings);
+        const PageContent content = Content();
+        Store(*title, std::vector<uint8_t>(content.block.begin(), content.block.end()), strings);
         return false;
     }
     StoreText(*title, *text, strings);

@@ -29,8 +29,8 @@ enum PageFlags : uint32_t {
     kNewPageFlag = 0x1000,
 };
 
-// The page's body as UTF-16LE bytes, normally ending with one NUL unit; a
-// view of the page's own storage.
+// The page's body as UTF-16LE bytes, normally ending with one NUL unit, as a
+// view into the strings the page was read into.
 struct PageContent {
     std::span<const uint8_t> block;
     uint32_t codePage = 1200;
@@ -120,7 +120,9 @@ private:
     template <typename T>
     void SetSeldom(T SeldomFields::*field, T value);
     std::u16string ReadPageText(LoadArchive& ar, uint32_t schema);
-    // Puts the title and then the content block into `strings`.
+    // Puts the title into `strings` with room for the content block after
+    // it, and gives that room.
+    uint8_t* Keep(std::u16string_view title, size_t blockBytes, PageStrings& strings);
     void Store(std::u16string_view title, std::span<const uint8_t> block, PageStrings& strings);
     void StoreText(std::u16string_view title, std::u16string_view text, PageStrings& strings);
 

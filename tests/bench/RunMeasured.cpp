@@ -1,5 +1,6 @@
-// Runs a program with its output thrown away and prints its wall time in
-// seconds and its peak resident size in KiB. The benchmarks start programs
+// Runs a program with its output thrown away and prints its wall time and
+// its processor time (user and system) in seconds and its peak resident
+// size in KiB. The benchmarks start programs
 // through it: a child started straight from a large process is charged
 // that process's peak as well.
 #include <fcntl.h>
@@ -30,6 +31,7 @@ int main(int argc, char** argv)
     if (wait4(child, &status, 0, &usage) != child)
         return 2;
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    std::printf("%.6f %ld\n", seconds, usage.ru_maxrss);
+    const auto cpu = [](const timeval& t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6; };
+    std::printf("%.6f %.6f %ld\n", seconds, cpu(usage.ru_utime) + cpu(usage.ru_stime), usage.ru_maxrss);
     return WIFEXITED(status) ? WEXITSTATUS(status) : 2;
 }
