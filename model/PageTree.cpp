@@ -21,7 +21,7 @@ std::vector<uint32_t> IndexesByParent(const CBook& book, std::vector<uint32_t>& 
     parents.resize(count);
     for (uint32_t i = 0; i < count; ++i)
         parents[i] = book.PageAt(i)->ParentId();
-    constexpr uint32_t kRadixFrom = 1u << 16;
+    constexpr uint32_t kRadixFrom = 1u << 14;
     if (count < kRadixFrom) {
         std::stable_sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) { return parents[a] < parents[b]; });
         return order;
