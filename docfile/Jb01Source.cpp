@@ -90,8 +90,9 @@ inline bool FastToken(uint64_t& bits, unsigned& count, uint8_t*& dst, const uint
         if (kCheckStart && distance > static_cast<size_t>(dst - start))
             return false;
         const size_t length = static_cast<size_t>((bits >> 46) & 0xFu) + kMinMatch;
+        const uint8_t* src = dst - distance;
         for (size_t i = 0; i < length; ++i)
-            dst[i] = dst[i - distance];
+            dst[i] = src[i];
     } else {
         // Integer arithmetic: both bases are made, whichever the token is.
         const uintptr_t literalBase = reinterpret_cast<uintptr_t>(kHeadBytes.data()) + (kMatchHead - 1);
