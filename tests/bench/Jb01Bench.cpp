@@ -10,6 +10,7 @@
 #include <array>
 
 #include "docfile/Jb01Source.h"
+#include "platform/CodePage.h"
 #include "tests/bench/BenchBooks.h"
 #include "tests/bench/BenchProse.h"
 #include "tests/kit/Document.h"
@@ -26,24 +27,6 @@ struct Corpus {
     std::vector<uint8_t> lz4;
 };
 
-std::vector<uint8_t> Utf8Bytes(const std::u16string& text)
-{
-    std::vector<uint8_t> bytes;
-    for (char16_t c : text) {
-        if (c < 0x80) {
-            bytes.push_back(static_cast<uint8_t>(c));
-        } else if (c < 0x800) {
-            bytes.push_back(static_cast<uint8_t>(0xC0 | (c >> 6)));
-            bytes.push_back(static_cast<uint8_t>(0x80 | (c & 0x3F)));
-        } else {
-            bytes.push_back(static_cast<uint8_t>(0xE0 | (c >> 12)));
-            bytes.push_back(static_cast<uint8_t>(0x80 | ((c >> 6) & 0x3F)));
-            bytes.push_back(static_cast<uint8_t>(0x80 | (c & 0x3F)));
-        }
-    }
-    return bytes;
-}
-
 std::vector<uint8_t> Utf16Bytes(const std::u16string& text)
 {
     std::vector<uint8_t> bytes;
@@ -58,7 +41,10 @@ std::vector<uint8_t> MakePlain(int which)
 {
     bench::Prose prose(31, kVocabulary);
     switch (which) {
-    case 0: return Utf8Bytes(prose.Text(kCorpusBytes));
+    case 0: {
+        const std::string utf8 = platform::WideToUtf8(prose.Text(kCorpusBytes));
+        return std::vector<uint8_t>(utf8.begin(), utf8.end());
+    }
     case 1: return Utf16Bytes(prose.Text(kCorpusBytes / 2));
     default: {
         std::vector<uint8_t> body = kit::BookBodyBytes(bench::ProseBook(4000, 4000, kVocabulary));
