@@ -17,9 +17,9 @@ constexpr unsigned kLiteralBits = 9;
 // they write at most this much.
 constexpr size_t kFastTokens = 3;
 constexpr size_t kFastOutput = kFastTokens * kMaxMatch;
-// The flag and distance fields of a match from nearer than 16 bytes, less
-// those of a match from 3 bytes: below this, the fast loop's 16-byte word
-// would read bytes it writes.
+// Matches from nearer than 16 bytes, whose heads (see below) are the first
+// this many from kMatchHead on: the fast loop's 16-byte word would read
+// bytes it writes.
 constexpr uint64_t kNearMatches = 16 - kMinMatch;
 // A step may end inside a match, up to 17 bytes past where it was to stop;
 // a token of the fast loop writes up to 24 bytes from where it starts.
@@ -59,11 +59,12 @@ inline void Copy16(uint8_t* dst, const uint8_t* src)
     std::memcpy(dst, word, sizeof word);
 }
 
-// The top 14 bits of a token, its flag and distance field, are its head.
-// A literal's head is its byte and 5 more bits, so kHeadBytes holds the
-// literal of head h at kLiteralEnd - h, and 23 more bytes after it, which
-// the fast loop copies too and later bytes overwrite. A match's source is
-// at the same distance below another base: the position plus 0x2000 - 3.
+// The top 14 bits of a token, its flag and distance field, are its head; a
+// match's head is kMatchHead or more. A literal's head is its byte and 5
+// more bits, so kHeadBytes holds the literal of head h at 0x1FFF - h, with
+// 23 more bytes after it, which the fast loop copies too and later bytes
+// overwrite. A match's source lies the same way below another base: the
+// position plus kMatchHead - 3.
 constexpr uint64_t kMatchHead = 0x2000;
 constexpr std::array<uint8_t, kMatchHead + 23> kHeadBytes = [] {
     std::array<uint8_t, kMatchHead + 23> bytes{};
@@ -211,7 +212,7 @@ Jb01Status Jb01Source::DecodeUntil(size_t stop)
             uint8_t* const dstLast = out + stop - kFastOutput;
             const uint8_t* const inLast = inEnd - 8;
             // Until the window first fills, matches may reach before it.
-            while (in <= inLast && dst <= dstLast && dst < out + kReach) {
+            while (in <= inLast && dst <= dstLast && static_cast<size_t>(dst - out) < kReach) {
                 refill();
                 if (!FastToken<true>(bits, count, dst, out) || !FastToken<true>(bits, count, dst, out) ||
                     !FastToken<true>(bits, count, dst, out)) {
