@@ -45,9 +45,14 @@ PageContent CPage::Content() const
     return {std::span<const uint8_t>(bytes, blockBytes_), codePage_, leading_};
 }
 
+// A page deciphered in place keeps its room: the title keeps its length and
+// the text does not grow, so a large protected book needs no second copy.
 uint8_t* CPage::Keep(std::u16string_view title, size_t blockBytes, PageStrings& strings)
 {
-    char16_t* storage = strings.Allocate(title.size() + (blockBytes + 1) / 2);
+    const size_t blockUnits = (blockBytes + 1) / 2;
+    char16_t* storage = storage_;
+    if (title.size() != titleUnits_ || blockUnits > (blockBytes_ + 1) / 2)
+        storage = strings.Allocate(title.size() + blockUnits);
     std::copy(title.begin(), title.end(), storage);
     storage_ = storage;
     titleUnits_ = static_cast<uint32_t>(title.size());

@@ -120,15 +120,15 @@ private:
     template <typename T>
     void SetSeldom(T SeldomFields::*field, T value);
     std::u16string ReadPageText(LoadArchive& ar, uint32_t schema);
-    // Puts the title into `strings` with room for the content block after
-    // it, and gives that room.
+    // Puts the title into `strings` (or where it was, when it fits there)
+    // with room for the content block after it, and gives that room.
     uint8_t* Keep(std::u16string_view title, size_t blockBytes, PageStrings& strings);
     void Store(std::u16string_view title, std::span<const uint8_t> block, PageStrings& strings);
     void StoreText(std::u16string_view title, std::u16string_view text, PageStrings& strings);
 
     // A book may hold millions of pages: the record is kept small, and its
     // title and content lie together in the book's strings, title first.
-    const char16_t* storage_ = nullptr;
+    char16_t* storage_ = nullptr;
     std::unique_ptr<SeldomFields> seldom_;
     double createdDate_ = 0;
     double modifiedDate_ = 0;
