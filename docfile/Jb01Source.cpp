@@ -1,6 +1,8 @@
 #include "docfile/Jb01Source.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cstring>
 
 namespace docfile {
@@ -15,34 +17,96 @@ constexpr unsigned kLiteralBits = 9;
 // they write at most this much.
 constexpr size_t kFastTokens = 3;
 constexpr size_t kFastOutput = kFastTokens * kMaxMatch;
+// Matches from nearer than 16 bytes, whose heads (see below) are the first
+// this many from kMatchHead on: the fast loop's 16-byte word would read
+// bytes it writes.
+constexpr uint64_t kNearMatches = 16 - kMinMatch;
 // A step may end inside a match, up to 17 bytes past where it was to stop;
-// word copies write up to 13 bytes past a short match.
+// a token of the fast loop writes up to 24 bytes from where it starts.
 constexpr size_t kWindowSlack = 32;
 constexpr size_t kMinInputStep = 16;
 
+// Eight bytes as one big-endian number; one load and one byte swap
+// wherever the compiler has the builtin, at every optimisation level.
 inline uint64_t LoadBigEndian64(const uint8_t* p)
 {
+#if defined(__GNUC__) || defined(__clang__)
+    uint64_t v;
+    std::memcpy(&v, p, sizeof v);
+    return std::endian::native == std::endian::little ? __builtin_bswap64(v) : v;
+#else
     uint64_t v = 0;
     for (int i = 0; i < 8; ++i)
         v = (v << 8) | p[i];
     return v;
+#endif
 }
 
-// Copies a match that may overlap its source, as the format does it: one
-// byte at a time in effect. From a distance of 8 on, 8-byte words never read
-// a byte they are about to write, so up to 24 bytes go in three words.
-inline void CopyMatch(uint8_t* dst, size_t distance, size_t length)
+inline uint64_t Load64(const uint8_t* p)
 {
-    const uint8_t* src = dst - distance;
-    if (distance >= 8) {
-        std::memcpy(dst, src, 8);
-        std::memcpy(dst + 8, src + 8, 8);
-        if (length > 16)
-            std::memcpy(dst + 16, src + 16, 8);
-    } else {
+    uint64_t v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+
+inline void Store64(uint8_t* p, uint64_t v) { std::memcpy(p, &v, sizeof v); }
+
+// One load and one store where the target has 16-byte registers.
+inline void Copy16(uint8_t* dst, const uint8_t* src)
+{
+    uint8_t word[16];
+    std::memcpy(word, src, sizeof word);
+    std::memcpy(dst, word, sizeof word);
+}
+
+// The top 14 bits of a token, its flag and distance field, are its head; a
+// match's head is kMatchHead or more. A literal's head is its byte and 5
+// more bits, so kHeadBytes holds the literal of head h at 0x1FFF - h, with
+// 23 more bytes after it, which the fast loop copies too and later bytes
+// overwrite. A match's source lies the same way below another base: the
+// position plus kMatchHead - 3.
+constexpr uint64_t kMatchHead = 0x2000;
+constexpr std::array<uint8_t, kMatchHead + 23> kHeadBytes = [] {
+    std::array<uint8_t, kMatchHead + 23> bytes{};
+    for (size_t head = 0; head < kMatchHead; ++head)
+        bytes[kMatchHead - 1 - head] = static_cast<uint8_t>(head >> 5);
+    return bytes;
+}();
+
+// One token where there are at least 54 bits at hand and 24 bytes of room:
+// no check but that of a match reaching before the stream's start, which
+// only the window's first fill needs. Literal and match take the same path,
+// so that which comes next is never guessed: isMatch multiplies instead of
+// choosing. False for a match before the start.
+template <bool kCheckStart>
+inline bool FastToken(uint64_t& bits, unsigned& count, uint8_t*& dst, const uint8_t* start)
+{
+    const auto head = static_cast<uintptr_t>(bits >> 50);
+    const auto isMatch = static_cast<uintptr_t>(bits >> 63);
+    bool near = head - kMatchHead < kNearMatches;
+    if constexpr (kCheckStart)
+        near |= (isMatch != 0) & (head - (kMatchHead - kMinMatch) > static_cast<uintptr_t>(dst - start));
+    if (near) [[unlikely]] {
+        const size_t distance = head - (kMatchHead - kMinMatch);
+        if (kCheckStart && distance > static_cast<size_t>(dst - start))
+            return false;
+        const size_t length = static_cast<size_t>((bits >> 46) & 0xFu) + kMinMatch;
+        const uint8_t* src = dst - distance;
         for (size_t i = 0; i < length; ++i)
             dst[i] = src[i];
+    } else {
+        // Integer arithmetic: both bases are made, whichever the token is.
+        const uintptr_t literalBase = reinterpret_cast<uintptr_t>(kHeadBytes.data()) + (kMatchHead - 1);
+        const uintptr_t matchBase = reinterpret_cast<uintptr_t>(dst) + (kMatchHead - kMinMatch);
+        const auto* src = reinterpret_cast<const uint8_t*>(literalBase + (matchBase - literalBase) * isMatch - head);
+        Copy16(dst, src);
+        Store64(dst + 16, Load64(src + 16));
     }
+    dst += 1 + (static_cast<uintptr_t>((bits >> 46) & 0xFu) + kMinMatch - 1) * isMatch;
+    const auto used = static_cast<unsigned>(kLiteralBits + kLiteralBits * isMatch);
+    bits <<= used;
+    count -= used;
+    return true;
 }
 
 }  // namespace
@@ -143,28 +207,26 @@ Jb01Status Jb01Source::DecodeUntil(size_t stop)
             in = RefillInput(in);
             inEnd = inEnd_;
         }
-        while (inEnd - in >= 8 && pos + kFastOutput <= stop) {
-            refill();
-            for (size_t t = 0; t < kFastTokens; ++t) {
-                if ((bits >> 63) == 0) {
-                    out[pos++] = static_cast<uint8_t>(bits >> 55);
-                    bits <<= kLiteralBits;
-                    count -= kLiteralBits;
-                    continue;
-                }
-                const size_t distance = ((bits >> 50) & 0x1FFFu) + kMinMatch;
-                const size_t length = ((bits >> 46) & 0xFu) + kMinMatch;
-                if (distance > pos) {
+        if (inEnd - in >= 8 && pos + kFastOutput <= stop) {
+            uint8_t* dst = out + pos;
+            uint8_t* const dstLast = out + stop - kFastOutput;
+            const uint8_t* const inLast = inEnd - 8;
+            // Until the window first fills, matches may reach before it.
+            while (in <= inLast && dst <= dstLast && static_cast<size_t>(dst - out) < kReach) {
+                refill();
+                if (!FastToken<true>(bits, count, dst, out) || !FastToken<true>(bits, count, dst, out) ||
+                    !FastToken<true>(bits, count, dst, out)) {
                     status = Jb01Status::BeforeStart;
                     break;
                 }
-                bits <<= kMatchBits;
-                count -= kMatchBits;
-                CopyMatch(out + pos, distance, length);
-                pos += length;
             }
-            if (status != Jb01Status::Ok)
-                break;
+            while (status == Jb01Status::Ok && in <= inLast && dst <= dstLast) {
+                refill();
+                FastToken<false>(bits, count, dst, out);
+                FastToken<false>(bits, count, dst, out);
+                FastToken<false>(bits, count, dst, out);
+            }
+            pos = static_cast<size_t>(dst - out);
         }
         if (pos >= stop || status != Jb01Status::Ok)
             break;

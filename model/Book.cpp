@@ -52,7 +52,8 @@ void CBook::ReadPackedBody(LoadArchive& ar, const ProgressFn& progress)
         failure = std::current_exception();
     }
     if (decoded.Finish() != docfile::Jb01Status::Ok) {
-        pages_.clear();
+        pages_.Clear();
+        strings_.Clear();
         bodyArchive.Fail(ArchiveCause::EndOfFile);
     }
     staged.schema_ = schema_;
@@ -72,7 +73,8 @@ void CBook::ReadPackedBody(LoadArchive& ar, const ProgressFn& progress)
 //   legend (>=16), extra info (>=17).
 void CBook::ReadBody(LoadArchive& ar, uint32_t s, const ProgressFn& progress)
 {
-    pages_.clear();
+    pages_.Clear();
+    strings_.Clear();
     ar.ReadDword();
     verifier_ = ar.ReadString();
     const int32_t count = ar.ReadLong();
@@ -90,9 +92,9 @@ void CBook::ReadBody(LoadArchive& ar, uint32_t s, const ProgressFn& progress)
     const uint32_t background = platform::WindowColour();
     const DateTime now = DateTime::Now();
     for (int32_t i = 0; i < count; ++i) {
-        auto page = std::make_unique<CPage>(background, now);
-        page->Read(ar);
-        pages_.push_back(std::move(page));
+        CPage page(background, now);
+        page.Read(ar, strings_);
+        pages_.PushBack(std::move(page));
         if (progress)
             progress(static_cast<uint32_t>(i), static_cast<uint32_t>(count));
     }
@@ -155,15 +157,17 @@ void CBook::RecordInHistory(uint32_t id)
 
 void CBook::RemoveEmptyRecycleBin()
 {
-    auto bin = std::find_if(pages_.begin(), pages_.end(), [](const auto& p) { return p->IsKind5(); });
-    if (bin == pages_.end())
+    size_t bin = 0;
+    while (bin < pages_.Size() && !pages_[bin].IsKind5())
+        ++bin;
+    if (bin == pages_.Size())
         return;
-    const uint32_t binId = (*bin)->Id();
-    const bool hasChildren =
-        std::any_of(pages_.begin(), pages_.end(), [binId](const auto& p) { return p->ParentId() == binId; });
+    const uint32_t binId = pages_[bin].Id();
+    bool hasChildren = false;
+    pages_.ForEach([&](const CPage& page) { hasChildren |= page.ParentId() == binId; });
     if (hasChildren)
         return;
-    pages_.erase(bin);
+    pages_.Erase(bin);
     indexes_.reset();
     if (currentPage_ == binId) {
         currentPage_ = static_cast<uint32_t>(RootPageId());
@@ -176,8 +180,7 @@ void CBook::ApplyExpansionPolicy()
     const uint32_t policy = options_.expansionPolicy;
     if (policy != 1 && policy != 2)
         return;
-    for (auto& page : pages_)
-        page->SetExpanded(policy == 2 || (page->IsTopLevel() && page->Id() != 2));
+    pages_.ForEach([policy](CPage& page) { page.SetExpanded(policy == 2 || (page.IsTopLevel() && page.Id() != 2)); });
 }
 
 const CBook::Indexes& CBook::Index() const
@@ -185,11 +188,11 @@ const CBook::Indexes& CBook::Index() const
     if (indexes_)
         return *indexes_;
     auto built = std::make_unique<Indexes>();
-    built->firstIndexById.reserve(pages_.size());
-    built->parentIds.reserve(pages_.size());
-    for (uint32_t i = 0; i < pages_.size(); ++i) {
-        built->firstIndexById.emplace_back(pages_[i]->Id(), i);
-        built->parentIds.push_back(pages_[i]->ParentId());
+    built->firstIndexById.reserve(pages_.Size());
+    built->parentIds.reserve(pages_.Size());
+    for (uint32_t i = 0; i < pages_.Size(); ++i) {
+        built->firstIndexById.emplace_back(pages_[i].Id(), i);
+        built->parentIds.push_back(pages_[i].ParentId());
     }
     // Sorting (id, index) pairs puts the first page of each id first.
     std::sort(built->firstIndexById.begin(), built->firstIndexById.end());
@@ -213,7 +216,7 @@ const CBook::Indexes& CBook::Index() const
 
 int64_t CBook::IndexOfPage(uint32_t id) const
 {
-    if (id >= 1 && id <= pages_.size() && pages_[id - 1]->Id() == id)
+    if (id >= 1 && id <= pages_.Size() && pages_[id - 1].Id() == id)
         return id - 1;
     const auto& byId = Index().firstIndexById;
     auto it = std::lower_bound(byId.begin(), byId.end(), std::make_pair(id, uint32_t{0}));
@@ -223,7 +226,7 @@ int64_t CBook::IndexOfPage(uint32_t id) const
 const CPage* CBook::FindPage(uint32_t id) const
 {
     const int64_t index = IndexOfPage(id);
-    return index < 0 ? nullptr : pages_[static_cast<size_t>(index)].get();
+    return index < 0 ? nullptr : &pages_[static_cast<size_t>(index)];
 }
 
 bool CBook::HasChildren(uint32_t id) const
@@ -236,9 +239,9 @@ bool CBook::HasChildren(uint32_t id) const
 
 const CPage* CBook::RootPage() const
 {
-    for (const auto& page : pages_)
-        if (page->IsTopLevel() && page->Id() != 2)
-            return page.get();
+    for (size_t i = 0; i < pages_.Size(); ++i)
+        if (pages_[i].IsTopLevel() && pages_[i].Id() != 2)
+            return &pages_[i];
     return nullptr;
 }
 
@@ -256,9 +259,9 @@ bool CBook::IsTopPage(uint32_t id) const
 
 const CPage* CBook::RecycleBin() const
 {
-    for (const auto& page : pages_)
-        if (page->IsKind5())
-            return page.get();
+    for (size_t i = 0; i < pages_.Size(); ++i)
+        if (pages_[i].IsKind5())
+            return &pages_[i];
     return nullptr;
 }
 
@@ -272,8 +275,8 @@ bool CBook::CheckPassword(std::u16string_view typed) const { return docfile::Che
 
 bool CBook::Decipher(std::u16string_view password)
 {
-    for (auto& page : pages_)
-        if (!page->Decipher(password))
+    for (size_t i = 0; i < pages_.Size(); ++i)
+        if (!pages_[i].Decipher(password, strings_))
             return false;
     return true;
 }

@@ -11,6 +11,8 @@
 #include "model/Legend.h"
 #include "model/MetaHistory.h"
 #include "model/Page.h"
+#include "model/PageList.h"
+#include "model/PageStrings.h"
 
 namespace model {
 
@@ -30,8 +32,8 @@ public:
     uint32_t Schema() const { return schema_; }
     bool Packed() const { return packed_; }
 
-    size_t PageCount() const { return pages_.size(); }
-    const CPage* PageAt(size_t index) const { return index < pages_.size() ? pages_[index].get() : nullptr; }
+    size_t PageCount() const { return pages_.Size(); }
+    const CPage* PageAt(size_t index) const { return index < pages_.Size() ? &pages_[index] : nullptr; }
     const CPage* FindPage(uint32_t id) const;
     int64_t IndexOfPage(uint32_t id) const;
     bool HasPage(uint32_t id) const { return FindPage(id) != nullptr; }
@@ -85,7 +87,8 @@ private:
     CBookOptions options_;
     uint32_t saveCounter_ = 0;
     uint32_t currentPage_ = 0;
-    std::vector<std::unique_ptr<CPage>> pages_;
+    PageList pages_;
+    PageStrings strings_;  // the pages' titles and contents
     IconCollection icons_;
     std::u16string verifier_;
     std::u16string bookText2_;

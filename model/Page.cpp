@@ -1,6 +1,8 @@
 #include "model/Page.h"
 
 #include <algorithm>
+#include <cstring>
+#include <vector>
 
 #include "docfile/Cipher.h"
 #include "platform/System.h"
@@ -25,27 +27,59 @@ size_t PageContent::TextUnits() const
     return whole;
 }
 
-void PageContent::SetText(std::u16string_view text)
-{
-    block.clear();
-    if (text.empty())
-        return;
-    block.resize(text.size() * 2 + 2);
-    for (size_t i = 0; i < text.size(); ++i) {
-        block[2 * i] = static_cast<uint8_t>(text[i]);
-        block[2 * i + 1] = static_cast<uint8_t>(text[i] >> 8);
-    }
-    codePage = 1200;
-}
-
 const CPage::SeldomFields CPage::kSeldomDefaults;
 
 CPage::CPage() : CPage(platform::WindowColour(), DateTime::Now()) {}
 
-CPage::CPage(uint32_t background, const DateTime& now) : background_(background)
+CPage::CPage(uint32_t background, const DateTime& now)
+    : createdDate_(now.date), modifiedDate_(now.date), createdStatus_(now.status), modifiedStatus_(now.status),
+      background_(background)
 {
-    created_ = now;
-    modified_ = now;
+}
+
+PageContent CPage::Content() const
+{
+    if (blockBytes_ == 0)
+        return {{}, codePage_, leading_};
+    const auto* bytes = reinterpret_cast<const uint8_t*>(storage_ + titleUnits_);
+    return {std::span<const uint8_t>(bytes, blockBytes_), codePage_, leading_};
+}
+
+// A page deciphered in place keeps its room: the title keeps its length and
+// the text does not grow, so a large protected book needs no second copy.
+uint8_t* CPage::Keep(std::u16string_view title, size_t blockBytes, PageStrings& strings)
+{
+    const size_t blockUnits = (blockBytes + 1) / 2;
+    char16_t* storage = storage_;
+    if (title.size() != titleUnits_ || blockUnits > (blockBytes_ + 1) / 2)
+        storage = strings.Allocate(title.size() + blockUnits);
+    std::copy(title.begin(), title.end(), storage);
+    storage_ = storage;
+    titleUnits_ = static_cast<uint32_t>(title.size());
+    blockBytes_ = static_cast<uint32_t>(blockBytes);
+    return reinterpret_cast<uint8_t*>(storage + title.size());
+}
+
+void CPage::Store(std::u16string_view title, std::span<const uint8_t> block, PageStrings& strings)
+{
+    uint8_t* bytes = Keep(title, block.size(), strings);
+    if (!block.empty())
+        std::memcpy(bytes, block.data(), block.size());
+}
+
+// A non-empty text is stored as UTF-16LE with its NUL unit.
+void CPage::StoreText(std::u16string_view title, std::u16string_view text, PageStrings& strings)
+{
+    std::vector<uint8_t> block;
+    if (!text.empty()) {
+        block.resize(text.size() * 2 + 2);
+        for (size_t i = 0; i < text.size(); ++i) {
+            block[2 * i] = static_cast<uint8_t>(text[i]);
+            block[2 * i + 1] = static_cast<uint8_t>(text[i] >> 8);
+        }
+    }
+    Store(title, block, strings);
+    codePage_ = 1200;
 }
 
 void CPage::SetOwnColour(bool inForce, uint32_t colour)
@@ -92,23 +126,26 @@ std::u16string CPage::ReadPageText(LoadArchive& ar, uint32_t schema)
 //   child sort key (>=12), colour (>=13), colour switch (13..16),
 //   modified (>=14), HTML caret (>=15), sort text (>=16),
 //   descending (>=18), flags (>=19), label (>=20).
-void CPage::Read(LoadArchive& ar)
+void CPage::Read(LoadArchive& ar, PageStrings& strings)
 {
     const uint32_t s = ar.ReadClassTag(docfile::ArchiveClass::Page);
     id_ = ar.ReadDword();
     parentId_ = ar.ReadDword();
     kind_ = ar.ReadDword();
-    title_ = ReadPageText(ar, s);
+    const std::u16string title = ReadPageText(ar, s);
     if (s < 23) {
-        content_.SetText(ReadPageText(ar, s));
+        StoreText(title, ReadPageText(ar, s), strings);
     } else {
-        content_.leading = ar.ReadDword();
-        content_.codePage = ar.ReadDword();
+        leading_ = ar.ReadDword();
+        codePage_ = ar.ReadDword();
         // A size beyond the input keeps what arrived; the next field then
-        // meets the end of the stream.
-        content_.block = ar.ReadBlock(ar.ReadDword());
+        // meets the end of the stream. The bytes go straight to `strings`.
+        const auto size = static_cast<size_t>(std::min<uint64_t>(ar.ReadDword(), ar.Remaining()));
+        blockBytes_ = static_cast<uint32_t>(ar.ReadRaw(Keep(title, size, strings), size));
     }
-    created_ = DateTime::Read(ar);
+    const DateTime created = DateTime::Read(ar);
+    createdStatus_ = created.status;
+    createdDate_ = created.date;
     background_ = ar.ReadDword();
     caret_ = ar.ReadDword();
     expanded_ = ar.ReadDword();
@@ -143,8 +180,11 @@ void CPage::Read(LoadArchive& ar)
         colour_ = ar.ReadDword();
     if (s >= 13 && s < 17)
         SetOwnColour(ar.ReadDword() != 0, colour_);
-    if (s >= 14)
-        modified_ = DateTime::Read(ar);
+    if (s >= 14) {
+        const DateTime modified = DateTime::Read(ar);
+        modifiedStatus_ = modified.status;
+        modifiedDate_ = modified.date;
+    }
     if (s >= 15)
         htmlCaret_ = ar.ReadDword();
     if (s >= 16)
@@ -164,16 +204,18 @@ void CPage::Read(LoadArchive& ar)
         expanded_ = 0;
 }
 
-bool CPage::Decipher(std::u16string_view password)
+bool CPage::Decipher(std::u16string_view password, PageStrings& strings)
 {
-    std::optional<std::u16string> title = docfile::CipherTransform(title_, password);
+    const std::optional<std::u16string> title = docfile::CipherTransform(Title(), password);
     if (!title)
         return false;
-    title_ = std::move(*title);
-    std::optional<std::u16string> text = docfile::CipherTransform(content_.Text(), password);
-    if (!text)
+    const std::optional<std::u16string> text = docfile::CipherTransform(Text(), password);
+    if (!text) {
+        const PageContent content = Content();
+        Store(*title, std::vector<uint8_t>(content.block.begin(), content.block.end()), strings);
         return false;
-    content_.SetText(*text);
+    }
+    StoreText(*title, *text, strings);
     return true;
 }
 

@@ -2,9 +2,11 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
-#include <vector>
+#include <string_view>
 
+#include "model/PageStrings.h"
 #include "model/Records.h"
 
 namespace model {
@@ -27,17 +29,16 @@ enum PageFlags : uint32_t {
     kNewPageFlag = 0x1000,
 };
 
-// The page's body as UTF-16LE bytes, normally ending with one NUL unit.
+// The page's body as UTF-16LE bytes, normally ending with one NUL unit, as a
+// view into the strings the page was read into.
 struct PageContent {
-    std::vector<uint8_t> block;
+    std::span<const uint8_t> block;
     uint32_t codePage = 1200;
     uint32_t leading = 0;
 
     std::u16string Text() const;
     // Code units before the first NUL unit (or the end of the block).
     size_t TextUnits() const;
-    // Clears the block; stores a non-empty text with its NUL unit.
-    void SetText(std::u16string_view text);
 };
 
 class CPage {
@@ -48,16 +49,17 @@ public:
     CPage(uint32_t background, const DateTime& now);
 
     // Reads the page's serialised form, class tag first, for any schema 0..23.
-    void Read(LoadArchive& ar);
+    // Its title and content go to `strings`, which must outlive the page.
+    void Read(LoadArchive& ar, PageStrings& strings);
 
     uint32_t Id() const { return id_; }
     uint32_t ParentId() const { return parentId_; }
     uint32_t Kind() const { return kind_; }
-    const std::u16string& Title() const { return title_; }
-    std::u16string Text() const { return content_.Text(); }
-    const PageContent& Content() const { return content_; }
+    std::u16string_view Title() const { return {storage_, titleUnits_}; }
+    std::u16string Text() const { return Content().Text(); }
+    PageContent Content() const;
     // Code units of the page text times 2.
-    uint64_t TextSize() const { return static_cast<uint64_t>(content_.TextUnits()) * 2; }
+    uint64_t TextSize() const { return static_cast<uint64_t>(Content().TextUnits()) * 2; }
 
     bool IsPlainText() const { return kind_ == kPlainText; }
     bool IsRichText() const { return kind_ == kRichText; }
@@ -82,9 +84,9 @@ public:
     bool Expanded() const { return expanded_ != 0; }
     void SetExpanded(bool expanded) { expanded_ = expanded ? 1 : 0; }
 
-    // Deciphers title and text with the password; false when the cipher
-    // refuses (an empty password). A failed text keeps the new title.
-    bool Decipher(std::u16string_view password);
+    // Deciphers title and text with the password, into `strings`; false when
+    // the cipher refuses (an empty password). A failed text keeps the new title.
+    bool Decipher(std::u16string_view password, PageStrings& strings);
 
     // Everything else, kept as read for tools that show the whole record.
     const std::u16string& SortText() const { return Seldom().sortText; }
@@ -98,8 +100,8 @@ public:
     int32_t AuxValue() const { return Seldom().auxValue; }
     uint32_t OptionalValue() const { return Seldom().optionalValue; }
     const std::array<uint8_t, 16>& OptionalBlock() const { return Seldom().optionalBlock; }
-    const DateTime& Created() const { return created_; }
-    const DateTime& Modified() const { return modified_; }
+    DateTime Created() const { return {createdStatus_, createdDate_}; }
+    DateTime Modified() const { return {modifiedStatus_, modifiedDate_}; }
 
 private:
     // Fields that nearly every page leaves at their defaults. A book may
@@ -118,12 +120,24 @@ private:
     template <typename T>
     void SetSeldom(T SeldomFields::*field, T value);
     std::u16string ReadPageText(LoadArchive& ar, uint32_t schema);
+    // Puts the title into `strings` (or where it was, when it fits there)
+    // with room for the content block after it, and gives that room.
+    uint8_t* Keep(std::u16string_view title, size_t blockBytes, PageStrings& strings);
+    void Store(std::u16string_view title, std::span<const uint8_t> block, PageStrings& strings);
+    void StoreText(std::u16string_view title, std::u16string_view text, PageStrings& strings);
 
-    PageContent content_;
-    std::u16string title_;
-    DateTime created_;
-    DateTime modified_;
+    // A book may hold millions of pages: the record is kept small, and its
+    // title and content lie together in the book's strings, title first.
+    char16_t* storage_ = nullptr;
     std::unique_ptr<SeldomFields> seldom_;
+    double createdDate_ = 0;
+    double modifiedDate_ = 0;
+    uint32_t titleUnits_ = 0;
+    uint32_t blockBytes_ = 0;
+    uint32_t codePage_ = 1200;
+    uint32_t leading_ = 0;
+    uint32_t createdStatus_ = 0;
+    uint32_t modifiedStatus_ = 0;
     uint32_t id_ = 0;
     uint32_t parentId_ = 0;
     uint32_t kind_ = kPlainText;

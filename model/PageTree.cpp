@@ -1,28 +1,65 @@
 #include "model/PageTree.h"
 
 #include <algorithm>
-#include <tuple>
+#include <iterator>
+#include <utility>
 #include <unordered_set>
 
 namespace model {
 
+namespace {
+
+// Page indexes ordered by (parent id, index). Sorting by the parent alone
+// with a stable sort keeps book order among siblings; a large book is sorted
+// by radix, 16 bits at a time.
+std::vector<uint32_t> IndexesByParent(const CBook& book, std::vector<uint32_t>& parents)
+{
+    const auto count = static_cast<uint32_t>(book.PageCount());
+    std::vector<uint32_t> order(count);
+    for (uint32_t i = 0; i < count; ++i)
+        order[i] = i;
+    parents.resize(count);
+    for (uint32_t i = 0; i < count; ++i)
+        parents[i] = book.PageAt(i)->ParentId();
+    constexpr uint32_t kRadixFrom = 1u << 14;
+    if (count < kRadixFrom) {
+        std::stable_sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) { return parents[a] < parents[b]; });
+        return order;
+    }
+    std::vector<uint32_t> sorted(count);
+    std::vector<uint32_t> starts(1u << 16);
+    for (const int shift : {0, 16}) {
+        std::fill(starts.begin(), starts.end(), 0);
+        for (uint32_t index : order)
+            ++starts[(parents[index] >> shift) & 0xFFFF];
+        uint32_t start = 0;
+        for (uint32_t& bucket : starts)
+            start += std::exchange(bucket, start);
+        for (uint32_t index : order)
+            sorted[starts[(parents[index] >> shift) & 0xFFFF]++] = index;
+        order.swap(sorted);
+    }
+    return order;
+}
+
+}  // namespace
+
 PageTree::PageTree(const CBook& book) : book_(book)
 {
-    const size_t count = book.PageCount();
-    // (parent, index) pairs are unique: sorting them keeps book order among
-    // siblings without looking at the pages again.
-    std::vector<std::pair<uint32_t, uint32_t>> pairs(count);
-    for (uint32_t i = 0; i < count; ++i)
-        pairs[i] = {book.PageAt(i)->ParentId(), i};
-    std::sort(pairs.begin(), pairs.end());
-    byParent_.resize(count);
-    parentOf_.resize(count);
-    for (size_t i = 0; i < count; ++i)
-        std::tie(parentOf_[i], byParent_[i]) = pairs[i];
+    std::vector<uint32_t> parents;
+    byParent_ = IndexesByParent(book, parents);
+    parentOf_.resize(byParent_.size());
+    for (size_t i = 0; i < byParent_.size(); ++i)
+        parentOf_[i] = parents[byParent_[i]];
+    std::unique_copy(parentOf_.begin(), parentOf_.end(), std::back_inserter(parentIds_));
 }
+
+bool PageTree::IsParentId(uint32_t id) const { return std::binary_search(parentIds_.begin(), parentIds_.end(), id); }
 
 std::span<const uint32_t> PageTree::ChildIndexes(uint32_t parentId) const
 {
+    if (!IsParentId(parentId))
+        return {};
     auto [first, last] = std::equal_range(parentOf_.begin(), parentOf_.end(), parentId);
     const auto begin = static_cast<size_t>(first - parentOf_.begin());
     return std::span<const uint32_t>(byParent_).subspan(begin, static_cast<size_t>(last - first));
@@ -101,7 +138,7 @@ void PageTree::WalkExpanded(const Visitor& visit) const
             return;
         // An identifier no page names as its parent has nothing to expand,
         // for this page or any other of that identifier.
-        if (ChildIndexes(page.Id()).empty() || !expanded.insert(page.Id()).second)
+        if (!IsParentId(page.Id()) || !expanded.insert(page.Id()).second)
             continue;
         std::vector<const CPage*> children = SortedChildren(page);
         if (!children.empty())
@@ -146,7 +183,7 @@ bool IsBold(const CBook& book, const CPage& page)
 
 std::u16string NodeText(const CBook& book, const CPage& page)
 {
-    std::u16string text = page.Title();
+    std::u16string text(page.Title());
     if (const size_t attached = book.AttachmentCount(page.Id()); attached > 0) {
         const std::string suffix = " [Attached Files: " + std::to_string(attached) + "]";
         text.append(suffix.begin(), suffix.end());

@@ -63,10 +63,14 @@ public:
 
 private:
     std::span<const uint32_t> ChildIndexes(uint32_t parentId) const;
+    // Whether any page names `id` as its parent: a search among the
+    // parents only, which most pages are not.
+    bool IsParentId(uint32_t id) const;
 
     const CBook& book_;
     std::vector<uint32_t> byParent_;   // page indexes ordered by (parent id, index)
     std::vector<uint32_t> parentOf_;   // parent id of byParent_[i]
+    std::vector<uint32_t> parentIds_;  // each parent id once, sorted
 };
 
 // Standard image of a page's kind; folders open or closed; the recycle bin

@@ -80,13 +80,14 @@ SiblingOrder SiblingOrder::Of(const CBook& book, const CPage& parent)
 
 std::u16string FoldForSorting(std::u16string_view text)
 {
+    // Lower-casing maps no unit to or from white space, so trimming first
+    // gives the same and copies the text once.
     size_t begin = 0, end = text.size();
-    std::u16string lowered = platform::ToLower(std::u16string(text));
-    while (begin < end && IsSpace(lowered[begin]))
+    while (begin < end && IsSpace(text[begin]))
         ++begin;
-    while (end > begin && IsSpace(lowered[end - 1]))
+    while (end > begin && IsSpace(text[end - 1]))
         --end;
-    return lowered.substr(begin, end - begin);
+    return platform::ToLower(std::u16string(text.substr(begin, end - begin)));
 }
 
 SiblingKey SiblingKey::Make(const CBook& book, const CPage* page, uint32_t sortKey)
@@ -95,6 +96,8 @@ SiblingKey SiblingKey::Make(const CBook& book, const CPage* page, uint32_t sortK
     key.page = page;
     if (!page)
         return key;
+    key.binLike = page->Kind() == kRecycleBin || page->Kind() == kFlaggedFolder;
+    key.folder = page->IsFolder();
     if (sortKey == 0)
         key.text = FoldForSorting(page->Title());
     else if (sortKey == 1)
@@ -113,13 +116,12 @@ int CompareSiblings(const SiblingKey& ka, const SiblingKey& kb, const SiblingOrd
     if (!a || !b || a == b)
         return 0;
     const int reverse = order.descending ? -1 : 1;
-    auto isKind56 = [](const CPage* p) { return p->Kind() == kRecycleBin || p->Kind() == kFlaggedFolder; };
-    if (isKind56(a))
+    if (ka.binLike)
         return reverse;
-    if (isKind56(b))
+    if (kb.binLike)
         return -reverse;
-    if (order.foldersFirst && a->IsFolder() != b->IsFolder())
-        return (a->IsFolder() ? -1 : 1) * reverse;
+    if (order.foldersFirst && ka.folder != kb.folder)
+        return (ka.folder ? -1 : 1) * reverse;
 
     switch (order.sortKey) {
     case 0: return CompareText(ka.text, kb.text) * reverse;

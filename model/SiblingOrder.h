@@ -35,6 +35,10 @@ struct SiblingKey {
     std::u16string text;  // folded title (key 0) or sort text (key 5)
     uint64_t textSize = 0;  // key 1: finding it scans the page's text
     uint32_t colourKey = 0;
+    // What every comparison asks of the page, kept here so that sorting
+    // many siblings does not visit their records again and again.
+    bool binLike = false;  // a recycle bin or flagged folder
+    bool folder = false;
 
     static SiblingKey Make(const CBook& book, const CPage* page, uint32_t sortKey);
 };

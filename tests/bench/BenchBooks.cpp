@@ -15,9 +15,9 @@ constexpr uint32_t kSortKeys[] = {0, 2, 3, 5, 7, 9, 10, 11, 1, 4, 8};
 
 }  // namespace
 
-kit::BookSpec ProseBook(uint32_t pages, size_t textLength)
+kit::BookSpec ProseBook(uint32_t pages, size_t textLength, uint32_t vocabulary)
 {
-    Prose prose(7);
+    Prose prose = vocabulary == 0 ? Prose(7) : Prose(7, vocabulary);
     kit::BookSpec book;
     book.pages.push_back(kit::Page(1, 1, 4, u"Notebook"));
     uint32_t folder = 1;
@@ -102,6 +102,29 @@ kit::BookSpec TreeBook(std::initializer_list<uint32_t> fanOut)
     Prose shuffle(5);
     for (size_t i = book.pages.size() - 1; i > 1; --i)
         std::swap(book.pages[i], book.pages[1 + shuffle.Next(static_cast<uint32_t>(i))]);
+    return book;
+}
+
+kit::BookSpec ShelfBook(uint32_t shelves, uint32_t folders, uint32_t pages)
+{
+    const auto title = [](const char* prefix, uint32_t id) {
+        const std::string text = prefix + std::to_string(id);
+        return std::u16string(text.begin(), text.end());
+    };
+    kit::BookSpec book;
+    book.pages.reserve(1 + shelves * (1 + folders * (1 + pages)));
+    book.pages.push_back(kit::Page(1, 1, 4, u"Notebook"));
+    uint32_t id = 2;
+    for (uint32_t s = 0; s < shelves; ++s) {
+        const uint32_t shelf = id++;
+        book.pages.push_back(kit::Page(shelf, 1, 4, title("Shelf ", shelf)));
+        for (uint32_t f = 0; f < folders; ++f) {
+            const uint32_t folder = id++;
+            book.pages.push_back(kit::Page(folder, shelf, 4, title("Folder ", folder)));
+            for (uint32_t p = 0; p < pages; ++p, ++id)
+                book.pages.push_back(kit::Page(id, folder, 0, title("Page ", id), u"A line of text."));
+        }
+    }
     return book;
 }
 

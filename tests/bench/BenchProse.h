@@ -3,12 +3,18 @@
 // compressors see realistic repetition rather than noise or runs.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace bench {
 
 class Prose {
 public:
+    // Words from a list of 48 common ones: text that packs well.
     explicit Prose(uint32_t seed) : state_(seed) {}
+    // Words from a made-up vocabulary of `vocabulary` words, a few of them
+    // common and most rare, as in natural text: it packs about as well as
+    // what people write.
+    Prose(uint32_t seed, uint32_t vocabulary);
 
     uint32_t Next(uint32_t bound);
     std::u16string Word();
@@ -19,6 +25,8 @@ public:
 
 private:
     uint32_t state_;
+    std::vector<std::u16string> vocabulary_;
+    std::vector<std::u16string> recent_;  // sentences whose phrases come again
 };
 
 }  // namespace bench

@@ -2,6 +2,7 @@
 
 #include "docfile/Jb01Source.h"
 #include "model/Book.h"
+#include "model/PageTree.h"
 #include "tests/kit/Jb01.h"
 #include "tests/unit/Helpers.h"
 
@@ -166,4 +167,46 @@ TEST(Book, QueriesFindTheFirstPageOfAnIdentifierAndCountExactTypeMatches)
     EXPECT_FALSE(book.HasChildren(3));
     EXPECT_FALSE(book.IsTopPage(2));
     EXPECT_EQ(book.AttachmentCount(3), 2u);
+}
+
+// Large books are kept in chunks of pages and blocks of strings: pages on
+// both sides of every boundary, a text larger than a block, an empty bin
+// whose removal moves every later page, packed or not (the packed body is
+// read aside and then moved in), and children ordered by a parent sort
+// that takes over from 16,384 pages, with parents whose low 16 bits agree.
+TEST(Book, ALargeBookKeepsEveryPageWhereItWasRead)
+{
+    constexpr uint32_t kPages = 20000;
+    const std::u16string longText(1100000, u'x');
+    BookSpec spec = BookOf({Page(1, 1, model::kFolder, u"Root"), Page(2, 1, model::kRecycleBin, u"Bin")});
+    for (uint32_t id = 3; id <= kPages; ++id) {
+        const std::string title = "Page " + std::to_string(id);
+        const uint32_t parent = id % 3 == 0 ? 1 : id % 3 == 1 ? 131073 : 196610;
+        spec.pages.push_back(Page(id, parent, model::kPlainText, std::u16string(title.begin(), title.end()),
+                                  id == 10000 ? longText : u"Some words of text " + std::u16string(id % 50, u'w')));
+    }
+    spec.pages.push_back(Page(131073, 1, model::kFolder, u"Folder one"));
+    spec.pages.push_back(Page(196610, 1, model::kFolder, u"Folder two"));
+    for (const bool packed : {false, true}) {
+        const CBook book = Loaded(spec, {.packed = packed});
+        ASSERT_EQ(book.PageCount(), spec.pages.size() - 1) << packed;
+        for (size_t i = 0; i < book.PageCount(); ++i) {
+            const kit::PageSpec& expected = spec.pages[i < 1 ? i : i + 1];
+            const model::CPage& page = *book.PageAt(i);
+            ASSERT_EQ(page.Id(), expected.id) << i;
+            ASSERT_EQ(page.Title(), expected.title.text) << i;
+            ASSERT_EQ(page.TextSize(), expected.text.text.size() * 2) << i;
+        }
+        EXPECT_EQ(book.FindPage(10000)->Text(), longText);
+        const model::PageTree tree(book);
+        for (const uint32_t parent : {1u, 131073u, 196610u}) {
+            std::vector<uint32_t> ids, expected;
+            for (const model::CPage* child : tree.Children(*book.FindPage(parent)))
+                ids.push_back(child->Id());
+            for (size_t i = 0; i < book.PageCount(); ++i)
+                if (book.PageAt(i)->ParentId() == parent && book.PageAt(i)->Id() != parent)
+                    expected.push_back(book.PageAt(i)->Id());
+            EXPECT_EQ(ids, expected) << parent;
+        }
+    }
 }

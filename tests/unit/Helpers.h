@@ -48,6 +48,13 @@ inline std::vector<uint8_t> Written(const std::function<void(kit::ArchiveWriter&
     return w.Take();
 }
 
+// A page read on its own, with the strings it keeps its title and content in.
+struct PageRecord {
+    model::PageStrings strings;
+    model::CPage page;
+    void Read(docfile::LoadArchive& ar) { page.Read(ar, strings); }
+};
+
 // A record read back from what `write` wrote; by default it must take every byte.
 template <class Record>
 Record ReadRecord(const std::function<void(kit::ArchiveWriter&)>& write, bool wholeInput = true)
@@ -73,7 +80,7 @@ inline std::u16string ErrorLoading(const std::vector<uint8_t>& bytes)
     return ErrorReading(bytes, [&](docfile::LoadArchive& ar) { book.Load(ar); });
 }
 
-inline std::string Narrow(const std::u16string& text) { return platform::WideToUtf8(text); }
+inline std::string Narrow(std::u16string_view text) { return platform::WideToUtf8(text); }
 
 using kit::BookOf;
 using kit::Page;

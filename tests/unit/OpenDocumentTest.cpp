@@ -124,7 +124,7 @@ TEST(OpenDocument, HugeClaimsFailOrStopWithoutAllocatingThem)
              w.ClassTag("CPage", 23), w.Dword(2), w.Dword(1), w.Dword(0), w.Dword(0), w.String(u"t");
              w.Dword(0), w.Dword(1200), w.Dword(0xFFFFFFF0), w.Raw(std::string_view("abc"));
          }),
-         record(model::CPage()), kEndOfFile},
+         record(testing_helpers::PageRecord()), kEndOfFile},
         // The last field of a document may keep what arrived.
         {"attachment of 4 GB",
          Written([](auto& w) {

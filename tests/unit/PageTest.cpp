@@ -9,9 +9,9 @@ using model::CPage;
 
 namespace {
 
-CPage ReadPage(const PageSpec& spec, uint16_t schema = 23)
+testing_helpers::PageRecord ReadPage(const PageSpec& spec, uint16_t schema = 23)
 {
-    return testing_helpers::ReadRecord<CPage>([&](auto& w) { kit::WritePage(w, spec, schema); });
+    return testing_helpers::ReadRecord<testing_helpers::PageRecord>([&](auto& w) { kit::WritePage(w, spec, schema); });
 }
 
 // Fields with values other than their defaults.
@@ -28,7 +28,8 @@ TEST(Page, EverySchemaTakesItsBytesAndKeepsDefaultsForWhatItLacks)
 {
     for (uint16_t s = 0; s <= 23; ++s) {
         SCOPED_TRACE(testing::Message() << "schema " << s);
-        const CPage page = ReadPage(kRich, s);
+        const auto record = ReadPage(kRich, s);
+        const CPage& page = record.page;
         EXPECT_EQ(page.Title(), u"T\u00edtulo");
         EXPECT_EQ(page.Text(), u"{\\rtf1 body}");
         EXPECT_EQ(page.SortWeight(), s >= 8 ? 100u : 32768u);
@@ -60,7 +61,8 @@ TEST(Page, OldFlagsConvertOnlyInTheSchemasThatHadThem)
         {bin, 23, model::kRecycleBin, kRich.flags, false},
     };
     for (const auto& [spec, schema, kind, flags, expanded] : cases) {
-        const CPage page = ReadPage(spec, schema);
+        const auto record = ReadPage(spec, schema);
+        const CPage& page = record.page;
         EXPECT_EQ(page.Kind(), kind) << schema;
         EXPECT_EQ(page.Flags(), flags) << schema;
         EXPECT_EQ(page.Expanded(), expanded) << schema;
@@ -69,15 +71,17 @@ TEST(Page, OldFlagsConvertOnlyInTheSchemasThatHadThem)
 
 TEST(Page, ContentBlocks)
 {
-    const CPage cut = ReadPage({.content = std::vector<uint8_t>{0x41, 0x00, 0x00, 0x00, 0x43, 0x00, 0x44}});
-    EXPECT_EQ(cut.Text(), u"A");  // up to the first NUL unit
-    EXPECT_EQ(cut.TextSize(), 2u);
+    const auto cut = ReadPage({.content = std::vector<uint8_t>{0x41, 0x00, 0x00, 0x00, 0x43, 0x00, 0x44}});
+    EXPECT_EQ(cut.page.Text(), u"A");  // up to the first NUL unit
+    EXPECT_EQ(cut.page.TextSize(), 2u);
     // No NUL; an odd last byte is no unit.
-    EXPECT_EQ(ReadPage({.content = std::vector<uint8_t>{0x41, 0x00, 0x42, 0x00, 0x43}}).Text(), u"AB");
+    EXPECT_EQ(ReadPage({.content = std::vector<uint8_t>{0x41, 0x00, 0x42, 0x00, 0x43}}).page.Text(), u"AB");
     // Older schemas make the block from the text.
-    EXPECT_EQ(ReadPage({.text = u"Hi"}, 22).Content().block, (std::vector<uint8_t>{0x48, 0, 0x69, 0, 0, 0}));
-    EXPECT_EQ(ReadPage({.text = u"Hi"}, 22).Content().codePage, 1200u);
-    EXPECT_TRUE(ReadPage({.text = u""}, 22).Content().block.empty());
+    const auto hi = ReadPage({.text = u"Hi"}, 22);
+    EXPECT_EQ(std::vector<uint8_t>(hi.page.Content().block.begin(), hi.page.Content().block.end()),
+              (std::vector<uint8_t>{0x48, 0, 0x69, 0, 0, 0}));
+    EXPECT_EQ(hi.page.Content().codePage, 1200u);
+    EXPECT_TRUE(ReadPage({.text = u""}, 22).page.Content().block.empty());
 }
 
 TEST(Page, TheCaretShownIsTheHtmlOneForHtmlKinds)
@@ -86,6 +90,6 @@ TEST(Page, TheCaretShownIsTheHtmlOneForHtmlKinds)
     for (uint32_t kind : {model::kPlainText, model::kWebArchive, model::kRichText, model::kHtml, model::kFolder}) {
         spec.kind = kind;
         const bool html = kind == model::kWebArchive || kind == model::kHtml;
-        EXPECT_EQ(ReadPage(spec).DisplayCaretPosition(), html ? 44u : 12u) << kind;
+        EXPECT_EQ(ReadPage(spec).page.DisplayCaretPosition(), html ? 44u : 12u) << kind;
     }
 }
