@@ -25,13 +25,13 @@ char32_t CodePoint(std::u16string_view character)
 
 // A web archive is MIME: its headers and its quoted-printable and base64
 // parts are ASCII, and its 8-bit parts declare their own charset, which the
-// system's ANSI code page matched when the page was stored. Re-encoding the
-// whole file would break those declarations, so it keeps the ANSI bytes, and
-// a character the code page lacks becomes an HTML character reference,
+// code page it was read in matched when the page was stored. Re-encoding the
+// whole file would break those declarations, so it keeps those bytes, and a
+// character the code page lacks becomes an HTML character reference,
 // which the browser reads as that character whatever the part's charset.
-std::string WebArchiveBytes(std::u16string_view text)
+std::string WebArchiveBytes(std::u16string_view text, unsigned codePage)
 {
-    if (std::optional<std::string> exact = platform::WideToAnsiExact(text))
+    if (std::optional<std::string> exact = platform::WideToAnsiExact(text, codePage))
         return *exact;
     std::string out;
     out.reserve(text.size() + text.size() / 4);
@@ -44,7 +44,7 @@ std::string WebArchiveBytes(std::u16string_view text)
         }
         const size_t length = CharacterLength(text, at);
         const std::u16string_view character = text.substr(at, length);
-        if (std::optional<std::string> bytes = platform::WideToAnsiExact(character))
+        if (std::optional<std::string> bytes = platform::WideToAnsiExact(character, codePage))
             out += *bytes;
         else
             out += "&#" + std::to_string(static_cast<uint32_t>(CodePoint(character))) + ";";
@@ -63,10 +63,10 @@ std::u16string_view PageFileExtension(PageFileKind kind)
 // An HTML page is UTF-8 with a byte order mark: every browser control reads
 // the mark before any charset the page declares, and UTF-8 holds every
 // character the page can hold.
-std::string PageFileBytes(PageFileKind kind, std::u16string_view text)
+std::string PageFileBytes(PageFileKind kind, std::u16string_view text, unsigned codePage)
 {
     if (kind == PageFileKind::WebArchive)
-        return WebArchiveBytes(text);
+        return WebArchiveBytes(text, codePage);
     return kUtf8Mark + platform::WideToUtf8(text);
 }
 

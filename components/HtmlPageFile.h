@@ -12,6 +12,8 @@ enum class PageFileKind { Html, WebArchive };
 std::u16string_view PageFileExtension(PageFileKind kind);
 
 // The page's stored text as the bytes of its file. No character is lost.
-std::string PageFileBytes(PageFileKind kind, std::u16string_view text);
+// `codePage`: the one a web archive's text was read in, which its parts'
+// charsets match (the viewer's is the system's ANSI code page).
+std::string PageFileBytes(PageFileKind kind, std::u16string_view text, unsigned codePage);
 
 }  // namespace components

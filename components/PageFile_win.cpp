@@ -3,6 +3,7 @@
 #include "components/PageFile_win.h"
 
 #include "docfile/TempFiles.h"
+#include "platform/CodePage.h"
 #include "platform/win32/WideText.h"
 
 #include <algorithm>
@@ -28,7 +29,7 @@ bool WriteAll(HANDLE file, const std::string& bytes)
 bool PageFile::Write(PageFileKind kind, std::u16string_view text)
 {
     Delete();
-    const std::string bytes = PageFileBytes(kind, text);
+    const std::string bytes = PageFileBytes(kind, text, platform::AnsiCodePage());
     std::u16string path = docfile::TempFiles().Make(PageFileExtension(kind));
     if (path.empty())
         return false;

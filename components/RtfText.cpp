@@ -25,7 +25,7 @@ bool IsHexDigit(char16_t c) { return IsAsciiDigit(c) || (c >= u'a' && c <= u'f')
 // \ucN of each group.
 class Rewriter {
 public:
-    explicit Rewriter(std::u16string_view rtf) : rtf_(rtf), widened_(platform::AnsiCodePage())
+    Rewriter(std::u16string_view rtf, unsigned narrowCodePage) : rtf_(rtf), widened_(narrowCodePage)
     {
         out_.reserve(rtf.size() + rtf.size() / 8);
     }
@@ -145,6 +145,11 @@ private:
 
 }  // namespace
 
-std::string SevenBitRtf(std::u16string_view rtf) { return Rewriter(rtf).Rewrite(); }
+std::string SevenBitRtf(std::u16string_view rtf, unsigned narrowCodePage)
+{
+    return Rewriter(rtf, narrowCodePage).Rewrite();
+}
+
+std::string SevenBitRtf(std::u16string_view rtf) { return SevenBitRtf(rtf, platform::AnsiCodePage()); }
 
 }  // namespace components

@@ -15,6 +15,9 @@ namespace components {
 // character that stands in for a \uN of the source becomes one "?", and a
 // backslash before a character above 0x7F (no control symbol) is dropped.
 // Everything else, \binN data included, stays byte for byte.
+// `narrowCodePage`: the code page the page's narrow text was read in.
+std::string SevenBitRtf(std::u16string_view rtf, unsigned narrowCodePage);
+// The same in the code page narrow text is read in now.
 std::string SevenBitRtf(std::u16string_view rtf);
 
 }  // namespace components

@@ -8,17 +8,11 @@ using components::PageFileKind;
 
 namespace {
 
-class HtmlPageFile : public ::testing::Test {
-protected:
-    void TearDown() override { platform::SetAnsiCodePage(0); }
-};
-
-TEST_F(HtmlPageFile, HtmlPagesAreUtf8WithAByteOrderMarkWhateverTheCodePage)
+TEST(HtmlPageFile, HtmlPagesAreUtf8WithAByteOrderMarkWhateverTheCodePage)
 {
     const std::u16string page = u"<meta charset=\"windows-1252\"><p>Привет, 日本 😀 café</p>";
     for (unsigned codePage : {1252u, 1251u, 932u}) {
-        platform::SetAnsiCodePage(codePage);
-        const std::string bytes = PageFileBytes(PageFileKind::Html, page);
+        const std::string bytes = PageFileBytes(PageFileKind::Html, page, codePage);
         ASSERT_EQ(bytes.substr(0, 3), "\xEF\xBB\xBF") << codePage;
         EXPECT_EQ(platform::Utf8ToWide(bytes.substr(3)), page) << codePage;
     }
@@ -26,7 +20,7 @@ TEST_F(HtmlPageFile, HtmlPagesAreUtf8WithAByteOrderMarkWhateverTheCodePage)
     EXPECT_EQ(components::PageFileExtension(PageFileKind::WebArchive), u".mht");
 }
 
-TEST_F(HtmlPageFile, WebArchivesKeepTheirAnsiBytesAndReferToWhatTheCodePageLacks)
+TEST(HtmlPageFile, WebArchivesKeepTheirCodePagesBytesAndReferToWhatItLacks)
 {
     struct Case {
         unsigned codePage;
@@ -43,10 +37,10 @@ TEST_F(HtmlPageFile, WebArchivesKeepTheirAnsiBytesAndReferToWhatTheCodePageLacks
         // A character beyond the first plane is one reference, not two.
         {1251, u"😀Ж", "&#128512;\xC6"},
     };
-    for (const Case& c : cases) {
-        platform::SetAnsiCodePage(c.codePage);
-        EXPECT_EQ(PageFileBytes(PageFileKind::WebArchive, c.text), c.bytes) << c.codePage;
-    }
+    platform::SetAnsiCodePage(1251);  // the code page given counts, not the current one
+    for (const Case& c : cases)
+        EXPECT_EQ(PageFileBytes(PageFileKind::WebArchive, c.text, c.codePage), c.bytes) << c.codePage;
+    platform::SetAnsiCodePage(0);
 }
 
 }  // namespace

@@ -60,6 +60,7 @@ TEST_F(RtfText, SevenBitRtfWritesBytesAsEscapesAndOtherCharactersAsTheFallbacksU
 
     platform::SetAnsiCodePage(932);
     EXPECT_EQ(SevenBitRtf(u"日é"), "\\'93\\'fa\\u233?");
+    EXPECT_EQ(SevenBitRtf(u"日Жé", 1251), "\\u26085?\\'c6\\u233?") << "the code page given counts";
 }
 
 TEST_F(RtfText, WordsAreReadInTheCodePageOfTheirFont)

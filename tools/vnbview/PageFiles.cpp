@@ -1,14 +1,14 @@
 #include "tools/vnbview/PageFiles.h"
 
-#include "platform/CodePage.h"
+#include "components/Ascii.h"
+#include "components/HtmlPageFile.h"
+#include "components/RtfText.h"
 #include "tools/vnbview/TextOut.h"
 
 namespace vnbview {
 namespace {
 
 constexpr std::u16string_view kMetaCharset = u"<meta charset=\"utf-8\">";
-
-char16_t AsciiLower(char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 32) : c; }
 
 // Position of an opening tag `<name` (ASCII case-insensitive) that is not
 // the start of a longer name such as <header.
@@ -19,7 +19,7 @@ size_t FindTag(std::u16string_view html, std::u16string_view name)
             break;
         bool same = true;
         for (size_t i = 0; i < name.size() && same; ++i)
-            same = AsciiLower(html[at + 1 + i]) == name[i];
+            same = components::AsciiLower(html[at + 1 + i]) == name[i];
         const char16_t next = html[at + 1 + name.size()];
         if (same && (next == u'>' || next == u'/' || next == u' ' || next == u'\t' || next == u'\r' || next == u'\n'))
             return at;
@@ -38,29 +38,9 @@ size_t AfterTag(std::u16string_view html, size_t at)
 
 }  // namespace
 
-std::string RtfBytes(std::u16string_view rtf)
+std::u16string WithUtf8Declaration(std::u16string_view html)
 {
-    std::string out;
-    out.reserve(rtf.size());
-    for (char16_t unit : rtf) {
-        if (unit < 0x80) {
-            out += static_cast<char>(unit);
-        } else {
-            // RTF's \u takes a signed 16-bit value; each UTF-16 unit of a
-            // surrogate pair is escaped on its own.
-            out += "\\u";
-            out += std::to_string(static_cast<int16_t>(unit));
-            out += '?';
-        }
-    }
-    return out;
-}
-
-std::string HtmlBytes(std::u16string_view html)
-{
-    // The declaration goes into <head>, else after <html>, else after a
-    // doctype, else first: never ahead of a doctype, which would change
-    // how the page is laid out.
+    // Never ahead of a doctype, which would change how the page is laid out.
     size_t insertAt = AfterTag(html, FindTag(html, u"head"));
     if (insertAt == std::u16string_view::npos)
         insertAt = AfterTag(html, FindTag(html, u"html"));
@@ -75,14 +55,7 @@ std::string HtmlBytes(std::u16string_view html)
     if (insertAt == 0)
         text += u'\n';
     text.append(html.substr(insertAt));
-    return "\xEF\xBB\xBF" + Utf8(text);
-}
-
-std::string WebArchiveBytes(std::u16string_view text, unsigned codePage)
-{
-    if (std::optional<std::string> narrow = platform::WideToAnsiExact(text, codePage))
-        return std::move(*narrow);
-    return Utf8(text);
+    return text;
 }
 
 std::optional<PageFile> PageFileOf(const model::CPage& page, unsigned codePage)
@@ -90,10 +63,12 @@ std::optional<PageFile> PageFileOf(const model::CPage& page, unsigned codePage)
     if (page.IsFolder())
         return std::nullopt;
     const std::u16string text = page.Text();
+    using components::PageFileBytes;
+    using components::PageFileKind;
     switch (page.Kind()) {
-    case model::kWebArchive: return PageFile{u"mht", WebArchiveBytes(text, codePage)};
-    case model::kRichText: return PageFile{u"rtf", RtfBytes(text)};
-    case model::kHtml: return PageFile{u"htm", HtmlBytes(text)};
+    case model::kWebArchive: return PageFile{u"mht", PageFileBytes(PageFileKind::WebArchive, text, codePage)};
+    case model::kRichText: return PageFile{u"rtf", components::SevenBitRtf(text, codePage)};
+    case model::kHtml: return PageFile{u"htm", PageFileBytes(PageFileKind::Html, WithUtf8Declaration(text), codePage)};
     default: return PageFile{u"txt", Utf8(text)};
     }
 }

@@ -15,16 +15,14 @@ struct PageFile {
 
 // Nothing for folders; .mht for web archives, .rtf for rich text, .htm for
 // HTML, .txt for plain text and any other kind (shown as plain text).
+// Rich text, web archives and HTML go through the viewer's own encoders
+// (`codePage`: the one the book's narrow text was read in); an HTML page
+// also declares UTF-8 in a meta element, for programs that read no byte
+// order mark. Plain text is UTF-8.
 std::optional<PageFile> PageFileOf(const model::CPage& page, unsigned codePage);
 
-// 8-bit RTF: the source is UTF-16, so units above 0x7F become \uN? escapes.
-std::string RtfBytes(std::u16string_view rtf);
-// UTF-8 with a byte order mark and a meta charset declaration, so browsers
-// read it as UTF-8 whatever charset the source itself declares.
-std::string HtmlBytes(std::u16string_view html);
-// A web archive is MIME text taken in through the code page: it goes back
-// out the same way. Text the code page cannot hold is written as UTF-8
-// rather than lost.
-std::string WebArchiveBytes(std::u16string_view text, unsigned codePage);
+// The HTML with a UTF-8 meta charset declaration: in <head>, else after
+// <html>, else after a doctype, else first.
+std::u16string WithUtf8Declaration(std::u16string_view html);
 
 }  // namespace vnbview

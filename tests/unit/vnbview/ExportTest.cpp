@@ -85,21 +85,20 @@ TEST(OutputFolder, WindowsPathsTakeTheirLongForm)
         EXPECT_EQ(vnbview::LongPathForm(full), longForm) << fs::path(full).string();
 }
 
-TEST(PageFiles, RichTextIsEightBitHtmlDeclaresUtf8AndWebArchivesKeepTheirCodePage)
+TEST(PageFiles, HtmlDeclaresUtf8InItsHeadElseAfterHtmlElseAfterADoctypeElseFirst)
 {
-    EXPECT_EQ(vnbview::RtfBytes(u"{\\rtf1 \u00e9\u20ac\xD83D\xDE00}"), "{\\rtf1 \\u233?\\u8364?\\u-10179?\\u-8704?}");
-
-    const std::string bom = "\xEF\xBB\xBF";
-    const std::string meta = "<meta charset=\"utf-8\">";
-    EXPECT_EQ(vnbview::HtmlBytes(u"<!DOCTYPE html><HTML><Head lang=x><title>\u00e9</title></head>"),
-              bom + "<!DOCTYPE html><HTML><Head lang=x>" + meta + "<title>\xC3\xA9</title></head>");
-    EXPECT_EQ(vnbview::HtmlBytes(u"<html><header>h</header></html>"), bom + "<html>" + meta + "<header>h</header></html>");
-    EXPECT_EQ(vnbview::HtmlBytes(u"<!doctype html><p>x"), bom + "<!doctype html>" + meta + "<p>x");
-    EXPECT_EQ(vnbview::HtmlBytes(u"plain"), bom + meta + "\nplain");
-
-    EXPECT_EQ(vnbview::WebArchiveBytes(u"caf\u00e9", 1252), "caf\xE9");
-    EXPECT_EQ(vnbview::WebArchiveBytes(u"\u0416", 1251), "\xC6");
-    EXPECT_EQ(vnbview::WebArchiveBytes(u"caf\u00e9 \u8a9e", 1252), "caf\xC3\xA9 \xE8\xAA\x9E");  // would lose text
+    const std::u16string meta = u"<meta charset=\"utf-8\">";
+    const std::pair<std::u16string, std::u16string> cases[] = {
+        {u"<!DOCTYPE html><HTML><Head lang=x><title>\u00e9</title></head>",
+         u"<!DOCTYPE html><HTML><Head lang=x>" + meta + u"<title>\u00e9</title></head>"},
+        {u"<html><header>h</header></html>", u"<html>" + meta + u"<header>h</header></html>"},
+        {u"<!doctype html><p>x", u"<!doctype html>" + meta + u"<p>x"},
+        {u"x<head>", u"x<head>" + meta},
+        {u"<head", meta + u"\n<head"},  // no tag without its end
+        {u"plain", meta + u"\nplain"},
+    };
+    for (const auto& [html, declared] : cases)
+        EXPECT_EQ(vnbview::WithUtf8Declaration(html), declared) << fs::path(html).string();
 }
 
 namespace {
@@ -126,9 +125,9 @@ TEST(Export, MirrorsTheTreeInsideTheFolderWithAnIndexOfLinks)
                                          Page(3, 2, 0, u"Child", u"child"),
                                          Page(4, 1, 0, u"note", u"same name"),
                                          Page(5, 1, 0, u"../../escape", u"x"),
-                                         Page(6, 1, 2, u"Rich", u"{\\rtf1 \u00e9}"),
+                                         Page(6, 1, 2, u"Rich", u"{\\rtf1 \u00e9{\\uc0 \u0416}\\\u0416\\bin1 \u00ff}"),
                                          Page(7, 1, 3, u"Page", u"<html><head></head><body>\u00e9</body></html>"),
-                                         Page(8, 1, 1, u"Web", u"MIME-Version: 1.0\r\n\u00e9"),
+                                         Page(8, 1, 1, u"Web", u"MIME-Version: 1.0\r\n\u00e9 \u0416"),
                                          Page(9, 1, 4, u"Empty"),
                                          Page(10, 1, 4, u"CON"),
                                      }));
@@ -141,9 +140,10 @@ TEST(Export, MirrorsTheTreeInsideTheFolderWithAnIndexOfLinks)
                                         "out/Root/Web.mht", "out/Root/_._.._escape.txt", "out/Root/_CON/",
                                         "out/Root/note (2).txt", "out/index.html"}));
     EXPECT_EQ(ReadFile(dir / "Root/Note.txt"), "text \xC3\xA9");
-    EXPECT_EQ(ReadFile(dir / "Root/Rich.rtf"), "{\\rtf1 \\u233?}");
+    // Rich text and web archives as the viewer encodes them: bytes of the code page stay bytes.
+    EXPECT_EQ(ReadFile(dir / "Root/Rich.rtf"), "{\\rtf1 \\'e9{\\uc0 \\u1046 }\\u1046?\\bin1 \xFF}");
     EXPECT_TRUE(ReadFile(dir / "Root/Page.htm").starts_with("\xEF\xBB\xBF<html><head><meta charset=\"utf-8\"></head>"));
-    EXPECT_EQ(ReadFile(dir / "Root/Web.mht"), "MIME-Version: 1.0\r\n\xE9");
+    EXPECT_EQ(ReadFile(dir / "Root/Web.mht"), "MIME-Version: 1.0\r\n\xE9 &#1046;");
 
     // Every node links to what was written for it, its place in the tree kept.
     EXPECT_EQ(ReadFile(dir / "index.html"), ReadFile(VNBVIEW_GOLDEN_DIR "/index.html"));
