@@ -7,9 +7,9 @@ namespace viewer {
 
 class TextSettings final : public components::TextPaneSettings {
 public:
-    COLORREF& BackColour() override { return Settings().textBackColour; }
-    COLORREF& TextColour() override { return Settings().textColour; }
-    CHARFORMATW& EditFont() override { return Settings().editFont; }
+    uint32_t& BackColour() override { return Settings().textBackColour; }
+    uint32_t& TextColour() override { return Settings().textColour; }
+    components::CharFormatRecord& EditFont() override { return Settings().editFont; }
     void Save() override { SaveSettings(); }
 };
 
