@@ -256,6 +256,7 @@ TEST(Settings, ASavedRecordLoadsBackUnderTheStoredNames)
     EXPECT_EQ(std::vector(store.written.end() - 7, store.written.end()),
               (std::vector<std::u16string>{u"TextColor", u"BackColor", u"BackColorTree", u"FontTreeColor",
                                            u"ShowPasswordOnOpen", u"ReloadOnChange", u"LangName"}));
+    EXPECT_EQ(store.texts[kPlugin + u"\\LangName"].size(), 259u);
     const SettingsRecord back = LoadSettings(store, {});
     EXPECT_EQ(back.textColour, 0x112233u);
     EXPECT_EQ(back.treeBackColour, 1u);
