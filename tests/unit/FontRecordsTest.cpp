@@ -86,27 +86,6 @@ TEST(FontRecords, CharacterFormatIsWrittenValueByValueUnderItsStoredNames)
     EXPECT_EQ(FaceNameText(f.faceName), u"An extraordinarily long face na");  // 31 units and the NUL
 }
 
-TEST(FontRecords, AFontWithoutFaceNameHoldsNoFontAndIsNotWritten)
-{
-    MapStore store;
-    store.keys.emplace(u"B\\TreeFont");
-    store.numbers[u"B\\TreeFont\\LF_HEIGHT"] = 12;
-    LogFontRecord font{.weight = 400};
-    EXPECT_FALSE(LoadFont(store, u"B", u"TreeFont", font));
-    EXPECT_EQ(font.height, 12);
-    EXPECT_EQ(font.weight, kNoFontWeight);
-    EXPECT_FALSE(SaveFont(store, u"B", u"TreeFont", font));
-    EXPECT_TRUE(store.written.empty());
-
-    font = {.weight = 700, .italic = 1, .faceName = MakeFaceName(u"Tahoma")};
-    ASSERT_TRUE(SaveFont(store, u"B", u"TreeFont", font));
-    EXPECT_EQ(store.written.size(), 14u);
-    LogFontRecord back;
-    ASSERT_TRUE(LoadFont(store, u"B", u"TreeFont", back));
-    EXPECT_EQ(back.weight, 700);
-    EXPECT_EQ(FaceNameText(back.faceName), u"Tahoma");
-}
-
 TEST(FontChoice, AStoredFormatThatNamesAFaceAppliesFromTheStartWithoutAHeightTheControlCannotShow)
 {
     constexpr uint32_t kMask = kCfmSize | kCfmFace | kCfmBold;
@@ -181,12 +160,9 @@ const std::u16string kMain = kMainAppKey;
 TEST(Settings, EachValueLoadsFromItsStoredNameAndAMissingOrMalformedOneKeepsTheDefault)
 {
     const SettingsRecord d = DefaultSettings(kLook);
-    EXPECT_EQ(d.treeBackColour, 1u);
-    EXPECT_EQ(d.treeTextColour, 2u);
-    EXPECT_EQ(d.textBackColour, 2u);
-    EXPECT_EQ(d.textColour, 3u);
+    EXPECT_EQ(std::vector({d.treeBackColour, d.treeTextColour, d.textBackColour, d.textColour, d.editFont.size}),
+              std::vector({1u, 2u, 2u, 3u, 0u}));
     EXPECT_EQ(d.treeFont.height, -11);
-    EXPECT_EQ(d.editFont.size, 0u);
     const struct { std::u16string_view name; uint32_t SettingsRecord::*member; } values[] = {
         {u"TextColor", &SettingsRecord::textColour},        {u"BackColor", &SettingsRecord::textBackColour},
         {u"BackColorTree", &SettingsRecord::treeBackColour}, {u"FontTreeColor", &SettingsRecord::treeTextColour},
@@ -268,8 +244,8 @@ TEST(Settings, ASavedRecordLoadsBackUnderTheStoredNames)
     EXPECT_EQ(back.treeFont.height, -17);
     EXPECT_EQ(FaceNameText(back.treeFont.faceName), u"Tahoma");
 
-    // A tree font without a face name is marked as none and not written back;
-    // a stored edit font without one does not apply.
+    // A tree font without a face name holds none and is not written back; a
+    // stored edit font without one does not apply.
     store.texts[kPlugin + u"\\TreeFont\\LF_FACENAME"] = u"";
     store.texts[kPlugin + u"\\EditFont\\Facename"] = u"";
     const SettingsRecord faceless = LoadSettings(store, kLook);
