@@ -1,6 +1,6 @@
 #pragma once
 // The rich text pane's view of the process-wide settings record.
-#include "components/TextPaneSettings_win.h"
+#include "components/TextPaneSettings.h"
 #include "viewer/Settings.h"
 
 namespace viewer {
