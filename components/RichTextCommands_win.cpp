@@ -115,8 +115,8 @@ void RichTextPane::ChooseTextColour()
 
 void RichTextPane::ChooseFont()
 {
-    CHARFORMATW& stored = settings_.EditFont();
-    CharFormatRecord record = ToRecord(stored);
+    CharFormatRecord& stored = settings_.EditFont();
+    CharFormatRecord record = stored;
     // Nothing chosen or stored yet: the dialog starts from the pane's font
     // rather than from a nameless font of height 0.
     if (record.size == 0 && FaceNameText(record.faceName).empty()) {
@@ -127,22 +127,22 @@ void RichTextPane::ChooseFont()
         record.faceName = base.faceName;
     }
     if (MakeChoosable(record)) {
-        stored = ToCharFormat(record);
-        ApplyFormat(stored, SCF_DEFAULT);
+        stored = record;
+        ApplyFormat(ToCharFormat(stored), SCF_DEFAULT);
     }
     record = WithColour(record, settings_.TextColour());
-    stored = ToCharFormat(record);
+    stored = record;
 
     LOGFONTW font = ToLogFont(CharFormatToFont(record, DisplayPixelsPerInch()));
     COLORREF colour = settings_.TextColour();
     int pointSizeTenths = 0;
     if (!win::PickFont(font, Hwnd(), colour, &pointSizeTenths))
         return;
-    stored = ToCharFormat(FormatFromFontChoice(ToRecord(font), pointSizeTenths, colour));
+    stored = FormatFromFontChoice(ToRecord(font), pointSizeTenths, colour);
     settings_.TextColour() = colour;
     settings_.Save();
     if (plainText_)
-        ApplyFormat(stored, SCF_ALL);
+        ApplyFormat(ToCharFormat(stored), SCF_ALL);
 }
 
 }  // namespace components

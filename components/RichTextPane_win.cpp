@@ -1,5 +1,6 @@
 #include "components/RichTextPane_win.h"
 
+#include "components/FontRecords_win.h"
 #include "components/LinkTarget.h"
 #include "components/Links.h"
 #include "components/RichEditOleCallback_win.h"
@@ -157,8 +158,8 @@ void RichTextPane::ShowPage(const model::CPage& page)
     if (!rich)
         ApplyFormat(baseFormat_, SCF_ALL);
     if (page.IsPlainText()) {
-        if (settings_.EditFont().cbSize != 0)
-            ApplyFormat(settings_.EditFont(), SCF_ALL);
+        if (settings_.EditFont().size != 0)
+            ApplyFormat(ToCharFormat(settings_.EditFont()), SCF_ALL);
         ApplyTextColour();
     }
     if (passes_)

@@ -1,7 +1,7 @@
 #pragma once
 // The read-only rich edit pane on the right of the viewer.
 #include "components/Pane_win.h"
-#include "components/TextPaneSettings_win.h"
+#include "components/TextPaneSettings.h"
 
 #include <richedit.h>
 

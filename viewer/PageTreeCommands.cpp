@@ -1,5 +1,6 @@
 // The tree pane's own commands and keys: copying the selected page, colours
 // and font.
+#include "components/FontRecords_win.h"
 #include "components/RtfText.h"
 #include "components/ShellActions_win.h"
 #include "model/Book.h"
@@ -104,7 +105,7 @@ void PageTreePane::ChooseFont()
     SendMessageW(Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), TRUE);
     SendMessageW(Hwnd(), TVM_SETTEXTCOLOR, 0, colour);
     SendMessageW(Hwnd(), TVM_SETLINECOLOR, 0, colour);
-    Settings().treeFont = font;
+    Settings().treeFont = components::ToRecord(font);
     Settings().treeTextColour = colour;
     SaveSettings();
 }

@@ -1,5 +1,6 @@
 #include "viewer/PageTreePane.h"
 
+#include "components/FontRecords_win.h"
 #include "model/PageTree.h"
 #include "platform/win32/Reflect.h"
 #include "resources/ResourceIds.h"
@@ -30,7 +31,7 @@ bool PageTreePane::Create(const RECT& rect, HWND parent, UINT id)
         return false;
     controlProc_ = reinterpret_cast<WNDPROC>(GetClassLongPtrW(Hwnd(), GCLP_WNDPROC));
     const SettingsRecord& settings = Settings();
-    LOGFONTW font = settings.treeFont;
+    LOGFONTW font = components::ToLogFont(settings.treeFont);
     // A stored record without a face name holds no font: the system's then.
     if (font.lfWeight == -1 || font.lfFaceName[0] == L'\0')
         GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);

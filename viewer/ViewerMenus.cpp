@@ -153,7 +153,7 @@ void ViewerWindow::AppendFavourites(HMENU popup) const
         AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
         AppendMenuW(popup, MF_POPUP, reinterpret_cast<UINT_PTR>(favourites), L"Favorites");
     }
-    components::MenuLanguages::Get(win::U16(Settings().langName)).Localize(popup);
+    components::MenuLanguages::Get(Settings().langName).Localize(popup);
 }
 
 void ViewerWindow::RunMenuCommand(int command, HWND pane)
@@ -171,8 +171,8 @@ bool ViewerWindow::DispatchMenuCommand(int command)
 {
     if (command == 0)
         return false;
-    if (auto name = components::MenuLanguages::Get(win::U16(Settings().langName)).Choose(command)) {
-        Settings().langName = win::Wide(*name);
+    if (auto name = components::MenuLanguages::Get(Settings().langName).Choose(command)) {
+        Settings().langName = *name;
         SaveSettings();
         return true;
     }

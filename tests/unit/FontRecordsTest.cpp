@@ -1,5 +1,5 @@
-// Font records against an in-memory store, and the font command's records:
-// what the dialog is given and what it answers.
+// Font records and the whole settings record against an in-memory store, and
+// the font command's records: what the dialog is given and what it answers.
 #include "components/FontRecords.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "components/FontChoice.h"
+#include "components/SettingsRecord.h"
 
 using namespace components;
 
@@ -85,27 +86,6 @@ TEST(FontRecords, CharacterFormatIsWrittenValueByValueUnderItsStoredNames)
     EXPECT_EQ(FaceNameText(f.faceName), u"An extraordinarily long face na");  // 31 units and the NUL
 }
 
-TEST(FontRecords, AFontWithoutFaceNameHoldsNoFontAndIsNotWritten)
-{
-    MapStore store;
-    store.keys.emplace(u"B\\TreeFont");
-    store.numbers[u"B\\TreeFont\\LF_HEIGHT"] = 12;
-    LogFontRecord font{.weight = 400};
-    EXPECT_FALSE(LoadFont(store, u"B", u"TreeFont", font));
-    EXPECT_EQ(font.height, 12);
-    EXPECT_EQ(font.weight, kNoFontWeight);
-    EXPECT_FALSE(SaveFont(store, u"B", u"TreeFont", font));
-    EXPECT_TRUE(store.written.empty());
-
-    font = {.weight = 700, .italic = 1, .faceName = MakeFaceName(u"Tahoma")};
-    ASSERT_TRUE(SaveFont(store, u"B", u"TreeFont", font));
-    EXPECT_EQ(store.written.size(), 14u);
-    LogFontRecord back;
-    ASSERT_TRUE(LoadFont(store, u"B", u"TreeFont", back));
-    EXPECT_EQ(back.weight, 700);
-    EXPECT_EQ(FaceNameText(back.faceName), u"Tahoma");
-}
-
 TEST(FontChoice, AStoredFormatThatNamesAFaceAppliesFromTheStartWithoutAHeightTheControlCannotShow)
 {
     constexpr uint32_t kMask = kCfmSize | kCfmFace | kCfmBold;
@@ -165,4 +145,113 @@ TEST(FontChoice, TheFirstChoiceMakesTheRecordChoosableAndTheAnswerBecomesTheStor
     EXPECT_EQ(font.height, 0);
     EXPECT_EQ(font.weight, 0) << "bold needs italic in the mask as well";
     EXPECT_EQ(font.underline, 0) << "underline needs colour in the mask as well";
+}
+
+namespace {
+
+const SystemLook kLook{.guiFont = {.height = -11, .weight = 400, .faceName = MakeFaceName(u"GUI")},
+                       .appWorkspace = 1, .window = 2, .windowText = 3, .buttonFace = 4};
+const std::u16string kPlugin = kPluginKey;
+const std::u16string kMain = kMainAppKey;
+
+}  // namespace
+
+// A value stored as text where a number belongs (or the reverse) is malformed.
+TEST(Settings, EachValueLoadsFromItsStoredNameAndAMissingOrMalformedOneKeepsTheDefault)
+{
+    const SettingsRecord d = DefaultSettings(kLook);
+    EXPECT_EQ(std::vector({d.treeBackColour, d.treeTextColour, d.textBackColour, d.textColour, d.editFont.size}),
+              std::vector({1u, 2u, 2u, 3u, 0u}));
+    EXPECT_EQ(d.treeFont.height, -11);
+    const struct { std::u16string_view name; uint32_t SettingsRecord::*member; } values[] = {
+        {u"TextColor", &SettingsRecord::textColour},        {u"BackColor", &SettingsRecord::textBackColour},
+        {u"BackColorTree", &SettingsRecord::treeBackColour}, {u"FontTreeColor", &SettingsRecord::treeTextColour},
+        {u"ShowPasswordOnOpen", &SettingsRecord::showPassword}, {u"ReloadOnChange", &SettingsRecord::reloadOnChange},
+    };
+    for (const auto& v : values) {
+        const std::u16string path = kPlugin + u"\\" + std::u16string(v.name);
+        MapStore store;
+        store.keys.emplace(kPlugin);
+        store.numbers[path] = 0x00ABCDEF;
+        EXPECT_EQ(LoadSettings(store, kLook).*v.member, 0x00ABCDEFu);
+        store.numbers.clear();
+        EXPECT_EQ(LoadSettings(store, kLook).*v.member, d.*v.member) << "missing";
+        store.texts[path] = u"12";
+        EXPECT_EQ(LoadSettings(store, kLook).*v.member, d.*v.member) << "malformed";
+    }
+    const struct { std::optional<std::u16string> text; std::optional<uint32_t> number; std::u16string expected; } names[] = {
+        {u"Deutsch", {}, u"Deutsch"}, {std::u16string(300, u'x'), {}, std::u16string(259, u'x')},
+        {{}, {}, u""}, {{}, 5, u""},
+    };
+    for (const auto& n : names) {
+        MapStore store;
+        store.keys.emplace(kPlugin);
+        if (n.text)
+            store.texts[kPlugin + u"\\LangName"] = *n.text;
+        if (n.number)
+            store.numbers[kPlugin + u"\\LangName"] = *n.number;
+        EXPECT_EQ(LoadSettings(store, kLook).langName, n.expected);
+    }
+}
+
+TEST(Settings, AFirstRunStartsFromTheMainApplicationsKeyWhichLaterRunsIgnore)
+{
+    const struct { bool pluginKey; bool mainKey; uint32_t gray; uint32_t textBack; uint32_t text; uint32_t editSize; } cases[] = {
+        {false, false, 1, 2, 3, 0}, {false, true, 0, 0x20, 0x30, 92}, {false, true, 1, 4, 0x30, 92},
+        {false, true, 7, 4, 0x30, 92}, {true, true, 1, 2, 3, 0},
+    };
+    for (const auto& c : cases) {
+        MapStore store;
+        if (c.pluginKey)
+            store.keys.emplace(kPlugin);
+        if (c.mainKey) {
+            store.keys.emplace(kMain);
+            store.numbers = {{kMain + u"\\BackColor", 0x20}, {kMain + u"\\TextColor", 0x30},
+                             {kMain + u"\\GrayOnReadOnly", c.gray}};
+            ASSERT_TRUE(SaveCharFormat(store, kMain, u"EditFont", kSample));
+        }
+        const SettingsRecord s = LoadSettings(store, kLook);
+        EXPECT_EQ(s.textBackColour, c.textBack) << c.gray;
+        EXPECT_EQ(s.textColour, c.text);
+        EXPECT_EQ(s.editFont.size, c.editSize) << "the main application's font applies from the start";
+        EXPECT_EQ(s.treeBackColour, 1u);
+    }
+}
+
+TEST(Settings, ASavedRecordLoadsBackUnderTheStoredNames)
+{
+    SettingsRecord s = DefaultSettings(kLook);
+    s.textColour = 0x112233;
+    s.showPassword = 1;
+    s.langName = std::u16string(300, u'y');
+    s.editFont = kSample;
+    s.treeFont = {.height = -17, .weight = 700, .faceName = MakeFaceName(u"Tahoma")};
+    MapStore store;
+    SaveSettings(store, s);
+    EXPECT_EQ(store.written.size(), 14u + 8u + 7u);
+    EXPECT_EQ(std::vector(store.written.end() - 7, store.written.end()),
+              (std::vector<std::u16string>{u"TextColor", u"BackColor", u"BackColorTree", u"FontTreeColor",
+                                           u"ShowPasswordOnOpen", u"ReloadOnChange", u"LangName"}));
+    EXPECT_EQ(store.texts[kPlugin + u"\\LangName"].size(), 259u);
+    const SettingsRecord back = LoadSettings(store, {});
+    EXPECT_EQ(back.textColour, 0x112233u);
+    EXPECT_EQ(back.treeBackColour, 1u);
+    EXPECT_EQ(back.showPassword, 1u);
+    EXPECT_EQ(back.langName.size(), 259u);
+    EXPECT_EQ(back.editFont.size, 92u);
+    EXPECT_EQ(back.editFont.height, 240);
+    EXPECT_EQ(FaceNameText(back.editFont.faceName), u"Courier New");
+    EXPECT_EQ(back.treeFont.height, -17);
+    EXPECT_EQ(FaceNameText(back.treeFont.faceName), u"Tahoma");
+
+    // A tree font without a face name holds none and is not written back; a
+    // stored edit font without one does not apply.
+    store.texts[kPlugin + u"\\TreeFont\\LF_FACENAME"] = u"";
+    store.texts[kPlugin + u"\\EditFont\\Facename"] = u"";
+    const SettingsRecord faceless = LoadSettings(store, kLook);
+    EXPECT_EQ(faceless.treeFont.weight, kNoFontWeight);
+    EXPECT_EQ(faceless.editFont.size, 0u);
+    store.written.clear();
+    SaveSettings(store, faceless);
+    EXPECT_EQ(store.written.size(), 8u + 7u);
 }

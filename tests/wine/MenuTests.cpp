@@ -209,7 +209,7 @@ TEST_F(Menus, AChosenLanguageTranslatesEveryMenuAfterwardsAndIsStored)
     const std::u16string wide = u"\xFEFF[General]\r\nlanguage=Wide\r\n[Menu]\r\nFont=Schrift\r\n";
     std::ofstream(widePath.c_str(), std::ios::binary).write(reinterpret_cast<const char*>(wide.data()),
                                                              static_cast<std::streamsize>(wide.size() * 2));
-    viewer::Settings().langName = L"Klingon";
+    viewer::Settings().langName = u"Klingon";
 
     RightClickItem(L"Read me first");
     const size_t languages = tracker.menu.find(L"Language[");

@@ -1,6 +1,7 @@
 #pragma once
-#include <windows.h>
-#include <richedit.h>
+#include "components/FontRecords.h"
+
+#include <cstdint>
 
 namespace components {
 
@@ -10,10 +11,10 @@ namespace components {
 class TextPaneSettings {
 public:
     virtual ~TextPaneSettings() = default;
-    virtual COLORREF& BackColour() = 0;
-    virtual COLORREF& TextColour() = 0;
-    // cbSize 0: no format stored or chosen; not applied to pages.
-    virtual CHARFORMATW& EditFont() = 0;
+    virtual uint32_t& BackColour() = 0;
+    virtual uint32_t& TextColour() = 0;
+    // Size 0: no format stored or chosen; not applied to pages.
+    virtual CharFormatRecord& EditFont() = 0;
     virtual void Save() = 0;
 };
 
