@@ -1,6 +1,6 @@
 #pragma once
-// The page tree on the left of the viewer: filled lazily, one level at a
-// time, from the model's page tree.
+// The page tree on the left of the viewer: the model's outline in a tree
+// control, its levels inserted as the outline opens them.
 #include "components/Pane_win.h"
 #include "platform/win32/Gdi.h"
 #include "viewer/PageTreeImages.h"

@@ -54,7 +54,12 @@ std::string Titles(const Outline& outline, const std::vector<uint32_t>& nodes)
 uint32_t NodeOf(const Outline& outline, const char* title)
 {
     uint32_t found = Outline::kNone;
-    outline.WalkFrom(0, [&](uint32_t at, size_t) { return Narrow(outline.At(at).page->Title()) != title || (found = at, false); });
+    outline.WalkFrom(0, [&](uint32_t at, size_t) {
+        if (Narrow(outline.At(at).page->Title()) != title)
+            return true;
+        found = at;
+        return false;
+    });
     return found;
 }
 
