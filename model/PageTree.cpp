@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <iterator>
+#include <tuple>
 #include <utility>
-#include <unordered_set>
 
 namespace model {
 
@@ -113,37 +113,6 @@ NodeLook PageTree::Look(const CPage& page, bool isRoot, bool expanded, uint32_t 
     look.bold = IsBold(book_, page);
     look.container = isRoot || page.IsFolder();
     return look;
-}
-
-void PageTree::WalkExpanded(const Visitor& visit) const
-{
-    const CPage* root = Root();
-    if (!root || !visit(*root, 0))
-        return;
-    struct Level {
-        std::vector<const CPage*> pages;
-        size_t next = 0;
-    };
-    std::vector<Level> levels;
-    std::unordered_set<uint32_t> expanded{root->Id()};
-    levels.push_back({SortedChildren(*root), 0});
-    while (!levels.empty()) {
-        Level& level = levels.back();
-        if (level.next == level.pages.size()) {
-            levels.pop_back();
-            continue;
-        }
-        const CPage& page = *level.pages[level.next++];
-        if (!visit(page, levels.size()))
-            return;
-        // An identifier no page names as its parent has nothing to expand,
-        // for this page or any other of that identifier.
-        if (!IsParentId(page.Id()) || !expanded.insert(page.Id()).second)
-            continue;
-        std::vector<const CPage*> children = SortedChildren(page);
-        if (!children.empty())
-            levels.push_back({std::move(children), 0});
-    }
 }
 
 int StandardImage(const CBook& book, const CPage& page, bool expanded)

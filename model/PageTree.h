@@ -48,6 +48,9 @@ public:
     // child sort key, equal siblings in book order.
     std::vector<const CPage*> SortedChildren(const CPage& node) const;
     bool HasChildren(const CPage& node) const;
+    // Whether any page names the identifier as its parent: a search among
+    // the parents only, which most pages are not.
+    bool IsParentId(uint32_t id) const;
 
     NodeLook Look(const CPage& page, bool isRoot, bool expanded, uint32_t defaultColour) const;
 
@@ -57,15 +60,13 @@ public:
     // (above it, through a cycle, or elsewhere, through a duplicate) is shown
     // but not descended into. Cycles end, and duplicated identifiers cannot
     // make the tree grow beyond the number of pages per level. Iterative:
-    // any depth is fine. The visitor returns false to stop.
+    // any depth is fine. The visitor returns false to stop. (The Outline's
+    // walk, every page opened as it is passed.)
     using Visitor = std::function<bool(const CPage& page, size_t depth)>;
     void WalkExpanded(const Visitor& visit) const;
 
 private:
     std::span<const uint32_t> ChildIndexes(uint32_t parentId) const;
-    // Whether any page names `id` as its parent: a search among the
-    // parents only, which most pages are not.
-    bool IsParentId(uint32_t id) const;
 
     const CBook& book_;
     std::vector<uint32_t> byParent_;   // page indexes ordered by (parent id, index)

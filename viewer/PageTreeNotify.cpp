@@ -1,4 +1,5 @@
 // What the tree control tells its pane: expansion, selection, tips, drawing.
+#include "model/Outline.h"
 #include "model/PageTree.h"
 #include "platform/win32/WaitCursor.h"
 #include "viewer/PageTreePane.h"
@@ -39,35 +40,39 @@ LRESULT PageTreePane::OnNotify(NMHDR* header)
 void PageTreePane::OnExpanding(const NMTREEVIEWW& info)
 {
     const uint32_t index = IndexOfData(info.itemNew.lParam);
-    if (index >= records_.size())
+    if (index == model::Outline::kNone)
         return;
     const bool expanding = (info.action & TVE_EXPAND) != 0;
     if (expanding)
         ShowChildren(index);
-    ShowFolderState(records_[index], expanding);
+    ShowFolderState(index, expanding);
 }
 
 // The control tells of a programmatic expansion only the first time, so
 // the commands set the folder image themselves. An item without children
 // cannot open.
-void PageTreePane::SetExpanded(TreeItemRecord& record, bool expanded)
+void PageTreePane::SetExpanded(uint32_t index, bool expanded)
 {
-    const auto hasChildItems = [&record] { return record.placeholder || (record.shown && record.childCount > 0); };
-    if (record.item && hasChildItems())
+    const model::Outline::Node& node = outline_->At(index);
+    const TreeItemRecord& record = Record(index);
+    const bool hasChildItems = record.placeholder || (node.shown && node.childCount > 0);
+    if (record.item && hasChildItems)
         Control(TVM_EXPAND, expanded ? TVE_EXPAND : TVE_COLLAPSE, reinterpret_cast<LPARAM>(record.item));
-    ShowFolderState(record, expanded && record.item && hasChildItems());
+    ShowFolderState(index, expanded && record.item && hasChildItems);
 }
 
-void PageTreePane::ShowFolderState(TreeItemRecord& record, bool expanded)
+void PageTreePane::ShowFolderState(uint32_t index, bool expanded)
 {
-    if (!record.container || record.ownImage || !book_ || !record.item || record.shownOpen == expanded)
+    const model::Outline::Node& node = outline_->At(index);
+    TreeItemRecord& record = Record(index);
+    if (!node.container || record.ownImage || !book_ || !record.item || record.shownOpen == expanded)
         return;
     record.shownOpen = expanded;
     // Folders open and close; the recycle bin keeps showing whether it holds
     // anything.
     int image = expanded ? model::kImageOpenFolder : model::kImageClosedFolder;
-    if (book_->RecycleBin() == record.page)
-        image = model::StandardImage(*book_, *record.page, expanded);
+    if (book_->RecycleBin() == node.page)
+        image = model::StandardImage(*book_, *node.page, expanded);
     TVITEMW item{};
     item.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_HANDLE;
     item.hItem = record.item;
@@ -78,17 +83,19 @@ void PageTreePane::ShowFolderState(TreeItemRecord& record, bool expanded)
 
 void PageTreePane::OnSelectionChanged(const NMTREEVIEWW& info)
 {
-    const uint32_t index = info.itemNew.hItem ? IndexOfData(info.itemNew.lParam) : TreeItemRecord::kNone;
-    if (index >= records_.size())
+    const uint32_t index = info.itemNew.hItem ? IndexOfData(info.itemNew.lParam) : model::Outline::kNone;
+    if (index == model::Outline::kNone)
         return;
     win::WaitCursor wait;
-    treeHost_.DisplayPage(records_[index].page->Id(), records_[index].container, info.action == TVC_BYKEYBOARD);
+    const model::Outline::Node& node = outline_->At(index);
+    treeHost_.DisplayPage(node.page->Id(), node.container, info.action == TVC_BYKEYBOARD);
 }
 
 void PageTreePane::OnInfoTip(NMTVGETINFOTIPW& tip)
 {
     const uint32_t index = IndexOfData(tip.lParam);
-    const model::CPage* page = index < records_.size() && book_ ? book_->FindPage(records_[index].page->Id()) : nullptr;
+    const model::CPage* page =
+        index != model::Outline::kNone && book_ ? book_->FindPage(outline_->At(index).page->Id()) : nullptr;
     if (!page || !tip.pszText || tip.cchTextMax <= 0)
         return;
     const bool firstTopLevel = tip.hItem == TreeView_GetRoot(Hwnd());
@@ -111,8 +118,8 @@ LRESULT PageTreePane::OnCustomDraw(NMTVCUSTOMDRAW& draw)
         if (draw.nmcd.uItemState & CDIS_SELECTED)
             return CDRF_DODEFAULT;
         if (const uint32_t index = IndexOfData(static_cast<LPARAM>(draw.nmcd.lItemlParam));
-            index < records_.size() && records_[index].hasColour)
-            draw.clrText = records_[index].textColour;
+            index != model::Outline::kNone && Record(index).hasColour)
+            draw.clrText = Record(index).textColour;
         return CDRF_DODEFAULT;
     default:
         return CDRF_DODEFAULT;

@@ -1,6 +1,7 @@
 #include "viewer/PageTreePane.h"
 
 #include "components/FontRecords_win.h"
+#include "model/Outline.h"
 #include "model/PageTree.h"
 #include "platform/win32/Reflect.h"
 #include "resources/ResourceIds.h"
@@ -50,75 +51,62 @@ void PageTreePane::FillTree(const model::CBook& book)
 {
     SendMessageW(Hwnd(), TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
     records_.clear();
-    filledIds_.clear();
+    outline_.reset();
     book_ = &book;
     tree_ = std::make_unique<model::PageTree>(book);
+    outline_ = std::make_unique<model::Outline>(*tree_, [this](uint32_t index) { OnFilled(index); });
 
     HIMAGELIST images = images_.Create(static_cast<COLORREF>(SendMessageW(Hwnd(), TVM_GETBKCOLOR, 0, 0)));
     SendMessageW(Hwnd(), TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(images));
 
-    const model::CPage* root = tree_->Root();
-    if (!root)
+    if (outline_->Empty())
         return;  // nothing to show, and nothing to complain about
     QuietTree quiet(Hwnd(), quietDepth_);
-    const uint32_t rootIndex = AddRecord(*root, TreeItemRecord::kNone, true);
-    AddChildren(rootIndex);
-    InsertItem(rootIndex, TextColour(), true);
-    ShowChildren(rootIndex);
-    Control(TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(records_[rootIndex].item));
+    constexpr uint32_t kRoot = 0;
+    outline_->Fill(kRoot);
+    InsertItem(kRoot, TextColour(), true);
+    ShowChildren(kRoot);
+    Control(TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(Record(kRoot).item));
 }
 
-uint32_t PageTreePane::AddRecord(const model::CPage& page, uint32_t parent, bool container)
+TreeItemRecord& PageTreePane::Record(uint32_t index)
 {
-    TreeItemRecord record;
-    record.page = &page;
-    record.container = container;
-    record.parent = parent;
-    records_.push_back(record);
-    return static_cast<uint32_t>(records_.size() - 1);
+    if (index >= records_.size())
+        records_.resize(outline_->Size());
+    return records_[index];
 }
 
-// Children belong to an identifier: a page whose identifier was filled
-// already (above it, through a cycle, or elsewhere, through a duplicate)
-// gets none. The children come in the viewer's sibling order, so the level
-// needs no sort when it is shown.
-void PageTreePane::AddChildren(uint32_t index)
+// A node filled with no children (its identifier's went to another) loses
+// its button.
+void PageTreePane::OnFilled(uint32_t index)
 {
-    TreeItemRecord& record = records_[index];
-    if (record.filled || !tree_)
-        return;
-    record.filled = true;
-    if (!filledIds_.insert(record.page->Id()).second) {
-        DropPlaceholder(record);
-        record.shown = true;  // nothing to show
-        return;
-    }
-    const std::vector<const model::CPage*> children = tree_->SortedChildren(*record.page);
-    record.firstChild = static_cast<uint32_t>(records_.size());
-    record.childCount = static_cast<uint32_t>(children.size());
-    for (const model::CPage* child : children)
-        AddRecord(*child, index, child->IsFolder());
+    if (outline_->At(index).childCount == 0)
+        DropPlaceholder(Record(index));
+}
+
+void PageTreePane::ShowChildren(uint32_t index, bool childrenFollow)
+{
+    outline_->Fill(index);
+    if (Record(index).item && outline_->Show(index))
+        InsertChildren(index, childrenFollow);
 }
 
 // A large level goes in with drawing off: the control would otherwise work
 // out its scroll bars again for every item. With childrenFollow, the caller
 // shows the children of the filled containers next, before anything is
 // drawn: they need no placeholder in between.
-void PageTreePane::ShowChildren(uint32_t index, bool childrenFollow)
+void PageTreePane::InsertChildren(uint32_t index, bool childrenFollow)
 {
     constexpr uint32_t kQuietLevel = 200;
-    AddChildren(index);
-    TreeItemRecord& record = records_[index];
-    if (record.shown || !record.item)
-        return;
-    record.shown = true;
-    DropPlaceholder(record);
+    DropPlaceholder(Record(index));
+    const model::Outline::Node& node = outline_->At(index);
     std::optional<QuietTree> quiet;
-    if (record.childCount >= kQuietLevel)
+    if (node.childCount >= kQuietLevel)
         quiet.emplace(Hwnd(), quietDepth_);
     const uint32_t defaultColour = TextColour();
-    for (uint32_t child = record.firstChild; child - record.firstChild < record.childCount; ++child)
-        InsertItem(child, defaultColour, childrenFollow && records_[child].container && records_[child].filled);
+    for (uint32_t child = node.firstChild; child - node.firstChild < node.childCount; ++child)
+        InsertItem(child, defaultColour,
+                   childrenFollow && outline_->At(child).container && outline_->At(child).filled);
 }
 
 // What the pane tells its own control goes straight to the control's
@@ -141,8 +129,9 @@ uint32_t PageTreePane::TextColour() const
 // are not about to be.
 void PageTreePane::InsertItem(uint32_t index, uint32_t defaultColour, bool childrenFollow)
 {
-    TreeItemRecord& record = records_[index];
-    const model::NodeLook look = tree_->Look(*record.page, false, false, defaultColour);
+    const model::Outline::Node& node = outline_->At(index);
+    TreeItemRecord& record = Record(index);
+    const model::NodeLook look = tree_->Look(*node.page, false, false, defaultColour);
     int image = look.ownIcon ? images_.AddOwnIcon(*look.ownIcon) : -1;
     record.ownImage = image >= 0;
     if (image < 0)
@@ -152,7 +141,7 @@ void PageTreePane::InsertItem(uint32_t index, uint32_t defaultColour, bool child
 
     std::wstring text(look.text.begin(), look.text.end());
     TVINSERTSTRUCTW insert{};
-    insert.hParent = record.parent == TreeItemRecord::kNone ? TVI_ROOT : records_[record.parent].item;
+    insert.hParent = node.parent == model::Outline::kNone ? TVI_ROOT : Record(node.parent).item;
     insert.hInsertAfter = TVI_LAST;
     insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_STATE | TVIF_PARAM;
     insert.item.pszText = text.data();
@@ -162,11 +151,7 @@ void PageTreePane::InsertItem(uint32_t index, uint32_t defaultColour, bool child
     insert.item.state = look.bold ? TVIS_BOLD : 0;
     insert.item.lParam = ItemData(index);
     record.item = reinterpret_cast<HTREEITEM>(Control(TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
-    if (!record.item || childrenFollow)
-        return;
-    const bool hasHiddenChildren = record.filled ? record.childCount > 0 && !record.shown
-                                                 : filledIds_.count(record.page->Id()) == 0 && tree_->HasChildren(*record.page);
-    if (hasHiddenChildren)
+    if (record.item && !childrenFollow && outline_->HasHiddenChildren(index))
         AddPlaceholder(record);
 }
 
@@ -188,29 +173,22 @@ void PageTreePane::DropPlaceholder(TreeItemRecord& record)
     record.placeholder = nullptr;
 }
 
+uint32_t PageTreePane::IndexOfData(LPARAM data) const
+{
+    const auto index = static_cast<uint32_t>(data - 1);
+    return data > 0 && outline_ && index < outline_->Size() ? index : model::Outline::kNone;
+}
+
 uint32_t PageTreePane::IndexOf(HTREEITEM item) const
 {
     if (!item)
-        return TreeItemRecord::kNone;
+        return model::Outline::kNone;
     TVITEMW query{};
     query.mask = TVIF_PARAM | TVIF_HANDLE;
     query.hItem = item;
     if (!SendMessageW(Hwnd(), TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&query)))
-        return TreeItemRecord::kNone;
-    const uint32_t index = IndexOfData(query.lParam);
-    return index < records_.size() ? index : TreeItemRecord::kNone;
-}
-
-TreeItemRecord* PageTreePane::RecordOf(HTREEITEM item)
-{
-    const uint32_t index = IndexOf(item);
-    return index == TreeItemRecord::kNone ? nullptr : &records_[index];
-}
-
-const TreeItemRecord* PageTreePane::RecordOf(HTREEITEM item) const
-{
-    const uint32_t index = IndexOf(item);
-    return index == TreeItemRecord::kNone ? nullptr : &records_[index];
+        return model::Outline::kNone;
+    return IndexOfData(query.lParam);
 }
 
 POINT PageTreePane::KeyboardMenuPoint() const

@@ -1,6 +1,6 @@
 #pragma once
-// The page tree on the left of the viewer: filled lazily, one level at a
-// time, from the model's page tree.
+// The page tree on the left of the viewer: the model's outline in a tree
+// control, its levels inserted as the outline opens them.
 #include "components/Pane_win.h"
 #include "platform/win32/Gdi.h"
 #include "viewer/PageTreeImages.h"
@@ -10,13 +10,12 @@
 
 #include <cstdint>
 #include <deque>
-#include <functional>
 #include <memory>
-#include <unordered_set>
 
 namespace model {
 class CBook;
 class CPage;
+class Outline;
 class PageTree;
 }  // namespace model
 
@@ -37,28 +36,18 @@ private:
     HCURSOR previousCursor_ = nullptr;
 };
 
-// What the pane keeps of each item, so that walks read these records
-// instead of asking the control (on some platforms every query naming an
-// item costs a search through all items). A record can exist before its item:
-// walks make the records of a level first and insert the items when the
-// level is shown. Placeholders have no record. Links are indexes into the
-// pane's records; a level's children are stored together, in order.
+// What the pane keeps beside each node of the outline, so that walks read
+// these records instead of asking the control (on some platforms every query
+// naming an item costs a search through all items). A node can exist before
+// its item: the outline makes a level's nodes first and the items go in when
+// the level is shown. Placeholders have no record.
 struct TreeItemRecord {
-    static constexpr uint32_t kNone = UINT32_MAX;
-
-    const model::CPage* page = nullptr;
-    bool container = false;
     bool ownImage = false;
     bool hasColour = false;
-    bool filled = false;     // its children have records (or it gets none)
-    bool shown = false;      // its children's records have items
     bool shownOpen = false;  // its image is the open folder's
     COLORREF textColour = 0;
     HTREEITEM item = nullptr;
     HTREEITEM placeholder = nullptr;  // gives the button until shown
-    uint32_t parent = kNone;
-    uint32_t firstChild = kNone;
-    uint32_t childCount = 0;
 };
 
 class PageTreePane : public components::Pane {
@@ -94,33 +83,22 @@ protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    uint32_t AddRecord(const model::CPage& page, uint32_t parent, bool container);
-    // Makes the records of the children of a record's page, once; the
-    // identifier's children go to the first record filled with it.
-    void AddChildren(uint32_t index);
-    // Inserts the items of a record's children, after making their records.
+    // The record beside an outline node, made when first asked for.
+    TreeItemRecord& Record(uint32_t index);
+    // Inserts the items of a node's children, once, after making their nodes.
     void ShowChildren(uint32_t index, bool childrenFollow = false);
+    void InsertChildren(uint32_t index, bool childrenFollow);
+    void OnFilled(uint32_t index);
     void InsertItem(uint32_t index, uint32_t defaultColour, bool childrenFollow);
     void AddPlaceholder(TreeItemRecord& record);
     void DropPlaceholder(TreeItemRecord& record);
     uint32_t TextColour() const;
     LRESULT Control(UINT msg, WPARAM wParam, LPARAM lParam);
-    // Visits the record and its whole subtree, depth first, children in
-    // order, records without items too; returns the record at which the
-    // visitor said stop, or kNone. Children are read after the visit, which
-    // may make them.
-    using Visitor = std::function<bool(uint32_t)>;
-    uint32_t WalkFrom(uint32_t start, const Visitor& visit);
-    // The record of an item, from the item's data: one query of the control.
+    // The node of an item, from the item's data: one query of the control.
     uint32_t IndexOf(HTREEITEM item) const;
-    TreeItemRecord* RecordOf(HTREEITEM item);
-    const TreeItemRecord* RecordOf(HTREEITEM item) const;
-    // A record's index travels in its item's data, plus one: placeholders carry 0.
+    // A node's index travels in its item's data, plus one: placeholders carry 0.
     static LPARAM ItemData(uint32_t index) { return static_cast<LPARAM>(index) + 1; }
-    static uint32_t IndexOfData(LPARAM data)
-    {
-        return data > 0 ? static_cast<uint32_t>(data - 1) : TreeItemRecord::kNone;
-    }
+    uint32_t IndexOfData(LPARAM data) const;
     bool OnPaneKey(WPARAM key) override;
     LRESULT OnNotify(NMHDR* header);
     void CopyPageAsPlainText();
@@ -129,8 +107,8 @@ private:
     void ChooseTextColour();
     void ChooseFont();
     void OnExpanding(const NMTREEVIEWW& info);
-    void SetExpanded(TreeItemRecord& record, bool expanded);
-    void ShowFolderState(TreeItemRecord& record, bool expanded);
+    void SetExpanded(uint32_t index, bool expanded);
+    void ShowFolderState(uint32_t index, bool expanded);
     void OnSelectionChanged(const NMTREEVIEWW& info);
     void OnInfoTip(NMTVGETINFOTIPW& tip);
     LRESULT OnCustomDraw(NMTVCUSTOMDRAW& draw);
@@ -140,18 +118,14 @@ private:
     PageTreeImages images_;
     const model::CBook* book_ = nullptr;
     std::unique_ptr<model::PageTree> tree_;
-    // Records live as long as the tree's items: items are only ever removed
-    // all at once (a new FillTree, or the window going). A deque, so that
-    // references to records stay valid while children are added.
+    std::unique_ptr<model::Outline> outline_;  // which pages show where
+    // One per outline node made so far, by index. Records live as long as
+    // the tree's items: items are only ever removed all at once (a new
+    // FillTree, or the window going). A deque, so that references to
+    // records stay valid while more are added.
     std::deque<TreeItemRecord> records_;
     int quietDepth_ = 0;  // nesting of QuietTree scopes
     WNDPROC controlProc_ = nullptr;
-    // Children belong to an identifier, and each identifier's children get
-    // records once: a page whose identifier was filled already (above it,
-    // through a cycle, or elsewhere, through a duplicate) shows no children.
-    // So cycles end and the tree never holds more items than the book has
-    // pages, as in the model's walk.
-    std::unordered_set<uint32_t> filledIds_;
 };
 
 }  // namespace viewer

@@ -2,7 +2,7 @@
 // walk the pane's records, not the control, and send the control only what
 // changes it. The walks keep no stack of their own: parent links lead back,
 // so any depth is fine.
-#include "model/Book.h"
+#include "model/Outline.h"
 #include "viewer/PageTreePane.h"
 
 #include <vector>
@@ -31,111 +31,57 @@ QuietTree::~QuietTree()
     SetCursor(previousCursor_);
 }
 
-uint32_t PageTreePane::WalkFrom(uint32_t start, const Visitor& visit)
-{
-    uint32_t at = start;
-    while (at != TreeItemRecord::kNone) {
-        if (!visit(at))
-            return at;
-        if (records_[at].childCount > 0) {
-            at = records_[at].firstChild;
-            continue;
-        }
-        // Up until a next sibling, never past the start.
-        while (at != start) {
-            const TreeItemRecord& parent = records_[records_[at].parent];
-            if (at + 1 - parent.firstChild < parent.childCount) {
-                ++at;
-                break;
-            }
-            at = records_[at].parent;
-        }
-        if (at == start)
-            return TreeItemRecord::kNone;
-    }
-    return TreeItemRecord::kNone;
-}
-
 // The first page in the tree's order with the identifier, opening what the
 // walk passes as the tree would; only the levels on the way to it get items.
 void PageTreePane::SelectPage(uint32_t pageId)
 {
-    uint32_t found = TreeItemRecord::kNone;
-    if (!records_.empty())
-        found = WalkFrom(0, [this, pageId](uint32_t at) {
-            if (records_[at].page->Id() == pageId)
-                return false;
-            if (records_[at].container)
-                AddChildren(at);  // so that the walk goes down into it
-            return true;
-        });
-    std::vector<uint32_t> ancestors;
-    for (uint32_t up = found == TreeItemRecord::kNone ? found : records_[found].parent; up != TreeItemRecord::kNone;
-         up = records_[up].parent)
-        ancestors.push_back(up);
-    for (auto it = ancestors.rbegin(); it != ancestors.rend(); ++it)
-        ShowChildren(*it);
-    for (uint32_t up : ancestors)
-        SetExpanded(records_[up], true);
-    TreeView_Select(Hwnd(), found == TreeItemRecord::kNone ? nullptr : records_[found].item, TVGN_CARET);
+    const uint32_t found = outline_ ? outline_->Find(pageId) : model::Outline::kNone;
+    const std::vector<uint32_t> path = found == model::Outline::kNone ? std::vector<uint32_t>() : outline_->PathTo(found);
+    for (uint32_t up : path)
+        ShowChildren(up);
+    for (auto it = path.rbegin(); it != path.rend(); ++it)
+        SetExpanded(*it, true);
+    TreeView_Select(Hwnd(), found == model::Outline::kNone ? nullptr : Record(found).item, TVGN_CARET);
 }
 
 int64_t PageTreePane::SelectedPageId() const
 {
-    const TreeItemRecord* record = RecordOf(TreeView_GetSelection(Hwnd()));
-    return record ? static_cast<int64_t>(record->page->Id()) : -1;
+    const uint32_t index = IndexOf(TreeView_GetSelection(Hwnd()));
+    return index == model::Outline::kNone ? -1 : static_cast<int64_t>(outline_->At(index).page->Id());
 }
 
-// Which page gets an identifier's children is settled in the tree's order,
-// depth first, as when the folders are opened one after another. The items
-// then go in level by level, so that the parents of the many items of the
-// lower levels are among the first items inserted (some controls look up a
-// parent by searching their items in insertion order). The start item is
-// closed meanwhile and folders open from the bottom up: opening an item
-// that does not show is cheap, while each opening of a shown one costs the
-// control a pass over everything shown. The start opens last, once.
+// The outline settles which page gets an identifier's children and the
+// order the levels go in. The start item is closed meanwhile and folders
+// open from the bottom up: opening an item that does not show is cheap,
+// while each opening of a shown one costs the control a pass over
+// everything shown. The start opens last, once.
 void PageTreePane::ExpandAll()
 {
     const uint32_t start = IndexOf(TreeView_GetSelection(Hwnd()));
-    if (start == TreeItemRecord::kNone)
+    if (start == model::Outline::kNone)
         return;
     QuietTree quiet(Hwnd(), quietDepth_);
-    WalkFrom(start, [this](uint32_t at) {
-        if (records_[at].container)
-            AddChildren(at);
-        return true;
-    });
-    TreeItemRecord& first = records_[start];
-    const bool wasOpen = (Control(TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(first.item), TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
+    HTREEITEM first = Record(start).item;
+    const bool wasOpen = (Control(TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(first), TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
     if (wasOpen)
-        Control(TVM_EXPAND, TVE_COLLAPSE, reinterpret_cast<LPARAM>(first.item));
-    std::vector<uint32_t> levels{start};
-    for (size_t next = 0; next < levels.size(); ++next) {
-        if (records_[levels[next]].container)
-            ShowChildren(levels[next], true);
-        const TreeItemRecord& record = records_[levels[next]];
-        for (uint32_t child = record.firstChild; child - record.firstChild < record.childCount; ++child)
-            if (records_[child].childCount > 0 && records_[child].item)
-                levels.push_back(child);
-    }
+        Control(TVM_EXPAND, TVE_COLLAPSE, reinterpret_cast<LPARAM>(first));
+    const std::vector<uint32_t> levels =
+        outline_->ExpandAll(start, [this](uint32_t index) { InsertChildren(index, true); });
     for (auto it = levels.rbegin(); it != levels.rend(); ++it)
-        if (records_[*it].container)
-            SetExpanded(records_[*it], true);
-    if (wasOpen && !first.container)
-        Control(TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(first.item));
+        if (outline_->At(*it).container)
+            SetExpanded(*it, true);
+    if (wasOpen && !outline_->At(start).container)
+        Control(TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(first));
 }
 
 void PageTreePane::CollapseAll()
 {
     const uint32_t start = IndexOf(TreeView_GetSelection(Hwnd()));
-    if (start == TreeItemRecord::kNone)
+    if (start == model::Outline::kNone)
         return;
     QuietTree quiet(Hwnd(), quietDepth_);
-    WalkFrom(start, [this](uint32_t at) {
-        if (records_[at].item)
-            SetExpanded(records_[at], false);
-        return true;
-    });
+    for (uint32_t index : outline_->InViewBelow(start))
+        SetExpanded(index, false);
 }
 
 }  // namespace viewer

@@ -3,9 +3,6 @@
 #include "PaneReader.h"
 #include "PluginFixture.h"
 
-#include "docfile/ByteSource.h"
-#include "docfile/LoadArchive.h"
-#include "model/PageTree.h"
 #include "resources/ResourceIds.h"
 #include "tests/kit/Document.h"
 
@@ -212,76 +209,6 @@ TEST_F(Tree, ExpandAllEndsOnDeepChainsCyclicParentLinksAndDoublingIdentifiers)
     HTREEITEM top = TreeView_GetRoot(wide);
     EXPECT_EQ(ChildTexts(wide, top), (std::vector<std::wstring>{L"first", L"second"}));
     EXPECT_EQ(TreeView_GetChild(wide, ChildByText(wide, top, L"second")), nullptr);
-}
-
-// Folders nested at random, each ordering its children by another key, over
-// text, rich text and HTML pages in a scrambled order, some with a bold or a
-// coloured label.
-std::u16string Title(uint32_t n)
-{
-    std::u16string title(1, u't');
-    for (char digit : std::to_string(n))
-        title.push_back(static_cast<char16_t>(digit));
-    return title;
-}
-
-kit::BookSpec MixedBook(uint32_t pages)
-{
-    constexpr uint32_t kSortKeys[] = {0, 2, 5, 7, 9, 1, 4, 8};
-    kit::BookSpec book;
-    book.legend.items = {{0x0000C0, 0x11, 1, u"Urgent", {}, 0}, {0x008000, 0x01, 2, u"Later", {}, 1}};
-    book.pages.push_back(Page(1, 1, 4, u"Notebook"));
-    std::vector<uint32_t> folders{1};
-    for (uint32_t id = 2; book.pages.size() < pages; ++id) {
-        const uint32_t scrambled = id * 2654435761u;
-        const uint32_t parent = folders[scrambled % folders.size()];
-        kit::PageSpec page = Page(id, parent, id < 60 ? 4 : scrambled % 4, Title(scrambled % 997));
-        page.childSortKey = kSortKeys[id % std::size(kSortKeys)];
-        page.childrenDescending = id % 3 == 0;
-        page.sortWeight = scrambled % 5;
-        page.labelId = scrambled % 3;
-        if (page.kind == 4)
-            folders.push_back(id);
-        book.pages.push_back(std::move(page));
-    }
-    return book;
-}
-
-TEST_F(Tree, ExpandAllShowsTheModelsWholeTreeItemByItem)
-{
-    const kit::BookSpec spec = MixedBook(3000);
-    HWND tree = Open(spec, L"mixed.vnb");
-    TreeView_SelectItem(tree, TreeView_GetRoot(tree));
-    SendMessageW(tree, WM_COMMAND, ID_EXPAND_ALL, 0);
-
-    const std::vector<uint8_t> bytes = kit::WriteDocument(spec);
-    docfile::MemorySource source(bytes.data(), bytes.size());
-    docfile::LoadArchive archive(source, std::u16string());
-    model::CBook book;
-    book.Load(archive);
-    const model::PageTree pages(book);
-    const auto colour = static_cast<uint32_t>(TreeView_GetTextColor(tree));
-    HTREEITEM item = TreeView_GetRoot(tree);
-    size_t depth = 0, compared = 0;
-    pages.WalkExpanded([&](const model::CPage& page, size_t pageDepth) {
-        const model::NodeLook look = pages.Look(page, false, page.IsFolder() && pages.HasChildren(page), colour);
-        const TreeItem shown = ReadItem(tree, item);
-        EXPECT_EQ(depth, pageDepth) << Narrow(shown.text);
-        EXPECT_EQ(shown.text, std::wstring(look.text.begin(), look.text.end()));
-        EXPECT_EQ(shown.image, look.standardImage) << Narrow(shown.text);
-        EXPECT_EQ(shown.bold, look.bold) << Narrow(shown.text);
-        ++compared;
-        // On to the next item in the same order: down, along, or back up.
-        HTREEITEM next = TreeView_GetChild(tree, item);
-        depth += next ? 1 : 0;
-        for (HTREEITEM up = item; !next && up;)
-            if (!(next = TreeView_GetNextSibling(tree, up)))
-                up = TreeView_GetParent(tree, up), --depth;
-        item = next;
-        return item != nullptr;
-    });
-    EXPECT_EQ(compared, spec.pages.size());
-    EXPECT_EQ(TreeView_GetCount(tree), spec.pages.size()) << "no placeholder is left";
 }
 
 }  // namespace
