@@ -18,7 +18,7 @@
 namespace viewer {
 namespace {
 
-constexpr DWORD kSplitterStyle = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_BORDER | 1;
+constexpr DWORD kSplitterStyle = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_BORDER | components::kSplitSideBySide;
 
 // The password dialog's check box lives in the shared settings and is saved
 // after every showing.
