@@ -4,6 +4,10 @@
 
 namespace components {
 
+// The splitter's own style bit for panes side by side (left and right), the
+// only layout it has; kept in the style so the window says how it splits.
+constexpr DWORD kSplitSideBySide = 0x0001;
+
 // The splitter's window and the two panes it takes over; the limits keep
 // each pane at least that wide while the bar moves.
 struct SplitterSpec {

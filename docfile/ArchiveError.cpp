@@ -1,5 +1,7 @@
 #include "docfile/ArchiveError.h"
 
+#include <iterator>
+
 namespace docfile {
 
 std::u16string ArchiveMessage(ArchiveCause cause, const std::u16string& fileName)
@@ -14,8 +16,9 @@ std::u16string ArchiveMessage(ArchiveCause cause, const std::u16string& fileName
         u"%1 contained an unexpected object.",
         u"%1 contains an incorrect schema.",
     };
-    const int index = static_cast<int>(cause);
-    std::u16string text = kMessages[index >= 0 && index <= 7 ? index : 1];
+    // A cause outside the table reads as the unknown error.
+    const auto index = static_cast<size_t>(cause);
+    std::u16string text = kMessages[index < std::size(kMessages) ? index : 1];
     const std::u16string name = fileName.empty() ? u"an unnamed file" : fileName;
     const size_t at = text.find(u"%1");
     if (at != std::u16string::npos)

@@ -11,7 +11,7 @@
 #include "plugin/ViewerRegistry.h"
 #include "resources/ResourceIds.h"
 #include "viewer/Settings.h"
-#include "viewer/ViewerWindow.h"
+#include "viewer/ViewerWindow_win.h"
 
 #include <windows.h>
 

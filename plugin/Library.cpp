@@ -3,7 +3,7 @@
 #include "platform/win32/WindowClass.h"
 #include "plugin/ViewerRegistry.h"
 #include "viewer/Settings.h"
-#include "viewer/ViewerMessages.h"
+#include "viewer/ViewerMessages_win.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
 #include "plugin/ViewerRegistry.h"
 
-#include "viewer/ViewerWindow.h"
+#include "viewer/ViewerWindow_win.h"
 
 namespace plugin {
 

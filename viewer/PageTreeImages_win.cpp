@@ -1,4 +1,4 @@
-#include "viewer/PageTreeImages.h"
+#include "viewer/PageTreeImages_win.h"
 
 #include "docfile/TempFiles.h"
 #include "model/Icon.h"

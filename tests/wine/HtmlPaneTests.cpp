@@ -8,7 +8,7 @@
 #include "platform/CodePage.h"
 #include "platform/win32/WideText.h"
 #include "tests/kit/Document.h"
-#include "viewer/PageTreePane.h"
+#include "viewer/PageTreePane_win.h"
 
 #include <fstream>
 #include <iterator>

@@ -8,8 +8,8 @@
 #include "docfile/TempFiles.h"
 #include "plugin/Exports.h"
 #include "plugin/ViewerRegistry.h"
-#include "viewer/ViewerMessages.h"
-#include "viewer/ViewerWindow.h"
+#include "viewer/ViewerMessages_win.h"
+#include "viewer/ViewerWindow_win.h"
 
 namespace wine_tests {
 

@@ -5,7 +5,7 @@
 #include "components/RichTextPane_win.h"
 #include "platform/win32/WideText.h"
 #include "tests/kit/Document.h"
-#include "viewer/PageTreePane.h"
+#include "viewer/PageTreePane_win.h"
 
 namespace wine_tests {
 namespace {

@@ -7,7 +7,7 @@
 #include "resources/ResourceIds.h"
 #include "tools/listerhost/Keys.h"
 #include "viewer/MenuContent.h"
-#include "viewer/PageTreePane.h"
+#include "viewer/PageTreePane_win.h"
 #include "viewer/Settings.h"
 
 #include <algorithm>

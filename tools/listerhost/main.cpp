@@ -48,7 +48,7 @@ void CALLBACK RunNextStep(HWND, UINT, UINT_PTR id, DWORD)
 
 int Usage()
 {
-    fwprintf(stderr, L"usage: listerhost PLUGIN FILE [--embedded] [--size WxH] [--command N[,P]] [--key KEY]\n"
+    fwprintf(stderr, L"usage: listerhost PLUGIN FILE [--embedded] [--menu] [--size WxH] [--command N[,P]] [--key KEY]\n"
                      L"                  [--select TITLE] [--wait MS] [--screenshot PATH] [--quit-after MS]\n");
     return 4;
 }

@@ -5,8 +5,8 @@
 #include "components/SearchRound.h"
 #include "components/VisibleText.h"
 #include "model/Book.h"
-#include "viewer/PageTreePane.h"
-#include "viewer/ViewerWindow.h"
+#include "viewer/PageTreePane_win.h"
+#include "viewer/ViewerWindow_win.h"
 
 namespace viewer {
 namespace {

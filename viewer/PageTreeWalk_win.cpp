@@ -3,7 +3,7 @@
 // changes it. The walks keep no stack of their own: parent links lead back,
 // so any depth is fine.
 #include "model/Outline.h"
-#include "viewer/PageTreePane.h"
+#include "viewer/PageTreePane_win.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "viewer/ViewerMessages.h"
+#include "viewer/ViewerMessages_win.h"
 
 namespace viewer {
 namespace {

@@ -11,12 +11,12 @@
 #include "platform/win32/Module.h"
 #include "platform/win32/WideText.h"
 #include "resources/ResourceIds.h"
-#include "viewer/InformationPage.h"
+#include "viewer/InformationPage_win.h"
 #include "viewer/MenuContent.h"
-#include "viewer/PageTreePane.h"
+#include "viewer/PageTreePane_win.h"
 #include "viewer/Settings.h"
-#include "viewer/ViewerMessages.h"
-#include "viewer/ViewerWindow.h"
+#include "viewer/ViewerMessages_win.h"
+#include "viewer/ViewerWindow_win.h"
 
 namespace viewer {
 namespace {

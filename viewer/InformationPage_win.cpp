@@ -1,4 +1,4 @@
-#include "viewer/InformationPage.h"
+#include "viewer/InformationPage_win.h"
 
 #include "components/RichTextPane_win.h"
 #include "model/Records.h"

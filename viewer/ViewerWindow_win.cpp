@@ -1,4 +1,4 @@
-#include "viewer/ViewerWindow.h"
+#include "viewer/ViewerWindow_win.h"
 
 #include "components/HtmlPane_win.h"
 #include "components/RichTextPane_win.h"
@@ -10,15 +10,15 @@
 #include "platform/FilePath.h"
 #include "platform/win32/Reflect.h"
 #include "resources/ResourceIds.h"
-#include "viewer/InformationPage.h"
-#include "viewer/PageTreePane.h"
+#include "viewer/InformationPage_win.h"
+#include "viewer/PageTreePane_win.h"
 #include "viewer/Settings.h"
-#include "viewer/ViewerMessages.h"
+#include "viewer/ViewerMessages_win.h"
 
 namespace viewer {
 namespace {
 
-constexpr DWORD kSplitterStyle = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_BORDER | 1;
+constexpr DWORD kSplitterStyle = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_BORDER | components::kSplitSideBySide;
 
 // The password dialog's check box lives in the shared settings and is saved
 // after every showing.

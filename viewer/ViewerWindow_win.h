@@ -4,7 +4,7 @@
 #include "components/HtmlPaneHost_win.h"
 #include "platform/win32/Dialog.h"
 #include "viewer/TextSettings.h"
-#include "viewer/TreeHost.h"
+#include "viewer/TreeHost_win.h"
 #include "viewer/ViewerKeys.h"
 
 #include <filesystem>

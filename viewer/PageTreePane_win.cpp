@@ -1,4 +1,4 @@
-#include "viewer/PageTreePane.h"
+#include "viewer/PageTreePane_win.h"
 
 #include "components/FontRecords_win.h"
 #include "model/Outline.h"

@@ -5,7 +5,7 @@
 #include "components/RichTextPane_win.h"
 #include "components/Splitter_win.h"
 #include "model/Book.h"
-#include "viewer/ViewerWindow.h"
+#include "viewer/ViewerWindow_win.h"
 
 namespace viewer {
 namespace {

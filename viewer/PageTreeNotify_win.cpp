@@ -2,7 +2,7 @@
 #include "model/Outline.h"
 #include "model/PageTree.h"
 #include "platform/win32/WaitCursor.h"
-#include "viewer/PageTreePane.h"
+#include "viewer/PageTreePane_win.h"
 
 #include <algorithm>
 #include <string>

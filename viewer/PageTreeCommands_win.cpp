@@ -8,7 +8,7 @@
 #include "platform/win32/CommonDialogs.h"
 #include "platform/win32/WideText.h"
 #include "resources/ResourceIds.h"
-#include "viewer/PageTreePane.h"
+#include "viewer/PageTreePane_win.h"
 #include "viewer/Settings.h"
 
 namespace viewer {

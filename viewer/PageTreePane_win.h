@@ -3,8 +3,8 @@
 // control, its levels inserted as the outline opens them.
 #include "components/Pane_win.h"
 #include "platform/win32/Gdi.h"
-#include "viewer/PageTreeImages.h"
-#include "viewer/TreeHost.h"
+#include "viewer/PageTreeImages_win.h"
+#include "viewer/TreeHost_win.h"
 
 #include <commctrl.h>
 
