@@ -14,16 +14,6 @@ constexpr size_t npos = View::npos;
 constexpr size_t kShownLimit = 200;  // units of the shown target
 constexpr View kEllipsis = u"\u2026";
 
-bool StartsWithFolded(View text, View prefix)
-{
-    if (text.size() < prefix.size())
-        return false;
-    for (size_t i = 0; i < prefix.size(); ++i)
-        if (AsciiLower(text[i]) != prefix[i])
-            return false;
-    return true;
-}
-
 bool IsSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDFFF; }
 
 // Characters that draw nothing or change how the rest draws: controls,

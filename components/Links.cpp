@@ -21,16 +21,6 @@ std::u16string FoldedCopy(View text)
     return folded;
 }
 
-bool StartsWithFolded(View text, View prefix)
-{
-    if (text.size() < prefix.size())
-        return false;
-    for (size_t i = 0; i < prefix.size(); ++i)
-        if (AsciiLower(text[i]) != prefix[i])
-            return false;
-    return true;
-}
-
 bool EqualsFolded(View text, View other) { return text.size() == other.size() && StartsWithFolded(text, other); }
 
 // The schemes the link scan looks for, in the order it looks.
