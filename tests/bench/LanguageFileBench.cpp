@@ -2,7 +2,7 @@
 // and looking a key up.
 #include <benchmark/benchmark.h>
 
-#include "components/IniFile.h"
+#include "core/language/IniFile.h"
 
 #include <string>
 #include <vector>

@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "components/Links.h"
-#include "components/TextSearch.h"
+#include "core/links/Links.h"
+#include "core/search/TextSearch.h"
 #include "model/PageTree.h"
 #include "tests/bench/BenchBooks.h"
 #include "tests/bench/BenchProse.h"

@@ -3,8 +3,8 @@
 // \uN escapes, and bytes read from narrow text.
 #include <benchmark/benchmark.h>
 
-#include "components/RtfPlainText.h"
-#include "components/RtfText.h"
+#include "text/RtfPlainText.h"
+#include "text/RtfText.h"
 #include "tests/bench/BenchProse.h"
 
 namespace {

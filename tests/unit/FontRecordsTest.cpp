@@ -1,6 +1,6 @@
 // Font records and the whole settings record against an in-memory store, and
 // the font command's records: what the dialog is given and what it answers.
-#include "components/FontRecords.h"
+#include "core/settings/FontRecords.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,8 @@
 #include <set>
 #include <vector>
 
-#include "components/FontChoice.h"
-#include "components/SettingsRecord.h"
+#include "core/settings/FontChoice.h"
+#include "core/settings/SettingsRecord.h"
 
 using namespace components;
 

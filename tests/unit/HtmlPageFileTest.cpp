@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "components/HtmlPageFile.h"
+#include "text/HtmlPageFile.h"
 #include "platform/CodePage.h"
 
 using components::PageFileBytes;

@@ -4,7 +4,7 @@
 
 #include "model/Records.h"
 #include "tests/unit/Helpers.h"
-#include "viewer/InformationText.h"
+#include "core/panes/InformationText.h"
 
 using testing_helpers::Narrow;
 

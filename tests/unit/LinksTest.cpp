@@ -3,8 +3,8 @@
 // in brackets.
 #include <gtest/gtest.h>
 
-#include "components/LinkTarget.h"
-#include "components/Links.h"
+#include "core/links/LinkTarget.h"
+#include "core/links/Links.h"
 #include "platform/CodePage.h"
 
 using namespace components;

@@ -5,7 +5,7 @@
 #include "platform/CodePage.h"
 #include "resources/ResourceIds.h"
 #include "tests/unit/Helpers.h"
-#include "viewer/MenuContent.h"
+#include "core/commands/MenuContent.h"
 
 using namespace viewer;
 using namespace testing_helpers;

@@ -2,8 +2,8 @@
 // menus they translate.
 #include <gtest/gtest.h>
 
-#include "components/IniFile.h"
-#include "components/MenuLanguage.h"
+#include "core/language/IniFile.h"
+#include "core/language/MenuLanguage.h"
 #include "platform/CodePage.h"
 
 using namespace components;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "components/PageNavigation.h"
+#include "core/links/PageNavigation.h"
 
 #include <functional>
 #include <vector>

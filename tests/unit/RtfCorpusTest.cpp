@@ -1,6 +1,6 @@
 // Real RTF files, written by other programs from UTF-8 texts in every
 // script (tests/rtfcorpus/make), read to the words of those texts.
-#include "components/RtfPlainText.h"
+#include "text/RtfPlainText.h"
 #include "platform/CodePage.h"
 
 #include <gtest/gtest.h>

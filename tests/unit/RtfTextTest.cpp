@@ -1,7 +1,7 @@
 // RTF made 7-bit for the rich text control, the words of RTF, and the code
 // pages both read its bytes in.
-#include "components/RtfPlainText.h"
-#include "components/RtfText.h"
+#include "text/RtfPlainText.h"
+#include "text/RtfText.h"
 #include "tests/unit/Helpers.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "components/SplitterGeometry.h"
+#include "core/panes/SplitterGeometry.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,10 @@
 // reading the words out of RTF for it.
 #include <gtest/gtest.h>
 
-#include "components/RtfPlainText.h"
-#include "components/SearchRound.h"
-#include "components/TextSearch.h"
-#include "components/VisibleText.h"
+#include "text/RtfPlainText.h"
+#include "core/search/SearchRound.h"
+#include "core/search/TextSearch.h"
+#include "core/search/VisibleText.h"
 #include "tests/unit/Helpers.h"
 
 #include <map>

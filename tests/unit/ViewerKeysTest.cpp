@@ -1,7 +1,7 @@
 // The keys the viewer takes before its panes.
 #include <gtest/gtest.h>
 
-#include "viewer/ViewerKeys.h"
+#include "core/commands/ViewerKeys.h"
 
 #include <set>
 

@@ -1,5 +1,5 @@
 // The ambient answer a browser control gets from its site.
-#include "components/BrowserSite_win.h"
+#include "frontends/win32/browser/BrowserSite_win.h"
 
 #include <gtest/gtest.h>
 

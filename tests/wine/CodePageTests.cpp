@@ -1,6 +1,6 @@
 // The rich edit control reads page RTF as the portable word reader does.
-#include "components/RichTextStream_win.h"
-#include "components/RtfPlainText.h"
+#include "frontends/win32/panes/RichTextStream_win.h"
+#include "text/RtfPlainText.h"
 #include "platform/CodePage.h"
 
 #include <gtest/gtest.h>

@@ -3,12 +3,12 @@
 // what needs a document is driven through the pane's own handlers.
 #include "InProcessFixture.h"
 
-#include "components/EventSink_win.h"
-#include "components/HtmlPane_win.h"
+#include "frontends/win32/browser/EventSink_win.h"
+#include "frontends/win32/browser/HtmlPane_win.h"
 #include "platform/CodePage.h"
 #include "platform/win32/WideText.h"
 #include "tests/kit/Document.h"
-#include "viewer/PageTreePane_win.h"
+#include "frontends/win32/tree/PageTreePane_win.h"
 
 #include <fstream>
 #include <iterator>

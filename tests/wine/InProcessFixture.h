@@ -4,12 +4,12 @@
 #include "PaneReader.h"
 #include "PluginFixture.h"
 
-#include "components/ShellActions_win.h"
+#include "frontends/win32/system/ShellActions_win.h"
 #include "docfile/TempFiles.h"
-#include "plugin/Exports.h"
-#include "plugin/ViewerRegistry.h"
-#include "viewer/ViewerMessages_win.h"
-#include "viewer/ViewerWindow_win.h"
+#include "frontends/win32/plugin/Exports.h"
+#include "frontends/win32/plugin/ViewerRegistry.h"
+#include "frontends/win32/viewer/ViewerMessages_win.h"
+#include "frontends/win32/viewer/ViewerWindow_win.h"
 
 namespace wine_tests {
 

@@ -2,10 +2,10 @@
 // itself, so a test can reach the viewer and the process-wide lists.
 #include "InProcessFixture.h"
 
-#include "components/RichTextPane_win.h"
+#include "frontends/win32/panes/RichTextPane_win.h"
 #include "platform/win32/WideText.h"
 #include "tests/kit/Document.h"
-#include "viewer/PageTreePane_win.h"
+#include "frontends/win32/tree/PageTreePane_win.h"
 
 namespace wine_tests {
 namespace {

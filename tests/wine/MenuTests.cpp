@@ -2,13 +2,13 @@
 // their commands do, and the language files that translate them.
 #include "InProcessFixture.h"
 
-#include "components/MenuLanguages_win.h"
-#include "components/RichTextPane_win.h"
+#include "frontends/win32/system/MenuLanguages_win.h"
+#include "frontends/win32/panes/RichTextPane_win.h"
 #include "resources/ResourceIds.h"
 #include "tools/listerhost/Keys.h"
-#include "viewer/MenuContent.h"
-#include "viewer/PageTreePane_win.h"
-#include "viewer/Settings.h"
+#include "core/commands/MenuContent.h"
+#include "frontends/win32/tree/PageTreePane_win.h"
+#include "frontends/win32/viewer/Settings.h"
 
 #include <algorithm>
 #include <fstream>

@@ -1,7 +1,7 @@
 // The storage a rich edit control gets from the pane for the objects
 // embedded in a page. Wine's control never asks for it, so the callback is
 // tested on its own here.
-#include "components/RichEditOleCallback_win.h"
+#include "frontends/win32/panes/RichEditOleCallback_win.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "PaneReader.h"
 
 #include "PluginFixture.h"
-#include "viewer/ViewerWindow_win.h"
+#include "frontends/win32/viewer/ViewerWindow_win.h"
 
 #include <cstdlib>
 

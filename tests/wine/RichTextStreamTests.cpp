@@ -1,5 +1,5 @@
 // Streaming out of a real rich edit control when our buffer cannot grow.
-#include "components/RichTextStream_win.h"
+#include "frontends/win32/panes/RichTextStream_win.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 #include "PaneReader.h"
 #include "PluginFixture.h"
 
-#include "components/RichTextLinks_win.h"
-#include "components/RichTextStream_win.h"
+#include "frontends/win32/panes/RichTextLinks_win.h"
+#include "frontends/win32/panes/RichTextStream_win.h"
 #include "resources/ResourceIds.h"
 #include "tests/kit/Document.h"
 #include "tests/kit/TourBook.h"

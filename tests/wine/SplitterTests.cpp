@@ -2,7 +2,7 @@
 // hiding the left pane and the stored position.
 #include "PluginFixture.h"
 
-#include "components/Splitter_win.h"
+#include "frontends/win32/panes/Splitter_win.h"
 #include "platform/win32/Profile.h"
 #include "platform/win32/WindowClass.h"
 #include "platform/win32/Wnd.h"

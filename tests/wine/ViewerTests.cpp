@@ -3,7 +3,7 @@
 #include "PluginFixture.h"
 
 #include "tools/listerhost/Keys.h"
-#include "viewer/ViewerWindow_win.h"
+#include "frontends/win32/viewer/ViewerWindow_win.h"
 
 #include <commctrl.h>
 #include <richedit.h>

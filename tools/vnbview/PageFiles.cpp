@@ -1,8 +1,8 @@
 #include "tools/vnbview/PageFiles.h"
 
-#include "components/Ascii.h"
-#include "components/HtmlPageFile.h"
-#include "components/RtfText.h"
+#include "platform/Ascii.h"
+#include "text/HtmlPageFile.h"
+#include "text/RtfText.h"
 #include "tools/vnbview/TextOut.h"
 
 namespace vnbview {

@@ -4,7 +4,7 @@
 #include <iostream>
 #include <memory>
 
-#include "components/RtfPlainText.h"
+#include "text/RtfPlainText.h"
 #include "model/Book.h"
 #include "opening/Messages.h"
 #include "platform/CodePage.h"

@@ -1,0 +1,94 @@
+#include "core/language/MenuLanguage.h"
+
+#include "platform/Ascii.h"
+#include "core/language/IniFile.h"
+
+namespace components {
+namespace {
+
+// The part from a tab on, when the tab is not the first character.
+size_t ShortcutStart(std::u16string_view text)
+{
+    const size_t tab = text.find(u'\t');
+    return tab != std::u16string_view::npos && tab > 0 ? tab : text.size();
+}
+
+bool SameName(std::u16string_view a, std::u16string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (AsciiUpper(a[i]) != AsciiUpper(b[i]))
+            return false;
+    return true;
+}
+
+}  // namespace
+
+std::u16string MenuKey(std::u16string_view text)
+{
+    std::u16string key;
+    for (char16_t c : text.substr(0, ShortcutStart(text)))
+        if (c != u'.')
+            key += c == u' ' ? u'_' : AsciiUpper(c);
+    return key;
+}
+
+std::optional<Language> ReadLanguage(const IniFile& file, const std::vector<std::u16string>& menuTexts)
+{
+    Language language;
+    language.name = file.Get(u"GENERAL", u"Language");
+    std::vector<std::u16string> keys;
+    for (const std::u16string& text : menuTexts)
+        keys.push_back(MenuKey(text));
+    keys.push_back(u"LANGUAGE");
+    keys.push_back(u"FAVORITES");
+    for (const std::u16string& key : keys) {
+        if (language.table.count(key) != 0)
+            continue;
+        if (std::u16string translation = file.Get(u"MENU", key); !translation.empty())
+            language.table.emplace(key, std::move(translation));
+    }
+    if (language.table.empty())
+        return std::nullopt;
+    return language;
+}
+
+std::u16string TranslateMenuText(std::u16string_view text, const Language& language)
+{
+    const auto found = language.table.find(MenuKey(text));
+    if (found == language.table.end())
+        return std::u16string(text);
+    const size_t shortcut = ShortcutStart(text);
+    const size_t ellipsis = text.find(u"...");
+    std::u16string translated = found->second;
+    if (ellipsis != std::u16string_view::npos && ellipsis > 1)
+        translated += u"...";
+    return translated + std::u16string(text.substr(shortcut));
+}
+
+// An empty stored name is English's, even beside a file that names no
+// language.
+int LanguageIndex(const std::vector<Language>& languages, std::u16string_view storedName)
+{
+    if (storedName.empty())
+        return -1;
+    for (size_t i = 0; i < languages.size(); ++i)
+        if (SameName(languages[i].name, storedName))
+            return static_cast<int>(i);
+    return -1;
+}
+
+std::optional<int> LanguageOfCommand(int command, size_t languageCount)
+{
+    if (command == kEnglishCommand)
+        return -1;
+    if (command < kFirstLanguageCommand || command > kLastLanguageCommand)
+        return std::nullopt;
+    const int index = command - kFirstLanguageCommand;
+    if (static_cast<size_t>(index) >= languageCount)
+        return std::nullopt;
+    return index;
+}
+
+}  // namespace components

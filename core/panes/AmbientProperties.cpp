@@ -1,0 +1,12 @@
+#include "core/panes/AmbientProperties.h"
+
+namespace components {
+
+std::optional<int32_t> AmbientAnswer(int32_t dispatchId)
+{
+    if (dispatchId == kAmbientDownloadControl)
+        return static_cast<int32_t>(kDownloadControlFlags);
+    return std::nullopt;
+}
+
+}  // namespace components

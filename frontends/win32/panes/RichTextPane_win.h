@@ -1,0 +1,101 @@
+#pragma once
+// The read-only rich edit pane on the right of the viewer.
+#include "frontends/win32/panes/Pane_win.h"
+#include "core/settings/TextPaneSettings.h"
+
+#include <richedit.h>
+
+#include <memory>
+#include <string>
+
+namespace model {
+class CPage;
+}
+
+namespace components {
+
+// The link passes run over a page once it is shown; the first two at once,
+// the delayed one a second later (after a quick change of page, only for
+// the page shown last).
+class LinkPasses {
+public:
+    virtual ~LinkPasses() = default;
+    virtual void AfterShow(HWND edit) = 0;
+    virtual void Delayed(HWND edit) = 0;
+};
+
+class RichTextPane : public Pane {
+public:
+    RichTextPane(PaneHost& host, TextPaneSettings& settings);
+    ~RichTextPane() override;
+
+    bool Create(const RECT& rect, HWND parent, UINT id);
+    const std::wstring& ClassName() const { return className_; }
+    // The passes run over every page shown; tests put in their own.
+    void SetLinkPasses(LinkPasses* passes) { passes_ = passes; }
+    // Runs the delayed passes now when they are still due, so that a search
+    // sees the page as the reader will.
+    void RunPendingPasses();
+    // The link under the last right click, for "Copy URL"; (-1, -1) when none.
+    CHARRANGE LinkRange() const { return linkRange_; }
+
+    // Replaces the content with the page's text and places the caret.
+    void ShowPage(const model::CPage& page);
+    // Replaces the whole content with plain text in the pane's base font.
+    bool SetPlainText(std::u16string_view text);
+    // Centres every paragraph and leaves nothing selected.
+    void CentreAll();
+    std::wstring Text() const;
+    // The text as character positions count it: a paragraph ends in one "\r".
+    std::u16string PositionText() const;
+    CHARRANGE Selection() const;
+    // Selects the range and scrolls it into view.
+    void SelectAndShow(LONG start, LONG end);
+    bool IsPlainTextPage() const { return plainText_; }
+    COLORREF BackgroundColour() const { return background_; }
+    bool IsVisible() const { return Hwnd() && IsWindowVisible(Hwnd()); }
+
+    void SelectAll();
+    void SetWordWrap(bool wrap);
+    bool HasSelection() const;
+    bool CopyAsRtf();
+    bool CopyAsPlainText();
+    bool CopyLink();
+    // The remembered link is the menu's until it closes.
+    void ForgetLink() { linkRange_ = {-1, -1}; }
+    // Posted to the pane after a menu command, it closes any menu still open.
+    void SetMenuEndMessage(UINT message) { menuEndMessage_ = message; }
+    // Below the caret, where a menu asked for from the keyboard opens.
+    POINT KeyboardMenuPoint() const;
+    void ChooseBackgroundColour();
+    void ChooseTextColour();
+    void ChooseFont();
+
+protected:
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    bool OnPaneKey(WPARAM key) override;
+
+private:
+    void AfterCreate();
+    void ApplyTextColour();
+    void ApplyFormat(const CHARFORMATW& format, WPARAM scope);
+    void PlaceCaret(const model::CPage& page);
+    bool OnCommand(WORD id);
+    LRESULT OnLink(const ENLINK& link);
+    bool ActivateLink(const CHARRANGE& range);
+
+    TextPaneSettings& settings_;
+    bool plainText_ = false;
+    COLORREF background_;
+    HMODULE library_ = nullptr;
+    HMODULE oldLibrary_ = nullptr;
+    std::wstring className_;
+    // What plain text looks like until the user picks a font.
+    CHARFORMATW baseFormat_{};
+    std::unique_ptr<LinkPasses> ownPasses_;
+    LinkPasses* passes_ = nullptr;
+    CHARRANGE linkRange_{-1, -1};
+    UINT menuEndMessage_ = 0;
+};
+
+}  // namespace components

@@ -1,0 +1,160 @@
+// The functions a Lister calls. Each one is a boundary: nothing thrown
+// inside may reach the host.
+#include "frontends/win32/plugin/Exports.h"
+
+#include "docfile/TempFiles.h"
+#include "platform/CodePage.h"
+#include "platform/win32/Guard.h"
+#include "platform/win32/Module.h"
+#include "platform/win32/Profile.h"
+#include "platform/win32/WideText.h"
+#include "frontends/win32/plugin/ViewerRegistry.h"
+#include "resources/ResourceIds.h"
+#include "frontends/win32/viewer/Settings.h"
+#include "frontends/win32/viewer/ViewerWindow_win.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <cstring>
+
+namespace {
+
+constexpr int kCommandCopy = 1;
+constexpr int kCommandNewParams = 2;
+constexpr int kCommandSelectAll = 3;
+constexpr int kWrapText = 1;
+constexpr int kListerOk = 0;
+constexpr int kListerError = 1;
+
+// Loaded once: the Lister keeps using them after our window is gone, and a
+// pair per document would leak with every file viewed.
+HICON PluginIcon(int size)
+{
+    static HICON big = static_cast<HICON>(
+        LoadImageW(win::ThisModule(), MAKEINTRESOURCEW(IDI_PLUGIN), IMAGE_ICON, 32, 32, 0));
+    static HICON small = static_cast<HICON>(
+        LoadImageW(win::ThisModule(), MAKEINTRESOURCEW(IDI_PLUGIN), IMAGE_ICON, 16, 16, 0));
+    return size == 32 ? big : small;
+}
+
+// A load that leaves the viewer without a window takes the viewer away too:
+// the Lister may give its handle to another window later, which must not
+// find a viewer made for this one. A viewer still showing an earlier
+// document keeps it.
+HWND LoadInto(HWND parentWin, const std::filesystem::path& file)
+{
+    viewer::ViewerWindow& viewer = plugin::Viewers().GetOrCreate(parentWin);
+    auto forgetIfWindowless = [&] {
+        if (!viewer.Hwnd())
+            plugin::Viewers().Remove(parentWin);
+    };
+    HWND window = nullptr;
+    try {
+        window = viewer.Load(parentWin, file);
+    } catch (...) {
+        forgetIfWindowless();
+        throw;
+    }
+    if (!window) {
+        forgetIfWindowless();
+        return nullptr;
+    }
+    SendMessageW(parentWin, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(PluginIcon(32)));
+    SendMessageW(parentWin, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(PluginIcon(16)));
+    return window;
+}
+
+int SearchIn(HWND listWin, std::u16string_view pattern, int searchParameter)
+{
+    viewer::ViewerWindow* viewer = plugin::Viewers().Find(GetParent(listWin));
+    return viewer && viewer->Search(pattern, searchParameter) ? kListerOk : kListerError;
+}
+
+}  // namespace
+
+extern "C" {
+
+// A host that knows the wide form calls it instead, so that names outside
+// the ANSI code page arrive whole; the narrow form stays for older hosts.
+HWND WINAPI ListLoad(HWND parentWin, char* fileToLoad, int /*showFlags*/)
+{
+    return win::Guard<HWND>(nullptr, [&] {
+        return LoadInto(parentWin, win::Wide(fileToLoad ? platform::AnsiToWide(fileToLoad) : u""));
+    });
+}
+
+HWND WINAPI ListLoadW(HWND parentWin, WCHAR* fileToLoad, int /*showFlags*/)
+{
+    return win::Guard<HWND>(nullptr, [&] { return LoadInto(parentWin, fileToLoad ? fileToLoad : L""); });
+}
+
+void WINAPI ListCloseWindow(HWND listWin)
+{
+    win::GuardVoid([&] {
+        HWND lister = GetParent(listWin);
+        if (viewer::ViewerWindow* viewer = plugin::Viewers().Find(lister))
+            viewer->Close();
+        plugin::Viewers().Remove(lister);
+    });
+    win::GuardVoid([] { viewer::SaveSettings(); });
+    win::GuardVoid([] { docfile::TempFiles().DeleteAll(); });
+}
+
+int WINAPI ListSendCommand(HWND listWin, int command, int parameter)
+{
+    return win::Guard<int>(1, [&] {
+        viewer::ViewerWindow* viewer = plugin::Viewers().Find(GetParent(listWin));
+        if (!viewer)
+            return 1;
+        switch (command) {
+        case kCommandCopy:
+            viewer->Copy();
+            return 0;
+        case kCommandNewParams:
+            viewer->SetWordWrap((parameter & kWrapText) != 0);
+            return 0;
+        case kCommandSelectAll:
+            viewer->SelectAll();
+            return 0;
+        default:
+            return 1;
+        }
+    });
+}
+
+// No detect string: which files arrive is the host's configuration, and
+// ListLoad turns away everything that is not a document.
+void WINAPI ListGetDetectString(char* /*detectString*/, int /*maxLength*/) {}
+
+int WINAPI ListSearchText(HWND listWin, char* searchString, int searchParameter)
+{
+    return win::Guard<int>(kListerError, [&] {
+        return SearchIn(listWin, searchString ? platform::AnsiToWide(searchString) : u"", searchParameter);
+    });
+}
+
+int WINAPI ListSearchTextW(HWND listWin, WCHAR* searchString, int searchParameter)
+{
+    return win::Guard<int>(kListerError, [&] {
+        return SearchIn(listWin, searchString ? win::U16(searchString) : u"", searchParameter);
+    });
+}
+
+// The profile goes beside the host's settings file, under its own name. The
+// name is read only as far as the host's size says it reaches, and never
+// past its buffer, with or without a terminating zero.
+void WINAPI ListSetDefaultParams(ListDefaultParamStruct* params)
+{
+    win::GuardVoid([&] {
+        constexpr size_t kNameOffset = offsetof(ListDefaultParamStruct, DefaultIniName);
+        if (!params || params->size <= static_cast<int>(kNameOffset))
+            return;
+        const size_t room = std::min<size_t>(static_cast<size_t>(params->size) - kNameOffset, MAX_PATH);
+        const std::string_view name(params->DefaultIniName, strnlen(params->DefaultIniName, room));
+        win::SetHostSettingsFile(win::Wide(platform::AnsiToWide(name)));
+    });
+}
+
+}  // extern "C"

@@ -1,0 +1,44 @@
+#pragma once
+// The language files beside the plug-in, read once per process, and the
+// translation of the context menus with the chosen one.
+#include "core/language/MenuLanguage.h"
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace components {
+
+class MenuLanguages {
+public:
+    // The process's list, read on first use; `storedName` selects its
+    // language then.
+    static MenuLanguages& Get(std::u16string_view storedName);
+    // At unload.
+    static void Release();
+
+    // Appends the Language submenu and, with a language chosen, translates
+    // the popup's items.
+    void Localize(HMENU popup) const;
+    // For a language command, the name to store ("" for English); it is the
+    // language of every menu shown afterwards.
+    std::optional<std::u16string> Choose(int command);
+
+    const std::vector<Language>& Languages() const { return languages_; }
+    int Selected() const { return selected_; }
+
+private:
+    MenuLanguages(std::vector<Language> languages, int selected)
+        : languages_(std::move(languages)), selected_(selected) {}
+
+    std::vector<Language> languages_;
+    int selected_;
+};
+
+// The texts of the items of the built-in popup menus, as language files
+// translate them.
+std::vector<std::u16string> BuiltInMenuTexts();
+
+}  // namespace components

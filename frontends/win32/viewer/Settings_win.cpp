@@ -1,0 +1,46 @@
+#include "frontends/win32/viewer/Settings.h"
+
+#include "frontends/win32/system/FontRecords_win.h"
+#include "frontends/win32/system/RegistryStore_win.h"
+
+#include <memory>
+
+namespace viewer {
+namespace {
+
+std::unique_ptr<SettingsRecord> gSettings;
+
+components::SystemLook CurrentSystemLook()
+{
+    components::SystemLook look;
+    LOGFONTW font{};
+    if (HGDIOBJ stock = GetStockObject(DEFAULT_GUI_FONT))
+        GetObjectW(stock, sizeof font, &font);
+    look.guiFont = components::ToRecord(font);
+    look.appWorkspace = GetSysColor(COLOR_APPWORKSPACE);
+    look.window = GetSysColor(COLOR_WINDOW);
+    look.windowText = GetSysColor(COLOR_WINDOWTEXT);
+    look.buttonFace = GetSysColor(COLOR_BTNFACE);
+    return look;
+}
+
+}  // namespace
+
+SettingsRecord& Settings()
+{
+    if (!gSettings) {
+        components::RegistryStore store;
+        gSettings = std::make_unique<SettingsRecord>(components::LoadSettings(store, CurrentSystemLook()));
+    }
+    return *gSettings;
+}
+
+void SaveSettings()
+{
+    components::RegistryStore store;
+    components::SaveSettings(store, Settings());
+}
+
+void ReleaseSettings() { gSettings.reset(); }
+
+}  // namespace viewer

@@ -1,0 +1,16 @@
+#pragma once
+// The rich text pane's view of the process-wide settings record.
+#include "core/settings/TextPaneSettings.h"
+#include "frontends/win32/viewer/Settings.h"
+
+namespace viewer {
+
+class TextSettings final : public components::TextPaneSettings {
+public:
+    uint32_t& BackColour() override { return Settings().textBackColour; }
+    uint32_t& TextColour() override { return Settings().textColour; }
+    components::CharFormatRecord& EditFont() override { return Settings().editFont; }
+    void Save() override { SaveSettings(); }
+};
+
+}  // namespace viewer

@@ -1,0 +1,310 @@
+#include "frontends/win32/viewer/ViewerWindow_win.h"
+
+#include "frontends/win32/browser/HtmlPane_win.h"
+#include "frontends/win32/panes/RichTextPane_win.h"
+#include "core/search/SearchRound.h"
+#include "frontends/win32/panes/Splitter_win.h"
+#include "model/Book.h"
+#include "opening/OpenDocument.h"
+#include "opening/OpenDocument_win.h"
+#include "platform/FilePath.h"
+#include "platform/win32/Reflect.h"
+#include "resources/ResourceIds.h"
+#include "frontends/win32/viewer/InformationPage_win.h"
+#include "frontends/win32/tree/PageTreePane_win.h"
+#include "frontends/win32/viewer/Settings.h"
+#include "frontends/win32/viewer/ViewerMessages_win.h"
+
+namespace viewer {
+namespace {
+
+constexpr DWORD kSplitterStyle = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_BORDER | components::kSplitSideBySide;
+
+// The password dialog's check box lives in the shared settings and is saved
+// after every showing.
+class SettingsPasswordChoice final : public opening::PasswordChoice {
+public:
+    bool ShowPassword() override { return Settings().showPassword == 1; }
+    void StoreShowPassword(bool show) override
+    {
+        Settings().showPassword = show ? 1 : 0;
+        SaveSettings();
+    }
+};
+
+// The viewer's name of a virtual key: the same number for the keys it
+// names, none for the others.
+char16_t KeyOf(UINT virtualKey)
+{
+    const bool named = virtualKey == VK_TAB || virtualKey == VK_ESCAPE || (virtualKey >= 'A' && virtualKey <= 'Z') ||
+                       (virtualKey >= '0' && virtualKey <= '9');
+    return named ? static_cast<char16_t>(virtualKey) : u'\0';
+}
+
+KeyModifiers HeldModifiers()
+{
+    return {GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_MENU) < 0};
+}
+
+}  // namespace
+
+ViewerWindow::ViewerWindow(bool embedded) : embedded_(embedded) {}
+
+ViewerWindow::~ViewerWindow() { Close(); }
+
+HWND ViewerWindow::Load(HWND lister, const std::filesystem::path& file)
+{
+    if (!opening::IsDocumentName(platform::PathText(file)))
+        return nullptr;
+    // A fresh book, so that a failed open leaves a window that is already
+    // showing another document untouched.
+    auto book = std::make_unique<model::CBook>();
+    SettingsPasswordChoice choice;
+    if (!opening::OpenInWindow(file, lister, *book, choice))
+        return nullptr;
+    file_ = file;
+    Close();
+    book_ = std::move(book);
+    shownPageId_.reset();
+    search_.reset();
+    // A window built halfway goes, whatever stopped it.
+    bool built = false;
+    try {
+        built = BuildWindow(lister);
+    } catch (...) {
+        Close();
+        throw;
+    }
+    if (!built) {
+        Close();
+        return nullptr;
+    }
+    return Hwnd();
+}
+
+bool ViewerWindow::BuildWindow(HWND lister)
+{
+    if (!CreateModeless(IDD_VIEWER, lister))
+        return false;
+    RECT listerClient{};
+    GetClientRect(lister, &listerClient);
+    SetWindowPos(Hwnd(), nullptr, 0, 0, listerClient.right, listerClient.bottom, SWP_NOZORDER | SWP_NOREDRAW);
+
+    RECT client{};
+    GetClientRect(Hwnd(), &client);
+    const int w = client.right;
+    const int h = client.bottom;
+    tree_ = std::make_unique<PageTreePane>(static_cast<TreeHost&>(*this));
+    if (!tree_->Create({0, 0, w / 2, h}, Hwnd(), kTreePaneId))
+        return false;
+    text_ = std::make_unique<components::RichTextPane>(*this, textSettings_);
+    if (!text_->Create({w / 2, 0, w, h}, Hwnd(), kRichTextPaneId))
+        return false;
+    text_->SetMenuEndMessage(MenuEndMessage());
+    ShowInformationPage(*text_, book_->Version());
+
+    splitter_ = std::make_unique<components::Splitter>(PaneLayoutMessage());
+    if (!splitter_->Create({Hwnd(), kSplitterId, client, kSplitterStyle, tree_->Hwnd(), text_->Hwnd(),
+                            components::kSplitMinLeft, components::kSplitMinRight}))
+        return false;
+    tree_->FillTree(*book_);
+    SetFocus(tree_->Hwnd());
+    ShowWindow(Hwnd(), SW_SHOW);
+    return true;
+}
+
+// The window goes first (taking the child windows with it); then the objects
+// that wrapped them.
+void ViewerWindow::Close()
+{
+    // The browser closes while its window still exists; its page file goes
+    // with it.
+    html_.reset();
+    htmlUnavailable_ = false;
+    Destroy();
+    splitter_.reset();
+    text_.reset();
+    tree_.reset();
+    focusPane_ = nullptr;
+}
+
+// The focused tree copies its page, as its Copy command does. With nothing
+// selected in the text there is nothing to copy, and the clipboard keeps what
+// the user put there.
+void ViewerWindow::Copy()
+{
+    if (!tree_ || !text_)
+        return;
+    if (tree_->HasFocus()) {
+        tree_->CopyPage();
+    } else if (text_->IsVisible()) {
+        if (text_->HasSelection())
+            text_->CopyAsPlainText();
+    } else if (html_ && html_->IsVisible()) {
+        html_->CopySelection();
+    }
+}
+
+void ViewerWindow::SelectAll()
+{
+    if (text_ && text_->IsVisible())
+        text_->SelectAll();
+    else if (html_ && html_->IsVisible())
+        html_->SelectAllText();
+}
+
+void ViewerWindow::SetWordWrap(bool wrap)
+{
+    if (text_ && text_->Hwnd())
+        text_->SetWordWrap(wrap);
+}
+
+// Every key pressed in a pane comes here; the modifiers are read only for
+// the keys the viewer names.
+bool ViewerWindow::HandleKey(UINT key)
+{
+    const char16_t named = KeyOf(key);
+    return named && RunKeyAction(ActionOfKey(named, HeldModifiers()));
+}
+
+void ViewerWindow::HandleHeldKeys()
+{
+    // A named key is its virtual key.
+    const auto held = [](char16_t key) { return GetKeyState(static_cast<int>(key)) < 0; };
+    for (KeyAction action : ActionsOfHeldKeys(held, HeldModifiers()))
+        RunKeyAction(action);
+}
+
+bool ViewerWindow::RunKeyAction(KeyAction action)
+{
+    switch (action) {
+    case KeyAction::SwitchFocus:
+        SwitchFocus();
+        return true;
+    case KeyAction::Close:
+        return RequestClose();
+    case KeyAction::ToggleTreePane:
+        ToggleTreePane();
+        return true;
+    case KeyAction::None:
+        break;
+    }
+    return false;
+}
+
+bool ViewerWindow::RequestClose()
+{
+    // Inside a file manager's panel the Lister is not ours to close.
+    if (embedded_)
+        return false;
+    PostMessageW(GetParent(Hwnd()), WM_SYSCOMMAND, SC_CLOSE, 0);
+    return true;
+}
+
+void ViewerWindow::SetFocusPane(HWND pane) { focusPane_ = pane; }
+
+void ViewerWindow::DisplayPage(uint32_t pageId, bool container, bool focusTree)
+{
+    if (!book_ || !text_ || !text_->Hwnd())
+        return;
+    if (!container) {
+        if (const model::CPage* page = book_->FindPage(pageId)) {
+            shownPageId_ = pageId;
+            // Where the browser cannot take a page, its source shows.
+            if (!page->IsHtmlType() || !ShowInBrowser(*page)) {
+                text_->ShowPage(*page);
+                ShowContentPane(text_->Hwnd());
+            }
+        }
+    }
+    if (focusTree && tree_ && tree_->Hwnd())
+        SetFocus(tree_->Hwnd());
+}
+
+const model::CPage* ViewerWindow::ShownPage() const
+{
+    return book_ && shownPageId_ ? book_->FindPage(*shownPageId_) : nullptr;
+}
+
+bool ViewerWindow::OpenPageLink(uint32_t pageId)
+{
+    const model::CPage* page = book_ ? book_->FindPage(pageId) : nullptr;
+    if (!page || !tree_)
+        return false;
+    DisplayPage(pageId, page->IsFolder(), false);
+    tree_->SelectPage(pageId);
+    SetFocus(VisibleContentPane());
+    return true;
+}
+
+// A hidden tree never takes the focus: the arrow keys would change the page
+// where the user cannot see it.
+void ViewerWindow::SwitchFocus()
+{
+    if (!tree_)
+        return;
+    if (tree_->HasFocus() || (splitter_ && splitter_->IsLeftHidden()))
+        SetFocus(VisibleContentPane());
+    else
+        SetFocus(tree_->Hwnd());
+}
+
+void ViewerWindow::ToggleTreePane()
+{
+    if (!splitter_)
+        return;
+    if (splitter_->IsLeftHidden()) {
+        splitter_->ShowLeftPane();
+        SetFocus(tree_->Hwnd());
+    } else {
+        splitter_->HideLeftPane();
+        SetFocus(VisibleContentPane());
+    }
+}
+
+INT_PTR ViewerWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_SETFOCUS && focusPane_ && IsWindow(focusPane_)) {
+        SetFocus(focusPane_);
+        return TRUE;
+    }
+    switch (msg) {
+    case WM_NOTIFY:
+        // Each pane handles its own notifications, but none needs to hear of
+        // each item a closing tree deletes: sent back, they make closing a
+        // big tree take seconds.
+        if (const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+            header && (header->code == TVN_DELETEITEMW || header->code == TVN_DELETEITEMA))
+            return TRUE;
+        SetWindowLongPtrW(Hwnd(), DWLP_MSGRESULT, win::ReflectNotify(lParam));
+        return TRUE;
+    case WM_INITDIALOG:
+        return FALSE;  // the focus is placed by Load
+    case WM_SIZE:
+        if (splitter_ && splitter_->Hwnd())
+            SetWindowPos(splitter_->Hwnd(), nullptr, 0, 0, LOWORD(lParam), HIWORD(lParam), SWP_NOZORDER);
+        if (text_ && text_->Hwnd())
+            RedrawWindow(text_->Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        return TRUE;
+    case WM_COMMAND:
+        switch (LOWORD(wParam)) {
+        case ID_TREE_PANE:
+            ToggleTreePane();
+            return TRUE;
+        case ID_SEND_BUG_REPORT:
+            SendBugReport();
+            return TRUE;
+        case IDOK:
+        case IDCANCEL:
+            return TRUE;  // a child dialog never ends itself
+        }
+        break;
+    }
+    if (msg == PaneLayoutMessage() && msg != 0) {
+        PlaceHiddenContentPane();
+        return TRUE;
+    }
+    return FALSE;
+}
+
+}  // namespace viewer
