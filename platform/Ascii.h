@@ -3,7 +3,7 @@
 // are made of; other characters never match them, whatever their case.
 #include <string_view>
 
-namespace components {
+namespace platform {
 
 inline bool IsAsciiLetter(char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
 inline bool IsAsciiDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
@@ -22,4 +22,4 @@ inline bool StartsWithFolded(std::u16string_view text, std::u16string_view lower
     return true;
 }
 
-}  // namespace components
+}  // namespace platform

@@ -2,7 +2,7 @@
 
 #include "platform/CodePage.h"
 
-namespace components {
+namespace text {
 namespace {
 
 constexpr char kUtf8Mark[] = "\xEF\xBB\xBF";
@@ -70,4 +70,4 @@ std::string PageFileBytes(PageFileKind kind, std::u16string_view text, unsigned 
     return kUtf8Mark + platform::WideToUtf8(text);
 }
 
-}  // namespace components
+}  // namespace text

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace components {
+namespace text {
 
 enum class PageFileKind { Html, WebArchive };
 
@@ -16,4 +16,4 @@ std::u16string_view PageFileExtension(PageFileKind kind);
 // charsets match (the viewer's is the system's ANSI code page).
 std::string PageFileBytes(PageFileKind kind, std::u16string_view text, unsigned codePage);
 
-}  // namespace components
+}  // namespace text

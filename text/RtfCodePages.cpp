@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace components {
+namespace text {
 namespace {
 
 // Distinct fonts and code pages one document may name: real ones use a few
@@ -123,4 +123,4 @@ std::string_view WidenedBytes::Of(char16_t unit)
     return known_.emplace(unit, std::move(bytes)).first->second;
 }
 
-}  // namespace components
+}  // namespace text

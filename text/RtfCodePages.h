@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-namespace components {
+namespace text {
 
 // The code page of a font character set (204 Cyrillic: 1251, 128
 // Japanese: 932 ...); 0 for the default set (1) and for sets that name none.
@@ -71,4 +71,4 @@ private:
     std::unordered_map<char16_t, std::string> known_;
 };
 
-}  // namespace components
+}  // namespace text

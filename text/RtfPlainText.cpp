@@ -1,21 +1,21 @@
 #include "text/RtfPlainText.h"
 
 #include "platform/Ascii.h"
+#include "platform/CodePage.h"
 #include "text/RtfCodePages.h"
 #include "text/RtfSyntax.h"
-#include "platform/CodePage.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <utility>
 
-namespace components {
+namespace text {
 namespace {
 
 int HexValue(char16_t c)
 {
-    if (IsAsciiDigit(c))
+    if (platform::IsAsciiDigit(c))
         return c - u'0';
     if (c >= u'a' && c <= u'f')
         return c - u'a' + 10;
@@ -185,7 +185,7 @@ private:
         if (i_ >= rtf_.size())
             return;
         const char16_t symbol = rtf_[i_];
-        if (IsAsciiLetter(symbol)) {
+        if (platform::IsAsciiLetter(symbol)) {
             ControlWord(ReadControlWord(rtf_, i_));
             return;
         }
@@ -282,4 +282,4 @@ private:
 
 std::u16string RtfToPlainText(std::u16string_view rtf) { return Reader(rtf).Read(); }
 
-}  // namespace components
+}  // namespace text

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace components {
+namespace text {
 
 // Paragraph and line ends become "\n", tabs and table cells "\t". Font,
 // colour and style tables, pictures, objects' data, field instructions and
@@ -16,4 +16,4 @@ namespace components {
 // memory bounded by its size, whatever its nesting.
 std::u16string RtfToPlainText(std::u16string_view rtf);
 
-}  // namespace components
+}  // namespace text

@@ -4,14 +4,14 @@
 
 #include <algorithm>
 
-namespace components {
+namespace text {
 
 RtfControlWord ReadControlWord(std::u16string_view rtf, size_t& at)
 {
     constexpr int64_t kLargest = 2000000000;
     RtfControlWord word;
     const size_t start = at;
-    while (at < rtf.size() && IsAsciiLetter(rtf[at]))
+    while (at < rtf.size() && platform::IsAsciiLetter(rtf[at]))
         ++at;
     word.name = rtf.substr(start, at - start);
     const bool negative = at < rtf.size() && rtf[at] == u'-';
@@ -19,7 +19,7 @@ RtfControlWord ReadControlWord(std::u16string_view rtf, size_t& at)
         ++at;
     int64_t n = 0;
     const size_t digits = at;
-    for (; at < rtf.size() && IsAsciiDigit(rtf[at]); ++at)
+    for (; at < rtf.size() && platform::IsAsciiDigit(rtf[at]); ++at)
         n = std::min(n * 10 + (rtf[at] - u'0'), kLargest);
     word.hasNumber = at > digits;
     word.number = static_cast<int32_t>(negative ? -n : n);
@@ -63,4 +63,4 @@ char16_t ControlSymbolCharacter(char16_t symbol)
     }
 }
 
-}  // namespace components
+}  // namespace text

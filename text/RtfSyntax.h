@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-namespace components {
+namespace text {
 
 struct RtfControlWord {
     std::u16string_view name;  // the letters
@@ -62,4 +62,4 @@ private:
     size_t unkept_ = 0;
 };
 
-}  // namespace components
+}  // namespace text

@@ -1,13 +1,13 @@
 #include "text/RtfText.h"
 
 #include "platform/Ascii.h"
+#include "platform/CodePage.h"
 #include "text/RtfCodePages.h"
 #include "text/RtfSyntax.h"
-#include "platform/CodePage.h"
 
 #include <cstdint>
 
-namespace components {
+namespace text {
 namespace {
 
 void AppendEscapedByte(std::string& out, uint8_t b)
@@ -18,7 +18,7 @@ void AppendEscapedByte(std::string& out, uint8_t b)
     out += kHex[b & 15];
 }
 
-bool IsHexDigit(char16_t c) { return IsAsciiDigit(c) || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F'); }
+bool IsHexDigit(char16_t c) { return platform::IsAsciiDigit(c) || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F'); }
 
 // Follows the text as the word reader does, as far as the rewriting needs:
 // how many characters after a \uN of the source stand in for it, and the
@@ -97,7 +97,7 @@ private:
         if (symbol >= 0x80) {
             ++i_;
             Character(symbol);  // no control symbol: the character itself
-        } else if (IsAsciiLetter(symbol)) {
+        } else if (platform::IsAsciiLetter(symbol)) {
             ControlWord();
         } else {
             ++i_;
@@ -152,4 +152,4 @@ std::string SevenBitRtf(std::u16string_view rtf, unsigned narrowCodePage)
 
 std::string SevenBitRtf(std::u16string_view rtf) { return SevenBitRtf(rtf, platform::AnsiCodePage()); }
 
-}  // namespace components
+}  // namespace text

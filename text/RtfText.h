@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace components {
+namespace text {
 
 // A character the page holds as a byte of the narrow code page (it was read
 // from narrow text) becomes that byte as \'hh, to be read in the current
@@ -20,4 +20,4 @@ std::string SevenBitRtf(std::u16string_view rtf, unsigned narrowCodePage);
 // The same in the code page narrow text is read in now.
 std::string SevenBitRtf(std::u16string_view rtf);
 
-}  // namespace components
+}  // namespace text

@@ -1,6 +1,6 @@
 #include "text/WordCharacters.h"
 
-namespace components {
+namespace text {
 
 bool IsWordCharacter(char16_t c)
 {
@@ -31,4 +31,4 @@ bool IsWordCharacter(char16_t c)
     return true;
 }
 
-}  // namespace components
+}  // namespace text

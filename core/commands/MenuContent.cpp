@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-namespace viewer {
+namespace core {
 
 std::vector<FavouriteItem> FavouriteItems(const model::CBook& book, int64_t selectedPageId)
 {
@@ -76,4 +76,4 @@ std::u16string BugReportUrl(std::u16string_view headingTitle)
     return u"mailto:" + std::u16string(kBugReportAddress) + u"?subject=" + BugReportSubject(headingTitle);
 }
 
-}  // namespace viewer
+}  // namespace core

@@ -12,7 +12,7 @@ class CBook;
 class CPage;
 }  // namespace model
 
-namespace viewer {
+namespace core {
 
 inline constexpr int kFirstFavouriteCommand = 40000;
 // Favourites end where the language commands begin.
@@ -48,4 +48,4 @@ std::u16string BugReportSubject(std::u16string_view headingTitle);
 std::u16string BugReportUrl(std::u16string_view headingTitle);
 inline constexpr std::u16string_view kBugReportAddress = u"vornview-support@tarrow.example";
 
-}  // namespace viewer
+}  // namespace core

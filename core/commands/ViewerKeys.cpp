@@ -2,7 +2,7 @@
 
 #include <optional>
 
-namespace viewer {
+namespace core {
 namespace {
 
 struct KeyBinding {
@@ -43,4 +43,4 @@ std::vector<KeyAction> ActionsOfHeldKeys(const std::function<bool(char16_t key)>
     return actions;
 }
 
-}  // namespace viewer
+}  // namespace core

@@ -5,7 +5,7 @@
 #include <functional>
 #include <vector>
 
-namespace viewer {
+namespace core {
 
 // Letters and digits are named by their upper-case ASCII character.
 inline constexpr char16_t kTabKey = u'\t';
@@ -29,4 +29,4 @@ KeyAction ActionOfKey(char16_t key, KeyModifiers modifiers);
 // modifiers, in the table's order.
 std::vector<KeyAction> ActionsOfHeldKeys(const std::function<bool(char16_t key)>& held, KeyModifiers modifiers);
 
-}  // namespace viewer
+}  // namespace core

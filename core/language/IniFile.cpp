@@ -4,7 +4,7 @@
 #include "platform/CodePage.h"
 
 
-namespace components {
+namespace core {
 namespace {
 
 std::u16string Decode(std::span<const uint8_t> bytes)
@@ -39,7 +39,7 @@ std::u16string Fold(std::u16string_view name)
 {
     std::u16string folded(Trim(name));
     for (char16_t& c : folded)
-        c = AsciiUpper(c);
+        c = platform::AsciiUpper(c);
     return folded;
 }
 
@@ -86,4 +86,4 @@ std::u16string IniFile::Get(std::u16string_view section, std::u16string_view key
     return value == found->second.end() ? std::u16string() : value->second;
 }
 
-}  // namespace components
+}  // namespace core

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace components {
+namespace core {
 
 class IniFile {
 public:
@@ -29,4 +29,4 @@ private:
     std::map<std::u16string, std::map<std::u16string, std::u16string>> sections_;
 };
 
-}  // namespace components
+}  // namespace core

@@ -1,9 +1,9 @@
 #include "core/language/MenuLanguage.h"
 
-#include "platform/Ascii.h"
 #include "core/language/IniFile.h"
+#include "platform/Ascii.h"
 
-namespace components {
+namespace core {
 namespace {
 
 // The part from a tab on, when the tab is not the first character.
@@ -18,7 +18,7 @@ bool SameName(std::u16string_view a, std::u16string_view b)
     if (a.size() != b.size())
         return false;
     for (size_t i = 0; i < a.size(); ++i)
-        if (AsciiUpper(a[i]) != AsciiUpper(b[i]))
+        if (platform::AsciiUpper(a[i]) != platform::AsciiUpper(b[i]))
             return false;
     return true;
 }
@@ -30,7 +30,7 @@ std::u16string MenuKey(std::u16string_view text)
     std::u16string key;
     for (char16_t c : text.substr(0, ShortcutStart(text)))
         if (c != u'.')
-            key += c == u' ' ? u'_' : AsciiUpper(c);
+            key += c == u' ' ? u'_' : platform::AsciiUpper(c);
     return key;
 }
 
@@ -91,4 +91,4 @@ std::optional<int> LanguageOfCommand(int command, size_t languageCount)
     return index;
 }
 
-}  // namespace components
+}  // namespace core

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-namespace components {
+namespace core {
 
 class IniFile;
 
@@ -44,4 +44,4 @@ int LanguageIndex(const std::vector<Language>& languages, std::u16string_view st
 // any other command or a language that is not listed.
 std::optional<int> LanguageOfCommand(int command, size_t languageCount);
 
-}  // namespace components
+}  // namespace core

@@ -1,12 +1,12 @@
 #include "core/links/LinkTarget.h"
 
-#include "platform/Ascii.h"
 #include "core/links/Links.h"
+#include "platform/Ascii.h"
 
 #include <array>
 #include <vector>
 
-namespace components {
+namespace core {
 namespace {
 
 using View = std::u16string_view;
@@ -74,7 +74,7 @@ bool HasInvisible(View text)
 // Text a web or mail target may hold after its scheme.
 bool IsClean(View text) { return text.find_first_of(u" \\\"'`") == npos && !HasInvisible(text); }
 
-bool IsHostCharacter(char16_t c) { return IsAsciiLetter(c) || IsAsciiDigit(c) || c == u'-' || c == u'_' || c >= 0x80; }
+bool IsHostCharacter(char16_t c) { return platform::IsAsciiLetter(c) || platform::IsAsciiDigit(c) || c == u'-' || c == u'_' || c >= 0x80; }
 
 // "www." then more labels of a host name, an optional numeric port, and then
 // nothing or a path, query or fragment: "www.exe" or "www.txt:evil.exe" names
@@ -89,7 +89,7 @@ bool HasWebHost(View link)
         if (port.empty() || port.size() > 5)
             return false;
         for (char16_t c : port)
-            if (!IsAsciiDigit(c))
+            if (!platform::IsAsciiDigit(c))
                 return false;
     }
     size_t labels = 0;
@@ -119,13 +119,13 @@ bool IsPlainAddress(View link)
 ShellLink DecideShellLink(View linkText)
 {
     const std::u16string text(linkText);
-    if (StartsWithFolded(linkText, u"www.")) {
+    if (platform::StartsWithFolded(linkText, u"www.")) {
         if (IsClean(linkText) && HasWebHost(linkText))
             return {u"http://" + text, false};
         return {text, true};
     }
     for (View scheme : {u"http://", u"https://", u"ftp://", u"mailto:"})
-        if (StartsWithFolded(linkText, scheme))
+        if (platform::StartsWithFolded(linkText, scheme))
             return {text, !IsClean(linkText.substr(scheme.size()))};
     if (IsPlainAddress(linkText))
         return {u"mailto:" + text, false};
@@ -175,4 +175,4 @@ std::u16string ShownTarget(View target)
     return shown;
 }
 
-}  // namespace components
+}  // namespace core

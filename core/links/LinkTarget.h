@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace components {
+namespace core {
 
 struct ShellLink {
     std::u16string target;  // what the shell opens
@@ -24,4 +24,4 @@ ShellLink DecideShellLink(std::u16string_view linkText);
 // characters written as "<U+202E>", a long target shortened in the middle.
 std::u16string ShownTarget(std::u16string_view target);
 
-}  // namespace components
+}  // namespace core

@@ -5,7 +5,7 @@
 
 #include <array>
 
-namespace components {
+namespace core {
 namespace {
 
 using View = std::u16string_view;
@@ -17,11 +17,11 @@ std::u16string FoldedCopy(View text)
 {
     std::u16string folded(text);
     for (char16_t& c : folded)
-        c = AsciiLower(c);
+        c = platform::AsciiLower(c);
     return folded;
 }
 
-bool EqualsFolded(View text, View other) { return text.size() == other.size() && StartsWithFolded(text, other); }
+bool EqualsFolded(View text, View other) { return text.size() == other.size() && platform::StartsWithFolded(text, other); }
 
 // The schemes the link scan looks for, in the order it looks.
 constexpr std::array<View, 14> kSchemePrefixes = {u"http:",   u"www.",     u"file:",   u"mailto:", u"ftp:",
@@ -53,7 +53,7 @@ bool IsBarePrefix(View candidate)
     for (View bare : kBarePrefixes) {
         if (EqualsFolded(candidate, bare))
             return true;
-        if (candidate.size() == bare.size() + 2 && StartsWithFolded(candidate, bare) &&
+        if (candidate.size() == bare.size() + 2 && platform::StartsWithFolded(candidate, bare) &&
             candidate.substr(bare.size()) == u"//")
             return true;
     }
@@ -168,10 +168,10 @@ private:
         const bool negative = i < text.size() && text[i] == u'-';
         if (negative)
             ++i;
-        if (i >= text.size() || !IsAsciiDigit(text[i]) || text[i] == u'0')
+        if (i >= text.size() || !platform::IsAsciiDigit(text[i]) || text[i] == u'0')
             return std::nullopt;
         int64_t value = 0;
-        for (; i < text.size() && IsAsciiDigit(text[i]); ++i) {
+        for (; i < text.size() && platform::IsAsciiDigit(text[i]); ++i) {
             value = value * 10 + (text[i] - u'0');
             if (value > (negative ? int64_t{1} << 31 : 0xFFFFFFFFll))
                 return std::nullopt;  // no page identifier is that large
@@ -233,7 +233,7 @@ bool MarkExternalLinks(LinkText& link)
                 break;
             const size_t prefixEnd = start + prefix.size();
             from = prefixEnd + 1;
-            if (start > 0 && IsWordCharacter(text[start - 1]))
+            if (start > 0 && text::IsWordCharacter(text[start - 1]))
                 continue;  // inside a word
             const size_t end = linkEnd.Find(prefixEnd);
             if (end == npos)
@@ -306,7 +306,7 @@ void MarkAddresses(LinkText& link)
 
 bool IsMailAddress(View candidate)
 {
-    if (candidate.size() < 3 || StartsWithFolded(candidate, u"http://") || StartsWithFolded(candidate, u"file:///"))
+    if (candidate.size() < 3 || platform::StartsWithFolded(candidate, u"http://") || platform::StartsWithFolded(candidate, u"file:///"))
         return false;
     const size_t at = candidate.find(u'@');
     const size_t dot = candidate.find(u'.');
@@ -330,4 +330,4 @@ std::optional<uint32_t> ResolvePageLink(View text, int32_t start)
     return std::nullopt;
 }
 
-}  // namespace components
+}  // namespace core

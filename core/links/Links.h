@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-namespace components {
+namespace core {
 
 // What the passes ask of the control showing the text.
 class LinkText {
@@ -55,4 +55,4 @@ std::optional<uint32_t> ResolvePageLink(std::u16string_view text, int32_t start)
 // "." after the first character and before the last, and not a web address.
 bool IsMailAddress(std::u16string_view candidate);
 
-}  // namespace components
+}  // namespace core

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace components {
+namespace core {
 
 // A page once shown stays: a late refusal concerns no page the user sees.
 PageNavigation::Report PageNavigation::Refused()
@@ -40,8 +40,8 @@ bool AddressNamesFile(std::u16string_view address, std::u16string_view path)
     const std::u16string_view name = slash == std::u16string_view::npos ? path : path.substr(slash + 1);
     if (name.empty())
         return false;
-    const auto same = [](char16_t a, char16_t b) { return AsciiLower(a) == AsciiLower(b); };
+    const auto same = [](char16_t a, char16_t b) { return platform::AsciiLower(a) == platform::AsciiLower(b); };
     return std::search(address.begin(), address.end(), name.begin(), name.end(), same) != address.end();
 }
 
-}  // namespace components
+}  // namespace core

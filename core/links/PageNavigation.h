@@ -3,7 +3,7 @@
 // about it, or from its silence.
 #include <string_view>
 
-namespace components {
+namespace core {
 
 class PageNavigation {
 public:
@@ -33,4 +33,4 @@ private:
 // unique and plain ASCII, appears in it in any case.
 bool AddressNamesFile(std::u16string_view address, std::u16string_view path);
 
-}  // namespace components
+}  // namespace core

@@ -1,6 +1,6 @@
 #include "core/panes/AmbientProperties.h"
 
-namespace components {
+namespace core {
 
 std::optional<int32_t> AmbientAnswer(int32_t dispatchId)
 {
@@ -9,4 +9,4 @@ std::optional<int32_t> AmbientAnswer(int32_t dispatchId)
     return std::nullopt;
 }
 
-}  // namespace components
+}  // namespace core

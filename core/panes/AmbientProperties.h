@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <optional>
 
-namespace components {
+namespace core {
 
 inline constexpr int32_t kAmbientDownloadControl = -5512;
 
@@ -15,4 +15,4 @@ inline constexpr uint32_t kDownloadControlFlags = 0x10 | 0x80 | 0x100 | 0x200 | 
 // The answer for an ambient property, or nullopt for "ask the default".
 std::optional<int32_t> AmbientAnswer(int32_t dispatchId);
 
-}  // namespace components
+}  // namespace core

@@ -2,7 +2,7 @@
 
 #include "model/Records.h"
 
-namespace viewer {
+namespace core {
 namespace {
 
 std::u16string Ascii(std::string_view text) { return std::u16string(text.begin(), text.end()); }
@@ -46,4 +46,4 @@ std::u16string InformationText(const Heading& heading, const model::CArchiveVers
            u" This is the text about version Vorn View. Select node on tree pane for data viewing.\n\n";
 }
 
-}  // namespace viewer
+}  // namespace core

@@ -7,7 +7,7 @@ namespace model {
 struct CArchiveVersion;
 }
 
-namespace viewer {
+namespace core {
 
 struct ProductVersion {
     std::u16string version;
@@ -28,4 +28,4 @@ std::u16string HeadingTitle(std::u16string_view productVersion, std::string_view
 
 std::u16string InformationText(const Heading& heading, const model::CArchiveVersion& documentVersion);
 
-}  // namespace viewer
+}  // namespace core

@@ -1,6 +1,6 @@
 #include "core/panes/SplitterGeometry.h"
 
-namespace components {
+namespace core {
 
 // For a split position x the bar covers x - 3 .. x + 3 (wider than it is drawn,
 // so it is easy to grab), the left pane ends at x - 1 and the right pane starts
@@ -38,4 +38,4 @@ std::u16string SplitterProfileSection(int splitterId)
     return section;
 }
 
-}  // namespace components
+}  // namespace core

@@ -2,7 +2,7 @@
 // Where the splitter puts its bar and its two panes, without any window.
 #include <string>
 
-namespace components {
+namespace core {
 
 struct Box {
     int left = 0;
@@ -35,4 +35,4 @@ int SplitForLeftEdge(int leftEdge);
 std::u16string SplitterProfileSection(int splitterId);
 inline constexpr char16_t kSplitterProfileKey[] = u"VertSplitPos";
 
-}  // namespace components
+}  // namespace core

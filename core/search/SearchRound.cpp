@@ -5,7 +5,7 @@
 
 #include <limits>
 
-namespace components {
+namespace core {
 namespace {
 
 // Past the end of any text: a search backwards from there starts at its end.
@@ -130,4 +130,4 @@ bool BookSearch::Find(SearchView& view, std::u16string_view pattern, int hostFla
     return Round(view, ReadRequest(pattern, hostFlags)).Run(*order_);
 }
 
-}  // namespace components
+}  // namespace core

@@ -15,7 +15,7 @@ class CBook;
 class CPage;
 }  // namespace model
 
-namespace components {
+namespace core {
 
 // The host's search flags.
 inline constexpr int kSearchFindFirst = 1;  // from the top, not from the selection
@@ -58,4 +58,4 @@ private:
     std::unique_ptr<PageOrder> order_;  // made by the first search
 };
 
-}  // namespace components
+}  // namespace core

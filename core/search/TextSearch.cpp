@@ -1,20 +1,20 @@
 #include "core/search/TextSearch.h"
 
-#include "text/RtfPlainText.h"
 #include "core/search/VisibleText.h"
-#include "text/WordCharacters.h"
 #include "model/PageTree.h"
 #include "platform/System.h"
+#include "text/RtfPlainText.h"
+#include "text/WordCharacters.h"
 
 #include <algorithm>
 
-namespace components {
+namespace core {
 namespace {
 
 bool IsWholeWord(std::u16string_view text, size_t start, size_t length)
 {
-    const bool before = start > 0 && IsWordCharacter(text[start - 1]);
-    const bool after = start + length < text.size() && IsWordCharacter(text[start + length]);
+    const bool before = start > 0 && text::IsWordCharacter(text[start - 1]);
+    const bool after = start + length < text.size() && text::IsWordCharacter(text[start + length]);
     return !before && !after;
 }
 
@@ -54,7 +54,7 @@ std::u16string SearchableText(const model::CPage& page)
     if (page.IsFolder())
         return {};
     if (page.Kind() == model::kRichText)
-        return RtfToPlainText(page.Text());
+        return text::RtfToPlainText(page.Text());
     return page.Text();
 }
 
@@ -89,4 +89,4 @@ const model::CPage* PageOrder::NextWithMatch(const model::CPage* current, std::u
     return nullptr;
 }
 
-}  // namespace components
+}  // namespace core

@@ -12,7 +12,7 @@ class CPage;
 class PageTree;
 }  // namespace model
 
-namespace components {
+namespace core {
 
 struct SearchFlags {
     bool matchCase = false;
@@ -52,4 +52,4 @@ private:
     std::vector<const model::CPage*> pages_;
 };
 
-}  // namespace components
+}  // namespace core

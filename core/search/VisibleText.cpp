@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <utility>
 
-namespace components {
+namespace core {
 namespace {
 
 // The passes over a text no control shows: only what they hide is kept.
@@ -169,4 +169,4 @@ std::optional<TextMatch> VisibleText::Find(std::u16string_view pattern, size_t f
     return ToWhole(*match);
 }
 
-}  // namespace components
+}  // namespace core

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-namespace components {
+namespace core {
 
 // Half-open, in character positions.
 struct TextRange {
@@ -59,4 +59,4 @@ private:
     std::vector<Stretch> stretches_;
 };
 
-}  // namespace components
+}  // namespace core

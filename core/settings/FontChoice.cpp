@@ -1,6 +1,6 @@
 #include "core/settings/FontChoice.h"
 
-namespace components {
+namespace core {
 
 bool MakeChoosable(CharFormatRecord& stored)
 {
@@ -52,4 +52,4 @@ CharFormatRecord FormatFromFontChoice(const LogFontRecord& chosen, int pointSize
     return format;
 }
 
-}  // namespace components
+}  // namespace core

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-namespace components {
+namespace core {
 
 inline constexpr uint32_t kCharFormatSize = 92;  // a wide character format
 // Size, face, character set, bold, italic, underline, strike-out.
@@ -33,4 +33,4 @@ CharFormatRecord WithColour(CharFormatRecord stored, uint32_t colour);
 // height in twips from the dialog's size in tenths of a point.
 CharFormatRecord FormatFromFontChoice(const LogFontRecord& chosen, int pointSizeTenths, uint32_t colour);
 
-}  // namespace components
+}  // namespace core

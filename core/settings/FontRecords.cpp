@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace components {
+namespace core {
 namespace {
 
 std::u16string SubkeyPath(std::u16string_view base, std::u16string_view name)
@@ -153,4 +153,4 @@ LogFontRecord CharFormatToFont(const CharFormatRecord& format, int pixelsPerInch
     return font;
 }
 
-}  // namespace components
+}  // namespace core

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-namespace components {
+namespace core {
 
 inline constexpr size_t kFaceNameMax = 31;  // characters, before the zero
 using FaceName = std::array<char16_t, kFaceNameMax + 1>;
@@ -72,4 +72,4 @@ LogFontRecord CharFormatToFont(const CharFormatRecord& format, int pixelsPerInch
 FaceName MakeFaceName(std::u16string_view text);
 std::u16string FaceNameText(const FaceName& face);
 
-}  // namespace components
+}  // namespace core

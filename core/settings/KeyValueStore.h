@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace components {
+namespace core {
 
 class KeyValues {
 public:
@@ -27,4 +27,4 @@ public:
     virtual std::unique_ptr<KeyValues> CreateKey(std::u16string_view path) = 0;
 };
 
-}  // namespace components
+}  // namespace core

@@ -2,7 +2,7 @@
 
 #include "core/settings/FontChoice.h"
 
-namespace components {
+namespace core {
 namespace {
 
 void ReadInto(const KeyValues& key, std::u16string_view name, uint32_t& member)
@@ -71,4 +71,4 @@ void SaveSettings(KeyValueStore& store, const SettingsRecord& s)
     key->WriteText(u"LangName", s.langName.substr(0, kLangNameMax));
 }
 
-}  // namespace components
+}  // namespace core

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-namespace components {
+namespace core {
 
 inline constexpr char16_t kPluginKey[] = u"Software\\Tarrow\\Vornbook\\Plugins\\Vorn View";
 inline constexpr char16_t kMainAppKey[] = u"Software\\Tarrow\\Vornbook";
@@ -40,4 +40,4 @@ SettingsRecord LoadSettings(KeyValueStore& store, const SystemLook& look);
 // Writes the whole record to the plug-in's key.
 void SaveSettings(KeyValueStore& store, const SettingsRecord& settings);
 
-}  // namespace components
+}  // namespace core

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-namespace components {
+namespace core {
 
 // The user settings the rich text pane reads and changes. The viewer's
 // settings record is shared by every pane of the process, so the pane asks
@@ -18,4 +18,4 @@ public:
     virtual void Save() = 0;
 };
 
-}  // namespace components
+}  // namespace core

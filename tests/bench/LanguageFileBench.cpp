@@ -16,7 +16,7 @@ void BM_LanguageFileOfAMebibyteOfSections(benchmark::State& state)
         text += "[S" + std::to_string(i) + "]\r\nK=" + std::to_string(i) + "\r\n";
     const std::vector<uint8_t> bytes(text.begin(), text.end());
     for (auto _ : state) {
-        const components::IniFile file = components::IniFile::Parse(bytes);
+        const core::IniFile file = core::IniFile::Parse(bytes);
         benchmark::DoNotOptimize(file.Get(u"S1", u"K"));
     }
 }

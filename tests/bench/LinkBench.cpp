@@ -18,7 +18,7 @@ namespace {
 
 // Counts what the passes ask of the control instead of formatting it, and
 // keeps what they hid.
-class CountingText final : public components::LinkText {
+class CountingText final : public core::LinkText {
 public:
     explicit CountingText(const std::u16string& text) : text_(text), hidden_(text.size(), false) {}
     const std::u16string& Text() override { return text_; }
@@ -66,10 +66,10 @@ void BM_LinkPassesOverTenMegabytes(benchmark::State& state)
     const std::u16string& text = LinkPage();
     for (auto _ : state) {
         CountingText control(text);
-        components::HideBookmarks(control);
-        components::MarkExternalLinks(control);
-        components::MarkPageLinks(control);
-        components::MarkAddresses(control);
+        core::HideBookmarks(control);
+        core::MarkExternalLinks(control);
+        core::MarkPageLinks(control);
+        core::MarkAddresses(control);
         state.counters["ranges"] = static_cast<double>(control.calls);
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size() * sizeof(char16_t)));
@@ -100,12 +100,12 @@ void BM_PassOverAMebibyteOfOneShape(benchmark::State& state)
     for (auto _ : state) {
         CountingText control(text);
         switch (pass) {
-        case kBookmarks: components::HideBookmarks(control); break;
-        case kExternal: components::MarkExternalLinks(control); break;
-        case kPageLinks: components::MarkPageLinks(control); break;
-        case kAddresses: components::MarkAddresses(control); break;
+        case kBookmarks: core::HideBookmarks(control); break;
+        case kExternal: core::MarkExternalLinks(control); break;
+        case kPageLinks: core::MarkPageLinks(control); break;
+        case kAddresses: core::MarkAddresses(control); break;
         case kResolve:
-            benchmark::DoNotOptimize(components::ResolvePageLink(text, static_cast<int32_t>(text.size() - 1)));
+            benchmark::DoNotOptimize(core::ResolvePageLink(text, static_cast<int32_t>(text.size() - 1)));
             break;
         }
         state.counters["ranges"] = static_cast<double>(control.calls);
@@ -122,7 +122,7 @@ void BM_SearchTenThousandPagesForTheLast(benchmark::State& state)
     kit::BookSpec spec = bench::ProseBook(10'000, 1500);
     spec.pages.back().text.text += u" zanzibar";
     const auto book = bench::LoadFromMemory(kit::WriteDocument(spec));
-    const components::PageOrder order{model::PageTree(*book)};
+    const core::PageOrder order{model::PageTree(*book)};
     for (auto _ : state) {
         const model::CPage* found = order.NextWithMatch(nullptr, u"Zanzibar", {false, true, false});
         if (!found)

@@ -3,9 +3,9 @@
 // \uN escapes, and bytes read from narrow text.
 #include <benchmark/benchmark.h>
 
+#include "tests/bench/BenchProse.h"
 #include "text/RtfPlainText.h"
 #include "text/RtfText.h"
-#include "tests/bench/BenchProse.h"
 
 namespace {
 
@@ -29,7 +29,7 @@ void BM_RtfWordsOfTenMegabytes(benchmark::State& state)
 {
     const std::u16string& rtf = RtfPage();
     for (auto _ : state)
-        benchmark::DoNotOptimize(components::RtfToPlainText(rtf));
+        benchmark::DoNotOptimize(text::RtfToPlainText(rtf));
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * rtf.size() * sizeof(char16_t)));
 }
 BENCHMARK(BM_RtfWordsOfTenMegabytes)->Unit(benchmark::kMillisecond);
@@ -38,7 +38,7 @@ void BM_SevenBitRtfOfTenMegabytes(benchmark::State& state)
 {
     const std::u16string& rtf = RtfPage();
     for (auto _ : state)
-        benchmark::DoNotOptimize(components::SevenBitRtf(rtf));
+        benchmark::DoNotOptimize(text::SevenBitRtf(rtf));
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * rtf.size() * sizeof(char16_t)));
 }
 BENCHMARK(BM_SevenBitRtfOfTenMegabytes)->Unit(benchmark::kMillisecond);

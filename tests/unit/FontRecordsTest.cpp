@@ -11,7 +11,7 @@
 #include "core/settings/FontChoice.h"
 #include "core/settings/SettingsRecord.h"
 
-using namespace components;
+using namespace core;
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "text/HtmlPageFile.h"
 #include "platform/CodePage.h"
+#include "text/HtmlPageFile.h"
 
-using components::PageFileBytes;
-using components::PageFileKind;
+using text::PageFileBytes;
+using text::PageFileKind;
 
 namespace {
 
@@ -16,8 +16,8 @@ TEST(HtmlPageFile, HtmlPagesAreUtf8WithAByteOrderMarkWhateverTheCodePage)
         ASSERT_EQ(bytes.substr(0, 3), "\xEF\xBB\xBF") << codePage;
         EXPECT_EQ(platform::Utf8ToWide(bytes.substr(3)), page) << codePage;
     }
-    EXPECT_EQ(components::PageFileExtension(PageFileKind::Html), u".htm");
-    EXPECT_EQ(components::PageFileExtension(PageFileKind::WebArchive), u".mht");
+    EXPECT_EQ(text::PageFileExtension(PageFileKind::Html), u".htm");
+    EXPECT_EQ(text::PageFileExtension(PageFileKind::WebArchive), u".mht");
 }
 
 TEST(HtmlPageFile, WebArchivesKeepTheirCodePagesBytesAndReferToWhatItLacks)

@@ -2,9 +2,9 @@
 // version, and the line naming the version that wrote the document.
 #include <gtest/gtest.h>
 
+#include "core/panes/InformationText.h"
 #include "model/Records.h"
 #include "tests/unit/Helpers.h"
-#include "core/panes/InformationText.h"
 
 using testing_helpers::Narrow;
 
@@ -15,11 +15,11 @@ TEST(InformationText, ProductVersionSplitsAndTheDocumentLineJoinsBothMinorNumber
         {u"2.1.5", "2.1", "5"},         {u"12", "12", "12"},       {u"", "", ""},
     };
     for (const auto& [product, version, build] : cases) {
-        const viewer::ProductVersion split = viewer::SplitProductVersion(product);
+        const core::ProductVersion split = core::SplitProductVersion(product);
         EXPECT_EQ(Narrow(split.version), version) << Narrow(std::u16string(product));
         EXPECT_EQ(Narrow(split.build), build) << Narrow(std::u16string(product));
     }
-    EXPECT_EQ(Narrow(viewer::HeadingTitle(u"1, 0, 0, 1", "Dec  6 2026")), "Vorn View 1.00 build 1 [Dec  6 2026]");
+    EXPECT_EQ(Narrow(core::HeadingTitle(u"1, 0, 0, 1", "Dec  6 2026")), "Vorn View 1.00 build 1 [Dec  6 2026]");
 
     // The document line writes both minor numbers together.
     model::CArchiveVersion version;
@@ -27,7 +27,7 @@ TEST(InformationText, ProductVersionSplitsAndTheDocumentLineJoinsBothMinorNumber
     version.minor = 1;
     version.release = 5;
     version.build = 300;
-    const std::u16string text = viewer::InformationText({u"Title", u"Description"}, version);
+    const std::u16string text = core::InformationText({u"Title", u"Description"}, version);
     EXPECT_EQ(Narrow(text), "Title\nDescription\n\nThe document created by Vornbook 2.15 build 300 This is the text "
                            "about version Vorn View. Select node on tree pane for data viewing.\n\n");
 }

@@ -7,7 +7,7 @@
 #include "core/links/Links.h"
 #include "platform/CodePage.h"
 
-using namespace components;
+using namespace core;
 using platform::WideToUtf8;
 
 namespace {

@@ -6,7 +6,7 @@
 #include "core/language/MenuLanguage.h"
 #include "platform/CodePage.h"
 
-using namespace components;
+using namespace core;
 
 namespace {
 

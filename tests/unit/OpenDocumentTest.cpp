@@ -7,9 +7,9 @@
 #include <fstream>
 #include <set>
 
+#include "model/Legend.h"
 #include "opening/OpenDocument.h"
 #include "opening/ReadDocument.h"
-#include "model/Legend.h"
 #include "tests/kit/Cipher.h"
 #include "tests/kit/Icons.h"
 #include "tests/unit/CountingAllocator.h"

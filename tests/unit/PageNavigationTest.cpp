@@ -5,7 +5,7 @@
 #include <functional>
 #include <vector>
 
-using components::PageNavigation;
+using core::PageNavigation;
 using Report = PageNavigation::Report;
 
 namespace {
@@ -45,11 +45,11 @@ TEST(PageNavigation, TheViewerHearsOfAPageThatWillNotShowAndOfOneThatShowsAfterA
 TEST(PageNavigation, AnAddressNamesThePageFileInAnyCaseAndSpelling)
 {
     const std::u16string_view file = u"C:\\Users\\Me\\Temp\\abc1F2.tmp.htm";
-    EXPECT_TRUE(components::AddressNamesFile(u"C:\\Users\\Me\\Temp\\abc1F2.tmp.htm", file));
-    EXPECT_TRUE(components::AddressNamesFile(u"file:///C:/users/me/temp/ABC1F2.TMP.HTM", file));
-    EXPECT_TRUE(components::AddressNamesFile(u"mhtml:file://C:\\t\\abc1f2.tmp.htm!x", file));
-    EXPECT_FALSE(components::AddressNamesFile(u"file:///C:/Users/Me/Temp/abc1F3.tmp.htm", file));
-    EXPECT_FALSE(components::AddressNamesFile(u"about:blank", u""));
+    EXPECT_TRUE(core::AddressNamesFile(u"C:\\Users\\Me\\Temp\\abc1F2.tmp.htm", file));
+    EXPECT_TRUE(core::AddressNamesFile(u"file:///C:/users/me/temp/ABC1F2.TMP.HTM", file));
+    EXPECT_TRUE(core::AddressNamesFile(u"mhtml:file://C:\\t\\abc1f2.tmp.htm!x", file));
+    EXPECT_FALSE(core::AddressNamesFile(u"file:///C:/Users/Me/Temp/abc1F3.tmp.htm", file));
+    EXPECT_FALSE(core::AddressNamesFile(u"about:blank", u""));
 }
 
 }  // namespace

@@ -1,15 +1,15 @@
 // RTF made 7-bit for the rich text control, the words of RTF, and the code
 // pages both read its bytes in.
+#include "tests/unit/Helpers.h"
 #include "text/RtfPlainText.h"
 #include "text/RtfText.h"
-#include "tests/unit/Helpers.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 
-using components::RtfToPlainText;
-using components::SevenBitRtf;
+using text::RtfToPlainText;
+using text::SevenBitRtf;
 using namespace testing_helpers;
 
 namespace {

@@ -2,16 +2,16 @@
 // reading the words out of RTF for it.
 #include <gtest/gtest.h>
 
-#include "text/RtfPlainText.h"
 #include "core/search/SearchRound.h"
 #include "core/search/TextSearch.h"
 #include "core/search/VisibleText.h"
 #include "tests/unit/Helpers.h"
+#include "text/RtfPlainText.h"
 
 #include <map>
 
 using namespace testing_helpers;
-using components::SearchFlags;
+using core::SearchFlags;
 
 TEST(TextSearch, FindsFromAPositionWithCaseWordsAndDirection)
 {
@@ -28,7 +28,7 @@ TEST(TextSearch, FindsFromAPositionWithCaseWordsAndDirection)
         {u"teapot. Чай и ЧАЙ!", 0, kPlain, -1}, {u"time", 100, kPlain, -1}, {u"time", 100, kBack, 9},
     };
     for (const auto& [pattern, from, flags, start] : cases) {
-        const auto match = components::FindText(text, pattern, from, flags);
+        const auto match = core::FindText(text, pattern, from, flags);
         EXPECT_EQ(match ? static_cast<long>(match->start) : -1, start)
             << Narrow(std::u16string(pattern)) << " from " << from;
         if (match) {
@@ -43,7 +43,7 @@ TEST(TextSearch, FindsOnlyWhatTheLinkPassesLeaveInViewAndSelectsItInTheWholeText
     // A reader sees "See Intro and here, Next; ab ending."
     const std::u16string_view text =
         u"See page12<Intro> and bookmark<Mark>here, Page3|a|b<Next>; abookmark<x>b endbookmark<q>ing.";
-    const components::VisibleText visible(text, components::LinkPassHiddenRanges(text));
+    const core::VisibleText visible(text, core::LinkPassHiddenRanges(text));
     // -1: none
     const std::tuple<std::u16string_view, size_t, SearchFlags, long, size_t> cases[] = {
         {u"bookmark", 0, kPlain, -1, 0},     {u"page1", 0, kPlain, -1, 0},      {u"Mark", 0, kPlain, -1, 0},
@@ -64,9 +64,9 @@ TEST(TextSearch, FindsOnlyWhatTheLinkPassesLeaveInViewAndSelectsItInTheWholeText
     }
     // Hidden ranges in any order, overlapping, empty or past the end; a
     // pass whose every range another pass overlaps has no lone range.
-    const std::vector<components::HiddenRanges> passes = {{{8, 20}, {2, 5}}, {{7, 7}, {4, 6}}};
-    EXPECT_EQ(components::LoneRanges(passes, 10), (std::vector<std::optional<size_t>>{0, std::nullopt}));
-    const components::VisibleText digits(u"0123456789", passes);
+    const std::vector<core::HiddenRanges> passes = {{{8, 20}, {2, 5}}, {{7, 7}, {4, 6}}};
+    EXPECT_EQ(core::LoneRanges(passes, 10), (std::vector<std::optional<size_t>>{0, std::nullopt}));
+    const core::VisibleText digits(u"0123456789", passes);
     EXPECT_EQ(Narrow(digits.Text()), "0167");
     EXPECT_EQ(digits.FromWhole(5), 2u);
     EXPECT_EQ(digits.FromWhole(7), 3u);
@@ -85,26 +85,26 @@ TEST(TextSearch, RichTextIsSearchedInItsWordsNeverInItsMarkup)
         {u"}}}{{{{\\", ""},
     };
     for (const auto& [rtf, text] : cases)
-        EXPECT_EQ(Narrow(components::RtfToPlainText(rtf)), text) << Narrow(std::u16string(rtf));
+        EXPECT_EQ(Narrow(text::RtfToPlainText(rtf)), text) << Narrow(std::u16string(rtf));
 }
 
 // The round as a front end drives it: the pages it shows and the text it
 // selects. A page shows its text as the order reads it unless `shows` says
 // otherwise; the HTML page shows in a browser.
-class ShownBook final : public components::SearchView {
+class ShownBook final : public core::SearchView {
 public:
     explicit ShownBook(const model::CBook& book) : book_(book) {}
     const model::CPage* ShownPage() const override { return shown_; }
-    std::optional<components::VisibleText> ShownText() override
+    std::optional<core::VisibleText> ShownText() override
     {
         if (!shown_ || shown_->Kind() == model::kHtml)
             return std::nullopt;
         const auto other = shows.find(shown_->Id());
-        text_ = other != shows.end() ? other->second : components::SearchableText(*shown_);
-        return components::VisibleText(text_, components::LinkPassHiddenRanges(text_));
+        text_ = other != shows.end() ? other->second : core::SearchableText(*shown_);
+        return core::VisibleText(text_, core::LinkPassHiddenRanges(text_));
     }
-    components::TextRange Selection() const override { return selection; }
-    void Select(const components::TextMatch& match) override { selection = {match.start, match.start + match.length}; }
+    core::TextRange Selection() const override { return selection; }
+    void Select(const core::TextMatch& match) override { selection = {match.start, match.start + match.length}; }
     void ShowPage(const model::CPage& page) override
     {
         Show(page.Id());
@@ -117,7 +117,7 @@ public:
     }
 
     std::map<uint32_t, std::u16string> shows;
-    components::TextRange selection;
+    core::TextRange selection;
     std::string log;  // the pages shown
 
 private:
@@ -128,7 +128,7 @@ private:
 
 TEST(TextSearch, TheRoundGoesFromTheShownPageThroughTheTreeOrderAndEndsInThePartNotSeen)
 {
-    using namespace components;
+    using namespace core;
     constexpr int kTop = kSearchFindFirst, kBack = kSearchBackwards;
     // The tree: Root, Box (Web, Rich, Changed), Alpha, Zebra; Outside is not
     // in it. Web shows in a browser; Rich holds no "needle" a reader sees (a

@@ -5,33 +5,33 @@
 
 #include <set>
 
-using namespace viewer;
+using namespace core;
 
 TEST(ViewerKeys, TabAndEscapeActWithAnyModifierCtrlTOnlyWithCtrlAlone)
 {
     constexpr KeyModifiers kNone{}, kCtrl{.control = true}, kShift{.shift = true}, kAlt{.alt = true},
         kCtrlShift{.control = true, .shift = true}, kCtrlAlt{.control = true, .alt = true};
-    const std::tuple<char16_t, KeyModifiers, KeyAction> cases[] = {
-        {kTabKey, kNone, KeyAction::SwitchFocus},      {kTabKey, kShift, KeyAction::SwitchFocus},
-        {kTabKey, kCtrlAlt, KeyAction::SwitchFocus},   {kEscapeKey, kNone, KeyAction::Close},
-        {kEscapeKey, kCtrl, KeyAction::Close},         {u'T', kCtrl, KeyAction::ToggleTreePane},
+    const std::tuple<char16_t, core::KeyModifiers, core::KeyAction> cases[] = {
+        {core::kTabKey, kNone, KeyAction::SwitchFocus},      {core::kTabKey, kShift, KeyAction::SwitchFocus},
+        {core::kTabKey, kCtrlAlt, KeyAction::SwitchFocus},   {core::kEscapeKey, kNone, KeyAction::Close},
+        {core::kEscapeKey, kCtrl, KeyAction::Close},         {u'T', kCtrl, KeyAction::ToggleTreePane},
         {u'T', kNone, KeyAction::None},                {u'T', kCtrlShift, KeyAction::None},
         {u'T', kCtrlAlt, KeyAction::None},             {u'T', kAlt, KeyAction::None},
         {u't', kCtrl, KeyAction::None},                {u'S', kCtrl, KeyAction::None},
         {u'\0', kNone, KeyAction::None},               {u'\r', kNone, KeyAction::None},
     };
     for (const auto& [key, modifiers, action] : cases)
-        EXPECT_EQ(ActionOfKey(key, modifiers), action) << static_cast<int>(key) << " ctrl " << modifiers.control
+        EXPECT_EQ(core::ActionOfKey(key, modifiers), action) << static_cast<int>(key) << " ctrl " << modifiers.control
                                                        << " shift " << modifiers.shift << " alt " << modifiers.alt;
 
     // Only the keys held down are known: each binding they satisfy acts.
     const auto held = [](std::set<char16_t> keys, KeyModifiers modifiers) {
-        return ActionsOfHeldKeys([&](char16_t key) { return keys.contains(key); }, modifiers);
+        return core::ActionsOfHeldKeys([&](char16_t key) { return keys.contains(key); }, modifiers);
     };
-    using Actions = std::vector<KeyAction>;
-    EXPECT_EQ(held({kTabKey, kEscapeKey, u'T'}, kCtrl),
-              (Actions{KeyAction::SwitchFocus, KeyAction::Close, KeyAction::ToggleTreePane}));
+    using Actions = std::vector<core::KeyAction>;
+    EXPECT_EQ(held({core::kTabKey, core::kEscapeKey, u'T'}, kCtrl),
+              (Actions{core::KeyAction::SwitchFocus, core::KeyAction::Close, core::KeyAction::ToggleTreePane}));
     EXPECT_EQ(held({u'T'}, kCtrlShift), Actions{});
-    EXPECT_EQ(held({u'T', kTabKey}, kNone), Actions{KeyAction::SwitchFocus});
+    EXPECT_EQ(held({u'T', core::kTabKey}, kNone), Actions{core::KeyAction::SwitchFocus});
     EXPECT_EQ(held({u'A'}, kCtrl), Actions{});
 }

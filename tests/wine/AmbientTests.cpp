@@ -8,7 +8,7 @@ namespace {
 
 TEST(AmbientProperties, DownloadControlForbidsScriptsJavaAndActiveXButLoadsPictures)
 {
-    components::BrowserSite* site = components::BrowserSite::Create(nullptr);
+    viewer::BrowserSite* site = viewer::BrowserSite::Create(nullptr);
     ASSERT_NE(site, nullptr);
     IDispatch* dispatch = nullptr;
     ASSERT_EQ(static_cast<IOleClientSite*>(site)->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch)), S_OK);

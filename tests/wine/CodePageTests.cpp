@@ -1,7 +1,7 @@
 // The rich edit control reads page RTF as the portable word reader does.
 #include "frontends/win32/panes/RichTextStream_win.h"
-#include "text/RtfPlainText.h"
 #include "platform/CodePage.h"
+#include "text/RtfPlainText.h"
 
 #include <gtest/gtest.h>
 
@@ -27,10 +27,10 @@ TEST(CodePages, TheControlShowsRtfAsTheWordReaderReadsIt)
         u"\\f2\\'93\\'fa\\'96\\'7b\\'8c\\'ea \u201C\u00FA\\f0  x\\u1046\u00C6 y\\par}",
     };
     for (std::u16string_view page : pages) {
-        ASSERT_TRUE(components::StreamInRtf(edit, page));
-        std::u16string words = components::RtfToPlainText(page);
+        ASSERT_TRUE(viewer::StreamInRtf(edit, page));
+        std::u16string words = text::RtfToPlainText(page);
         std::replace(words.begin(), words.end(), u'\n', u'\r');
-        EXPECT_EQ(components::PositionText(edit) + u"\r", words) << platform::WideToUtf8(words);
+        EXPECT_EQ(viewer::PositionText(edit) + u"\r", words) << platform::WideToUtf8(words);
     }
     DestroyWindow(edit);
 }

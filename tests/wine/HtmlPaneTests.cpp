@@ -5,10 +5,10 @@
 
 #include "frontends/win32/browser/EventSink_win.h"
 #include "frontends/win32/browser/HtmlPane_win.h"
+#include "frontends/win32/tree/PageTreePane_win.h"
 #include "platform/CodePage.h"
 #include "platform/win32/WideText.h"
 #include "tests/kit/Document.h"
-#include "frontends/win32/tree/PageTreePane_win.h"
 
 #include <fstream>
 #include <iterator>
@@ -70,7 +70,7 @@ protected:
             Pump(20);
     }
     // Keys held down while the document's key event is handled.
-    static void KeyInPage(components::HtmlPane& pane, std::initializer_list<int> keys)
+    static void KeyInPage(viewer::HtmlPane& pane, std::initializer_list<int> keys)
     {
         BYTE state[256] = {};
         for (int key : keys)
@@ -88,7 +88,7 @@ TEST_F(Html, EachPageGoesToOneFileOfItsKindThatDecodesToItsTextAndTheSourceShows
     ASSERT_EQ(viewer.HtmlPagePane(), nullptr) << "made on first need";
     viewer.Tree()->SelectPage(2);
     WaitForSource();
-    components::HtmlPane* html = viewer.HtmlPagePane();
+    viewer::HtmlPane* html = viewer.HtmlPagePane();
     ASSERT_NE(html, nullptr);
     EXPECT_EQ(GetDlgCtrlID(html->Hwnd()), static_cast<int>(viewer::kHtmlPaneId));
     const std::u16string htm = html->PageFilePath();
@@ -121,7 +121,7 @@ TEST_F(Html, KeysInThePageSwitchFocusToggleTheTreeAndClose)
 {
     viewer::ViewerWindow& viewer = OpenPages();
     viewer.Tree()->SelectPage(2);
-    components::HtmlPane& html = *viewer.HtmlPagePane();
+    viewer::HtmlPane& html = *viewer.HtmlPagePane();
     SetFocus(tree);
     KeyInPage(html, {VK_TAB});
     EXPECT_EQ(GetFocus(), text);
@@ -136,7 +136,7 @@ TEST_F(Html, KeysInThePageSwitchFocusToggleTheTreeAndClose)
 
     // The sink the document's events reach.
     std::vector<DISPID> seen;
-    components::EventSink* sink = components::EventSink::Create(IID_IOleCommandTarget, [&](DISPID id, DISPPARAMS*) {
+    viewer::EventSink* sink = viewer::EventSink::Create(IID_IOleCommandTarget, [&](DISPID id, DISPPARAMS*) {
         seen.push_back(id);
     });
     IDispatch* asked = nullptr;
@@ -157,7 +157,7 @@ TEST_F(Html, HostCommandsReachTheShownPaneWhichTakesTheOthersPlace)
 {
     viewer::ViewerWindow& viewer = OpenPages();
     viewer.Tree()->SelectPage(2);
-    components::HtmlPane& html = *viewer.HtmlPagePane();
+    viewer::HtmlPane& html = *viewer.HtmlPagePane();
     RecordingTarget document;
     html.UseCommandTarget(&document);
     PutOnClipboard(L"kept");

@@ -4,10 +4,10 @@
 #include "PaneReader.h"
 #include "PluginFixture.h"
 
-#include "frontends/win32/system/ShellActions_win.h"
 #include "docfile/TempFiles.h"
 #include "frontends/win32/plugin/Exports.h"
 #include "frontends/win32/plugin/ViewerRegistry.h"
+#include "frontends/win32/system/ShellActions_win.h"
 #include "frontends/win32/viewer/ViewerMessages_win.h"
 #include "frontends/win32/viewer/ViewerWindow_win.h"
 
@@ -15,10 +15,10 @@ namespace wine_tests {
 
 // Records what the viewer asks of the desktop instead of doing it, while it
 // lives.
-class RecordedShell final : public components::ShellActions {
+class RecordedShell final : public viewer::ShellActions {
 public:
-    explicit RecordedShell(INT_PTR result = 42) : result_(result) { components::UseShell(this); }
-    ~RecordedShell() override { components::UseShell(nullptr); }
+    explicit RecordedShell(INT_PTR result = 42) : result_(result) { viewer::UseShell(this); }
+    ~RecordedShell() override { viewer::UseShell(nullptr); }
     void Beep() override { ++beeps; }
     INT_PTR Open(HWND, const std::wstring& target) override
     {

@@ -3,9 +3,9 @@
 #include "InProcessFixture.h"
 
 #include "frontends/win32/panes/RichTextPane_win.h"
+#include "frontends/win32/tree/PageTreePane_win.h"
 #include "platform/win32/WideText.h"
 #include "tests/kit/Document.h"
-#include "frontends/win32/tree/PageTreePane_win.h"
 
 namespace wine_tests {
 namespace {
@@ -85,7 +85,7 @@ TEST_F(InProcess, ALinkToAPageBelowANeverExpandedTextPageShowsItWithoutSelection
     EXPECT_EQ(ChildTexts(tree, page), std::vector<std::wstring>{L"Child"});
 }
 
-class CountingPasses : public components::LinkPasses {
+class CountingPasses : public viewer::LinkPasses {
 public:
     void AfterShow(HWND) override { ++shown; }
     void Delayed(HWND edit) override { delayedTexts.push_back(PaneText(edit)); }

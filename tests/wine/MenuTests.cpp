@@ -2,13 +2,13 @@
 // their commands do, and the language files that translate them.
 #include "InProcessFixture.h"
 
-#include "frontends/win32/system/MenuLanguages_win.h"
-#include "frontends/win32/panes/RichTextPane_win.h"
-#include "resources/ResourceIds.h"
-#include "tools/listerhost/Keys.h"
 #include "core/commands/MenuContent.h"
+#include "frontends/win32/panes/RichTextPane_win.h"
+#include "frontends/win32/system/MenuLanguages_win.h"
 #include "frontends/win32/tree/PageTreePane_win.h"
 #include "frontends/win32/viewer/Settings.h"
+#include "resources/ResourceIds.h"
+#include "tools/listerhost/Keys.h"
 
 #include <algorithm>
 #include <fstream>
@@ -72,13 +72,13 @@ protected:
     void SetUp() override
     {
         InProcess::SetUp();
-        components::MenuLanguages::Release();
+        viewer::MenuLanguages::Release();
         viewer = &Open(TourPath());
         viewer->SetMenuTracker(&tracker);
     }
     void TearDown() override
     {
-        components::MenuLanguages::Release();
+        viewer::MenuLanguages::Release();
         InProcess::TearDown();
     }
     // A right click on the tree item, as the control reports it.
@@ -156,7 +156,7 @@ TEST_F(Menus, CommandsCopyOpenAndReportThroughTheShell)
     RightClickItem(L"Read me first");
     EXPECT_EQ(shell.opened.back(), TourPath());
 
-    tracker.choose = viewer::kFirstFavouriteCommand + 1;
+    tracker.choose = core::kFirstFavouriteCommand + 1;
     RightClickItem(L"Read me first");
     EXPECT_EQ(viewer->Tree()->SelectedPageId(), 20) << "Garden plan, inside a collapsed folder";
 
@@ -218,10 +218,10 @@ TEST_F(Menus, AChosenLanguageTranslatesEveryMenuAfterwardsAndIsStored)
     EXPECT_NE(tracker.menu.find(L"Français", languages), std::wstring::npos);
     EXPECT_NE(tracker.menu.find(L"Wide", languages), std::wstring::npos);
 
-    const auto& list = components::MenuLanguages::Get(u"").Languages();
+    const auto& list = viewer::MenuLanguages::Get(u"").Languages();
     const auto french = std::find_if(list.begin(), list.end(), [](const auto& l) { return l.name == u"Français"; });
     ASSERT_NE(french, list.end());
-    tracker.choose = components::kFirstLanguageCommand + static_cast<UINT>(french - list.begin());
+    tracker.choose = core::kFirstLanguageCommand + static_cast<UINT>(french - list.begin());
     RightClickItem(L"Read me first");
     std::wstring stored;
     EXPECT_TRUE(ReadString(kPluginKey, L"LangName", stored));
@@ -234,7 +234,7 @@ TEST_F(Menus, AChosenLanguageTranslatesEveryMenuAfterwardsAndIsStored)
     EXPECT_NE(tracker.menu.find(L"|Langue[English|"), std::wstring::npos);
     EXPECT_NE(tracker.menu.find(L"|Français(v)"), std::wstring::npos);
 
-    for (UINT command : {components::kEnglishCommand, 0}) {
+    for (UINT command : {core::kEnglishCommand, 0}) {
         tracker.choose = command;
         RightClickItem(L"Read me first");
     }

@@ -31,7 +31,7 @@ std::set<std::wstring> TemporaryFiles()
 TEST(RichEditOleCallback, HandsOutStoragesUnderGrowingNamesAndLeavesNoFileBehind)
 {
     const std::set<std::wstring> before = TemporaryFiles();
-    components::RichEditOleCallback* callback = components::RichEditOleCallback::Create();
+    viewer::RichEditOleCallback* callback = viewer::RichEditOleCallback::Create();
     ASSERT_NE(callback, nullptr);
     EXPECT_GT(TemporaryFiles().size(), before.size()) << "a temporary compound file";
 

@@ -39,12 +39,12 @@ TEST(RichTextStream, AWriterThatCannotGrowItsBufferFailsAfterTheControlReturns)
                                 nullptr, nullptr);
     ASSERT_NE(edit, nullptr);
     SendMessageW(edit, EM_SETSEL, 0, -1);
-    EXPECT_FALSE(components::StreamOutSelection(edit, SF_TEXT | SF_UNICODE).empty());
+    EXPECT_FALSE(viewer::StreamOutSelection(edit, SF_TEXT | SF_UNICODE).empty());
 
     gFailLargeAllocations = true;
     bool thrown = false;
     try {
-        components::StreamOutSelection(edit, SF_RTF);
+        viewer::StreamOutSelection(edit, SF_RTF);
     } catch (const std::bad_alloc&) {
         thrown = true;
     }

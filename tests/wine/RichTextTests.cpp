@@ -260,9 +260,9 @@ TEST(RichTextLinks, ThePassesStopLinksAtHiddenTextAndLeaveNothingToUndo)
     HWND edit = CreateWindowExW(0, MSFTEDIT_CLASS, L"", WS_POPUP | ES_MULTILINE | ES_READONLY, 0, 0, 400, 100, nullptr,
                                 nullptr, nullptr, nullptr);
     ASSERT_NE(edit, nullptr);
-    ASSERT_TRUE(components::StreamInPlainText(edit, u"www.example.orgbookmark<\\..\\x.exe> page1<One> me@x.org"));
+    ASSERT_TRUE(viewer::StreamInPlainText(edit, u"www.example.orgbookmark<\\..\\x.exe> page1<One> me@x.org"));
     SendMessageW(edit, EM_EMPTYUNDOBUFFER, 0, 0);
-    components::RichTextLinkPasses passes;
+    viewer::RichTextLinkPasses passes;
     passes.AfterShow(edit);
     passes.Delayed(edit);
     EXPECT_EQ(Rendered(edit), L"[www.example.org]{b}{o}{o}{k}{m}{a}{r}{k}{<}{\\}{.}{.}{\\}{x}{.}{e}{x}{e}{>} [One] [me@x.org]");

@@ -62,7 +62,7 @@ protected:
                                nullptr, nullptr);
         right = CreateWindowExW(0, L"Edit", L"right", WS_CHILD | WS_VISIBLE, 0, 0, 1, 1, parent->Hwnd(), nullptr,
                                 nullptr, nullptr);
-        splitter = std::make_unique<components::Splitter>(kNotify);
+        splitter = std::make_unique<viewer::Splitter>(kNotify);
         ASSERT_TRUE(splitter->Create({parent->Hwnd(), 13, {0, 0, clientWidth + 2, 302},
                                       WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_BORDER | 1, left, right, 10, 11}));
     }
@@ -81,7 +81,7 @@ protected:
     }
 
     std::unique_ptr<Parent> parent;
-    std::unique_ptr<components::Splitter> splitter;
+    std::unique_ptr<viewer::Splitter> splitter;
     HWND left = nullptr;
     HWND right = nullptr;
 };

@@ -2,8 +2,8 @@
 #include "PaneReader.h"
 #include "PluginFixture.h"
 
-#include "tools/listerhost/Keys.h"
 #include "frontends/win32/viewer/ViewerWindow_win.h"
+#include "tools/listerhost/Keys.h"
 
 #include <commctrl.h>
 #include <richedit.h>

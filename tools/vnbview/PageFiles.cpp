@@ -19,7 +19,7 @@ size_t FindTag(std::u16string_view html, std::u16string_view name)
             break;
         bool same = true;
         for (size_t i = 0; i < name.size() && same; ++i)
-            same = components::AsciiLower(html[at + 1 + i]) == name[i];
+            same = platform::AsciiLower(html[at + 1 + i]) == name[i];
         const char16_t next = html[at + 1 + name.size()];
         if (same && (next == u'>' || next == u'/' || next == u' ' || next == u'\t' || next == u'\r' || next == u'\n'))
             return at;
@@ -63,11 +63,11 @@ std::optional<PageFile> PageFileOf(const model::CPage& page, unsigned codePage)
     if (page.IsFolder())
         return std::nullopt;
     const std::u16string text = page.Text();
-    using components::PageFileBytes;
-    using components::PageFileKind;
+    using text::PageFileBytes;
+    using text::PageFileKind;
     switch (page.Kind()) {
     case model::kWebArchive: return PageFile{u"mht", PageFileBytes(PageFileKind::WebArchive, text, codePage)};
-    case model::kRichText: return PageFile{u"rtf", components::SevenBitRtf(text, codePage)};
+    case model::kRichText: return PageFile{u"rtf", text::SevenBitRtf(text, codePage)};
     case model::kHtml: return PageFile{u"htm", PageFileBytes(PageFileKind::Html, WithUtf8Declaration(text), codePage)};
     default: return PageFile{u"txt", Utf8(text)};
     }

@@ -5,7 +5,7 @@
 
 #include <new>
 
-namespace components {
+namespace viewer {
 
 AmbientDispatch* AmbientDispatch::Create() { return new (std::nothrow) AmbientDispatch(); }
 
@@ -52,7 +52,7 @@ HRESULT AmbientDispatch::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) {
 HRESULT AmbientDispatch::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*, VARIANT* result, EXCEPINFO*, UINT*)
 {
     return win::Guard<HRESULT>(E_UNEXPECTED, [&]() -> HRESULT {
-        std::optional<int32_t> answer = AmbientAnswer(id);
+        std::optional<int32_t> answer = core::AmbientAnswer(id);
         if (!answer || !(flags & DISPATCH_PROPERTYGET))
             return DISP_E_MEMBERNOTFOUND;
         if (!result)
@@ -64,4 +64,4 @@ HRESULT AmbientDispatch::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*
     });
 }
 
-}  // namespace components
+}  // namespace viewer

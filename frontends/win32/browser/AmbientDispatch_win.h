@@ -1,7 +1,7 @@
 #pragma once
 #include <oaidl.h>
 
-namespace components {
+namespace viewer {
 
 // The ambient-property dispatch interface of a control site: answers what
 // AmbientAnswer knows and reports every other property as unknown, so the
@@ -26,4 +26,4 @@ private:
     LONG references_ = 1;
 };
 
-}  // namespace components
+}  // namespace viewer

@@ -2,7 +2,7 @@
 
 #include "platform/win32/ComPtr.h"
 
-namespace components {
+namespace viewer {
 namespace {
 
 constexpr DISPID kNavigateComplete2 = 252;
@@ -72,4 +72,4 @@ bool SameObject(IUnknown* a, IUnknown* b)
     return first.Get() == second.Get();
 }
 
-}  // namespace components
+}  // namespace viewer

@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace components {
+namespace viewer {
 
 struct NavigationEvent {
     enum Kind { Other, Committed, Completed, Failed };
@@ -23,4 +23,4 @@ NavigationEvent ReadNavigationEvent(DISPID id, const DISPPARAMS* params);
 // COM identity: both pointers reach the same object.
 bool SameObject(IUnknown* a, IUnknown* b);
 
-}  // namespace components
+}  // namespace viewer

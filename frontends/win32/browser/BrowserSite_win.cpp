@@ -5,7 +5,7 @@
 
 #include <new>
 
-namespace components {
+namespace viewer {
 
 BrowserSite* BrowserSite::Create(HWND window)
 {
@@ -128,4 +128,4 @@ HRESULT BrowserSite::Invoke(DISPID id, REFIID iid, LCID locale, WORD flags, DISP
     return ambient_->Invoke(id, iid, locale, flags, params, result, exception, argError);
 }
 
-}  // namespace components
+}  // namespace viewer

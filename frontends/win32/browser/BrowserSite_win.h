@@ -5,7 +5,7 @@
 
 #include <functional>
 
-namespace components {
+namespace viewer {
 
 class AmbientDispatch;
 
@@ -80,4 +80,4 @@ private:
     LONG references_ = 1;
 };
 
-}  // namespace components
+}  // namespace viewer

@@ -1,6 +1,6 @@
 #include "frontends/win32/browser/EventConnection_win.h"
 
-namespace components {
+namespace viewer {
 
 HRESULT EventConnection::Connect(IUnknown* source, REFIID events, IUnknown* sink)
 {
@@ -45,4 +45,4 @@ void EventConnection::Drop()
     cookie_ = 0;
 }
 
-}  // namespace components
+}  // namespace viewer

@@ -3,7 +3,7 @@
 
 #include <ocidl.h>
 
-namespace components {
+namespace viewer {
 
 // One sink advised to one connection point of an object; the advice is
 // withdrawn by Disconnect or at the end of the connection.
@@ -30,4 +30,4 @@ private:
     DWORD cookie_ = 0;
 };
 
-}  // namespace components
+}  // namespace viewer

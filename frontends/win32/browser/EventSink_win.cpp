@@ -4,7 +4,7 @@
 
 #include <new>
 
-namespace components {
+namespace viewer {
 
 EventSink* EventSink::Create(REFIID events, Callback callback)
 {
@@ -68,4 +68,4 @@ HRESULT EventSink::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VAR
     });
 }
 
-}  // namespace components
+}  // namespace viewer

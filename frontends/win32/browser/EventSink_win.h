@@ -3,7 +3,7 @@
 
 #include <functional>
 
-namespace components {
+namespace viewer {
 
 // Receives the events of one dispatch event interface (the browser's, or
 // its document's) and hands each to a callback. The connection point may
@@ -35,4 +35,4 @@ private:
     LONG references_ = 1;
 };
 
-}  // namespace components
+}  // namespace viewer

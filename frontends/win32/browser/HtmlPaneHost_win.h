@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-namespace components {
+namespace viewer {
 
 // What the pane asks of its viewer: the keys typed into the page, the
 // focus, and whether a page could be shown after all.
@@ -19,4 +19,4 @@ public:
     virtual void HtmlPageShown(bool shown) = 0;
 };
 
-}  // namespace components
+}  // namespace viewer

@@ -4,9 +4,9 @@
 #include "frontends/win32/browser/HtmlPane_win.h"
 #include "platform/win32/WideText.h"
 
-namespace components {
+namespace viewer {
 
-bool HtmlPane::ShowPage(PageFileKind kind, std::u16string_view text)
+bool HtmlPane::ShowPage(text::PageFileKind kind, std::u16string_view text)
 {
     if (!browser_ || !Hwnd())
         return false;
@@ -55,7 +55,7 @@ void HtmlPane::OnBrowserEvent(DISPID id, DISPPARAMS* params)
 // may still arrive: only the page's own navigation counts.
 bool HtmlPane::ConcernsThisPage(const NavigationEvent& event) const
 {
-    return SameObject(event.target, browser_.Get()) && AddressNamesFile(win::U16(event.url), file_.Path());
+    return SameObject(event.target, browser_.Get()) && core::AddressNamesFile(win::U16(event.url), file_.Path());
 }
 
 win::ComPtr<IDispatch> HtmlPane::Document() const
@@ -82,7 +82,7 @@ void HtmlPane::OnTimeout()
     BSTR location = nullptr;
     bool here = false;
     if (navigation_.IsWaiting() && browser_ && SUCCEEDED(browser_->get_LocationURL(&location)) && location)
-        here = AddressNamesFile(win::U16({location, SysStringLen(location)}), file_.Path());
+        here = core::AddressNamesFile(win::U16({location, SysStringLen(location)}), file_.Path());
     SysFreeString(location);
     win::ComPtr<IDispatch> document = here ? Document() : win::ComPtr<IDispatch>();
     if (document)
@@ -91,12 +91,12 @@ void HtmlPane::OnTimeout()
 }
 
 // Inside ShowPage the outcome is its result, not a report.
-void HtmlPane::Tell(PageNavigation::Report report)
+void HtmlPane::Tell(core::PageNavigation::Report report)
 {
     if (!navigation_.IsWaiting())
         KillTimer(Hwnd(), kNoDocumentTimer);
-    if (report != PageNavigation::Report::None && !insideShowPage_)
-        host_.HtmlPageShown(report == PageNavigation::Report::Shown);
+    if (report != core::PageNavigation::Report::None && !insideShowPage_)
+        host_.HtmlPageShown(report == core::PageNavigation::Report::Shown);
 }
 
-}  // namespace components
+}  // namespace viewer

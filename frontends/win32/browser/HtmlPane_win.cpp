@@ -6,7 +6,7 @@
 #include "platform/win32/MessageBox.h"
 #include "platform/win32/WindowClass.h"
 
-namespace components {
+namespace viewer {
 namespace {
 
 constexpr wchar_t kClassName[] = L"VornView.HtmlPane";
@@ -190,4 +190,4 @@ LRESULT HtmlPane::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
     return Default(msg, wParam, lParam);
 }
 
-}  // namespace components
+}  // namespace viewer

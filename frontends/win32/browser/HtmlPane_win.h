@@ -1,18 +1,18 @@
 #pragma once
 // The pane that shows HTML pages and web archives in the system's web
 // browser control, hosted in a window of our own.
+#include "core/links/PageNavigation.h"
 #include "frontends/win32/browser/EventConnection_win.h"
 #include "frontends/win32/browser/HtmlPaneHost_win.h"
-#include "text/HtmlPageFile.h"
 #include "frontends/win32/panes/PageFile_win.h"
-#include "core/links/PageNavigation.h"
 #include "platform/win32/ComPtr.h"
 #include "platform/win32/Wnd.h"
+#include "text/HtmlPageFile.h"
 
 #include <docobj.h>
 #include <exdisp.h>
 
-namespace components {
+namespace viewer {
 
 class BrowserSite;
 class EventSink;
@@ -29,7 +29,7 @@ public:
     // Writes the page to its file and sends the browser there; false when
     // that failed at once. What happens later the host hears through
     // HtmlPageShown.
-    bool ShowPage(PageFileKind kind, std::u16string_view text);
+    bool ShowPage(text::PageFileKind kind, std::u16string_view text);
     // Through the document's commands; false when it did not carry them out.
     bool CopySelection();
     bool SelectAllText();
@@ -58,7 +58,7 @@ private:
     void OnBrowserEvent(DISPID id, DISPPARAMS* params);
     bool ConcernsThisPage(const NavigationEvent& event) const;
     void OnTimeout();
-    void Tell(PageNavigation::Report report);
+    void Tell(core::PageNavigation::Report report);
     void OnDocumentArrived();
     void ConnectKeySink(IDispatch* document);
     win::ComPtr<IDispatch> Document() const;
@@ -75,9 +75,9 @@ private:
     EventSink* keySink_ = nullptr;
     EventConnection keyEvents_;
     PageFile file_;
-    PageNavigation navigation_;
+    core::PageNavigation navigation_;
     bool insideShowPage_ = false;
     win::ComPtr<IOleCommandTarget> testTarget_;
 };
 
-}  // namespace components
+}  // namespace viewer

@@ -8,7 +8,7 @@
 
 #include <algorithm>
 
-namespace components {
+namespace viewer {
 namespace {
 
 bool WriteAll(HANDLE file, const std::string& bytes)
@@ -26,7 +26,7 @@ bool WriteAll(HANDLE file, const std::string& bytes)
 
 }  // namespace
 
-bool PageFile::Write(PageFileKind kind, std::u16string_view text)
+bool PageFile::Write(text::PageFileKind kind, std::u16string_view text)
 {
     Delete();
     const std::string bytes = PageFileBytes(kind, text, platform::AnsiCodePage());
@@ -56,4 +56,4 @@ void PageFile::Delete()
     path_.clear();
 }
 
-}  // namespace components
+}  // namespace viewer

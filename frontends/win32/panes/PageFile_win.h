@@ -3,7 +3,7 @@
 
 #include <string>
 
-namespace components {
+namespace viewer {
 
 // The temporary file that holds the page the browser shows: one on disk at
 // a time, listed with the temporary files so that a file which cannot be
@@ -17,7 +17,7 @@ public:
 
     // Deletes the previous file, then writes the page to a new one; false
     // (and no file) when it could not be written.
-    bool Write(PageFileKind kind, std::u16string_view text);
+    bool Write(text::PageFileKind kind, std::u16string_view text);
     void Delete();
     // Empty when there is no file.
     const std::u16string& Path() const { return path_; }
@@ -26,4 +26,4 @@ private:
     std::u16string path_;
 };
 
-}  // namespace components
+}  // namespace viewer

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-namespace components {
+namespace viewer {
 
 // What a pane asks of the viewer that holds it: the first look at every key
 // press, being told when it got the focus, and its context menu.
@@ -21,4 +21,4 @@ public:
     virtual bool OpenPageLink(uint32_t pageId) = 0;
 };
 
-}  // namespace components
+}  // namespace viewer

@@ -2,7 +2,7 @@
 
 #include <windowsx.h>
 
-namespace components {
+namespace viewer {
 
 namespace {
 
@@ -55,4 +55,4 @@ LRESULT Pane::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
     return Default(msg, wParam, lParam);
 }
 
-}  // namespace components
+}  // namespace viewer

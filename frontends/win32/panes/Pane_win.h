@@ -2,7 +2,7 @@
 #include "frontends/win32/panes/PaneHost_win.h"
 #include "platform/win32/Subclass.h"
 
-namespace components {
+namespace viewer {
 
 // A control that serves as one of a viewer's panes. Its viewer sees every
 // key first, learns when the pane takes the focus, and opens the context
@@ -22,4 +22,4 @@ private:
     PaneHost& host_;
 };
 
-}  // namespace components
+}  // namespace viewer

@@ -7,7 +7,7 @@
 #include <cwchar>
 #include <new>
 
-namespace components {
+namespace viewer {
 namespace {
 
 constexpr DWORD kStorageMode = STGM_TRANSACTED | STGM_READWRITE | STGM_SHARE_EXCLUSIVE | STGM_CREATE;
@@ -106,4 +106,4 @@ bool InstallOleCallback(HWND richEdit)
     return installed;
 }
 
-}  // namespace components
+}  // namespace viewer

@@ -3,7 +3,7 @@
 #include <richedit.h>
 #include <richole.h>
 
-namespace components {
+namespace viewer {
 
 // What a rich edit control asks of its host for the objects embedded in a
 // page: storage for each object, taken from a temporary compound file that
@@ -47,4 +47,4 @@ private:
 // places without the objects).
 bool InstallOleCallback(HWND richEdit);
 
-}  // namespace components
+}  // namespace viewer

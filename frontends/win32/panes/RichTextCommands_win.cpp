@@ -1,17 +1,17 @@
 // The rich text pane's commands: selection, wrapping, copying, colours and
 // the font.
 #include "core/settings/FontChoice.h"
-#include "frontends/win32/system/FontRecords_win.h"
 #include "frontends/win32/panes/RichTextLinks_win.h"
 #include "frontends/win32/panes/RichTextPane_win.h"
 #include "frontends/win32/panes/RichTextStream_win.h"
-#include "platform/win32/Clipboard.h"
+#include "frontends/win32/system/FontRecords_win.h"
 #include "frontends/win32/system/ShellActions_win.h"
+#include "platform/win32/Clipboard.h"
 #include "platform/win32/CommonDialogs.h"
 #include "platform/win32/WideText.h"
 #include "resources/ResourceIds.h"
 
-namespace components {
+namespace viewer {
 namespace {
 
 bool CopyFailed()
@@ -115,34 +115,34 @@ void RichTextPane::ChooseTextColour()
 
 void RichTextPane::ChooseFont()
 {
-    CharFormatRecord& stored = settings_.EditFont();
-    CharFormatRecord record = stored;
+    core::CharFormatRecord& stored = settings_.EditFont();
+    core::CharFormatRecord record = stored;
     // Nothing chosen or stored yet: the dialog starts from the pane's font
     // rather than from a nameless font of height 0.
-    if (record.size == 0 && FaceNameText(record.faceName).empty()) {
-        const CharFormatRecord base = ToRecord(baseFormat_);
+    if (record.size == 0 && core::FaceNameText(record.faceName).empty()) {
+        const core::CharFormatRecord base = ToRecord(baseFormat_);
         record.height = base.height;
         record.charSet = base.charSet;
         record.pitchAndFamily = base.pitchAndFamily;
         record.faceName = base.faceName;
     }
-    if (MakeChoosable(record)) {
+    if (core::MakeChoosable(record)) {
         stored = record;
         ApplyFormat(ToCharFormat(stored), SCF_DEFAULT);
     }
-    record = WithColour(record, settings_.TextColour());
+    record = core::WithColour(record, settings_.TextColour());
     stored = record;
 
-    LOGFONTW font = ToLogFont(CharFormatToFont(record, DisplayPixelsPerInch()));
+    LOGFONTW font = ToLogFont(core::CharFormatToFont(record, DisplayPixelsPerInch()));
     COLORREF colour = settings_.TextColour();
     int pointSizeTenths = 0;
     if (!win::PickFont(font, Hwnd(), colour, &pointSizeTenths))
         return;
-    stored = FormatFromFontChoice(ToRecord(font), pointSizeTenths, colour);
+    stored = core::FormatFromFontChoice(ToRecord(font), pointSizeTenths, colour);
     settings_.TextColour() = colour;
     settings_.Save();
     if (plainText_)
         ApplyFormat(ToCharFormat(stored), SCF_ALL);
 }
 
-}  // namespace components
+}  // namespace viewer

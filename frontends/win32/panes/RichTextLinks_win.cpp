@@ -10,7 +10,7 @@
 #include <richole.h>
 #include <tom.h>
 
-namespace components {
+namespace viewer {
 namespace {
 
 // The text object model's document; mingw's uuid library lacks its name.
@@ -113,7 +113,7 @@ private:
 
 // The control as the passes see it: its text read once, what is hidden
 // asked of it, and one format change per range.
-class ControlText final : public LinkText {
+class ControlText final : public core::LinkText {
 public:
     // The story ends in a paragraph mark that the text length leaves out.
     explicit ControlText(HWND edit) : edit_(edit), text_(PositionText(edit) + u"\r"), hidden_(edit) {}
@@ -189,12 +189,12 @@ void RichTextLinkPasses::AfterShow(HWND edit)
     ControlText text(edit);
     {
         EditBatch batch(edit, kQuietEvents | ENM_PROTECTED);
-        HideBookmarks(text);
+        core::HideBookmarks(text);
     }
     if (!SelectionIsEmpty(edit))
         return;
     EditBatch batch(edit, kQuietEvents);
-    MarkExternalLinks(text);
+    core::MarkExternalLinks(text);
 }
 
 void RichTextLinkPasses::Delayed(HWND edit)
@@ -203,8 +203,8 @@ void RichTextLinkPasses::Delayed(HWND edit)
         return;
     EditBatch batch(edit, kQuietEvents);
     ControlText text(edit);
-    MarkPageLinks(text);
-    MarkAddresses(text);
+    core::MarkPageLinks(text);
+    core::MarkAddresses(text);
 }
 
 std::u16string VisibleText(HWND edit, std::u16string_view text, CHARRANGE range)
@@ -218,8 +218,8 @@ std::u16string VisibleText(HWND edit, std::u16string_view text, CHARRANGE range)
 bool ConfirmOpen(HWND owner, std::u16string_view target)
 {
     const std::wstring text = L"This link leads neither to a web page nor to an e-mail address:\n\n" +
-                              win::Wide(ShownTarget(target)) + L"\n\nOpening it may start a program. Open it anyway?";
+                              win::Wide(core::ShownTarget(target)) + L"\n\nOpening it may start a program. Open it anyway?";
     return win::AppMessageBox(owner, text, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
 }
 
-}  // namespace components
+}  // namespace viewer

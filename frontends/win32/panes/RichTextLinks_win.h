@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace components {
+namespace viewer {
 
 // The passes of a shown page: bookmarks and scheme links at once, page links
 // and addresses a second later. Each pass reads the text once and sends one
@@ -26,4 +26,4 @@ std::u16string VisibleText(HWND edit, std::u16string_view text, CHARRANGE range)
 // default.
 bool ConfirmOpen(HWND owner, std::u16string_view target);
 
-}  // namespace components
+}  // namespace viewer

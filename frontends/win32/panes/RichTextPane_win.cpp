@@ -1,11 +1,11 @@
 #include "frontends/win32/panes/RichTextPane_win.h"
 
-#include "frontends/win32/system/FontRecords_win.h"
 #include "core/links/LinkTarget.h"
 #include "core/links/Links.h"
 #include "frontends/win32/panes/RichEditOleCallback_win.h"
 #include "frontends/win32/panes/RichTextLinks_win.h"
 #include "frontends/win32/panes/RichTextStream_win.h"
+#include "frontends/win32/system/FontRecords_win.h"
 #include "frontends/win32/system/ShellActions_win.h"
 #include "model/Page.h"
 #include "platform/win32/Gdi.h"
@@ -19,7 +19,7 @@
 #include <algorithm>
 #include <climits>
 
-namespace components {
+namespace viewer {
 namespace {
 
 constexpr DWORD kStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE |
@@ -55,7 +55,7 @@ CHARFORMATW BaseFormat(COLORREF colour)
 }  // namespace
 
 // msftedit first (from the system, then beside the plug-in), riched20 last.
-RichTextPane::RichTextPane(PaneHost& host, TextPaneSettings& settings)
+RichTextPane::RichTextPane(PaneHost& host, core::TextPaneSettings& settings)
     : Pane(host),
       settings_(settings),
       background_(GetSysColor(COLOR_WINDOW)),
@@ -223,7 +223,7 @@ void RichTextPane::RunPendingPasses()
         passes_->Delayed(Hwnd());
 }
 
-std::u16string RichTextPane::PositionText() const { return components::PositionText(Hwnd()); }
+std::u16string RichTextPane::PositionText() const { return viewer::PositionText(Hwnd()); }
 
 CHARRANGE RichTextPane::Selection() const
 {
@@ -265,12 +265,12 @@ bool RichTextPane::ActivateLink(const CHARRANGE& range)
     const std::u16string text = PositionText();
     if (range.cpMin < 0 || range.cpMax <= range.cpMin || static_cast<size_t>(range.cpMax) > text.size())
         return false;
-    if (const std::optional<uint32_t> page = ResolvePageLink(text, range.cpMin)) {
+    if (const std::optional<uint32_t> page = core::ResolvePageLink(text, range.cpMin)) {
         if (!Host().OpenPageLink(*page))
             Shell().Beep();
         return true;
     }
-    const ShellLink link = DecideShellLink(VisibleText(Hwnd(), text, range));
+    const core::ShellLink link = core::DecideShellLink(VisibleText(Hwnd(), text, range));
     if (link.target.empty())
         return false;
     if (link.ask && !ConfirmOpen(Hwnd(), link.target))
@@ -333,4 +333,4 @@ LRESULT RichTextPane::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
     return Pane::HandleMessage(msg, wParam, lParam);
 }
 
-}  // namespace components
+}  // namespace viewer

@@ -1,7 +1,7 @@
 #pragma once
 // The read-only rich edit pane on the right of the viewer.
-#include "frontends/win32/panes/Pane_win.h"
 #include "core/settings/TextPaneSettings.h"
+#include "frontends/win32/panes/Pane_win.h"
 
 #include <richedit.h>
 
@@ -12,7 +12,7 @@ namespace model {
 class CPage;
 }
 
-namespace components {
+namespace viewer {
 
 // The link passes run over a page once it is shown; the first two at once,
 // the delayed one a second later (after a quick change of page, only for
@@ -26,7 +26,7 @@ public:
 
 class RichTextPane : public Pane {
 public:
-    RichTextPane(PaneHost& host, TextPaneSettings& settings);
+    RichTextPane(PaneHost& host, core::TextPaneSettings& settings);
     ~RichTextPane() override;
 
     bool Create(const RECT& rect, HWND parent, UINT id);
@@ -84,7 +84,7 @@ private:
     LRESULT OnLink(const ENLINK& link);
     bool ActivateLink(const CHARRANGE& range);
 
-    TextPaneSettings& settings_;
+    core::TextPaneSettings& settings_;
     bool plainText_ = false;
     COLORREF background_;
     HMODULE library_ = nullptr;
@@ -98,4 +98,4 @@ private:
     UINT menuEndMessage_ = 0;
 };
 
-}  // namespace components
+}  // namespace viewer

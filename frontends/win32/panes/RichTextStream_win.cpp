@@ -8,7 +8,7 @@
 #include <cstring>
 #include <exception>
 
-namespace components {
+namespace viewer {
 namespace {
 
 constexpr LRESULT kFirstLimit = 0xFFFFFF;
@@ -94,7 +94,7 @@ bool StreamInRtf(HWND edit, std::u16string_view rtf)
     RaiseTextLimit(edit, bytes);
     if (StreamIn(edit, rtf.data(), bytes, SF_RTF | SF_UNICODE))
         return true;
-    const std::string narrow = SevenBitRtf(rtf);
+    const std::string narrow = text::SevenBitRtf(rtf);
     if (narrow.size() > kSmallAnsiLimit)
         SendMessageW(edit, EM_EXLIMITTEXT, 0, static_cast<LPARAM>(std::min(narrow.size() * 2, size_t{kLargestLimit})));
     return StreamIn(edit, narrow.data(), narrow.size(), SF_RTF);
@@ -123,4 +123,4 @@ std::u16string PositionText(HWND edit)
     return text;
 }
 
-}  // namespace components
+}  // namespace viewer

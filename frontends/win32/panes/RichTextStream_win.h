@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-namespace components {
+namespace viewer {
 
 // Raises the control's text limit so that long pages stream in whole.
 void RaiseTextLimit(HWND edit, size_t byteCount);
@@ -26,4 +26,4 @@ std::u16string PositionText(HWND edit);
 // for SF_RTF.
 std::vector<BYTE> StreamOutSelection(HWND edit, DWORD format);
 
-}  // namespace components
+}  // namespace viewer

@@ -7,12 +7,12 @@
 
 #include <windowsx.h>
 
-namespace components {
+namespace viewer {
 namespace {
 
 constexpr wchar_t kClassName[] = L"VornView.Splitter";
 
-void MovePane(HWND pane, const Box& box)
+void MovePane(HWND pane, const core::Box& box)
 {
     if (pane && IsWindow(pane))
         MoveWindow(pane, box.left, box.top, box.right - box.left, box.bottom - box.top, TRUE);
@@ -45,18 +45,18 @@ bool Splitter::Create(const SplitterSpec& spec)
         if (pane && IsWindow(pane))
             SetParent(pane, Hwnd());
 
-    const Box client = ClientBox();
-    int stored = win::ReadModuleProfileInt(win::Wide(SplitterProfileSection(id_)), win::Wide(kSplitterProfileKey))
-                     .value_or(DefaultSplitPosition(client.Width()));
+    const core::Box client = ClientBox();
+    int stored = win::ReadModuleProfileInt(win::Wide(core::SplitterProfileSection(id_)), win::Wide(core::kSplitterProfileKey))
+                     .value_or(core::DefaultSplitPosition(client.Width()));
     // A stored position comes from another window size (or an edited file):
     // keep it inside the limits of this one.
-    int x = Clamp(SplitForLeftEdge(stored));
+    int x = Clamp(core::SplitForLeftEdge(stored));
     SetSplit(x);
     leftWidth_ = leftBox_.Width();
     return true;
 }
 
-Box Splitter::ClientBox() const
+core::Box Splitter::ClientBox() const
 {
     RECT rc{};
     if (Hwnd())
@@ -64,9 +64,9 @@ Box Splitter::ClientBox() const
     return {rc.left, rc.top, rc.right, rc.bottom};
 }
 
-int Splitter::Clamp(int x) const { return ClampSplit(ClientBox(), x, minLeft_, minRight_); }
+int Splitter::Clamp(int x) const { return core::ClampSplit(ClientBox(), x, minLeft_, minRight_); }
 
-void Splitter::ApplyLayout(const SplitLayout& layout)
+void Splitter::ApplyLayout(const core::SplitLayout& layout)
 {
     barBox_ = layout.bar;
     leftBox_ = layout.left;
@@ -77,7 +77,7 @@ void Splitter::ApplyLayout(const SplitLayout& layout)
         SendMessageW(GetParent(Hwnd()), notifyMessage_, 0, 0);
 }
 
-void Splitter::SetSplit(int x) { ApplyLayout(LayoutForSplit(ClientBox(), x)); }
+void Splitter::SetSplit(int x) { ApplyLayout(core::LayoutForSplit(ClientBox(), x)); }
 
 void Splitter::HideLeftPane()
 {
@@ -99,7 +99,7 @@ void Splitter::ShowLeftPane()
     // The window may have narrowed while the pane was hidden: the bar comes
     // back inside it, as a stored position does. The width the user chose is
     // kept for when the window grows again.
-    SetSplit(Clamp(SplitForLeftEdge(leftBox_.right)));
+    SetSplit(Clamp(core::SplitForLeftEdge(leftBox_.right)));
     if (left_)
         ShowWindow(left_, SW_SHOW);
 }
@@ -114,7 +114,7 @@ void Splitter::DrawTracker()
         return;
     win::Brush brush(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
     win::SelectInDc select(dc.Get(), brush.Get());
-    PatBlt(dc.Get(), barBox_.left + tracker_.left + kSplitBarWidth, tracker_.top, kSplitBarWidth,
+    PatBlt(dc.Get(), barBox_.left + tracker_.left + core::kSplitBarWidth, tracker_.top, core::kSplitBarWidth,
            tracker_.bottom - tracker_.top, PATINVERT);
 }
 
@@ -174,7 +174,7 @@ void Splitter::SavePosition()
         return;
     // A place that refuses the value is passed over for the next; when none
     // takes it, the process keeps it. The window is going: nothing to show.
-    win::WriteModuleProfileInt(win::Wide(SplitterProfileSection(id_)), win::Wide(kSplitterProfileKey), leftBox_.right);
+    win::WriteModuleProfileInt(win::Wide(core::SplitterProfileSection(id_)), win::Wide(core::kSplitterProfileKey), leftBox_.right);
 }
 
 LRESULT Splitter::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
@@ -243,4 +243,4 @@ LRESULT Splitter::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
     return Default(msg, wParam, lParam);
 }
 
-}  // namespace components
+}  // namespace viewer

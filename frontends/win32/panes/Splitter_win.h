@@ -2,7 +2,7 @@
 #include "core/panes/SplitterGeometry.h"
 #include "platform/win32/Wnd.h"
 
-namespace components {
+namespace viewer {
 
 // The splitter's own style bit for panes side by side (left and right), the
 // only layout it has; kept in the style so the window says how it splits.
@@ -38,14 +38,14 @@ public:
     // Takes another window as the right pane; the next layout places it.
     void SetRightPane(HWND right) { right_ = right; }
     bool IsDragging() const { return dragging_; }
-    Box LeftBox() const { return leftBox_; }
-    Box ClientBox() const;
+    core::Box LeftBox() const { return leftBox_; }
+    core::Box ClientBox() const;
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void ApplyLayout(const SplitLayout& layout);
+    void ApplyLayout(const core::SplitLayout& layout);
     void StartDrag(int x, int y);
     void MoveDrag(int x);
     void EndDrag(int x);
@@ -61,9 +61,9 @@ private:
     int minRight_ = 0;
     int id_ = 0;
     int leftWidth_ = 0;
-    Box leftBox_;
-    Box rightBox_;
-    Box barBox_;
+    core::Box leftBox_;
+    core::Box rightBox_;
+    core::Box barBox_;
     RECT tracker_{};
     bool dragging_ = false;
     bool tracking_ = false;
@@ -72,4 +72,4 @@ private:
     HWND focusBeforeDrag_ = nullptr;
 };
 
-}  // namespace components
+}  // namespace viewer

@@ -3,15 +3,15 @@
 #include "frontends/win32/plugin/Exports.h"
 
 #include "docfile/TempFiles.h"
+#include "frontends/win32/plugin/ViewerRegistry.h"
+#include "frontends/win32/viewer/Settings.h"
+#include "frontends/win32/viewer/ViewerWindow_win.h"
 #include "platform/CodePage.h"
 #include "platform/win32/Guard.h"
 #include "platform/win32/Module.h"
 #include "platform/win32/Profile.h"
 #include "platform/win32/WideText.h"
-#include "frontends/win32/plugin/ViewerRegistry.h"
 #include "resources/ResourceIds.h"
-#include "frontends/win32/viewer/Settings.h"
-#include "frontends/win32/viewer/ViewerWindow_win.h"
 
 #include <windows.h>
 

@@ -1,9 +1,9 @@
 // Start-up and shut-down of the library inside the host's process.
-#include "frontends/win32/system/MenuLanguages_win.h"
-#include "platform/win32/WindowClass.h"
 #include "frontends/win32/plugin/ViewerRegistry.h"
+#include "frontends/win32/system/MenuLanguages_win.h"
 #include "frontends/win32/viewer/Settings.h"
 #include "frontends/win32/viewer/ViewerMessages_win.h"
+#include "platform/win32/WindowClass.h"
 
 #include <windows.h>
 
@@ -17,7 +17,7 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved)
             // Unloaded by FreeLibrary while the process goes on: leave no
             // window or class of ours behind, since their code is going away.
             plugin::Viewers().Clear();
-            components::MenuLanguages::Release();
+            viewer::MenuLanguages::Release();
             viewer::ReleaseSettings();
             win::UnregisterWindowClasses();
         }

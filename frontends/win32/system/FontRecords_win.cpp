@@ -2,18 +2,18 @@
 
 #include <cstring>
 
-namespace components {
+namespace viewer {
 namespace {
 
-FaceName FromWide(const wchar_t* face, size_t capacity)
+core::FaceName FromWide(const wchar_t* face, size_t capacity)
 {
     size_t n = 0;
     while (n < capacity && face[n] != L'\0')
         ++n;
-    return MakeFaceName(std::u16string(face, face + n));
+    return core::MakeFaceName(std::u16string(face, face + n));
 }
 
-void ToWide(const FaceName& face, wchar_t* target)
+void ToWide(const core::FaceName& face, wchar_t* target)
 {
     for (size_t i = 0; i < face.size(); ++i)
         target[i] = static_cast<wchar_t>(face[i]);
@@ -21,9 +21,9 @@ void ToWide(const FaceName& face, wchar_t* target)
 
 }  // namespace
 
-LogFontRecord ToRecord(const LOGFONTW& font)
+core::LogFontRecord ToRecord(const LOGFONTW& font)
 {
-    LogFontRecord r;
+    core::LogFontRecord r;
     r.height = font.lfHeight;
     r.width = font.lfWidth;
     r.escapement = font.lfEscapement;
@@ -41,7 +41,7 @@ LogFontRecord ToRecord(const LOGFONTW& font)
     return r;
 }
 
-LOGFONTW ToLogFont(const LogFontRecord& r)
+LOGFONTW ToLogFont(const core::LogFontRecord& r)
 {
     LOGFONTW font;
     std::memset(&font, 0, sizeof font);
@@ -62,9 +62,9 @@ LOGFONTW ToLogFont(const LogFontRecord& r)
     return font;
 }
 
-CharFormatRecord ToRecord(const CHARFORMATW& format)
+core::CharFormatRecord ToRecord(const CHARFORMATW& format)
 {
-    CharFormatRecord r;
+    core::CharFormatRecord r;
     r.size = format.cbSize;
     r.mask = format.dwMask;
     r.effects = format.dwEffects;
@@ -77,7 +77,7 @@ CharFormatRecord ToRecord(const CHARFORMATW& format)
     return r;
 }
 
-CHARFORMATW ToCharFormat(const CharFormatRecord& r)
+CHARFORMATW ToCharFormat(const core::CharFormatRecord& r)
 {
     CHARFORMATW format;
     std::memset(&format, 0, sizeof format);
@@ -103,4 +103,4 @@ int DisplayPixelsPerInch()
     return ppi;
 }
 
-}  // namespace components
+}  // namespace viewer

@@ -4,15 +4,15 @@
 #include <windows.h>
 #include <richedit.h>
 
-namespace components {
+namespace viewer {
 
-LogFontRecord ToRecord(const LOGFONTW& font);
-LOGFONTW ToLogFont(const LogFontRecord& record);
-CharFormatRecord ToRecord(const CHARFORMATW& format);
+core::LogFontRecord ToRecord(const LOGFONTW& font);
+LOGFONTW ToLogFont(const core::LogFontRecord& record);
+core::CharFormatRecord ToRecord(const CHARFORMATW& format);
 // The size member comes from the record (0 = nothing chosen yet).
-CHARFORMATW ToCharFormat(const CharFormatRecord& record);
+CHARFORMATW ToCharFormat(const core::CharFormatRecord& record);
 
 // The display's vertical resolution, for CharFormatToFont.
 int DisplayPixelsPerInch();
 
-}  // namespace components
+}  // namespace viewer

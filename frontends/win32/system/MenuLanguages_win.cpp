@@ -8,7 +8,7 @@
 
 #include <memory>
 
-namespace components {
+namespace viewer {
 namespace {
 
 std::unique_ptr<MenuLanguages> gLanguages;
@@ -45,9 +45,9 @@ void SetItemText(HMENU menu, int position, const std::wstring& text)
 
 // Files in the order the file system lists them; at most as many usable
 // ones as can be chosen.
-std::vector<Language> ReadLanguageFiles()
+std::vector<core::Language> ReadLanguageFiles()
 {
-    std::vector<Language> languages;
+    std::vector<core::Language> languages;
     const std::wstring folder = win::ThisModuleFolder();
     const std::vector<std::u16string> texts = BuiltInMenuTexts();
     WIN32_FIND_DATAW found{};
@@ -58,9 +58,9 @@ std::vector<Language> ReadLanguageFiles()
         if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
             continue;
         const std::vector<uint8_t> bytes = ReadSmallFile(folder + found.cFileName);
-        if (std::optional<Language> language = ReadLanguage(IniFile::Parse(bytes), texts))
+        if (std::optional<core::Language> language = core::ReadLanguage(core::IniFile::Parse(bytes), texts))
             languages.push_back(std::move(*language));
-    } while (languages.size() < kMaxLanguages && FindNextFileW(search, &found));
+    } while (languages.size() < core::kMaxLanguages && FindNextFileW(search, &found));
     FindClose(search);
     return languages;
 }
@@ -85,8 +85,8 @@ std::vector<std::u16string> BuiltInMenuTexts()
 MenuLanguages& MenuLanguages::Get(std::u16string_view storedName)
 {
     if (!gLanguages) {
-        std::vector<Language> languages = ReadLanguageFiles();
-        const int selected = LanguageIndex(languages, storedName);
+        std::vector<core::Language> languages = ReadLanguageFiles();
+        const int selected = core::LanguageIndex(languages, storedName);
         gLanguages.reset(new MenuLanguages(std::move(languages), selected));
     }
     return *gLanguages;
@@ -97,27 +97,27 @@ void MenuLanguages::Release() { gLanguages.reset(); }
 void MenuLanguages::Localize(HMENU popup) const
 {
     HMENU submenu = CreatePopupMenu();
-    AppendMenuW(submenu, MF_STRING | (selected_ < 0 ? MF_CHECKED : 0), kEnglishCommand, L"English");
+    AppendMenuW(submenu, MF_STRING | (selected_ < 0 ? MF_CHECKED : 0), core::kEnglishCommand, L"English");
     for (size_t i = 0; i < languages_.size(); ++i)
         AppendMenuW(submenu, MF_STRING | (static_cast<int>(i) == selected_ ? MF_CHECKED : 0),
-                    kFirstLanguageCommand + i, win::Wide(languages_[i].name).c_str());
+                    core::kFirstLanguageCommand + i, win::Wide(languages_[i].name).c_str());
     AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(popup, MF_POPUP, reinterpret_cast<UINT_PTR>(submenu), L"Language");
     if (selected_ < 0)
         return;
-    const Language& language = languages_[static_cast<size_t>(selected_)];
+    const core::Language& language = languages_[static_cast<size_t>(selected_)];
     for (int i = 0, n = GetMenuItemCount(popup); i < n; ++i)
         if (GetMenuItemID(popup, i) != 0)
-            SetItemText(popup, i, win::Wide(TranslateMenuText(win::U16(ItemText(popup, i)), language)));
+            SetItemText(popup, i, win::Wide(core::TranslateMenuText(win::U16(ItemText(popup, i)), language)));
 }
 
 std::optional<std::u16string> MenuLanguages::Choose(int command)
 {
-    const std::optional<int> index = LanguageOfCommand(command, languages_.size());
+    const std::optional<int> index = core::LanguageOfCommand(command, languages_.size());
     if (!index)
         return std::nullopt;
     selected_ = *index;
     return selected_ < 0 ? std::u16string() : languages_[static_cast<size_t>(selected_)].name;
 }
 
-}  // namespace components
+}  // namespace viewer

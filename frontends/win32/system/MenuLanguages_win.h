@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace components {
+namespace viewer {
 
 class MenuLanguages {
 public:
@@ -26,14 +26,14 @@ public:
     // language of every menu shown afterwards.
     std::optional<std::u16string> Choose(int command);
 
-    const std::vector<Language>& Languages() const { return languages_; }
+    const std::vector<core::Language>& Languages() const { return languages_; }
     int Selected() const { return selected_; }
 
 private:
-    MenuLanguages(std::vector<Language> languages, int selected)
+    MenuLanguages(std::vector<core::Language> languages, int selected)
         : languages_(std::move(languages)), selected_(selected) {}
 
-    std::vector<Language> languages_;
+    std::vector<core::Language> languages_;
     int selected_;
 };
 
@@ -41,4 +41,4 @@ private:
 // translate them.
 std::vector<std::u16string> BuiltInMenuTexts();
 
-}  // namespace components
+}  // namespace viewer

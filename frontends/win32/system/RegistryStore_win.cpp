@@ -3,10 +3,10 @@
 #include "platform/win32/Registry.h"
 #include "platform/win32/WideText.h"
 
-namespace components {
+namespace viewer {
 namespace {
 
-class RegistryValues final : public KeyValues {
+class RegistryValues final : public core::KeyValues {
 public:
     explicit RegistryValues(win::RegKey key) : key_(std::move(key)) {}
 
@@ -36,7 +36,7 @@ private:
 
 }  // namespace
 
-std::unique_ptr<KeyValues> RegistryStore::OpenKey(std::u16string_view path)
+std::unique_ptr<core::KeyValues> RegistryStore::OpenKey(std::u16string_view path)
 {
     win::RegKey key;
     if (!key.Open(root_, win::Wide(path), KEY_READ))
@@ -44,7 +44,7 @@ std::unique_ptr<KeyValues> RegistryStore::OpenKey(std::u16string_view path)
     return std::make_unique<RegistryValues>(std::move(key));
 }
 
-std::unique_ptr<KeyValues> RegistryStore::CreateKey(std::u16string_view path)
+std::unique_ptr<core::KeyValues> RegistryStore::CreateKey(std::u16string_view path)
 {
     win::RegKey key;
     if (!key.Create(root_, win::Wide(path), KEY_ALL_ACCESS))
@@ -52,4 +52,4 @@ std::unique_ptr<KeyValues> RegistryStore::CreateKey(std::u16string_view path)
     return std::make_unique<RegistryValues>(std::move(key));
 }
 
-}  // namespace components
+}  // namespace viewer

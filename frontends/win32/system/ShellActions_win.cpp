@@ -2,7 +2,7 @@
 
 #include <shellapi.h>
 
-namespace components {
+namespace viewer {
 namespace {
 
 class SystemShell final : public ShellActions {
@@ -26,4 +26,4 @@ ShellActions& Shell()
 
 void UseShell(ShellActions* actions) { gShell = actions; }
 
-}  // namespace components
+}  // namespace viewer

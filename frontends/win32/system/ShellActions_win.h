@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace components {
+namespace viewer {
 
 class ShellActions {
 public:
@@ -20,4 +20,4 @@ ShellActions& Shell();
 // nullptr puts the system's back.
 void UseShell(ShellActions* actions);
 
-}  // namespace components
+}  // namespace viewer

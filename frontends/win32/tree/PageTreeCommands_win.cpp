@@ -1,15 +1,15 @@
 // The tree pane's own commands and keys: copying the selected page, colours
 // and font.
 #include "frontends/win32/system/FontRecords_win.h"
-#include "text/RtfText.h"
 #include "frontends/win32/system/ShellActions_win.h"
+#include "frontends/win32/tree/PageTreePane_win.h"
+#include "frontends/win32/viewer/Settings.h"
 #include "model/Book.h"
 #include "platform/win32/Clipboard.h"
 #include "platform/win32/CommonDialogs.h"
 #include "platform/win32/WideText.h"
 #include "resources/ResourceIds.h"
-#include "frontends/win32/tree/PageTreePane_win.h"
-#include "frontends/win32/viewer/Settings.h"
+#include "text/RtfText.h"
 
 namespace viewer {
 
@@ -56,7 +56,7 @@ void PageTreePane::CopyPageAsPlainText()
 {
     const model::CPage* page = SelectedPage();
     if (!page || page->IsFolder() || !win::SetClipboardText(win::Wide(page->Text())))
-        components::Shell().Beep();
+        viewer::Shell().Beep();
 }
 
 // RTF is a byte format: the page's RTF as its 7-bit bytes, characters
@@ -65,12 +65,12 @@ void PageTreePane::CopyPageAsRtf()
 {
     const model::CPage* page = SelectedPage();
     if (!page || page->IsFolder()) {
-        components::Shell().Beep();
+        viewer::Shell().Beep();
         return;
     }
-    const std::string rtf = components::SevenBitRtf(page->Text());
+    const std::string rtf = text::SevenBitRtf(page->Text());
     if (!win::SetClipboardBytes(RegisterClipboardFormatW(L"Rich Text Format"), rtf.c_str(), rtf.size() + 1))
-        components::Shell().Beep();
+        viewer::Shell().Beep();
 }
 
 void PageTreePane::ChooseBackgroundColour()
@@ -105,7 +105,7 @@ void PageTreePane::ChooseFont()
     SendMessageW(Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), TRUE);
     SendMessageW(Hwnd(), TVM_SETTEXTCOLOR, 0, colour);
     SendMessageW(Hwnd(), TVM_SETLINECOLOR, 0, colour);
-    Settings().treeFont = components::ToRecord(font);
+    Settings().treeFont = viewer::ToRecord(font);
     Settings().treeTextColour = colour;
     SaveSettings();
 }

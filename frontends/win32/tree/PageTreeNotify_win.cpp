@@ -1,8 +1,8 @@
 // What the tree control tells its pane: expansion, selection, tips, drawing.
+#include "frontends/win32/tree/PageTreePane_win.h"
 #include "model/Outline.h"
 #include "model/PageTree.h"
 #include "platform/win32/WaitCursor.h"
-#include "frontends/win32/tree/PageTreePane_win.h"
 
 #include <algorithm>
 #include <string>

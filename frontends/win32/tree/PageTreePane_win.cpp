@@ -1,11 +1,11 @@
 #include "frontends/win32/tree/PageTreePane_win.h"
 
 #include "frontends/win32/system/FontRecords_win.h"
+#include "frontends/win32/viewer/Settings.h"
 #include "model/Outline.h"
 #include "model/PageTree.h"
 #include "platform/win32/Reflect.h"
 #include "resources/ResourceIds.h"
-#include "frontends/win32/viewer/Settings.h"
 
 #include <optional>
 #include <string>
@@ -32,7 +32,7 @@ bool PageTreePane::Create(const RECT& rect, HWND parent, UINT id)
         return false;
     controlProc_ = reinterpret_cast<WNDPROC>(GetClassLongPtrW(Hwnd(), GCLP_WNDPROC));
     const SettingsRecord& settings = Settings();
-    LOGFONTW font = components::ToLogFont(settings.treeFont);
+    LOGFONTW font = viewer::ToLogFont(settings.treeFont);
     // A stored record without a face name holds no font: the system's then.
     if (font.lfWeight == -1 || font.lfFaceName[0] == L'\0')
         GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);

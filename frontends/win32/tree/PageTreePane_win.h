@@ -2,9 +2,9 @@
 // The page tree on the left of the viewer: the model's outline in a tree
 // control, its levels inserted as the outline opens them.
 #include "frontends/win32/panes/Pane_win.h"
-#include "platform/win32/Gdi.h"
 #include "frontends/win32/tree/PageTreeImages_win.h"
 #include "frontends/win32/tree/TreeHost_win.h"
+#include "platform/win32/Gdi.h"
 
 #include <commctrl.h>
 
@@ -50,7 +50,7 @@ struct TreeItemRecord {
     HTREEITEM placeholder = nullptr;  // gives the button until shown
 };
 
-class PageTreePane : public components::Pane {
+class PageTreePane : public viewer::Pane {
 public:
     explicit PageTreePane(TreeHost& host);
     ~PageTreePane() override;

@@ -68,23 +68,23 @@ std::optional<ModuleVersion> ReadVersionRecord(const std::wstring& path)
     return v;
 }
 
-const Heading& GetHeading()
+const core::Heading& GetHeading()
 {
-    static Heading heading;
+    static core::Heading heading;
     if (heading.title.empty()) {
         if (auto record = ReadVersionRecord(win::ThisModulePath())) {
-            heading.title = HeadingTitle(win::U16(record->productVersionText), kBuildDate);
+            heading.title = core::HeadingTitle(win::U16(record->productVersionText), kBuildDate);
             heading.description = win::U16(record->description);
         }
     }
     return heading;
 }
 
-void ShowInformationPage(components::RichTextPane& pane, const model::CArchiveVersion& documentVersion)
+void ShowInformationPage(viewer::RichTextPane& pane, const model::CArchiveVersion& documentVersion)
 {
     if (GetWindowTextLengthW(pane.Hwnd()) > 0)
         return;
-    pane.SetPlainText(InformationText(GetHeading(), documentVersion));
+    pane.SetPlainText(core::InformationText(GetHeading(), documentVersion));
     pane.CentreAll();
 }
 

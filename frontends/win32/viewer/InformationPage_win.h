@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-namespace components {
+namespace viewer {
 class RichTextPane;
 }
 namespace model {
@@ -31,8 +31,8 @@ struct ModuleVersion {
 std::optional<ModuleVersion> ReadVersionRecord(const std::wstring& path);
 
 // Read from the plug-in's version block once per process.
-const Heading& GetHeading();
+const core::Heading& GetHeading();
 
-void ShowInformationPage(components::RichTextPane& pane, const model::CArchiveVersion& documentVersion);
+void ShowInformationPage(viewer::RichTextPane& pane, const model::CArchiveVersion& documentVersion);
 
 }  // namespace viewer

@@ -4,7 +4,7 @@
 
 namespace viewer {
 
-using components::SettingsRecord;
+using core::SettingsRecord;
 
 // Created and loaded from the registry on the first call.
 SettingsRecord& Settings();

@@ -10,13 +10,13 @@ namespace {
 
 std::unique_ptr<SettingsRecord> gSettings;
 
-components::SystemLook CurrentSystemLook()
+core::SystemLook CurrentSystemLook()
 {
-    components::SystemLook look;
+    core::SystemLook look;
     LOGFONTW font{};
     if (HGDIOBJ stock = GetStockObject(DEFAULT_GUI_FONT))
         GetObjectW(stock, sizeof font, &font);
-    look.guiFont = components::ToRecord(font);
+    look.guiFont = viewer::ToRecord(font);
     look.appWorkspace = GetSysColor(COLOR_APPWORKSPACE);
     look.window = GetSysColor(COLOR_WINDOW);
     look.windowText = GetSysColor(COLOR_WINDOWTEXT);
@@ -29,16 +29,16 @@ components::SystemLook CurrentSystemLook()
 SettingsRecord& Settings()
 {
     if (!gSettings) {
-        components::RegistryStore store;
-        gSettings = std::make_unique<SettingsRecord>(components::LoadSettings(store, CurrentSystemLook()));
+        viewer::RegistryStore store;
+        gSettings = std::make_unique<SettingsRecord>(core::LoadSettings(store, CurrentSystemLook()));
     }
     return *gSettings;
 }
 
 void SaveSettings()
 {
-    components::RegistryStore store;
-    components::SaveSettings(store, Settings());
+    viewer::RegistryStore store;
+    core::SaveSettings(store, Settings());
 }
 
 void ReleaseSettings() { gSettings.reset(); }

@@ -5,11 +5,11 @@
 
 namespace viewer {
 
-class TextSettings final : public components::TextPaneSettings {
+class TextSettings final : public core::TextPaneSettings {
 public:
     uint32_t& BackColour() override { return Settings().textBackColour; }
     uint32_t& TextColour() override { return Settings().textColour; }
-    components::CharFormatRecord& EditFont() override { return Settings().editFont; }
+    core::CharFormatRecord& EditFont() override { return Settings().editFont; }
     void Save() override { SaveSettings(); }
 };
 

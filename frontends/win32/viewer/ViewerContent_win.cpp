@@ -4,8 +4,8 @@
 #include "frontends/win32/browser/HtmlPane_win.h"
 #include "frontends/win32/panes/RichTextPane_win.h"
 #include "frontends/win32/panes/Splitter_win.h"
-#include "model/Book.h"
 #include "frontends/win32/viewer/ViewerWindow_win.h"
+#include "model/Book.h"
 
 namespace viewer {
 namespace {
@@ -70,7 +70,7 @@ bool ViewerWindow::EnsureHtmlPane()
     RECT place{};
     GetWindowRect(text_->Hwnd(), &place);
     MapWindowPoints(nullptr, splitter_->Hwnd(), reinterpret_cast<POINT*>(&place), 2);
-    auto pane = std::make_unique<components::HtmlPane>(static_cast<components::HtmlPaneHost&>(*this));
+    auto pane = std::make_unique<viewer::HtmlPane>(static_cast<viewer::HtmlPaneHost&>(*this));
     if (!pane->Create(place, splitter_->Hwnd(), kHtmlPaneId)) {
         htmlUnavailable_ = true;
         return false;
@@ -83,7 +83,7 @@ bool ViewerWindow::ShowInBrowser(const model::CPage& page)
 {
     if (!EnsureHtmlPane())
         return false;
-    const auto kind = page.IsWebArchive() ? components::PageFileKind::WebArchive : components::PageFileKind::Html;
+    const auto kind = page.IsWebArchive() ? text::PageFileKind::WebArchive : text::PageFileKind::Html;
     if (!html_->ShowPage(kind, page.Text()))
         return false;
     ShowContentPane(html_->Hwnd());

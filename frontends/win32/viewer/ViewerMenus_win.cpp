@@ -1,22 +1,22 @@
 // The two context menus: built from the resources with the favourites and
 // the language submenu, translated, their items enabled by the panes'
 // rules, tracked, and the chosen command dispatched.
-#include "frontends/win32/system/MenuLanguages_win.h"
-#include "frontends/win32/panes/RichTextPane_win.h"
-#include "frontends/win32/system/ShellActions_win.h"
+#include "core/commands/MenuContent.h"
 #include "core/links/Links.h"
+#include "frontends/win32/panes/RichTextPane_win.h"
+#include "frontends/win32/system/MenuLanguages_win.h"
+#include "frontends/win32/system/ShellActions_win.h"
+#include "frontends/win32/tree/PageTreePane_win.h"
+#include "frontends/win32/viewer/InformationPage_win.h"
+#include "frontends/win32/viewer/Settings.h"
+#include "frontends/win32/viewer/ViewerMessages_win.h"
+#include "frontends/win32/viewer/ViewerWindow_win.h"
 #include "model/Book.h"
 #include "platform/FilePath.h"
 #include "platform/win32/MessageBox.h"
 #include "platform/win32/Module.h"
 #include "platform/win32/WideText.h"
 #include "resources/ResourceIds.h"
-#include "frontends/win32/viewer/InformationPage_win.h"
-#include "core/commands/MenuContent.h"
-#include "frontends/win32/tree/PageTreePane_win.h"
-#include "frontends/win32/viewer/Settings.h"
-#include "frontends/win32/viewer/ViewerMessages_win.h"
-#include "frontends/win32/viewer/ViewerWindow_win.h"
 
 namespace viewer {
 namespace {
@@ -49,13 +49,13 @@ private:
     HMENU menu_;
 };
 
-void EnableItems(HMENU popup, MenuPane pane, const MenuState& state)
+void EnableItems(HMENU popup, core::MenuPane pane, const core::MenuState& state)
 {
     for (int i = 0, n = GetMenuItemCount(popup); i < n; ++i) {
         const UINT id = GetMenuItemID(popup, i);
         if (id != 0 && id != static_cast<UINT>(-1))
             EnableMenuItem(popup, static_cast<UINT>(i),
-                           MF_BYPOSITION | (IsCommandEnabled(pane, static_cast<int>(id), state) ? MF_ENABLED : MF_GRAYED));
+                           MF_BYPOSITION | (core::IsCommandEnabled(pane, static_cast<int>(id), state) ? MF_ENABLED : MF_GRAYED));
     }
 }
 
@@ -77,9 +77,9 @@ void ViewerWindow::ContextMenu(HWND pane, POINT screen)
         ShowTextMenu(screen);
 }
 
-MenuState ViewerWindow::CurrentMenuState() const
+core::MenuState ViewerWindow::CurrentMenuState() const
 {
-    MenuState state;
+    core::MenuState state;
     state.selectedPage = tree_->SelectedPage();
     HTREEITEM selected = TreeView_GetSelection(tree_->Hwnd());
     state.selectedHasChildren = selected && TreeView_GetChild(tree_->Hwnd(), selected) != nullptr;
@@ -105,7 +105,7 @@ void ViewerWindow::ShowTreeMenu(POINT screen)
     if (!menu.Popup())
         return;
     AppendFavourites(menu.Popup());
-    EnableItems(menu.Popup(), MenuPane::Tree, CurrentMenuState());
+    EnableItems(menu.Popup(), core::MenuPane::Tree, CurrentMenuState());
     const UINT command = tracker_->Track(menu.Popup(), tree_->Hwnd(), screen);
     RunMenuCommand(static_cast<int>(command), tree_->Hwnd());
 }
@@ -125,12 +125,12 @@ void ViewerWindow::ShowTextMenu(POINT screen)
         return;
     // "Copy URL" only for an outside address under the last right click.
     const CHARRANGE link = text_->LinkRange();
-    if (link.cpMin < 0 || components::ResolvePageLink(text_->PositionText(), link.cpMin)) {
+    if (link.cpMin < 0 || core::ResolvePageLink(text_->PositionText(), link.cpMin)) {
         DeleteMenu(menu.Popup(), 0, MF_BYPOSITION);
         DeleteMenu(menu.Popup(), 0, MF_BYPOSITION);
     }
     AppendFavourites(menu.Popup());
-    EnableItems(menu.Popup(), MenuPane::Text, CurrentMenuState());
+    EnableItems(menu.Popup(), core::MenuPane::Text, CurrentMenuState());
     const UINT command = tracker_->Track(menu.Popup(), text_->Hwnd(), screen);
     RunMenuCommand(static_cast<int>(command), text_->Hwnd());
     if (command != 0)
@@ -140,10 +140,10 @@ void ViewerWindow::ShowTextMenu(POINT screen)
 
 void ViewerWindow::AppendFavourites(HMENU popup) const
 {
-    const std::vector<FavouriteItem> items = FavouriteItems(*book_, tree_->SelectedPageId());
+    const std::vector<core::FavouriteItem> items = core::FavouriteItems(*book_, tree_->SelectedPageId());
     if (book_->FavouritesCount() > 0) {
         HMENU favourites = CreatePopupMenu();
-        for (const FavouriteItem& item : items) {
+        for (const core::FavouriteItem& item : items) {
             if (item.separator)
                 AppendMenuW(favourites, MF_SEPARATOR, 0, nullptr);
             else
@@ -153,7 +153,7 @@ void ViewerWindow::AppendFavourites(HMENU popup) const
         AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
         AppendMenuW(popup, MF_POPUP, reinterpret_cast<UINT_PTR>(favourites), L"Favorites");
     }
-    components::MenuLanguages::Get(Settings().langName).Localize(popup);
+    viewer::MenuLanguages::Get(Settings().langName).Localize(popup);
 }
 
 void ViewerWindow::RunMenuCommand(int command, HWND pane)
@@ -171,7 +171,7 @@ bool ViewerWindow::DispatchMenuCommand(int command)
 {
     if (command == 0)
         return false;
-    if (auto name = components::MenuLanguages::Get(Settings().langName).Choose(command)) {
+    if (auto name = viewer::MenuLanguages::Get(Settings().langName).Choose(command)) {
         Settings().langName = *name;
         SaveSettings();
         return true;
@@ -184,7 +184,7 @@ bool ViewerWindow::DispatchMenuCommand(int command)
         EditDocument();
         return true;
     }
-    if (const model::CPage* page = FavouritePage(*book_, command)) {
+    if (const model::CPage* page = core::FavouritePage(*book_, command)) {
         tree_->SelectPage(page->Id());
         return true;
     }
@@ -196,7 +196,7 @@ bool ViewerWindow::DispatchMenuCommand(int command)
 void ViewerWindow::EditDocument()
 {
     const std::wstring path = file_.wstring();
-    const INT_PTR result = components::Shell().Open(Hwnd(), path);
+    const INT_PTR result = viewer::Shell().Open(Hwnd(), path);
     if (result > 32 || result == ERROR_FILE_NOT_FOUND)
         return;
     wchar_t reason[1024] = {};
@@ -207,10 +207,10 @@ void ViewerWindow::EditDocument()
 
 void ViewerWindow::SendBugReport()
 {
-    const INT_PTR result = components::Shell().Open(Hwnd(), win::Wide(BugReportUrl(GetHeading().title)));
+    const INT_PTR result = viewer::Shell().Open(Hwnd(), win::Wide(core::BugReportUrl(GetHeading().title)));
     if (result <= 32)
         win::AppMessageBox(Hwnd(),
-                           L"Cannot start mail program. Please, send report to " + win::Wide(kBugReportAddress),
+                           L"Cannot start mail program. Please, send report to " + win::Wide(core::kBugReportAddress),
                            MB_OK | MB_ICONSTOP);
 }
 

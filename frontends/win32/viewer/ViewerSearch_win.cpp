@@ -1,12 +1,12 @@
 // What the Lister's search reads and moves in the viewer's window: the text
 // pane's text as it shows, its selection, and the page shown. The round
 // itself is BookSearch's.
-#include "frontends/win32/panes/RichTextPane_win.h"
 #include "core/search/SearchRound.h"
 #include "core/search/VisibleText.h"
-#include "model/Book.h"
+#include "frontends/win32/panes/RichTextPane_win.h"
 #include "frontends/win32/tree/PageTreePane_win.h"
 #include "frontends/win32/viewer/ViewerWindow_win.h"
+#include "model/Book.h"
 
 namespace viewer {
 namespace {
@@ -34,7 +34,7 @@ public:
     FormatReader(const FormatReader&) = delete;
     FormatReader& operator=(const FormatReader&) = delete;
 
-    bool AllHidden(const components::TextRange& range) const
+    bool AllHidden(const core::TextRange& range) const
     {
         CHARRANGE query{static_cast<LONG>(range.start), static_cast<LONG>(range.end)};
         SendMessageW(edit_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&query));
@@ -55,13 +55,13 @@ private:
 // marks the whole text or nothing (a delayed one that finds text selected
 // marks nothing), so one range of it that no other pass touches tells; a
 // pass without such a range is asked range by range.
-std::vector<components::HiddenRanges> HiddenOnScreen(HWND edit, std::vector<components::HiddenRanges> passes,
+std::vector<core::HiddenRanges> HiddenOnScreen(HWND edit, std::vector<core::HiddenRanges> passes,
                                                      size_t length)
 {
-    const std::vector<std::optional<size_t>> lone = components::LoneRanges(passes, length);
+    const std::vector<std::optional<size_t>> lone = core::LoneRanges(passes, length);
     std::optional<FormatReader> reader;
     for (size_t pass = 0; pass < passes.size(); ++pass) {
-        components::HiddenRanges& ranges = passes[pass];
+        core::HiddenRanges& ranges = passes[pass];
         if (ranges.empty())
             continue;
         if (!reader)
@@ -70,7 +70,7 @@ std::vector<components::HiddenRanges> HiddenOnScreen(HWND edit, std::vector<comp
             if (!reader->AllHidden(ranges[*lone[pass]]))
                 ranges.clear();
         } else {
-            std::erase_if(ranges, [&](const components::TextRange& range) { return !reader->AllHidden(range); });
+            std::erase_if(ranges, [&](const core::TextRange& range) { return !reader->AllHidden(range); });
         }
     }
     return passes;
@@ -80,33 +80,33 @@ std::vector<components::HiddenRanges> HiddenOnScreen(HWND edit, std::vector<comp
 // those still waiting for their timer run first, so that what the search
 // skips is hidden on screen too (a page the search moves to would otherwise
 // never get them: its timer finds the match selected).
-class ViewerSearchView final : public components::SearchView {
+class ViewerSearchView final : public core::SearchView {
 public:
-    ViewerSearchView(ViewerWindow& viewer, components::RichTextPane& text, PageTreePane& tree)
+    ViewerSearchView(ViewerWindow& viewer, viewer::RichTextPane& text, PageTreePane& tree)
         : viewer_(viewer), text_(text), tree_(tree)
     {
     }
 
     const model::CPage* ShownPage() const override { return viewer_.ShownPage(); }
 
-    std::optional<components::VisibleText> ShownText() override
+    std::optional<core::VisibleText> ShownText() override
     {
         if (viewer_.VisibleContentPane() != text_.Hwnd())
             return std::nullopt;
         text_.RunPendingPasses();
         const std::u16string text = text_.PositionText();
-        return components::VisibleText(
-            text, HiddenOnScreen(text_.Hwnd(), components::LinkPassHiddenRanges(text), text.size()));
+        return core::VisibleText(
+            text, HiddenOnScreen(text_.Hwnd(), core::LinkPassHiddenRanges(text), text.size()));
     }
 
-    components::TextRange Selection() const override
+    core::TextRange Selection() const override
     {
         const CHARRANGE selection = text_.Selection();
         return {static_cast<size_t>(std::max<LONG>(0, selection.cpMin)),
                 static_cast<size_t>(std::max<LONG>(0, selection.cpMax))};
     }
 
-    void Select(const components::TextMatch& match) override
+    void Select(const core::TextMatch& match) override
     {
         text_.SelectAndShow(static_cast<LONG>(match.start), static_cast<LONG>(match.start + match.length));
     }
@@ -122,7 +122,7 @@ public:
 
 private:
     ViewerWindow& viewer_;
-    components::RichTextPane& text_;
+    viewer::RichTextPane& text_;
     PageTreePane& tree_;
 };
 
@@ -133,7 +133,7 @@ bool ViewerWindow::Search(std::u16string_view pattern, int hostFlags)
     if (!book_ || !tree_ || !text_ || !text_->Hwnd())
         return false;
     if (!search_)
-        search_ = std::make_unique<components::BookSearch>(*book_);
+        search_ = std::make_unique<core::BookSearch>(*book_);
     ViewerSearchView view(*this, *text_, *tree_);
     return search_->Find(view, pattern, hostFlags);
 }

@@ -1,24 +1,24 @@
 #include "frontends/win32/viewer/ViewerWindow_win.h"
 
+#include "core/search/SearchRound.h"
 #include "frontends/win32/browser/HtmlPane_win.h"
 #include "frontends/win32/panes/RichTextPane_win.h"
-#include "core/search/SearchRound.h"
 #include "frontends/win32/panes/Splitter_win.h"
+#include "frontends/win32/tree/PageTreePane_win.h"
+#include "frontends/win32/viewer/InformationPage_win.h"
+#include "frontends/win32/viewer/Settings.h"
+#include "frontends/win32/viewer/ViewerMessages_win.h"
 #include "model/Book.h"
 #include "opening/OpenDocument.h"
 #include "opening/OpenDocument_win.h"
 #include "platform/FilePath.h"
 #include "platform/win32/Reflect.h"
 #include "resources/ResourceIds.h"
-#include "frontends/win32/viewer/InformationPage_win.h"
-#include "frontends/win32/tree/PageTreePane_win.h"
-#include "frontends/win32/viewer/Settings.h"
-#include "frontends/win32/viewer/ViewerMessages_win.h"
 
 namespace viewer {
 namespace {
 
-constexpr DWORD kSplitterStyle = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_BORDER | components::kSplitSideBySide;
+constexpr DWORD kSplitterStyle = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_BORDER | viewer::kSplitSideBySide;
 
 // The password dialog's check box lives in the shared settings and is saved
 // after every showing.
@@ -41,7 +41,7 @@ char16_t KeyOf(UINT virtualKey)
     return named ? static_cast<char16_t>(virtualKey) : u'\0';
 }
 
-KeyModifiers HeldModifiers()
+core::KeyModifiers HeldModifiers()
 {
     return {GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_MENU) < 0};
 }
@@ -97,15 +97,15 @@ bool ViewerWindow::BuildWindow(HWND lister)
     tree_ = std::make_unique<PageTreePane>(static_cast<TreeHost&>(*this));
     if (!tree_->Create({0, 0, w / 2, h}, Hwnd(), kTreePaneId))
         return false;
-    text_ = std::make_unique<components::RichTextPane>(*this, textSettings_);
+    text_ = std::make_unique<viewer::RichTextPane>(*this, textSettings_);
     if (!text_->Create({w / 2, 0, w, h}, Hwnd(), kRichTextPaneId))
         return false;
     text_->SetMenuEndMessage(MenuEndMessage());
     ShowInformationPage(*text_, book_->Version());
 
-    splitter_ = std::make_unique<components::Splitter>(PaneLayoutMessage());
+    splitter_ = std::make_unique<viewer::Splitter>(PaneLayoutMessage());
     if (!splitter_->Create({Hwnd(), kSplitterId, client, kSplitterStyle, tree_->Hwnd(), text_->Hwnd(),
-                            components::kSplitMinLeft, components::kSplitMinRight}))
+                            core::kSplitMinLeft, core::kSplitMinRight}))
         return false;
     tree_->FillTree(*book_);
     SetFocus(tree_->Hwnd());
@@ -164,29 +164,29 @@ void ViewerWindow::SetWordWrap(bool wrap)
 bool ViewerWindow::HandleKey(UINT key)
 {
     const char16_t named = KeyOf(key);
-    return named && RunKeyAction(ActionOfKey(named, HeldModifiers()));
+    return named && RunKeyAction(core::ActionOfKey(named, HeldModifiers()));
 }
 
 void ViewerWindow::HandleHeldKeys()
 {
     // A named key is its virtual key.
     const auto held = [](char16_t key) { return GetKeyState(static_cast<int>(key)) < 0; };
-    for (KeyAction action : ActionsOfHeldKeys(held, HeldModifiers()))
+    for (core::KeyAction action : core::ActionsOfHeldKeys(held, HeldModifiers()))
         RunKeyAction(action);
 }
 
-bool ViewerWindow::RunKeyAction(KeyAction action)
+bool ViewerWindow::RunKeyAction(core::KeyAction action)
 {
     switch (action) {
-    case KeyAction::SwitchFocus:
+    case core::KeyAction::SwitchFocus:
         SwitchFocus();
         return true;
-    case KeyAction::Close:
+    case core::KeyAction::Close:
         return RequestClose();
-    case KeyAction::ToggleTreePane:
+    case core::KeyAction::ToggleTreePane:
         ToggleTreePane();
         return true;
-    case KeyAction::None:
+    case core::KeyAction::None:
         break;
     }
     return false;

@@ -1,23 +1,26 @@
 #pragma once
 // One plug-in window with its document: a child dialog over the Lister
 // window holding the page tree and the content pane in a splitter.
-#include "frontends/win32/browser/HtmlPaneHost_win.h"
-#include "platform/win32/Dialog.h"
-#include "frontends/win32/viewer/TextSettings.h"
-#include "frontends/win32/tree/TreeHost_win.h"
 #include "core/commands/ViewerKeys.h"
+#include "frontends/win32/browser/HtmlPaneHost_win.h"
+#include "frontends/win32/tree/TreeHost_win.h"
+#include "frontends/win32/viewer/TextSettings.h"
+#include "platform/win32/Dialog.h"
 
 #include <filesystem>
 #include <memory>
 #include <optional>
 #include <string_view>
 
-namespace components {
-class BookSearch;
+namespace viewer {
 class HtmlPane;
 class RichTextPane;
 class Splitter;
-}  // namespace components
+}  // namespace viewer
+namespace core {
+class BookSearch;
+struct MenuState;
+}  // namespace core
 namespace model {
 class CBook;
 class CPage;
@@ -26,7 +29,6 @@ class CPage;
 namespace viewer {
 
 class PageTreePane;
-struct MenuState;
 
 // Shows a popup menu and returns the command chosen, 0 for none; tests
 // choose without a user.
@@ -42,7 +44,7 @@ inline constexpr UINT kRichTextPaneId = 11;
 inline constexpr UINT kHtmlPaneId = 12;
 inline constexpr UINT kSplitterId = 13;
 
-class ViewerWindow : public win::Dialog, public TreeHost, public components::HtmlPaneHost {
+class ViewerWindow : public win::Dialog, public TreeHost, public viewer::HtmlPaneHost {
 public:
     explicit ViewerWindow(bool embedded);
     ~ViewerWindow() override;
@@ -82,9 +84,9 @@ public:
     // The commands of the menus that belong to the viewer; true when taken.
     bool DispatchMenuCommand(int command);
     PageTreePane* Tree() const { return tree_.get(); }
-    components::RichTextPane* TextPane() const { return text_.get(); }
+    viewer::RichTextPane* TextPane() const { return text_.get(); }
     // Made when the first HTML page or web archive is shown.
-    components::HtmlPane* HtmlPagePane() const { return html_.get(); }
+    viewer::HtmlPane* HtmlPagePane() const { return html_.get(); }
 
 protected:
     INT_PTR HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -92,14 +94,14 @@ protected:
 private:
     bool BuildWindow(HWND lister);
     // True when the key was consumed.
-    bool RunKeyAction(KeyAction action);
+    bool RunKeyAction(core::KeyAction action);
     bool EnsureHtmlPane();
     bool ShowInBrowser(const model::CPage& page);
     void PlaceHiddenContentPane();
     void ShowTreeMenu(POINT screen);
     void ShowTextMenu(POINT screen);
     void AppendFavourites(HMENU popup) const;
-    MenuState CurrentMenuState() const;
+    core::MenuState CurrentMenuState() const;
     void RunMenuCommand(int command, HWND pane);
     void EditDocument();
     void SendBugReport();
@@ -109,13 +111,13 @@ private:
     HWND focusPane_ = nullptr;
     TextSettings textSettings_;
     std::unique_ptr<PageTreePane> tree_;
-    std::unique_ptr<components::RichTextPane> text_;
-    std::unique_ptr<components::HtmlPane> html_;
+    std::unique_ptr<viewer::RichTextPane> text_;
+    std::unique_ptr<viewer::HtmlPane> html_;
     bool htmlUnavailable_ = false;  // the browser control could not be made
-    std::unique_ptr<components::Splitter> splitter_;
+    std::unique_ptr<viewer::Splitter> splitter_;
     std::unique_ptr<model::CBook> book_;
     std::optional<uint32_t> shownPageId_;  // the page in the content pane, if any
-    std::unique_ptr<components::BookSearch> search_;  // made by the first search
+    std::unique_ptr<core::BookSearch> search_;  // made by the first search
     MenuTracker* tracker_ = &SystemMenuTracker();
     std::optional<POINT> lastTextMenuPoint_;
 };
