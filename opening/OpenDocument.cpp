@@ -2,6 +2,7 @@
 
 #include "opening/Messages.h"
 #include "opening/ReadDocument.h"
+#include "platform/Ascii.h"
 #include "platform/FilePath.h"
 
 namespace opening {
@@ -103,15 +104,7 @@ bool IsDocumentName(std::u16string_view fileName)
     constexpr std::u16string_view kExtension = u".vnb";
     if (fileName.size() < kExtension.size())
         return false;
-    const std::u16string_view tail = fileName.substr(fileName.size() - kExtension.size());
-    for (size_t i = 0; i < tail.size(); ++i) {
-        char16_t c = tail[i];
-        if (c >= u'A' && c <= u'Z')
-            c = static_cast<char16_t>(c - u'A' + u'a');
-        if (c != kExtension[i])
-            return false;
-    }
-    return true;
+    return platform::EqualsFolded(fileName.substr(fileName.size() - kExtension.size()), kExtension);
 }
 
 }  // namespace opening

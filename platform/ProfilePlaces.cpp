@@ -1,5 +1,7 @@
 #include "platform/ProfilePlaces.h"
 
+#include "platform/Ascii.h"
+
 #include <algorithm>
 
 namespace platform {
@@ -11,7 +13,7 @@ bool IsSeparator(char16_t c) { return c == u'\\' || c == u'/'; }
 // current folder or drive.
 bool IsAbsolute(std::u16string_view path)
 {
-    const bool letter = !path.empty() && ((path[0] >= u'A' && path[0] <= u'Z') || (path[0] >= u'a' && path[0] <= u'z'));
+    const bool letter = !path.empty() && IsAsciiLetter(path[0]);
     const bool drive = letter && path.size() >= 3 && path[1] == u':' && IsSeparator(path[2]);
     const bool share = path.size() >= 3 && IsSeparator(path[0]) && IsSeparator(path[1]) && !IsSeparator(path[2]);
     return drive || share;

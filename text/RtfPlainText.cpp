@@ -13,17 +13,6 @@
 namespace text {
 namespace {
 
-int HexValue(char16_t c)
-{
-    if (platform::IsAsciiDigit(c))
-        return c - u'0';
-    if (c >= u'a' && c <= u'f')
-        return c - u'a' + 10;
-    if (c >= u'A' && c <= u'F')
-        return c - u'A' + 10;
-    return -1;
-}
-
 // Groups that hold no text of the page.
 constexpr std::array<std::u16string_view, 22> kSkippedDestinations = {
     u"fonttbl",  u"colortbl",  u"stylesheet", u"info",     u"pict",        u"objdata",    u"fldinst",   u"header",
@@ -193,8 +182,8 @@ private:
         if (symbol >= 0x80) {
             WidenedCharacter(symbol);  // no symbol: the backslash is dropped
         } else if (symbol == u'\'') {
-            const int high = i_ < rtf_.size() ? HexValue(rtf_[i_]) : -1;
-            const int low = i_ + 1 < rtf_.size() ? HexValue(rtf_[i_ + 1]) : -1;
+            const int high = i_ < rtf_.size() ? platform::HexDigitValue(rtf_[i_]) : -1;
+            const int low = i_ + 1 < rtf_.size() ? platform::HexDigitValue(rtf_[i_ + 1]) : -1;
             if (high < 0 || low < 0)
                 return;
             i_ += 2;

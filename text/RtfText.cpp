@@ -18,7 +18,7 @@ void AppendEscapedByte(std::string& out, uint8_t b)
     out += kHex[b & 15];
 }
 
-bool IsHexDigit(char16_t c) { return platform::IsAsciiDigit(c) || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F'); }
+bool IsHexDigit(char16_t c) { return platform::HexDigitValue(c) >= 0; }
 
 // Follows the text as the word reader does, as far as the rewriting needs:
 // how many characters after a \uN of the source stand in for it, and the

@@ -1,11 +1,13 @@
 #include "text/WordCharacters.h"
 
+#include "platform/Ascii.h"
+
 namespace text {
 
 bool IsWordCharacter(char16_t c)
 {
     if (c < 0x80)
-        return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+        return platform::IsAsciiLetterOrDigit(c);
     if (c < 0xC0)
         return c == 0xAA || c == 0xB5 || c == 0xBA;  // the Latin-1 letters among its signs
     if (c == 0xD7 || c == 0xF7)

@@ -13,16 +13,6 @@ size_t ShortcutStart(std::u16string_view text)
     return tab != std::u16string_view::npos && tab > 0 ? tab : text.size();
 }
 
-bool SameName(std::u16string_view a, std::u16string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (platform::AsciiUpper(a[i]) != platform::AsciiUpper(b[i]))
-            return false;
-    return true;
-}
-
 }  // namespace
 
 std::u16string MenuKey(std::u16string_view text)
@@ -74,7 +64,7 @@ int LanguageIndex(const std::vector<Language>& languages, std::u16string_view st
     if (storedName.empty())
         return -1;
     for (size_t i = 0; i < languages.size(); ++i)
-        if (SameName(languages[i].name, storedName))
+        if (platform::SameFolded(languages[i].name, storedName))
             return static_cast<int>(i);
     return -1;
 }

@@ -21,7 +21,6 @@ std::u16string FoldedCopy(View text)
     return folded;
 }
 
-bool EqualsFolded(View text, View other) { return text.size() == other.size() && platform::StartsWithFolded(text, other); }
 
 // The schemes the link scan looks for, in the order it looks.
 constexpr std::array<View, 14> kSchemePrefixes = {u"http:",   u"www.",     u"file:",   u"mailto:", u"ftp:",
@@ -51,7 +50,7 @@ constexpr std::array<std::pair<char16_t, char16_t>, 10> kPairs = {{{u'(', u')'},
 bool IsBarePrefix(View candidate)
 {
     for (View bare : kBarePrefixes) {
-        if (EqualsFolded(candidate, bare))
+        if (platform::EqualsFolded(candidate, bare))
             return true;
         if (candidate.size() == bare.size() + 2 && platform::StartsWithFolded(candidate, bare) &&
             candidate.substr(bare.size()) == u"//")

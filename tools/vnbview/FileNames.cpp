@@ -3,6 +3,7 @@
 #include <array>
 #include <utility>
 
+#include "platform/Ascii.h"
 #include "platform/System.h"
 #include "tools/vnbview/TextOut.h"
 
@@ -66,7 +67,7 @@ bool IsDeviceName(const std::u16string& name)
             return true;
     if (base.size() == 4 && (base.starts_with(u"com") || base.starts_with(u"lpt"))) {
         const char16_t last = base[3];
-        return (last >= u'0' && last <= u'9') || last == 0xB9 || last == 0xB2 || last == 0xB3;
+        return platform::IsAsciiDigit(last) || last == 0xB9 || last == 0xB2 || last == 0xB3;
     }
     return false;
 }

@@ -1,5 +1,6 @@
 #include "tools/vnbview/IndexHtml.h"
 
+#include "platform/Ascii.h"
 #include "tools/vnbview/TextOut.h"
 
 namespace vnbview {
@@ -29,8 +30,7 @@ std::string RelativeUrl(const std::vector<std::u16string>& segments, bool folder
             url += '/';
         for (char c : Utf8(segments[i])) {
             const auto byte = static_cast<unsigned char>(c);
-            const bool unreserved = (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') ||
-                                    (byte >= '0' && byte <= '9') || byte == '-' || byte == '.' || byte == '_' || byte == '~';
+            const bool unreserved = platform::IsAsciiLetterOrDigit(byte) || byte == '-' || byte == '.' || byte == '_' || byte == '~';
             if (unreserved) {
                 url += c;
             } else {
