@@ -13,23 +13,10 @@ HRESULT AmbientDispatch::QueryInterface(REFIID iid, void** out)
 {
     if (!out)
         return E_POINTER;
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch)) {
-        *out = static_cast<IDispatch*>(this);
-        AddRef();
-        return S_OK;
-    }
+    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch))
+        return Hand(static_cast<IDispatch*>(this), out);
     *out = nullptr;
     return E_NOINTERFACE;
-}
-
-ULONG AmbientDispatch::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
-
-ULONG AmbientDispatch::Release()
-{
-    LONG left = InterlockedDecrement(&references_);
-    if (left == 0)
-        delete this;
-    return static_cast<ULONG>(left);
 }
 
 HRESULT AmbientDispatch::GetTypeInfoCount(UINT* count)

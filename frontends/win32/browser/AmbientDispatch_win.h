@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/win32/ComObject.h"
+
 #include <oaidl.h>
 
 namespace viewer {
@@ -6,14 +8,12 @@ namespace viewer {
 // The ambient-property dispatch interface of a control site: answers what
 // AmbientAnswer knows and reports every other property as unknown, so the
 // control uses its own default.
-class AmbientDispatch final : public IDispatch {
+class AmbientDispatch final : public win::ComObject<IDispatch> {
 public:
     // Starts with one reference, owned by the caller.
     static AmbientDispatch* Create();
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** info) override;
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override;
@@ -22,8 +22,7 @@ public:
 
 private:
     AmbientDispatch() = default;
-    ~AmbientDispatch() = default;
-    LONG references_ = 1;
+    ~AmbientDispatch() override = default;
 };
 
 }  // namespace viewer

@@ -41,18 +41,7 @@ HRESULT BrowserSite::QueryInterface(REFIID iid, void** out)
         *out = static_cast<IDispatch*>(this);
     else
         return E_NOINTERFACE;
-    AddRef();
-    return S_OK;
-}
-
-ULONG BrowserSite::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
-
-ULONG BrowserSite::Release()
-{
-    const LONG left = InterlockedDecrement(&references_);
-    if (left == 0)
-        delete this;
-    return static_cast<ULONG>(left);
+    return Hand(*out, out);
 }
 
 HRESULT BrowserSite::GetMoniker(DWORD, DWORD, IMoniker** moniker)

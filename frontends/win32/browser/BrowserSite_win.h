@@ -1,6 +1,8 @@
 #pragma once
 // The container side of an embedded browser control: where it draws, that
 // it may activate in place, and its ambient properties.
+#include "platform/win32/ComObject.h"
+
 #include <ole2.h>
 
 #include <functional>
@@ -9,7 +11,7 @@ namespace viewer {
 
 class AmbientDispatch;
 
-class BrowserSite final : public IOleClientSite, public IOleInPlaceSite, public IOleInPlaceFrame, public IDispatch {
+class BrowserSite final : public win::ComObject<IOleClientSite, IOleInPlaceSite, IOleInPlaceFrame, IDispatch> {
 public:
     // Starts with one reference, owned by the caller; nullptr when out of
     // memory. `window` is the container the control lives in.
@@ -22,8 +24,6 @@ public:
     void OnActivate(std::function<void()> activated) { activated_ = std::move(activated); }
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
 
     // IOleClientSite
     HRESULT STDMETHODCALLTYPE SaveObject() override { return E_NOTIMPL; }
@@ -72,12 +72,11 @@ public:
 
 private:
     BrowserSite(HWND window, AmbientDispatch* ambient) : window_(window), ambient_(ambient) {}
-    ~BrowserSite();
+    ~BrowserSite() override;
 
     HWND window_;
     AmbientDispatch* ambient_;
     std::function<void()> activated_;
-    LONG references_ = 1;
 };
 
 }  // namespace viewer

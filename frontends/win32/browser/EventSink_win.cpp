@@ -19,23 +19,10 @@ HRESULT EventSink::QueryInterface(REFIID iid, void** out)
 {
     if (!out)
         return E_POINTER;
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) || IsEqualIID(iid, events_)) {
-        *out = static_cast<IDispatch*>(this);
-        AddRef();
-        return S_OK;
-    }
+    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) || IsEqualIID(iid, events_))
+        return Hand(static_cast<IDispatch*>(this), out);
     *out = nullptr;
     return E_NOINTERFACE;
-}
-
-ULONG EventSink::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
-
-ULONG EventSink::Release()
-{
-    const LONG left = InterlockedDecrement(&references_);
-    if (left == 0)
-        delete this;
-    return static_cast<ULONG>(left);
 }
 
 HRESULT EventSink::GetTypeInfoCount(UINT* count)

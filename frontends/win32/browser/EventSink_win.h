@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/win32/ComObject.h"
+
 #include <oaidl.h>
 
 #include <functional>
@@ -9,7 +11,7 @@ namespace viewer {
 // its document's) and hands each to a callback. The connection point may
 // keep the sink after its owner is gone: Detach drops the callback, and
 // later events are answered without effect.
-class EventSink final : public IDispatch {
+class EventSink final : public win::ComObject<IDispatch> {
 public:
     using Callback = std::function<void(DISPID id, DISPPARAMS* params)>;
 
@@ -18,8 +20,6 @@ public:
     void Detach();
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** info) override;
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override;
@@ -28,11 +28,10 @@ public:
 
 private:
     EventSink(REFIID events, Callback callback) : events_(events), callback_(std::move(callback)) {}
-    ~EventSink() = default;
+    ~EventSink() override = default;
 
     IID events_;
     Callback callback_;
-    LONG references_ = 1;
 };
 
 }  // namespace viewer

@@ -33,23 +33,10 @@ HRESULT RichEditOleCallback::QueryInterface(REFIID iid, void** out)
 {
     if (!out)
         return E_POINTER;
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IRichEditOleCallback)) {
-        *out = static_cast<IRichEditOleCallback*>(this);
-        AddRef();
-        return S_OK;
-    }
+    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IRichEditOleCallback))
+        return Hand(static_cast<IRichEditOleCallback*>(this), out);
     *out = nullptr;
     return E_NOINTERFACE;
-}
-
-ULONG RichEditOleCallback::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
-
-ULONG RichEditOleCallback::Release()
-{
-    LONG left = InterlockedDecrement(&references_);
-    if (left == 0)
-        delete this;
-    return static_cast<ULONG>(left);
 }
 
 HRESULT RichEditOleCallback::GetNewStorage(IStorage** storage)

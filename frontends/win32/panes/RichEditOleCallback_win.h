@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/win32/ComObject.h"
+
 #include <windows.h>
 #include <richedit.h>
 #include <richole.h>
@@ -9,15 +11,13 @@ namespace viewer {
 // page: storage for each object, taken from a temporary compound file that
 // lives exactly as long as this object. Everything else is answered so that
 // the control does its own default (the pane shows its own context menu).
-class RichEditOleCallback final : public IRichEditOleCallback {
+class RichEditOleCallback final : public win::ComObject<IRichEditOleCallback> {
 public:
     // Starts with one reference, owned by the caller; null when the
     // temporary compound file cannot be made.
     static RichEditOleCallback* Create();
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
 
     HRESULT STDMETHODCALLTYPE GetNewStorage(IStorage** storage) override;
     HRESULT STDMETHODCALLTYPE GetInPlaceContext(IOleInPlaceFrame**, IOleInPlaceUIWindow**,
@@ -33,9 +33,8 @@ public:
 
 private:
     explicit RichEditOleCallback(IStorage* root) : root_(root) {}
-    ~RichEditOleCallback();
+    ~RichEditOleCallback() override;
 
-    LONG references_ = 1;
     // Only grows, so no two objects of one pane share a storage name, also
     // across pages.
     ULONG storagesMade_ = 0;
