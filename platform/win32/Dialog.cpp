@@ -7,12 +7,9 @@ namespace win {
 
 Dialog::~Dialog()
 {
-    if (hwnd_ && IsWindow(hwnd_)) {
+    if (IsAlive())
         SetWindowLongPtrW(hwnd_, DWLP_USER, 0);
-        HWND hwnd = hwnd_;
-        hwnd_ = nullptr;
-        DestroyWindow(hwnd);
-    }
+    DestroyUnhooked(hwnd_);
 }
 
 INT_PTR Dialog::DoModal(WORD templateId, HWND owner)
@@ -25,12 +22,6 @@ bool Dialog::CreateModeless(WORD templateId, HWND parent)
 {
     return CreateDialogParamW(ThisModule(), MAKEINTRESOURCEW(templateId), parent, StaticDlgProc,
                               reinterpret_cast<LPARAM>(this)) != nullptr;
-}
-
-void Dialog::Destroy()
-{
-    if (hwnd_ && IsWindow(hwnd_))
-        DestroyWindow(hwnd_);
 }
 
 INT_PTR Dialog::HandleMessage(UINT, WPARAM, LPARAM) { return FALSE; }

@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/win32/WindowHolder.h"
+
 #include <windows.h>
 
 namespace win {
@@ -6,21 +8,16 @@ namespace win {
 // A dialog made from a resource template of ThisModule(). The object is kept
 // in DWLP_USER from WM_INITDIALOG (the messages before it are left to the
 // system) and released at WM_NCDESTROY.
-class Dialog {
+class Dialog : public WindowHolder {
 public:
     Dialog() = default;
-    Dialog(const Dialog&) = delete;
-    Dialog& operator=(const Dialog&) = delete;
     virtual ~Dialog();
-
-    HWND Hwnd() const { return hwnd_; }
 
     // Modal: returns the code given to EndDialog, or -1 when the dialog
     // could not be created.
     INT_PTR DoModal(WORD templateId, HWND owner);
     // Modeless (for example a child dialog inside a host window).
     bool CreateModeless(WORD templateId, HWND parent);
-    void Destroy();
 
 protected:
     // Returns TRUE when the message was handled (the dialog-procedure rule).
@@ -30,8 +27,6 @@ protected:
 
 private:
     static INT_PTR CALLBACK StaticDlgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-
-    HWND hwnd_ = nullptr;
 };
 
 }  // namespace win

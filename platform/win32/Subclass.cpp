@@ -1,7 +1,6 @@
 #include "platform/win32/Subclass.h"
 
 #include "platform/win32/Guard.h"
-#include "platform/win32/Module.h"
 
 #include <commctrl.h>
 
@@ -13,19 +12,15 @@ constexpr UINT_PTR kSubclassId = 0x5656;
 
 SubclassedControl::~SubclassedControl()
 {
-    if (hwnd_ && IsWindow(hwnd_)) {
-        HWND hwnd = hwnd_;
+    HWND hwnd = hwnd_;
+    if (IsAlive())
         Detach();
-        DestroyWindow(hwnd);
-    }
+    DestroyUnhooked(hwnd);
 }
 
 bool SubclassedControl::CreateControl(const WindowSpec& spec)
 {
-    const RECT& rc = spec.rect;
-    HWND hwnd = CreateWindowExW(spec.exStyle, spec.className, spec.title, spec.style, rc.left, rc.top,
-                                rc.right - rc.left, rc.bottom - rc.top, spec.parent,
-                                reinterpret_cast<HMENU>(spec.idOrMenu), ThisModule(), nullptr);
+    HWND hwnd = CreateWindowFromSpec(spec, nullptr);
     if (!hwnd)
         return false;
     if (!Attach(hwnd)) {
@@ -48,12 +43,6 @@ void SubclassedControl::Detach()
     if (hwnd_)
         RemoveWindowSubclass(hwnd_, SubclassProc, kSubclassId);
     hwnd_ = nullptr;
-}
-
-void SubclassedControl::Destroy()
-{
-    if (hwnd_ && IsWindow(hwnd_))
-        DestroyWindow(hwnd_);
 }
 
 LRESULT SubclassedControl::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)

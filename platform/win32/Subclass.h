@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/win32/WindowSpec.h"
+#include "platform/win32/WindowHolder.h"
 
 #include <windows.h>
 
@@ -8,20 +8,14 @@ namespace win {
 // Wraps a system control (tree view, rich edit...) created by its own class.
 // The object travels as the subclass reference data, so no global map is
 // needed; the subclass is removed at WM_NCDESTROY.
-class SubclassedControl {
+class SubclassedControl : public WindowHolder {
 public:
     SubclassedControl() = default;
-    SubclassedControl(const SubclassedControl&) = delete;
-    SubclassedControl& operator=(const SubclassedControl&) = delete;
     virtual ~SubclassedControl();
-
-    HWND Hwnd() const { return hwnd_; }
-    bool IsAlive() const { return hwnd_ != nullptr && IsWindow(hwnd_); }
 
     // Creates the control and subclasses it at once.
     bool CreateControl(const WindowSpec& spec);
     bool Attach(HWND hwnd);
-    void Destroy();
 
 protected:
     virtual LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
@@ -31,8 +25,6 @@ private:
     static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                          DWORD_PTR refData);
     void Detach();
-
-    HWND hwnd_ = nullptr;
 };
 
 }  // namespace win

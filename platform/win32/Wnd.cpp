@@ -5,30 +5,22 @@
 
 namespace win {
 
-Wnd::~Wnd()
-{
-    if (hwnd_ && IsWindow(hwnd_)) {
-        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-        HWND hwnd = hwnd_;
-        hwnd_ = nullptr;
-        DestroyWindow(hwnd);
-    }
-}
-
-bool Wnd::Create(const WindowSpec& spec)
+HWND CreateWindowFromSpec(const WindowSpec& spec, void* createParam)
 {
     const RECT& rc = spec.rect;
-    HWND hwnd = CreateWindowExW(spec.exStyle, spec.className, spec.title, spec.style, rc.left, rc.top,
-                                rc.right - rc.left, rc.bottom - rc.top, spec.parent,
-                                reinterpret_cast<HMENU>(spec.idOrMenu), ThisModule(), this);
-    return hwnd != nullptr;
+    return CreateWindowExW(spec.exStyle, spec.className, spec.title, spec.style, rc.left, rc.top, rc.right - rc.left,
+                           rc.bottom - rc.top, spec.parent, reinterpret_cast<HMENU>(spec.idOrMenu), ThisModule(),
+                           createParam);
 }
 
-void Wnd::Destroy()
+Wnd::~Wnd()
 {
-    if (hwnd_ && IsWindow(hwnd_))
-        DestroyWindow(hwnd_);
+    if (IsAlive())
+        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    DestroyUnhooked(hwnd_);
 }
+
+bool Wnd::Create(const WindowSpec& spec) { return CreateWindowFromSpec(spec, this) != nullptr; }
 
 LRESULT Wnd::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) { return Default(msg, wParam, lParam); }
 

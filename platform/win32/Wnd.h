@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/win32/WindowSpec.h"
+#include "platform/win32/WindowHolder.h"
 
 #include <windows.h>
 
@@ -10,19 +10,13 @@ namespace win {
 // viewers in one process never share state. The owner destroys the HWND
 // before it deletes the object; the destructor only covers the case where it
 // did not.
-class Wnd {
+class Wnd : public WindowHolder {
 public:
     Wnd() = default;
-    Wnd(const Wnd&) = delete;
-    Wnd& operator=(const Wnd&) = delete;
     virtual ~Wnd();
-
-    HWND Hwnd() const { return hwnd_; }
-    bool IsAlive() const { return hwnd_ != nullptr && IsWindow(hwnd_); }
 
     // The class must have been registered with StaticWndProc.
     bool Create(const WindowSpec& spec);
-    void Destroy();
 
     static LRESULT CALLBACK StaticWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
@@ -33,9 +27,6 @@ protected:
     LRESULT Default(UINT msg, WPARAM wParam, LPARAM lParam);
     // Called after WM_NCDESTROY, when hwnd_ is already cleared.
     virtual void OnDestroyed() {}
-
-private:
-    HWND hwnd_ = nullptr;
 };
 
 }  // namespace win
