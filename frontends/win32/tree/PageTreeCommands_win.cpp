@@ -56,7 +56,7 @@ void PageTreePane::CopyPageAsPlainText()
 {
     const model::CPage* page = SelectedPage();
     if (!page || page->IsFolder() || !win::SetClipboardText(win::Wide(page->Text())))
-        viewer::Shell().Beep();
+        Shell().Beep();
 }
 
 // RTF is a byte format: the page's RTF as its 7-bit bytes, characters
@@ -65,12 +65,12 @@ void PageTreePane::CopyPageAsRtf()
 {
     const model::CPage* page = SelectedPage();
     if (!page || page->IsFolder()) {
-        viewer::Shell().Beep();
+        Shell().Beep();
         return;
     }
     const std::string rtf = text::SevenBitRtf(page->Text());
     if (!win::SetClipboardBytes(RegisterClipboardFormatW(L"Rich Text Format"), rtf.c_str(), rtf.size() + 1))
-        viewer::Shell().Beep();
+        Shell().Beep();
 }
 
 void PageTreePane::ChooseBackgroundColour()
@@ -105,7 +105,7 @@ void PageTreePane::ChooseFont()
     SendMessageW(Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), TRUE);
     SendMessageW(Hwnd(), TVM_SETTEXTCOLOR, 0, colour);
     SendMessageW(Hwnd(), TVM_SETLINECOLOR, 0, colour);
-    Settings().treeFont = viewer::ToRecord(font);
+    Settings().treeFont = ToRecord(font);
     Settings().treeTextColour = colour;
     SaveSettings();
 }

@@ -32,7 +32,7 @@ bool PageTreePane::Create(const RECT& rect, HWND parent, UINT id)
         return false;
     controlProc_ = reinterpret_cast<WNDPROC>(GetClassLongPtrW(Hwnd(), GCLP_WNDPROC));
     const SettingsRecord& settings = Settings();
-    LOGFONTW font = viewer::ToLogFont(settings.treeFont);
+    LOGFONTW font = ToLogFont(settings.treeFont);
     // A stored record without a face name holds no font: the system's then.
     if (font.lfWeight == -1 || font.lfFaceName[0] == L'\0')
         GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);

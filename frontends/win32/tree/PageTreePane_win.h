@@ -50,7 +50,7 @@ struct TreeItemRecord {
     HTREEITEM placeholder = nullptr;  // gives the button until shown
 };
 
-class PageTreePane : public viewer::Pane {
+class PageTreePane : public Pane {
 public:
     explicit PageTreePane(TreeHost& host);
     ~PageTreePane() override;

@@ -6,7 +6,7 @@
 namespace viewer {
 
 // What the page tree asks of its viewer beyond keys and focus.
-class TreeHost : public viewer::PaneHost {
+class TreeHost : public PaneHost {
 public:
     // Shows the page in the content pane; containers show nothing of their
     // own. With focusTree the keyboard focus goes back to the tree.

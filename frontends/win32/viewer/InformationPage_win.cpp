@@ -80,7 +80,7 @@ const core::Heading& GetHeading()
     return heading;
 }
 
-void ShowInformationPage(viewer::RichTextPane& pane, const model::CArchiveVersion& documentVersion)
+void ShowInformationPage(RichTextPane& pane, const model::CArchiveVersion& documentVersion)
 {
     if (GetWindowTextLengthW(pane.Hwnd()) > 0)
         return;

@@ -33,6 +33,6 @@ std::optional<ModuleVersion> ReadVersionRecord(const std::wstring& path);
 // Read from the plug-in's version block once per process.
 const core::Heading& GetHeading();
 
-void ShowInformationPage(viewer::RichTextPane& pane, const model::CArchiveVersion& documentVersion);
+void ShowInformationPage(RichTextPane& pane, const model::CArchiveVersion& documentVersion);
 
 }  // namespace viewer

@@ -16,7 +16,7 @@ core::SystemLook CurrentSystemLook()
     LOGFONTW font{};
     if (HGDIOBJ stock = GetStockObject(DEFAULT_GUI_FONT))
         GetObjectW(stock, sizeof font, &font);
-    look.guiFont = viewer::ToRecord(font);
+    look.guiFont = ToRecord(font);
     look.appWorkspace = GetSysColor(COLOR_APPWORKSPACE);
     look.window = GetSysColor(COLOR_WINDOW);
     look.windowText = GetSysColor(COLOR_WINDOWTEXT);
@@ -29,7 +29,7 @@ core::SystemLook CurrentSystemLook()
 SettingsRecord& Settings()
 {
     if (!gSettings) {
-        viewer::RegistryStore store;
+        RegistryStore store;
         gSettings = std::make_unique<SettingsRecord>(core::LoadSettings(store, CurrentSystemLook()));
     }
     return *gSettings;
@@ -37,7 +37,7 @@ SettingsRecord& Settings()
 
 void SaveSettings()
 {
-    viewer::RegistryStore store;
+    RegistryStore store;
     core::SaveSettings(store, Settings());
 }
 

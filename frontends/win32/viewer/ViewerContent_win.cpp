@@ -70,7 +70,7 @@ bool ViewerWindow::EnsureHtmlPane()
     RECT place{};
     GetWindowRect(text_->Hwnd(), &place);
     MapWindowPoints(nullptr, splitter_->Hwnd(), reinterpret_cast<POINT*>(&place), 2);
-    auto pane = std::make_unique<viewer::HtmlPane>(static_cast<viewer::HtmlPaneHost&>(*this));
+    auto pane = std::make_unique<HtmlPane>(static_cast<HtmlPaneHost&>(*this));
     if (!pane->Create(place, splitter_->Hwnd(), kHtmlPaneId)) {
         htmlUnavailable_ = true;
         return false;

@@ -153,7 +153,7 @@ void ViewerWindow::AppendFavourites(HMENU popup) const
         AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
         AppendMenuW(popup, MF_POPUP, reinterpret_cast<UINT_PTR>(favourites), L"Favorites");
     }
-    viewer::MenuLanguages::Get(Settings().langName).Localize(popup);
+    MenuLanguages::Get(Settings().langName).Localize(popup);
 }
 
 void ViewerWindow::RunMenuCommand(int command, HWND pane)
@@ -171,7 +171,7 @@ bool ViewerWindow::DispatchMenuCommand(int command)
 {
     if (command == 0)
         return false;
-    if (auto name = viewer::MenuLanguages::Get(Settings().langName).Choose(command)) {
+    if (auto name = MenuLanguages::Get(Settings().langName).Choose(command)) {
         Settings().langName = *name;
         SaveSettings();
         return true;
@@ -196,7 +196,7 @@ bool ViewerWindow::DispatchMenuCommand(int command)
 void ViewerWindow::EditDocument()
 {
     const std::wstring path = file_.wstring();
-    const INT_PTR result = viewer::Shell().Open(Hwnd(), path);
+    const INT_PTR result = Shell().Open(Hwnd(), path);
     if (result > 32 || result == ERROR_FILE_NOT_FOUND)
         return;
     wchar_t reason[1024] = {};
@@ -207,7 +207,7 @@ void ViewerWindow::EditDocument()
 
 void ViewerWindow::SendBugReport()
 {
-    const INT_PTR result = viewer::Shell().Open(Hwnd(), win::Wide(core::BugReportUrl(GetHeading().title)));
+    const INT_PTR result = Shell().Open(Hwnd(), win::Wide(core::BugReportUrl(GetHeading().title)));
     if (result <= 32)
         win::AppMessageBox(Hwnd(),
                            L"Cannot start mail program. Please, send report to " + win::Wide(core::kBugReportAddress),

@@ -82,7 +82,7 @@ std::vector<core::HiddenRanges> HiddenOnScreen(HWND edit, std::vector<core::Hidd
 // never get them: its timer finds the match selected).
 class ViewerSearchView final : public core::SearchView {
 public:
-    ViewerSearchView(ViewerWindow& viewer, viewer::RichTextPane& text, PageTreePane& tree)
+    ViewerSearchView(ViewerWindow& viewer, RichTextPane& text, PageTreePane& tree)
         : viewer_(viewer), text_(text), tree_(tree)
     {
     }
@@ -122,7 +122,7 @@ public:
 
 private:
     ViewerWindow& viewer_;
-    viewer::RichTextPane& text_;
+    RichTextPane& text_;
     PageTreePane& tree_;
 };
 

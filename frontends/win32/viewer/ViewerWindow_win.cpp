@@ -18,7 +18,7 @@
 namespace viewer {
 namespace {
 
-constexpr DWORD kSplitterStyle = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_BORDER | viewer::kSplitSideBySide;
+constexpr DWORD kSplitterStyle = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_BORDER | kSplitSideBySide;
 
 // The password dialog's check box lives in the shared settings and is saved
 // after every showing.
@@ -97,13 +97,13 @@ bool ViewerWindow::BuildWindow(HWND lister)
     tree_ = std::make_unique<PageTreePane>(static_cast<TreeHost&>(*this));
     if (!tree_->Create({0, 0, w / 2, h}, Hwnd(), kTreePaneId))
         return false;
-    text_ = std::make_unique<viewer::RichTextPane>(*this, textSettings_);
+    text_ = std::make_unique<RichTextPane>(*this, textSettings_);
     if (!text_->Create({w / 2, 0, w, h}, Hwnd(), kRichTextPaneId))
         return false;
     text_->SetMenuEndMessage(MenuEndMessage());
     ShowInformationPage(*text_, book_->Version());
 
-    splitter_ = std::make_unique<viewer::Splitter>(PaneLayoutMessage());
+    splitter_ = std::make_unique<Splitter>(PaneLayoutMessage());
     if (!splitter_->Create({Hwnd(), kSplitterId, client, kSplitterStyle, tree_->Hwnd(), text_->Hwnd(),
                             core::kSplitMinLeft, core::kSplitMinRight}))
         return false;

@@ -44,7 +44,7 @@ inline constexpr UINT kRichTextPaneId = 11;
 inline constexpr UINT kHtmlPaneId = 12;
 inline constexpr UINT kSplitterId = 13;
 
-class ViewerWindow : public win::Dialog, public TreeHost, public viewer::HtmlPaneHost {
+class ViewerWindow : public win::Dialog, public TreeHost, public HtmlPaneHost {
 public:
     explicit ViewerWindow(bool embedded);
     ~ViewerWindow() override;
@@ -84,9 +84,9 @@ public:
     // The commands of the menus that belong to the viewer; true when taken.
     bool DispatchMenuCommand(int command);
     PageTreePane* Tree() const { return tree_.get(); }
-    viewer::RichTextPane* TextPane() const { return text_.get(); }
+    RichTextPane* TextPane() const { return text_.get(); }
     // Made when the first HTML page or web archive is shown.
-    viewer::HtmlPane* HtmlPagePane() const { return html_.get(); }
+    HtmlPane* HtmlPagePane() const { return html_.get(); }
 
 protected:
     INT_PTR HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -111,10 +111,10 @@ private:
     HWND focusPane_ = nullptr;
     TextSettings textSettings_;
     std::unique_ptr<PageTreePane> tree_;
-    std::unique_ptr<viewer::RichTextPane> text_;
-    std::unique_ptr<viewer::HtmlPane> html_;
+    std::unique_ptr<RichTextPane> text_;
+    std::unique_ptr<HtmlPane> html_;
     bool htmlUnavailable_ = false;  // the browser control could not be made
-    std::unique_ptr<viewer::Splitter> splitter_;
+    std::unique_ptr<Splitter> splitter_;
     std::unique_ptr<model::CBook> book_;
     std::optional<uint32_t> shownPageId_;  // the page in the content pane, if any
     std::unique_ptr<core::BookSearch> search_;  // made by the first search
