@@ -15,17 +15,17 @@ class ViewerRegistry {
 public:
     // Never null: a Lister window without a viewer gets a new one, embedded
     // when the Lister itself sits inside another window.
-    ViewerWindow& GetOrCreate(HWND lister);
+    viewer::ViewerWindow& GetOrCreate(HWND lister);
     // The viewer of the Lister window, or null: closing and commands never
     // make a viewer only to use it once.
-    ViewerWindow* Find(HWND lister) const;
+    viewer::ViewerWindow* Find(HWND lister) const;
     // Deletes the viewer of the Lister window, if there is one.
     void Remove(HWND lister);
     void Clear();
     size_t Count() const { return viewers_.size(); }
 
 private:
-    std::map<HWND, std::unique_ptr<ViewerWindow>> viewers_;
+    std::map<HWND, std::unique_ptr<viewer::ViewerWindow>> viewers_;
 };
 
 ViewerRegistry& Viewers();
