@@ -74,7 +74,7 @@ protected:
         InProcess::SetUp();
         viewer::MenuLanguages::Release();
         viewer = &Open(TourPath());
-        viewer->SetMenuTracker(&tracker);
+        viewer->Menus().SetTracker(&tracker);
     }
     void TearDown() override
     {

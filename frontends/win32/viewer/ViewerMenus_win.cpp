@@ -9,6 +9,7 @@
 #include "frontends/win32/tree/PageTreePane_win.h"
 #include "frontends/win32/viewer/InformationPage_win.h"
 #include "frontends/win32/viewer/Settings.h"
+#include "frontends/win32/viewer/ViewerMenus_win.h"
 #include "frontends/win32/viewer/ViewerMessages_win.h"
 #include "frontends/win32/viewer/ViewerWindow_win.h"
 #include "model/Book.h"
@@ -67,81 +68,87 @@ MenuTracker& SystemMenuTracker()
     return tracker;
 }
 
-void ViewerWindow::ContextMenu(HWND pane, POINT screen)
+void ViewerMenus::Show(HWND pane, POINT screen)
 {
-    if (!book_ || !tree_ || !text_)
+    const PageTreePane* tree = viewer_.Tree();
+    const RichTextPane* text = viewer_.TextPane();
+    if (!viewer_.Book() || !tree || !text)
         return;
-    if (pane == tree_->Hwnd())
+    if (pane == tree->Hwnd())
         ShowTreeMenu(screen);
-    else if (pane == text_->Hwnd())
+    else if (pane == text->Hwnd())
         ShowTextMenu(screen);
 }
 
-core::MenuState ViewerWindow::CurrentMenuState() const
+core::MenuState ViewerMenus::CurrentState() const
 {
+    const PageTreePane& tree = *viewer_.Tree();
     core::MenuState state;
-    state.selectedPage = tree_->SelectedPage();
-    HTREEITEM selected = TreeView_GetSelection(tree_->Hwnd());
-    state.selectedHasChildren = selected && TreeView_GetChild(tree_->Hwnd(), selected) != nullptr;
+    state.selectedPage = tree.SelectedPage();
+    HTREEITEM selected = TreeView_GetSelection(tree.Hwnd());
+    state.selectedHasChildren = selected && TreeView_GetChild(tree.Hwnd(), selected) != nullptr;
     state.selectedIsContainer = state.selectedPage && (state.selectedPage->IsFolder() ||
-                                                       state.selectedPage == book_->RootPage());
-    state.textSelected = text_->HasSelection();
+                                                       state.selectedPage == viewer_.Book()->RootPage());
+    state.textSelected = viewer_.TextPane()->HasSelection();
     return state;
 }
 
-void ViewerWindow::ShowTreeMenu(POINT screen)
+void ViewerMenus::ShowTreeMenu(POINT screen)
 {
+    PageTreePane* tree = viewer_.Tree();
     if (screen.x == kKeyboardPoint.x && screen.y == kKeyboardPoint.y) {
-        screen = tree_->KeyboardMenuPoint();
+        screen = tree->KeyboardMenuPoint();
     } else {
         // The item under the pointer becomes the selection, and shows.
         TVHITTESTINFO hit{};
         hit.pt = screen;
-        ScreenToClient(tree_->Hwnd(), &hit.pt);
-        if (HTREEITEM item = TreeView_HitTest(tree_->Hwnd(), &hit); item && (hit.flags & TVHT_ONITEM))
-            TreeView_SelectItem(tree_->Hwnd(), item);
+        ScreenToClient(tree->Hwnd(), &hit.pt);
+        if (HTREEITEM item = TreeView_HitTest(tree->Hwnd(), &hit); item && (hit.flags & TVHT_ONITEM))
+            TreeView_SelectItem(tree->Hwnd(), item);
     }
     PopupMenu menu(IDR_TREE_MENU);
     if (!menu.Popup())
         return;
     AppendFavourites(menu.Popup());
-    EnableItems(menu.Popup(), core::MenuPane::Tree, CurrentMenuState());
-    const UINT command = tracker_->Track(menu.Popup(), tree_->Hwnd(), screen);
-    RunMenuCommand(static_cast<int>(command), tree_->Hwnd());
+    EnableItems(menu.Popup(), core::MenuPane::Tree, CurrentState());
+    const UINT command = tracker_->Track(menu.Popup(), tree->Hwnd(), screen);
+    Run(static_cast<int>(command), tree->Hwnd());
 }
 
-void ViewerWindow::ShowTextMenu(POINT screen)
+void ViewerMenus::ShowTextMenu(POINT screen)
 {
+    RichTextPane* text = viewer_.TextPane();
     const bool fromKeyboard = screen.x == kKeyboardPoint.x && screen.y == kKeyboardPoint.y;
     // The control and the pane may both ask for the menu of one click.
     if (!fromKeyboard && lastTextMenuPoint_ && lastTextMenuPoint_->x == screen.x && lastTextMenuPoint_->y == screen.y)
         return;
     if (fromKeyboard)
-        screen = text_->KeyboardMenuPoint();
+        screen = text->KeyboardMenuPoint();
     else
         lastTextMenuPoint_ = screen;
     PopupMenu menu(IDR_TEXT_MENU);
     if (!menu.Popup())
         return;
     // "Copy URL" only for an outside address under the last right click.
-    const CHARRANGE link = text_->LinkRange();
-    if (link.cpMin < 0 || core::ResolvePageLink(text_->PositionText(), link.cpMin)) {
+    const CHARRANGE link = text->LinkRange();
+    if (link.cpMin < 0 || core::ResolvePageLink(text->PositionText(), link.cpMin)) {
         DeleteMenu(menu.Popup(), 0, MF_BYPOSITION);
         DeleteMenu(menu.Popup(), 0, MF_BYPOSITION);
     }
     AppendFavourites(menu.Popup());
-    EnableItems(menu.Popup(), core::MenuPane::Text, CurrentMenuState());
-    const UINT command = tracker_->Track(menu.Popup(), text_->Hwnd(), screen);
-    RunMenuCommand(static_cast<int>(command), text_->Hwnd());
+    EnableItems(menu.Popup(), core::MenuPane::Text, CurrentState());
+    const UINT command = tracker_->Track(menu.Popup(), text->Hwnd(), screen);
+    Run(static_cast<int>(command), text->Hwnd());
     if (command != 0)
-        PostMessageW(text_->Hwnd(), MenuEndMessage(), 0, 0);
-    text_->ForgetLink();
+        PostMessageW(text->Hwnd(), MenuEndMessage(), 0, 0);
+    text->ForgetLink();
 }
 
-void ViewerWindow::AppendFavourites(HMENU popup) const
+void ViewerMenus::AppendFavourites(HMENU popup) const
 {
-    const std::vector<core::FavouriteItem> items = core::FavouriteItems(*book_, tree_->SelectedPageId());
-    if (book_->FavouritesCount() > 0) {
+    const model::CBook& book = *viewer_.Book();
+    const std::vector<core::FavouriteItem> items = core::FavouriteItems(book, viewer_.Tree()->SelectedPageId());
+    if (book.FavouritesCount() > 0) {
         HMENU favourites = CreatePopupMenu();
         for (const core::FavouriteItem& item : items) {
             if (item.separator)
@@ -156,9 +163,9 @@ void ViewerWindow::AppendFavourites(HMENU popup) const
     MenuLanguages::Get(Settings().langName).Localize(popup);
 }
 
-void ViewerWindow::RunMenuCommand(int command, HWND pane)
+void ViewerMenus::Run(int command, HWND pane)
 {
-    if (command == 0 || DispatchMenuCommand(command))
+    if (command == 0 || Dispatch(command))
         return;
     if (command == ID_SEND_BUG_REPORT) {
         SendBugReport();
@@ -167,7 +174,7 @@ void ViewerWindow::RunMenuCommand(int command, HWND pane)
     SendMessageW(pane, WM_COMMAND, static_cast<WPARAM>(command), 0);
 }
 
-bool ViewerWindow::DispatchMenuCommand(int command)
+bool ViewerMenus::Dispatch(int command)
 {
     if (command == 0)
         return false;
@@ -178,14 +185,14 @@ bool ViewerWindow::DispatchMenuCommand(int command)
     }
     switch (command) {
     case ID_TREE_PANE:
-        ToggleTreePane();
+        viewer_.ToggleTreePane();
         return true;
     case ID_EDIT_DOCUMENT:
         EditDocument();
         return true;
     }
-    if (const model::CPage* page = core::FavouritePage(*book_, command)) {
-        tree_->SelectPage(page->Id());
+    if (const model::CPage* page = core::FavouritePage(*viewer_.Book(), command)) {
+        viewer_.Tree()->SelectPage(page->Id());
         return true;
     }
     return false;
@@ -193,23 +200,23 @@ bool ViewerWindow::DispatchMenuCommand(int command)
 
 // The document opens in the program the shell associates with it. File not
 // found says nothing: the Lister shows the file, so it went meanwhile.
-void ViewerWindow::EditDocument()
+void ViewerMenus::EditDocument()
 {
-    const std::wstring path = file_.wstring();
-    const INT_PTR result = Shell().Open(Hwnd(), path);
+    const std::wstring path = viewer_.File().wstring();
+    const INT_PTR result = Shell().Open(viewer_.Hwnd(), path);
     if (result > 32 || result == ERROR_FILE_NOT_FOUND)
         return;
     wchar_t reason[1024] = {};
     FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, GetLastError(), 0, reason,
                    1024, nullptr);
-    win::AppMessageBox(Hwnd(), path + L"\n\n" + reason, MB_OK | MB_ICONEXCLAMATION);
+    win::AppMessageBox(viewer_.Hwnd(), path + L"\n\n" + reason, MB_OK | MB_ICONEXCLAMATION);
 }
 
-void ViewerWindow::SendBugReport()
+void ViewerMenus::SendBugReport()
 {
-    const INT_PTR result = Shell().Open(Hwnd(), win::Wide(core::BugReportUrl(GetHeading().title)));
+    const INT_PTR result = Shell().Open(viewer_.Hwnd(), win::Wide(core::BugReportUrl(GetHeading().title)));
     if (result <= 32)
-        win::AppMessageBox(Hwnd(),
+        win::AppMessageBox(viewer_.Hwnd(),
                            L"Cannot start mail program. Please, send report to " + win::Wide(core::kBugReportAddress),
                            MB_OK | MB_ICONSTOP);
 }

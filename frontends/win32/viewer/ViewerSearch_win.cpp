@@ -5,6 +5,7 @@
 #include "core/search/VisibleText.h"
 #include "frontends/win32/panes/RichTextPane_win.h"
 #include "frontends/win32/tree/PageTreePane_win.h"
+#include "frontends/win32/viewer/ViewerSearch_win.h"
 #include "frontends/win32/viewer/ViewerWindow_win.h"
 #include "model/Book.h"
 
@@ -128,14 +129,23 @@ private:
 
 }  // namespace
 
-bool ViewerWindow::Search(std::u16string_view pattern, int hostFlags)
+ViewerSearch::ViewerSearch(ViewerWindow& viewer) : viewer_(viewer) {}
+
+ViewerSearch::~ViewerSearch() = default;
+
+void ViewerSearch::Forget() { round_.reset(); }
+
+bool ViewerSearch::Find(std::u16string_view pattern, int hostFlags)
 {
-    if (!book_ || !tree_ || !text_ || !text_->Hwnd())
+    const model::CBook* book = viewer_.Book();
+    RichTextPane* text = viewer_.TextPane();
+    PageTreePane* tree = viewer_.Tree();
+    if (!book || !tree || !text || !text->Hwnd())
         return false;
-    if (!search_)
-        search_ = std::make_unique<core::BookSearch>(*book_);
-    ViewerSearchView view(*this, *text_, *tree_);
-    return search_->Find(view, pattern, hostFlags);
+    if (!round_)
+        round_ = std::make_unique<core::BookSearch>(*book);
+    ViewerSearchView view(viewer_, *text, *tree);
+    return round_->Find(view, pattern, hostFlags);
 }
 
 }  // namespace viewer

@@ -1,6 +1,5 @@
 #include "frontends/win32/viewer/ViewerWindow_win.h"
 
-#include "core/search/SearchRound.h"
 #include "frontends/win32/browser/HtmlPane_win.h"
 #include "frontends/win32/panes/RichTextPane_win.h"
 #include "frontends/win32/panes/Splitter_win.h"
@@ -66,7 +65,7 @@ HWND ViewerWindow::Load(HWND lister, const std::filesystem::path& file)
     Close();
     book_ = std::move(book);
     shownPageId_.reset();
-    search_.reset();
+    search_.Forget();
     // A window built halfway goes, whatever stopped it.
     bool built = false;
     try {
@@ -203,6 +202,10 @@ bool ViewerWindow::RequestClose()
 
 void ViewerWindow::SetFocusPane(HWND pane) { focusPane_ = pane; }
 
+void ViewerWindow::ContextMenu(HWND pane, POINT screen) { menus_.Show(pane, screen); }
+
+bool ViewerWindow::Search(std::u16string_view pattern, int hostFlags) { return search_.Find(pattern, hostFlags); }
+
 void ViewerWindow::DisplayPage(uint32_t pageId, bool container, bool focusTree)
 {
     if (!book_ || !text_ || !text_->Hwnd())
@@ -292,7 +295,7 @@ INT_PTR ViewerWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
             ToggleTreePane();
             return TRUE;
         case ID_SEND_BUG_REPORT:
-            SendBugReport();
+            menus_.SendBugReport();
             return TRUE;
         case IDOK:
         case IDCANCEL:

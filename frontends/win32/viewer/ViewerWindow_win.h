@@ -5,6 +5,8 @@
 #include "frontends/win32/browser/HtmlPaneHost_win.h"
 #include "frontends/win32/tree/TreeHost_win.h"
 #include "frontends/win32/viewer/TextSettings.h"
+#include "frontends/win32/viewer/ViewerMenus_win.h"
+#include "frontends/win32/viewer/ViewerSearch_win.h"
 #include "platform/win32/Dialog.h"
 
 #include <filesystem>
@@ -17,10 +19,6 @@ class HtmlPane;
 class RichTextPane;
 class Splitter;
 }  // namespace viewer
-namespace core {
-class BookSearch;
-struct MenuState;
-}  // namespace core
 namespace model {
 class CBook;
 class CPage;
@@ -29,15 +27,6 @@ class CPage;
 namespace viewer {
 
 class PageTreePane;
-
-// Shows a popup menu and returns the command chosen, 0 for none; tests
-// choose without a user.
-class MenuTracker {
-public:
-    virtual ~MenuTracker() = default;
-    virtual UINT Track(HMENU popup, HWND owner, POINT at) = 0;
-};
-MenuTracker& SystemMenuTracker();
 
 inline constexpr UINT kTreePaneId = 10;
 inline constexpr UINT kRichTextPaneId = 11;
@@ -80,9 +69,10 @@ public:
     // information.
     const model::CPage* ShownPage() const;
     bool IsEmbedded() const { return embedded_; }
-    void SetMenuTracker(MenuTracker* tracker) { tracker_ = tracker ? tracker : &SystemMenuTracker(); }
-    // The commands of the menus that belong to the viewer; true when taken.
-    bool DispatchMenuCommand(int command);
+    ViewerMenus& Menus() { return menus_; }
+    // The document shown, and its file; null before the first load.
+    const model::CBook* Book() const { return book_.get(); }
+    const std::filesystem::path& File() const { return file_; }
     PageTreePane* Tree() const { return tree_.get(); }
     RichTextPane* TextPane() const { return text_.get(); }
     // Made when the first HTML page or web archive is shown.
@@ -98,13 +88,6 @@ private:
     bool EnsureHtmlPane();
     bool ShowInBrowser(const model::CPage& page);
     void PlaceHiddenContentPane();
-    void ShowTreeMenu(POINT screen);
-    void ShowTextMenu(POINT screen);
-    void AppendFavourites(HMENU popup) const;
-    core::MenuState CurrentMenuState() const;
-    void RunMenuCommand(int command, HWND pane);
-    void EditDocument();
-    void SendBugReport();
 
     std::filesystem::path file_;
     bool embedded_;
@@ -117,9 +100,8 @@ private:
     std::unique_ptr<Splitter> splitter_;
     std::unique_ptr<model::CBook> book_;
     std::optional<uint32_t> shownPageId_;  // the page in the content pane, if any
-    std::unique_ptr<core::BookSearch> search_;  // made by the first search
-    MenuTracker* tracker_ = &SystemMenuTracker();
-    std::optional<POINT> lastTextMenuPoint_;
+    ViewerMenus menus_{*this};
+    ViewerSearch search_{*this};
 };
 
 }  // namespace viewer
