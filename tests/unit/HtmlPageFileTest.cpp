@@ -36,6 +36,10 @@ TEST(HtmlPageFile, WebArchivesKeepTheirCodePagesBytesAndReferToWhatItLacks)
         {1252, u"ā", "&#257;"},
         // A character beyond the first plane is one reference, not two.
         {1251, u"😀Ж", "&#128512;\xC6"},
+        {1251, u"\U00010000\U0010FFFF", "&#65536;&#1114111;"},
+        // Halves of pairs standing alone are one reference each.
+        {1251, u"\xDC00\xDC00\xD83D\xE000\xD83D", "&#56320;&#56320;&#55357;&#57344;&#55357;"},
+        {1252, u"\u0080", "&#128;"},
     };
     platform::SetAnsiCodePage(1251);  // the code page given counts, not the current one
     for (const Case& c : cases)

@@ -111,6 +111,8 @@ TEST(Jb01, EachStreamGivesItsBytesOrNamesItsCause)
         {"one byte more", Header("JB01", 33, 5), ClaimTooLarge, ""},
         {"4 GB from 40 bytes", Header("JB01", 0xFFFFFFFF, 40), ClaimTooLarge, ""},
         {"tokens end early", Tokens("a", none, 2), InputEnds, ""},
+        {"an odd byte after the units is no input", [&] { Stream s = Tokens("a", none, 2); s.push_back(0xFF); return s; }(),
+         InputEnds, ""},
         {"match fields cut", Tokens("abc", [](auto& w) { w.Bits(1, 1); }, 4), InputEnds, ""},
         {"match before the start", Tokens("ab", [](auto& w) { w.Match(3, 3); }, 5), BeforeStart, ""},
         {"farthest match one byte too far", Tokens(far.substr(1), farthest, 8211), BeforeStart, ""},

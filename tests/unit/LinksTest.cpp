@@ -58,9 +58,12 @@ public:
         return WideToUtf8(inLink ? out + u']' : out);
     }
     // Links and hidden text never share a unit: what a click follows is
-    // what the reader sees.
+    // what the reader sees. No link is empty.
     bool LinksAreVisible() const
     {
+        for (const auto& [start, end] : links)
+            if (start >= end)
+                return false;
         for (char mark : marks)
             if ((mark & kHidden) && (mark & kLink))
                 return false;
@@ -139,6 +142,7 @@ TEST(Links, PageLinkMarkersShowOnlyTheirCaptionAsALink)
                     {u"page3> odd <x page9<ok>", "page3> odd <x [ok]"},
                     {u"page2<> empty, page2<unclosed", " empty, page2<unclosed"},
                     {u"page99999999999<too big> page4294967295<max>", "page99999999999<too big> [max]"},
+                    {u"page-2147483649<below> page-2147483648<min>", "page-2147483649<below> [min]"},
                     {u"homepage1<caption>", "home[caption]"},
                     {u"page1|page1|page1<a> page1<page1<b> page1|>c<d>", "[a] [page1<b] page1|>c<d>"},
                 });
@@ -158,6 +162,7 @@ TEST(Links, AddressesAreMarkedWhereTheyPassTheTest)
                     {u"http://u@h.com/x mail@end", "http://[u@h.com]/x mail@end"},
                     {u"trailing@", "trailing@"},
                     {u"a.b@, x", "a.b@, x"},
+                    {u"a@b.cd,x@y.z", "[a@b.cd],[x@y.z]"},
                     // The character before "@" counts: no address starts there, none crosses a line.
                     {u"o@.t\r@s C:\\@b.js", "[o@.t]\r@s C:\\@b.js"},
                     {u"(ask@x.org) 'me@y.org'? {a@b.cd}! joe@example.com.", "([ask@x.org]) '[me@y.org]'? {[a@b.cd]}! [joe@example.com]."},
@@ -169,7 +174,7 @@ TEST(Links, AddressesAreMarkedWhereTheyPassTheTest)
             MarkPageLinks(text);
             MarkAddresses(text);
         },
-        {{u"x@y.orgbookmark<a@b.c>z page1<me@x.org> page2<>q@r.st", "[x@y.org]z [me@x.org] [q@r.st]"}});
+        {{u"x@y.orgbookmark<a@b.c>z page1<me@x.org> page2<>q@r.st page3<bookmark<x>>", "[x@y.org]z [me@x.org] [q@r.st] >"}});
 }
 
 TEST(Links, AClickFindsThePageOfTheMarkerThePassMade)
@@ -194,7 +199,7 @@ TEST(Links, OnlyAWebOrMailTargetWithAWrittenOrCheckedSchemeOpensWithoutAsking)
     for (const auto& [text, target] : std::initializer_list<std::pair<std::u16string_view, std::u16string_view>>{
              {u"http://a.b/c?d=1#e", u"http://a.b/c?d=1#e"}, {u"HTTPS://Up.Case/x", u"HTTPS://Up.Case/x"},
              {u"ftp://f.example.org/pub", u"ftp://f.example.org/pub"}, {u"www.example.com", u"http://www.example.com"},
-             {u"WWW.x.org:8080/a/../b?q=%5c", u"http://WWW.x.org:8080/a/../b?q=%5c"}, {u"www.рф.рф", u"http://www.рф.рф"},
+             {u"WWW.x.org:8080/a/../b?q=%5c", u"http://WWW.x.org:8080/a/../b?q=%5c"}, {u"www.x.org:65535", u"http://www.x.org:65535"}, {u"www.рф.рф", u"http://www.рф.рф"},
              {u"mailto:me@x.org?subject=hi", u"mailto:me@x.org?subject=hi"}, {u"MAILTO:ab@cd.ef", u"MAILTO:ab@cd.ef"},
              {u"ab@cd.ef", u"mailto:ab@cd.ef"}, {u"i@x.com", u"mailto:i@x.com"}, {u"a@b.exe", u"mailto:a@b.exe"},
              {u"a@b.hta", u"mailto:a@b.hta"}}) {
@@ -205,9 +210,9 @@ TEST(Links, OnlyAWebOrMailTargetWithAWrittenOrCheckedSchemeOpensWithoutAsking)
     // Text that can name a file asks first and goes unchanged.
     for (std::u16string_view text :
          {u"www.x\\..\\..\\..\\Windows\\System32\\calc.exe", u"www./../calc.exe", u"www.%5c..%5ccalc.exe", u"www.%TEMP%\\x.exe",
-          u"www.\"x\".com", u"www.txt:evil.exe", u"www.exe", u"www.cmd", u"www.a..b", u"http://x.org/a b",
+          u"www.\"x\".com", u"www.txt:evil.exe", u"www.exe", u"www.cmd", u"www.a..b", u"www.x.org.", u"www.x.org:/a", u"www.x.org:123456", u"http://x.org/a b",
           u"http://x.org\\..\\calc.exe", u"https://x.org/'", u"https://x.org/\u202Eexe.txt", u"ftp://x.org/\x01",
-          u"mailto:a\\b@c.d", u"\\\\a.b@c", u"a@b", u"me@x.org\u200B.exe", u"file:///C:/x.exe", u"telnet:host", u"vnb:1",
+          u"mailto:a\\b@c.d", u"\\\\a.b@c", u"a@b", u"@x.org", u".x@y.z", u"x@y.", u"me@x.org\u200B.exe", u"file:///C:/x.exe", u"telnet:host", u"vnb:1",
           u"C:\\run.bat"}) {
         const ShellLink link = DecideShellLink(text);
         EXPECT_EQ(WideToUtf8(link.target), WideToUtf8(text));
@@ -221,12 +226,14 @@ TEST(Links, TheQuestionShowsTheTargetUndisguised)
                                         {u"a\u202Egnp.exe", "a<U+202E>gnp.exe"},
                                         {u"a\r\nb\tc\x7F", "a<U+000D><U+000A>b<U+0009>c<U+007F>"},
                                         {u"\u200Bx\u2066y\uFEFF\u00AD", "<U+200B>x<U+2066>y<U+FEFF><U+00AD>"},
-                                        {u"\xD800z\U0001F600", "<U+D800>z\U0001F600"}})
+                                        {u"\xD800z\U0001F600", "<U+D800>z\U0001F600"},
+                                        {u"\xDFFF" u"a b\u00A0\U0010FFFF\xDBFF", "<U+DFFF>a b<U+00A0>\U0010FFFF<U+DBFF>"}})
         EXPECT_EQ(WideToUtf8(ShownTarget(target)), shown);
 
     const std::u16string longTarget = u"http://" + std::u16string(5000, u'a') + u"\u202E/end.exe";
     const std::u16string shown = ShownTarget(longTarget);
-    EXPECT_LE(shown.size(), 200u);
+    EXPECT_EQ(shown.size(), 199u) << "as much of each end as fits";
+    EXPECT_EQ(ShownTarget(std::u16string(200, u'a')).size(), 200u);
     EXPECT_EQ(shown.rfind(u"http://aaa", 0), 0u);
     EXPECT_TRUE(shown.ends_with(u"a<U+202E>/end.exe")) << "the end of a long target shows too";
     EXPECT_NE(shown.find(u"…"), std::u16string::npos);

@@ -43,6 +43,12 @@ TEST(LoadArchive, StringsOfEveryForm)
         EXPECT_EQ(ar.ReadCompressedString(), u"plain \u00e9");
         EXPECT_EQ(ar.ReadCompressedString(), u"JB01");  // size 0: not a stream, so text
     });
+
+    // Where the ANSI code page is UTF-8, each ill-formed piece reads as U+FFFD and the rest stays.
+    platform::SetAnsiCodePage(65001);
+    ReadBytes(Written([](auto& out) { out.NarrowString("a\xFF" "b\x80\xC0\xAF\xED\xA0\x80\xF4\x90\x80\x80\xC3\xA9\xC3"); }),
+              [](LoadArchive& ar) { EXPECT_EQ(ar.ReadString(), u"a\uFFFDb" + std::u16string(10, u'\uFFFD') + u"\u00E9\uFFFD"); });
+    platform::SetAnsiCodePage(0);
 }
 
 TEST(LoadArchive, MalformedValuesRaiseTheirCause)
@@ -60,6 +66,15 @@ TEST(LoadArchive, MalformedValuesRaiseTheirCause)
         {"wide marker twice", [](auto& w) { w.Raw(std::vector<uint8_t>{0xFF, 0xFE, 0xFF, 0xFF, 0xFE, 0xFF}); },
          [](LoadArchive& ar) { ar.ReadString(); }, kBadFormat},
     };
+    const auto string = [](LoadArchive& ar) { ar.ReadString(); };
+    // A length one byte past what remains.
+    const std::tuple<const char*, std::vector<uint8_t>, ReadFn> cuts[] = {
+        {"narrow", {3, 'a', 'b'}, string},
+        {"wide", {0xFF, 0xFE, 0xFF, 2, 'a', 0, 'b'}, string},
+        {"compressed", {3, 0, 0, 0, 'a', 'b'}, [](LoadArchive& ar) { ar.ReadCompressedString(); }},
+    };
+    for (const auto& [what, bytes, read] : cuts)
+        EXPECT_EQ(ErrorReading(bytes, read), kEndOfFile) << what;
     for (const auto& [what, write, read, message] : cases)
         EXPECT_EQ(ErrorReading(Written(write), read), message) << what;
 }

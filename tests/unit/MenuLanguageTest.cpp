@@ -28,19 +28,25 @@ std::string Utf8(const std::u16string& text) { return platform::WideToUtf8(text)
 TEST(MenuLanguage, IniFilesFollowTheProfileRules)
 {
     const IniFile ansi = IniFile::Parse(Bytes("; comment\r\n[general]\r\nLanguage =  Fran\xE7" "ais  \r\n"
-                                              "[Menu]\r\ncopy=\"  Copier  \"\r\nCOPY=second\r\nQuoted='x'\r\n"
+                                              "[Menu]\r\ncopy=\"  Copier  \"\r\nCOPY=second\r\nQuoted='x'\r\nOne=\"\r\nOpen='x\r\n"
                                               "noequals\r\nLong=" + std::string(300, 'a') + "\r\n"
                                               "[MENU]\r\nLater=in a repeated section\r\n"));
     EXPECT_EQ(Utf8(ansi.Get(u"GENERAL", u"LANGUAGE")), "Fran\xC3\xA7" "ais") << "code page 1252, trimmed";
     EXPECT_EQ(Utf8(ansi.Get(u"menu", u"Copy")), "  Copier  ") << "quotes keep what is inside";
     EXPECT_EQ(Utf8(ansi.Get(u"MENU", u"quoted")), "x");
+    EXPECT_EQ(Utf8(ansi.Get(u"MENU", u"one")), "\"");
+    EXPECT_EQ(Utf8(ansi.Get(u"MENU", u"open")), "'x");
     EXPECT_EQ(ansi.Get(u"MENU", u"long").size(), IniFile::kMaxValue);
     EXPECT_EQ(Utf8(ansi.Get(u"MENU", u"Later")), "");
     EXPECT_EQ(Utf8(ansi.Get(u"Missing", u"Copy")), "");
 
-    const std::u16string text = u"[GENERAL]\r\nLanguage=Русский\r\n[MENU]\r\nFONT=Шрифт\r\n";
-    for (bool little : {true, false}) {
-        const IniFile wide = IniFile::Parse(Utf16(text, little));
+    // UTF-16 either way round (a trailing odd byte is no character), UTF-8 after its mark.
+    const std::u16string text = u"[GENERAL]\r\nLanguage=Русский\r\n[MENU]\r\nFONT=Шрифт";
+    std::vector<uint8_t> little = Utf16(text, true), big = Utf16(text, false);
+    little.push_back('X');
+    big.push_back('X');
+    for (const std::vector<uint8_t>& bytes : {little, big, Bytes("\xEF\xBB\xBF" + Utf8(text))}) {
+        const IniFile wide = IniFile::Parse(bytes);
         EXPECT_EQ(Utf8(wide.Get(u"GENERAL", u"Language")), "Русский");
         EXPECT_EQ(Utf8(wide.Get(u"MENU", u"Font")), "Шрифт");
     }
@@ -53,15 +59,17 @@ TEST(MenuLanguage, MenuTextsTranslateByTheirKeysAndTheStoredNameOrACommandChoose
         EXPECT_EQ(Utf8(MenuKey(text)), key);
 
     const IniFile file = IniFile::Parse(Bytes("[GENERAL]\nLanguage=Deutsch\n[MENU]\nCOPY=Kopieren\nFONT=Schrift\n"
-                                              "TREE_PANE=Baum\nLANGUAGE=Sprache\nEXPAND_ALL=\n"));
+                                              "TREE_PANE=Baum\nLANGUAGE=Sprache\nEXPAND_ALL=\nA=Ah\nAB=Abc\n"));
     const std::optional<Language> german =
-        ReadLanguage(file, {u"Copy\tCtrl+C", u"Font...", u"Tree Pane\tCtrl+T", u"Expand All", u"Send Bug Report"});
+        ReadLanguage(file, {u"Copy\tCtrl+C", u"Font...", u"Tree Pane\tCtrl+T", u"Expand All", u"Send Bug Report", u"A...", u"Ab..."});
     ASSERT_TRUE(german);
     EXPECT_EQ(Utf8(german->name), "Deutsch");
-    EXPECT_EQ(german->table.size(), 4u) << "an empty value is no translation";
+    EXPECT_EQ(german->table.size(), 6u) << "an empty value is no translation";
     EXPECT_EQ(Utf8(TranslateMenuText(u"Copy\tCtrl+C", *german)), "Kopieren\tCtrl+C");
     EXPECT_EQ(Utf8(TranslateMenuText(u"Font...", *german)), "Schrift...");
     EXPECT_EQ(Utf8(TranslateMenuText(u"Language", *german)), "Sprache");
+    EXPECT_EQ(Utf8(TranslateMenuText(u"A...", *german)), "Ah") << "an ellipsis counts from the third character";
+    EXPECT_EQ(Utf8(TranslateMenuText(u"Ab...", *german)), "Abc...");
     EXPECT_EQ(Utf8(TranslateMenuText(u"Expand All", *german)), "Expand All");
     EXPECT_FALSE(ReadLanguage(IniFile::Parse(Bytes("[GENERAL]\nLanguage=Empty\n")), {u"Copy"}));
 
@@ -74,6 +82,7 @@ TEST(MenuLanguage, MenuTextsTranslateByTheirKeysAndTheStoredNameOrACommandChoose
     EXPECT_EQ(LanguageIndex(languages, u""), -1) << "English, even beside a file without a name";
 
     EXPECT_EQ(LanguageOfCommand(kEnglishCommand, 3), -1);
+    EXPECT_EQ(LanguageOfCommand(kFirstLanguageCommand, 1), 0);
     EXPECT_EQ(LanguageOfCommand(kFirstLanguageCommand + 2, 3), 2);
     EXPECT_EQ(LanguageOfCommand(kFirstLanguageCommand + 3, 3), std::nullopt);
     EXPECT_EQ(LanguageOfCommand(kLastLanguageCommand, 30), static_cast<int>(kMaxLanguages) - 1);

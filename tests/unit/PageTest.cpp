@@ -40,6 +40,10 @@ TEST(Page, EverySchemaTakesItsBytesAndKeepsDefaultsForWhatItLacks)
         // and 18 carry neither switch nor flags; 19 on has the stored flags.
         EXPECT_EQ(page.Colour(), s >= 13 ? 0x000000FFu : 0xFF0000FFu);
         EXPECT_EQ(page.HasFlag(model::kOwnColour), (s >= 13 && s < 17) || s >= 19);
+        std::vector<uint8_t> cut = testing_helpers::Written([&](auto& w) { kit::WritePage(w, kRich, s); });
+        cut.pop_back();
+        EXPECT_EQ(testing_helpers::ErrorReading(cut, [](auto& ar) { testing_helpers::PageRecord().Read(ar); }),
+                  testing_helpers::kEndOfFile) << "a page one byte short";
     }
 }
 

@@ -66,6 +66,9 @@ TEST(Icon, CopiesArePaddedImagesTakeTheirFirstBytesAndReferencesAreFollowed)
     for (const kit::IconSpec& broken : {empty, oneBitmap, tooShort, zeroHeight})
         EXPECT_FALSE(readIcon(broken).Image(16, 16));
     EXPECT_EQ(readIcon(zeroHeight).bitmaps.size(), 1u);
+    std::vector<uint8_t> cut = Written([&](auto& w) { kit::WriteIcon(w, spec); });
+    cut.pop_back();  // the bits claim one byte more than remains
+    EXPECT_EQ(ErrorReading(cut, [](docfile::LoadArchive& ar) { model::CIcon().Read(ar); }), kEndOfFile);
 
     // References in a collection are followed and loops end.
     const kit::IconSpec star = kit::MakeIcon32(16, [](int x, int y) { return x == y ? 0xFFFF0000u : 0u; });

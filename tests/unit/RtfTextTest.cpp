@@ -57,6 +57,7 @@ TEST_F(RtfText, SevenBitRtfWritesBytesAsEscapesAndOtherCharactersAsTheFallbacksU
     EXPECT_EQ(SevenBitRtf(u"\\bin3 \u00FF\u0080AЖ"), std::string("\\bin3 \xFF\x80" "A\\u1046?"));
     EXPECT_EQ(SevenBitRtf(u"\\bin-3 ЖЖ"), "\\bin-3 \\u1046?\\u1046?");
     EXPECT_EQ(SevenBitRtf(u"\\fi-360 x"), "\\fi-360 x");
+    EXPECT_EQ(SevenBitRtf(u"Ж\\"), "\\u1046?\\") << "a backslash at the end stays alone";
 
     platform::SetAnsiCodePage(932);
     EXPECT_EQ(SevenBitRtf(u"日é"), "\\'93\\'fa\\u233?");
@@ -152,7 +153,7 @@ TEST_F(RtfText, SevenBitRtfReadsAsTheSameWords)
         u"\\u1046\\par Ж", u"\\u1046\\\\Ж", u"\\u1046\\'zЖ", u"\\uc\\u1046ЖЖ", u"\\uc-\\u1046ЖЖ", u"\\bin-2 ЖЖ",
         u"\\bin2 ЖЖЖ", u"\\bin99999999999 Ж", u"\\'cЖ", u"\\'Ж", u"\\f1 ÏЖ\\'cf", u"\\f2 \\'93é\\'93\u201C\u00FA",
         u"\\f2\\'83\\\\\\'83\\{\\'83e", u"Ж\\", u"\\u1046\r\nЖ", u"{\\*\\x Ж}Ж", u"\\u1046\\-Ж", u"\\u1046\\~Ж",
-        u"\\f2\\'85\\'93日",
+        u"\\f2\\'85\\'93日", u"\u0080\\\u0080",
     };
     std::vector<std::u16string> inputs(std::begin(tricky), std::end(tricky));
     // And texts made of the pieces that interact.

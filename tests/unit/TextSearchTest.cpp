@@ -2,11 +2,11 @@
 // reading the words out of RTF for it.
 #include <gtest/gtest.h>
 
+#include "text/RtfPlainText.h"
 #include "core/search/SearchRound.h"
 #include "core/search/TextSearch.h"
 #include "core/search/VisibleText.h"
 #include "tests/unit/Helpers.h"
-#include "text/RtfPlainText.h"
 
 #include <map>
 
@@ -26,6 +26,7 @@ TEST(TextSearch, FindsFromAPositionWithCaseWordsAndDirection)
         {u"tea", 7, kBack, 0},        {u"tea", 2, kBack, -1},      {u"чай", 0, kPlain, 23},
         {u"чай", 24, kPlain, 29},     {u"ЧАЙ", 0, kCase, 29},      {u"", 0, kPlain, -1},
         {u"teapot. Чай и ЧАЙ!", 0, kPlain, -1}, {u"time", 100, kPlain, -1}, {u"time", 100, kBack, 9},
+        {text, 0, kPlain, 0},         {u"tea", 3, kBack, 0},       {u"ea", 0, kWords, -1},
     };
     for (const auto& [pattern, from, flags, start] : cases) {
         const auto match = core::FindText(text, pattern, from, flags);
@@ -53,6 +54,7 @@ TEST(TextSearch, FindsOnlyWhatTheLinkPassesLeaveInViewAndSelectsItInTheWholeText
         {u"ab", 0, kWords, 59, 13},          {u"ab", 60, kPlain, -1, 0},        {u"ab", 72, kBack, 59, 13},
         {u"ab", 71, kBack, -1, 0},           {u"intro", 91, kBack, 11, 5},      {u"intro", 15, kBack, -1, 0},
         {u"end", 0, kPlain, 73, 3},          {u"end", 0, kWords, -1, 0},        {u"ending", 0, kWords, 73, 17},
+        {u"ing.", 91, kBack, 87, 4},
     };
     for (const auto& [pattern, from, flags, start, length] : cases) {
         const auto match = visible.Find(pattern, from, flags);
@@ -64,13 +66,14 @@ TEST(TextSearch, FindsOnlyWhatTheLinkPassesLeaveInViewAndSelectsItInTheWholeText
     }
     // Hidden ranges in any order, overlapping, empty or past the end; a
     // pass whose every range another pass overlaps has no lone range.
-    const std::vector<core::HiddenRanges> passes = {{{8, 20}, {2, 5}}, {{7, 7}, {4, 6}}};
+    const std::vector<core::HiddenRanges> passes = {{{8, 20}, {2, 5}, {0, 1}}, {{7, 7}, {4, 6}}};
     EXPECT_EQ(core::LoneRanges(passes, 10), (std::vector<std::optional<size_t>>{0, std::nullopt}));
     const core::VisibleText digits(u"0123456789", passes);
-    EXPECT_EQ(Narrow(digits.Text()), "0167");
-    EXPECT_EQ(digits.FromWhole(5), 2u);
-    EXPECT_EQ(digits.FromWhole(7), 3u);
-    EXPECT_EQ(digits.FromWhole(100), 4u);
+    EXPECT_EQ(Narrow(digits.Text()), "167");
+    EXPECT_EQ(digits.FromWhole(0), 0u);
+    EXPECT_EQ(digits.FromWhole(5), 1u);
+    EXPECT_EQ(digits.FromWhole(7), 2u);
+    EXPECT_EQ(digits.FromWhole(100), 3u);
 }
 
 TEST(TextSearch, RichTextIsSearchedInItsWordsNeverInItsMarkup)
@@ -130,11 +133,11 @@ TEST(TextSearch, TheRoundGoesFromTheShownPageThroughTheTreeOrderAndEndsInThePart
 {
     using namespace core;
     constexpr int kTop = kSearchFindFirst, kBack = kSearchBackwards;
-    // The tree: Root, Box (Web, Rich, Changed), Alpha, Zebra; Outside is not
+    // The tree: Root (a text page), Box (Web, Rich, Changed), Alpha, Zebra; Outside is not
     // in it. Web shows in a browser; Rich holds no "needle" a reader sees (a
     // font's name, a bookmark and a link's head); Rich and Changed show other
     // words than they hold.
-    kit::BookSpec spec = BookOf({Page(1, 1, 4, u"Root"), Page(2, 1, 0, u"Alpha", u"needle one two needle"),
+    kit::BookSpec spec = BookOf({Page(1, 1, 0, u"Root", u"top"), Page(2, 1, 0, u"Alpha", u"needle one two needle"),
                                  Page(3, 1, 4, u"Box"), Page(4, 3, 0, u"Changed", u"needle one changed both"),
                                  Page(5, 3, 2, u"Rich", u"{\\rtf1{\\fonttbl{\\f0 needle;}}\\f0 bookmark<needle> page1|needle|<x> both}"),
                                  Page(6, 3, 3, u"Web", u"<p>needle web</p>"), Page(7, 1, 0, u"Zebra", u"zebra Needles Needle"),
@@ -168,6 +171,7 @@ TEST(TextSearch, TheRoundGoesFromTheShownPageThroughTheTreeOrderAndEndsInThePart
         {0, {}, u"changed", 0, false, 4, {}, "4"},  // passed over once
         {0, {}, u"both", 0, false, 4, {}, "54"},
         {6, {}, u"web", kTop, true, 6, {}, ""},
+        {0, {}, u"o", 0, true, 1, {1, 2}, "1"},  // the first page first
         {6, {}, u"web", 0, false, 6, {}, ""},
         {2, {}, u"", kTop, false, 2, {}, ""},
         {2, {}, u"outside", kTop, false, 2, {}, ""},
