@@ -22,6 +22,10 @@ public:
     bool CreateControl(const WindowSpec& spec);
     bool Attach(HWND hwnd);
     void Destroy();
+    // Moves the wrapper to another window and returns the one it leaves, no
+    // longer subclassed, for the caller to destroy; nullptr (and nothing
+    // moved) when the other window cannot be subclassed.
+    HWND MoveTo(HWND other);
 
 protected:
     virtual LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
