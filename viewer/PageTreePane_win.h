@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <deque>
 #include <memory>
+#include <vector>
 
 namespace model {
 class CBook;
@@ -88,6 +89,7 @@ private:
     // Inserts the items of a node's children, once, after making their nodes.
     void ShowChildren(uint32_t index, bool childrenFollow = false);
     void InsertChildren(uint32_t index, bool childrenFollow);
+    std::vector<uint32_t> ShowLevels(uint32_t start);
     void OnFilled(uint32_t index);
     void InsertItem(uint32_t index, uint32_t defaultColour, bool childrenFollow);
     void AddPlaceholder(TreeItemRecord& record);
