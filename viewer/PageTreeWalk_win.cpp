@@ -81,20 +81,15 @@ void PageTreePane::ExpandAll()
         Control(TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(first));
 }
 
-// A tree frees its items one at a time as it closes, and on some systems
-// each costs a search through all of them: a million items take minutes to
-// close, a hundred thousand about a second. So Expand All stops short of
-// this many items in the control: the folders whose children no longer fit,
-// and every one after them in the levels' order, stay closed (each still
-// opens on its own), and a beep says that not all was opened.
-constexpr size_t kMostExpandedItems = 100000;
-
-// Shows the containers below the start level by level, within the limit;
-// returns the start and every node whose children are in the view.
+// Shows the containers below the start level by level, within the item
+// limit: the folders whose children no longer fit, and every one after them
+// in the levels' order, stay closed (each still opens on its own), and a
+// beep says that not all was opened. Returns the start and every node whose
+// children are in the view.
 std::vector<uint32_t> PageTreePane::ShowLevels(uint32_t start)
 {
     const size_t count = static_cast<size_t>(Control(TVM_GETCOUNT, 0, 0));
-    size_t room = kMostExpandedItems > count ? kMostExpandedItems - count : 0;
+    size_t room = expandAllLimit_ > count ? expandAllLimit_ - count : 0;
     bool cut = false;
     std::vector<uint32_t> levels{start};
     std::vector<uint32_t> opened;
