@@ -110,20 +110,20 @@ struct PageTimings {
     long characters = 0;  // in the text pane once shown: a check that the page arrived
 };
 
+BOOL CALLBACK FindRichEdit(HWND child, LPARAM out)
+{
+    wchar_t name[32]{};
+    GetClassNameW(child, name, 32);
+    if (wcsncmp(name, L"RichEdit", 8) != 0)
+        return TRUE;
+    *reinterpret_cast<HWND*>(out) = child;
+    return FALSE;
+}
+
 long ShownCharacters(HWND pluginWindow)
 {
     HWND found = nullptr;
-    EnumChildWindows(
-        pluginWindow,
-        [](HWND child, LPARAM out) -> BOOL {
-            wchar_t name[32]{};
-            GetClassNameW(child, name, 32);
-            if (wcsncmp(name, L"RichEdit", 8) != 0)
-                return TRUE;
-            *reinterpret_cast<HWND*>(out) = child;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    EnumChildWindows(pluginWindow, FindRichEdit, reinterpret_cast<LPARAM>(&found));
     GETTEXTLENGTHEX how{GTL_NUMCHARS, 1200};
     return found ? static_cast<long>(SendMessageW(found, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&how), 0)) : -1;
 }
