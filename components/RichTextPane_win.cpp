@@ -58,14 +58,18 @@ CHARFORMATW BaseFormat(COLORREF colour)
 constexpr LRESULT kReplaceAboveCharacters = 16384;
 
 // The format of the character before a position (at 0: what text typed
-// there would get).
+// there would get). The selection stays as it was: the link passes that
+// follow leave a page with a selection alone.
 CHARFORMATW FormatAt(HWND edit, LONG position)
 {
+    CHARRANGE before{};
+    SendMessageW(edit, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&before));
     CHARRANGE range{std::max<LONG>(position - 1, 0), position};
     SendMessageW(edit, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
     CHARFORMATW format{};
     format.cbSize = sizeof format;
     SendMessageW(edit, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+    SendMessageW(edit, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&before));
     return format;
 }
 
