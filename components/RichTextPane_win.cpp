@@ -25,6 +25,7 @@ namespace {
 constexpr DWORD kStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE |
                          ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_NOHIDESEL | ES_READONLY | ES_DISABLENOSCROLL;
 constexpr UINT_PTR kLinkTimer = 100;
+constexpr UINT_PTR kRetireTimer = 101;
 constexpr UINT kLinkDelayMs = 1000;
 constexpr LONG kBaseHeightTwips = 200;  // 10 points
 
@@ -102,6 +103,7 @@ RichTextPane::RichTextPane(PaneHost& host, TextPaneSettings& settings)
 
 RichTextPane::~RichTextPane()
 {
+    DestroyRetired();
     Destroy();
     if (library_)
         FreeLibrary(library_);
@@ -222,6 +224,7 @@ void RichTextPane::Empty()
 // moves over before the old one goes.
 bool RichTextPane::ReplaceControl()
 {
+    DestroyRetired();
     const HWND old = Hwnd();
     const HWND parent = GetParent(old);
     wchar_t className[64]{};
@@ -262,8 +265,20 @@ bool RichTextPane::ReplaceControl()
     if (focused)
         SetFocus(fresh);
     Host().PaneReplaced(old, fresh);
-    DestroyWindow(old);
+    // The old control may be the one whose message brought the new page (a
+    // click on a page link): it goes once that message is done with.
+    ShowWindow(old, SW_HIDE);
+    SetWindowLongPtrW(old, GWLP_ID, 0);  // the pane's identifier names the new one alone
+    retired_ = old;
+    SetTimer(fresh, kRetireTimer, 0, nullptr);
     return true;
+}
+
+void RichTextPane::DestroyRetired()
+{
+    if (retired_ && IsWindow(retired_))
+        DestroyWindow(retired_);
+    retired_ = nullptr;
 }
 
 void RichTextPane::PlaceCaret(const model::CPage& page)
@@ -407,6 +422,11 @@ LRESULT RichTextPane::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
         return result;
     }
     case WM_TIMER:
+        if (wParam == kRetireTimer) {
+            KillTimer(Hwnd(), kRetireTimer);
+            DestroyRetired();
+            return 0;
+        }
         if (wParam != kLinkTimer)
             break;
         KillTimer(Hwnd(), kLinkTimer);

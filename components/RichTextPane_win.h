@@ -82,6 +82,7 @@ private:
     // would take long.
     void Empty();
     bool ReplaceControl();
+    void DestroyRetired();
     // The page's text in the pane's fonts and colour: set on the empty
     // control before the text streams in, the text takes it at once.
     void PrepareFormat(const model::CPage& page);
@@ -103,6 +104,7 @@ private:
     // What a new control must be told again.
     std::optional<bool> wordWrap_;
     std::optional<CHARFORMATW> chosenDefault_;
+    HWND retired_ = nullptr;  // a replaced control, hidden until it can go
     std::unique_ptr<LinkPasses> ownPasses_;
     LinkPasses* passes_ = nullptr;
     CHARRANGE linkRange_{-1, -1};

@@ -132,6 +132,7 @@ TEST_F(Viewer, AfterALongPageThePaneKeepsItsPlaceFocusColoursWrapAndKeys)
     const HWND before = GetWindow(p.text, GW_HWNDPREV), after = GetWindow(p.text, GW_HWNDNEXT);
 
     ASSERT_TRUE(listerhost::SelectItemByText(p.viewer, L"Short"));
+    Pump(50);
     Panes q = FindPanes(lister);
     ASSERT_NE(q.text, p.text) << "the long page's control is gone";
     EXPECT_FALSE(IsWindow(p.text));
