@@ -84,8 +84,8 @@ void PageTreePane::ExpandAll()
 // Shows the containers below the start level by level, within the item
 // limit: the folders whose children no longer fit, and every one after them
 // in the levels' order, stay closed (each still opens on its own), and a
-// beep says that not all was opened. Returns the start and every node whose
-// children are in the view.
+// beep says that not all was opened. Returns every node from the start down
+// whose children are in the view, in the levels' order.
 std::vector<uint32_t> PageTreePane::ShowLevels(uint32_t start)
 {
     const size_t count = static_cast<size_t>(Control(TVM_GETCOUNT, 0, 0));
