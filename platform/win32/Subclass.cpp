@@ -38,6 +38,16 @@ bool SubclassedControl::Attach(HWND hwnd)
     return true;
 }
 
+HWND SubclassedControl::MoveTo(HWND other)
+{
+    if (!SetWindowSubclass(other, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)))
+        return nullptr;
+    const HWND left = hwnd_;
+    Detach();
+    hwnd_ = other;
+    return left;
+}
+
 void SubclassedControl::Detach()
 {
     if (hwnd_)

@@ -16,6 +16,10 @@ public:
     // Creates the control and subclasses it at once.
     bool CreateControl(const WindowSpec& spec);
     bool Attach(HWND hwnd);
+    // Moves the wrapper to another window and returns the one it leaves, no
+    // longer subclassed, for the caller to destroy; nullptr (and nothing
+    // moved) when the other window cannot be subclassed.
+    HWND MoveTo(HWND other);
 
 protected:
     virtual LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);

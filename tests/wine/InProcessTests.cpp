@@ -5,6 +5,7 @@
 #include "frontends/win32/panes/RichTextPane_win.h"
 #include "frontends/win32/tree/PageTreePane_win.h"
 #include "platform/win32/WideText.h"
+#include "resources/ResourceIds.h"
 #include "tests/kit/Document.h"
 
 namespace wine_tests {
@@ -85,11 +86,40 @@ TEST_F(InProcess, ALinkToAPageBelowANeverExpandedTextPageShowsItWithoutSelection
     EXPECT_EQ(ChildTexts(tree, page), std::vector<std::wstring>{L"Child"});
 }
 
+// Expand All stops at its item limit; what it leaves closed still opens,
+// including folders whose children were to follow without a button.
+TEST_F(InProcess, ExpandAllStopsAtItsItemLimitAndWhatItLeavesClosedStillOpens)
+{
+    std::vector<kit::PageSpec> pages{Page(2, 1, 4, u"F1"), Page(3, 1, 4, u"F2")};
+    for (uint32_t id : {4u, 5u, 6u})
+        pages.push_back(Page(id, 2, 4, id == 4 ? u"G1" : id == 5 ? u"G2" : u"G3"));
+    for (uint32_t parent : {3u, 4u, 5u, 6u})
+        for (uint32_t n = 0; n < 5; ++n)
+            pages.push_back(Page(100 + parent * 10 + n, parent, 0, u"page"));
+    viewer::ViewerWindow& viewer = Open(WriteFile(L"limited.vnb", kit::WriteDocument(BookUnderRoot(pages))));
+    RecordedShell shell;
+    viewer.Tree()->SetExpandAllLimit(21);  // the five items there, then F1's, F2's and G1's
+    TreeView_SelectItem(tree, TreeView_GetRoot(tree));
+    SendMessageW(tree, WM_COMMAND, ID_EXPAND_ALL, 0);
+
+    EXPECT_LE(TreeView_GetCount(tree), 21u);
+    EXPECT_EQ(shell.beeps, 1);
+    for (const auto& [path, open] : std::vector<std::pair<std::vector<std::wstring>, bool>>{
+             {{L"F1"}, true}, {{L"F2"}, true}, {{L"F1", L"G1"}, true}, {{L"F1", L"G2"}, false}, {{L"F1", L"G3"}, false}}) {
+        HTREEITEM item = ItemAtPath(tree, path);
+        ASSERT_NE(item, nullptr) << Narrow(path.back());
+        EXPECT_EQ(ReadItem(tree, item).expanded, open) << Narrow(path.back());
+        TreeView_Expand(tree, item, TVE_EXPAND);
+        EXPECT_EQ(ChildTexts(tree, item).size(), path.back() == L"F1" ? 3u : 5u) << Narrow(path.back());
+    }
+}
+
 class CountingPasses : public viewer::LinkPasses {
 public:
-    void AfterShow(HWND) override { ++shown; }
+    // The external links are marked only on a page with nothing selected.
+    void AfterShow(HWND edit) override { shown += Selection(edit).cpMin == Selection(edit).cpMax ? 1 : 100; }
     void Delayed(HWND edit) override { delayedTexts.push_back(PaneText(edit)); }
-    int shown = 0;
+    int shown = 0;  // 1 for each page shown with nothing selected
     std::vector<std::wstring> delayedTexts;
 };
 

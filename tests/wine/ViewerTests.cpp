@@ -4,6 +4,8 @@
 
 #include "frontends/win32/viewer/ViewerWindow_win.h"
 #include "tools/listerhost/Keys.h"
+#include "tools/listerhost/TreeSelect.h"
+#include "frontends/win32/viewer/ViewerWindow_win.h"
 
 #include <commctrl.h>
 #include <richedit.h>
@@ -104,6 +106,58 @@ TEST_F(Viewer, WordWrapFromTheHostFoldsLongLinesAndDropsTheHorizontalBar)
     EXPECT_TRUE(GetWindowLongW(text, GWL_STYLE) & WS_HSCROLL);
     ASSERT_EQ(lister.SendCommand(kHostNewParams, kWrapText | 2), 0) << "only the wrap flag counts";
     EXPECT_EQ(SendMessageW(text, EM_GETLINECOUNT, 0, 0), wrapped);
+}
+
+// A long page is left by a new control rather than emptied: the pane must
+// look, sit and answer as it did.
+TEST_F(Viewer, AfterALongPageThePaneKeepsItsPlaceFocusColoursWrapAndKeys)
+{
+    WriteDword(kPluginKey, L"TextColor", RGB(0x20, 0x40, 0x80));
+    WriteDword(kPluginKey, L"BackColor", RGB(0xF0, 0xE0, 0xD0));
+    std::u16string longText;
+    for (int line = 0; line < 2000; ++line)
+        longText += u"A line of the long page, long enough to be wrapped somewhere.\r\n";
+    kit::PageSpec longPage = Page(2, 1, 0, u"Long");
+    longPage.text = longText;
+    kit::PageSpec shortPage = Page(3, 1, 0, u"Short");
+    const std::u16string line = u"A short page whose single line is far wider than the pane it is shown in. ";
+    const std::u16string shortText = line + line + line;
+    shortPage.text = shortText;
+    Panes p = OpenBook(BookUnderRoot({longPage, shortPage}));
+    listerhost::ListerWindow& lister = *listers.back();
+    ASSERT_EQ(lister.SendCommand(kHostNewParams, kWrapText), 0);
+    ASSERT_TRUE(listerhost::SelectItemByText(p.viewer, L"Long"));
+    SetFocus(p.text);
+    const RECT place = ChildRect(p.text);
+    const int id = GetDlgCtrlID(p.text);
+    const HWND before = GetWindow(p.text, GW_HWNDPREV), after = GetWindow(p.text, GW_HWNDNEXT);
+
+    ASSERT_TRUE(listerhost::SelectItemByText(p.viewer, L"Short"));
+    Pump(50);
+    Panes q = FindPanes(lister);
+    ASSERT_NE(q.text, p.text) << "the long page's control is gone";
+    EXPECT_FALSE(IsWindow(p.text));
+    EXPECT_EQ(PaneText(q.text), std::wstring(shortText.begin(), shortText.end()));
+    EXPECT_EQ(GetFocus(), q.text);
+    EXPECT_EQ(GetDlgCtrlID(q.text), id);
+    const RECT now = ChildRect(q.text);
+    EXPECT_TRUE(EqualRect(&now, &place));
+    EXPECT_EQ(GetWindow(q.text, GW_HWNDPREV), before);
+    EXPECT_EQ(GetWindow(q.text, GW_HWNDNEXT), after);
+    EXPECT_EQ(FormatOf(q.text, 0, -1).crTextColor, RGB(0x20, 0x40, 0x80));
+    EXPECT_EQ(static_cast<COLORREF>(SendMessageW(q.text, EM_SETBKGNDCOLOR, 0, RGB(0xF0, 0xE0, 0xD0))),
+              RGB(0xF0, 0xE0, 0xD0));
+    EXPECT_GT(SendMessageW(q.text, EM_GETLINECOUNT, 0, 0), 1) << "still wrapped";
+    EXPECT_FALSE(GetWindowLongW(q.text, GWL_STYLE) & WS_HSCROLL);
+
+    Press(q.text, L"Ctrl+T");
+    EXPECT_EQ(ChildRect(q.text).left, 0) << "the splitter lays out the new control";
+    Press(q.text, L"Ctrl+T");
+    SetFocus(q.text);
+    Press(q.text, L"Tab");
+    EXPECT_EQ(GetFocus(), q.tree);
+    Press(q.tree, L"Tab");
+    EXPECT_EQ(GetFocus(), q.text);
 }
 
 TEST_F(Viewer, CtrlTHidesTheTreeAndBringsItBackInsideTheWindow)

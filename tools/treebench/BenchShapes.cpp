@@ -53,7 +53,36 @@ kit::BookSpec TwoLevels(uint32_t outer, uint32_t inner, uint32_t leaves)
     return book;
 }
 
+// Lines of prose, an address now and then, as a long note would have.
+std::u16string Prose(uint32_t kilobytes)
+{
+    std::u16string text;
+    for (uint32_t line = 0; text.size() * sizeof(char16_t) < kilobytes * 1024u; ++line) {
+        text += Title("Line ", line) + u" of a long note, in words of ordinary length";
+        if (line % 20 == 0)
+            text += u" (see www.example.com/notes)";
+        text += u"\r\n";
+    }
+    return text;
+}
+
 }  // namespace
+
+const wchar_t kSmallPageTitle[] = L"Small page";
+
+std::vector<LongPage> LongPages() { return {{L"Plain 100 KB", 100}, {L"Plain 500 KB", 500}, {L"Plain 1 MB", 1024}}; }
+
+std::vector<uint8_t> WriteLongPagesBook()
+{
+    kit::BookSpec book;
+    book.pages.push_back(kit::Page(1, 1, kFolder, u"Notebook"));
+    book.pages.push_back(kit::Page(2, 1, kText, u"Small page", u"A line of text."));
+    uint32_t id = 3;
+    for (const LongPage& page : LongPages())
+        book.pages.push_back(
+            kit::Page(id++, 1, kText, std::u16string(page.title.begin(), page.title.end()), Prose(page.kilobytes)));
+    return kit::WriteDocument(book);
+}
 
 std::vector<Shape> Shapes()
 {

@@ -20,4 +20,14 @@ std::vector<Shape> Shapes();
 // The document of a shape, as a notebook file's bytes.
 std::vector<uint8_t> WriteShape(const Shape& shape);
 
+// Plain pages of about these many kilobytes of UTF-16 text, titled by their
+// size ("Plain 500 KB"), and a short page titled "Small page", in one book.
+struct LongPage {
+    std::wstring title;
+    uint32_t kilobytes;
+};
+std::vector<LongPage> LongPages();
+extern const wchar_t kSmallPageTitle[];
+std::vector<uint8_t> WriteLongPagesBook();
+
 }  // namespace treebench

@@ -1,10 +1,13 @@
-// treebench PLUGIN FOLDER [--expand-limit PAGES] [--only NAME]
+// treebench PLUGIN FOLDER [--expand-limit PAGES] [--only NAME] [--pages-only]
 // Opens generated notebooks in the plug-in as a Lister does and times, per
 // notebook: ListLoad until the view has painted, Expand All from the root
 // until painted, and closing the view. The notebooks are written to FOLDER
 // the first time and reused after. Books larger than the expand limit are
 // only opened and closed (default: every book is expanded).
-// Prints one table. Exit codes: 0 done, 2 plug-in not loadable, 3 a book
+// Then, in a book of long plain pages, per page: selecting it until its text
+// has painted, the link passes due a second later, and selecting a short
+// page after it until painted.
+// Prints two tables. Exit codes: 0 done, 2 plug-in not loadable, 3 a book
 // could not be written or shown, 4 bad arguments.
 #include "resources/ResourceIds.h"
 #include "tools/listerhost/ListerWindow.h"
@@ -14,6 +17,7 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <richedit.h>
 
 #include <cstdio>
 #include <string>
@@ -46,12 +50,13 @@ void Settle(HWND top)
     }
 }
 
-bool EnsureBook(const treebench::Shape& shape, const std::wstring& path)
+template <typename Write>
+bool EnsureFile(const std::wstring& path, Write write)
 {
     if (GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES)
         return true;
     fwprintf(stderr, L"treebench: writing %ls\n", path.c_str());
-    const std::vector<uint8_t> bytes = treebench::WriteShape(shape);
+    const std::vector<uint8_t> bytes = write();
     HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
@@ -60,6 +65,11 @@ bool EnsureBook(const treebench::Shape& shape, const std::wstring& path)
                     written == bytes.size();
     CloseHandle(file);
     return ok;
+}
+
+bool EnsureBook(const treebench::Shape& shape, const std::wstring& path)
+{
+    return EnsureFile(path, [&shape] { return treebench::WriteShape(shape); });
 }
 
 struct Timings {
@@ -95,9 +105,75 @@ bool TimeBook(const listerhost::Plugin& plugin, const std::wstring& path, bool e
     return true;
 }
 
+struct PageTimings {
+    double show = 0, delayed = 0, leave = 0;
+    long characters = 0;  // in the text pane once shown: a check that the page arrived
+};
+
+BOOL CALLBACK FindRichEdit(HWND child, LPARAM out)
+{
+    wchar_t name[32]{};
+    GetClassNameW(child, name, 32);
+    if (wcsncmp(name, L"RichEdit", 8) != 0)
+        return TRUE;
+    *reinterpret_cast<HWND*>(out) = child;
+    return FALSE;
+}
+
+long ShownCharacters(HWND pluginWindow)
+{
+    HWND found = nullptr;
+    EnumChildWindows(pluginWindow, FindRichEdit, reinterpret_cast<LPARAM>(&found));
+    GETTEXTLENGTHEX how{GTL_NUMCHARS, 1200};
+    return found ? static_cast<long>(SendMessageW(found, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&how), 0)) : -1;
+}
+
+bool TimePage(const listerhost::ListerWindow& lister, const std::wstring& title, PageTimings& out)
+{
+    Stopwatch showing;
+    if (!listerhost::SelectItemByText(lister.PluginWindow(), title))
+        return false;
+    Settle(lister.TopLevel());
+    out.show = showing.Seconds();
+    out.characters = ShownCharacters(lister.PluginWindow());
+    Sleep(1100);
+    Stopwatch delayed;
+    Settle(lister.TopLevel());
+    out.delayed = delayed.Seconds();
+    Stopwatch leaving;
+    if (!listerhost::SelectItemByText(lister.PluginWindow(), treebench::kSmallPageTitle))
+        return false;
+    Settle(lister.TopLevel());
+    out.leave = leaving.Seconds();
+    return true;
+}
+
+bool TimeLongPages(const listerhost::Plugin& plugin, const std::wstring& folder)
+{
+    const std::wstring path = folder + L"\\long-pages.vnb";
+    if (!EnsureFile(path, [] { return treebench::WriteLongPagesBook(); }))
+        return false;
+    listerhost::ListerWindow lister(plugin);
+    if (!lister.Create({20, 20, 920, 620}, false) || !lister.Open(path))
+        return false;
+    Settle(lister.TopLevel());
+    wprintf(L"\n%-14ls %11ls %14ls %16ls %18ls\n", L"page", L"characters", L"shown s", L"link passes s",
+            L"left for small s");
+    for (const treebench::LongPage& page : treebench::LongPages()) {
+        PageTimings t;
+        if (!TimePage(lister, page.title, t))
+            return false;
+        wprintf(L"%-14ls %11ld %14.2f %16.2f %18.2f\n", page.title.c_str(), t.characters, t.show, t.delayed, t.leave);
+        fflush(stdout);
+    }
+    lister.Close();
+    Settle(nullptr);
+    return true;
+}
+
 int Usage()
 {
-    fwprintf(stderr, L"usage: treebench PLUGIN FOLDER [--expand-limit PAGES] [--only NAME]\n");
+    fwprintf(stderr, L"usage: treebench PLUGIN FOLDER [--expand-limit PAGES] [--only NAME] [--pages-only]\n");
     return 4;
 }
 
@@ -110,12 +186,15 @@ int wmain(int argc, wchar_t** argv)
     const std::wstring folder = argv[2];
     unsigned long expandLimit = 0xFFFFFFFFul;
     std::wstring only;
+    bool pagesOnly = false;
     for (int i = 3; i < argc; ++i) {
         const std::wstring arg = argv[i];
         if (arg == L"--expand-limit" && i + 1 < argc)
             expandLimit = wcstoul(argv[++i], nullptr, 10);
         else if (arg == L"--only" && i + 1 < argc)
             only = argv[++i];
+        else if (arg == L"--pages-only")
+            pagesOnly = true;
         else
             return Usage();
     }
@@ -138,7 +217,7 @@ int wmain(int argc, wchar_t** argv)
     wprintf(L"%-12ls %-26ls %9ls %11ls %10ls %14ls %9ls\n", L"notebook", L"layout", L"pages", L"ListLoad s",
             L"items", L"Expand All s", L"close s");
     for (const treebench::Shape& shape : treebench::Shapes()) {
-        if (!only.empty() && shape.name != only)
+        if (pagesOnly || (!only.empty() && shape.name != only))
             continue;
         const std::wstring path = folder + L"\\" + shape.name + L".vnb";
         Timings t;
@@ -152,6 +231,10 @@ int wmain(int argc, wchar_t** argv)
         wprintf(L"%-12ls %-26ls %9u %11.2f %10u %14ls %9.2f\n", shape.name.c_str(), shape.layout.c_str(), shape.pages,
                 t.load, t.items, expanded, t.close);
         fflush(stdout);
+    }
+    if (only.empty() && !TimeLongPages(plugin, folder)) {
+        fwprintf(stderr, L"treebench: the long pages could not be shown\n");
+        return 3;
     }
     return 0;
 }

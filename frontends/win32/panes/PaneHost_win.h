@@ -19,6 +19,9 @@ public:
     // Shows and selects the page a page link names; false when the book does
     // not hold it.
     virtual bool OpenPageLink(uint32_t pageId) = 0;
+    // The pane now lives in a new window of its own kind, in the place and
+    // with the focus of the old one, which is going.
+    virtual void PaneReplaced(HWND old, HWND fresh) {}
 };
 
 }  // namespace viewer

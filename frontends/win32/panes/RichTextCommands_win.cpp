@@ -46,6 +46,7 @@ void RichTextPane::SelectAll()
 // horizontal scroll bar of use.
 void RichTextPane::SetWordWrap(bool wrap)
 {
+    wordWrap_ = wrap;
     SendMessageW(Hwnd(), EM_SETTARGETDEVICE, 0, wrap ? 0 : 1);
     SendMessageW(Hwnd(), EM_SHOWSCROLLBAR, SB_HORZ, wrap ? FALSE : TRUE);
 }
@@ -128,7 +129,8 @@ void RichTextPane::ChooseFont()
     }
     if (core::MakeChoosable(record)) {
         stored = record;
-        ApplyFormat(ToCharFormat(stored), SCF_DEFAULT);
+        chosenDefault_ = ToCharFormat(stored);
+        ApplyFormat(*chosenDefault_, SCF_DEFAULT);
     }
     record = core::WithColour(record, settings_.TextColour());
     stored = record;

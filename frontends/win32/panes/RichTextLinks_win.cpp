@@ -10,6 +10,8 @@
 #include <richole.h>
 #include <tom.h>
 
+#include <optional>
+
 namespace viewer {
 namespace {
 
@@ -119,19 +121,44 @@ public:
     explicit ControlText(HWND edit) : edit_(edit), text_(PositionText(edit) + u"\r"), hidden_(edit) {}
 
     const std::u16string& Text() override { return text_; }
-    int32_t FirstHidden(int32_t start, int32_t end) override { return hidden_.FirstHidden(start, end); }
-    int32_t AfterLastHidden(int32_t start, int32_t end) override { return hidden_.AfterLastHidden(start, end); }
+    int32_t FirstHidden(int32_t start, int32_t end) override
+    {
+        return NothingHidden() ? end : hidden_.FirstHidden(start, end);
+    }
+    int32_t AfterLastHidden(int32_t start, int32_t end) override
+    {
+        return NothingHidden() ? start : hidden_.AfterLastHidden(start, end);
+    }
     void Hide(int32_t start, int32_t end, bool protect) override
     {
         SetEffects(edit_, start, end, CFM_HIDDEN | (protect ? CFM_PROTECTED : 0),
                    CFE_HIDDEN | (protect ? CFE_PROTECTED : 0));
+        nothingHidden_ = false;
     }
     void MarkLink(int32_t start, int32_t end) override { SetEffects(edit_, start, end, CFM_LINK, CFE_LINK); }
 
 private:
+    // Some text object models answer a question about a range only after a
+    // walk from the start of the text (milliseconds a link in a long page):
+    // one question about the whole text's format, one pass over its runs,
+    // answers all while nothing is hidden.
+    bool NothingHidden()
+    {
+        if (!nothingHidden_) {
+            CHARRANGE all{0, -1};
+            SendMessageW(edit_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&all));
+            CHARFORMAT2W format{};
+            format.cbSize = sizeof format;
+            SendMessageW(edit_, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+            nothingHidden_ = (format.dwMask & CFM_HIDDEN) && !(format.dwEffects & CFE_HIDDEN);
+        }
+        return *nothingHidden_;
+    }
+
     HWND edit_;
     std::u16string text_;
     HiddenProbe hidden_;
+    std::optional<bool> nothingHidden_;
 };
 
 // While the passes change formats nobody is told, nothing is drawn, the

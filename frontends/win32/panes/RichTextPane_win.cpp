@@ -25,6 +25,7 @@ namespace {
 constexpr DWORD kStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE |
                          ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_NOHIDESEL | ES_READONLY | ES_DISABLENOSCROLL;
 constexpr UINT_PTR kLinkTimer = 100;
+constexpr UINT_PTR kRetireTimer = 101;
 constexpr UINT kLinkDelayMs = 1000;
 constexpr LONG kBaseHeightTwips = 200;  // 10 points
 
@@ -52,6 +53,34 @@ CHARFORMATW BaseFormat(COLORREF colour)
     return format;
 }
 
+// Emptying a control that holds a long text takes seconds on some systems
+// (growing with the square of its length), while a new control is made in
+// milliseconds.
+constexpr LRESULT kReplaceAboveCharacters = 16384;
+
+// The format of the character before a position (at 0: what text typed
+// there would get). The selection stays as it was: the link passes that
+// follow leave a page with a selection alone.
+CHARFORMATW FormatAt(HWND edit, LONG position)
+{
+    CHARRANGE before{};
+    SendMessageW(edit, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&before));
+    CHARRANGE range{std::max<LONG>(position - 1, 0), position};
+    SendMessageW(edit, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+    CHARFORMATW format{};
+    format.cbSize = sizeof format;
+    SendMessageW(edit, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+    SendMessageW(edit, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&before));
+    return format;
+}
+
+bool SameLook(const CHARFORMATW& a, const CHARFORMATW& b)
+{
+    constexpr DWORD kEffects = CFE_BOLD | CFE_ITALIC | CFE_UNDERLINE | CFE_STRIKEOUT | CFE_AUTOCOLOR;
+    return a.yHeight == b.yHeight && a.crTextColor == b.crTextColor && a.bCharSet == b.bCharSet &&
+           (a.dwEffects & kEffects) == (b.dwEffects & kEffects) && lstrcmpW(a.szFaceName, b.szFaceName) == 0;
+}
+
 }  // namespace
 
 // msftedit first (from the system, then beside the plug-in), riched20 last.
@@ -74,6 +103,7 @@ RichTextPane::RichTextPane(PaneHost& host, core::TextPaneSettings& settings)
 
 RichTextPane::~RichTextPane()
 {
+    DestroyRetired();
     Destroy();
     if (library_)
         FreeLibrary(library_);
@@ -140,33 +170,115 @@ bool RichTextPane::SetPlainText(std::u16string_view text)
     return ok;
 }
 
+// Each change of format over a long text is a pass over all of it (seconds
+// for a megabyte on some systems): text without formatting of its own gets
+// its format while the control is empty, and the passes run afterwards only
+// when the text did not come in with it.
 void RichTextPane::ShowPage(const model::CPage& page)
 {
-    SetWindowTextW(Hwnd(), L"");
+    Empty();
     const std::u16string text = page.Text();
     const bool rich = page.Kind() == model::kRichText;
-    if (text.empty()) {
-        SetWindowTextW(Hwnd(), L"");
-    } else if (rich) {
-        StreamInRtf(Hwnd(), text);
-    } else {
-        StreamInPlainText(Hwnd(), text);
-    }
-    // Text that brings no formatting of its own starts from the base font:
-    // the control may still hold the defaults of the RTF shown before.
     baseFormat_.crTextColor = settings_.TextColour();
-    if (!rich)
-        ApplyFormat(baseFormat_, SCF_ALL);
-    if (page.IsPlainText()) {
-        if (settings_.EditFont().size != 0)
-            ApplyFormat(ToCharFormat(settings_.EditFont()), SCF_ALL);
-        ApplyTextColour();
+    std::optional<CHARFORMATW> prepared;
+    if (!rich) {
+        PrepareFormat(page);
+        prepared = FormatAt(Hwnd(), 0);
     }
+    if (rich && !text.empty())
+        StreamInRtf(Hwnd(), text);
+    else if (!text.empty())
+        StreamInPlainText(Hwnd(), text);
+    if (prepared && !text.empty() && !SameLook(*prepared, FormatAt(Hwnd(), 1)))
+        PrepareFormat(page);
     if (passes_)
         passes_->AfterShow(Hwnd());
     SetTimer(Hwnd(), kLinkTimer, kLinkDelayMs, nullptr);
     PlaceCaret(page);
     plainText_ = page.IsPlainText();
+}
+
+// Text that brings no formatting of its own starts from the base font: the
+// control may still hold the defaults of the RTF shown before.
+void RichTextPane::PrepareFormat(const model::CPage& page)
+{
+    ApplyFormat(baseFormat_, SCF_ALL);
+    if (page.IsPlainText()) {
+        if (settings_.EditFont().size != 0)
+            ApplyFormat(ToCharFormat(settings_.EditFont()), SCF_ALL);
+        ApplyTextColour();
+    }
+}
+
+void RichTextPane::Empty()
+{
+    GETTEXTLENGTHEX how{GTL_NUMCHARS, 1200};
+    const LRESULT length = SendMessageW(Hwnd(), EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&how), 0);
+    if (length > kReplaceAboveCharacters && ReplaceControl())
+        return;
+    SetWindowTextW(Hwnd(), L"");
+}
+
+// The new control goes where the old one was, in size, place, z-order (the
+// order Tab follows) and visibility, set up as the old one was; the focus
+// moves over before the old one goes.
+bool RichTextPane::ReplaceControl()
+{
+    DestroyRetired();
+    const HWND old = Hwnd();
+    const HWND parent = GetParent(old);
+    wchar_t className[64]{};
+    if (!GetClassNameW(old, className, 64))
+        return false;
+    RECT place{};
+    GetWindowRect(old, &place);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&place), 2);
+    const HWND focus = GetFocus();
+    const bool focused = focus && (focus == old || IsChild(old, focus));
+    const bool visible = (GetWindowLongW(old, GWL_STYLE) & WS_VISIBLE) != 0;
+    const COLORREF background = background_;
+    const LRESULT events = SendMessageW(old, EM_GETEVENTMASK, 0, 0);
+    WPARAM zoomNumerator = 0;
+    LPARAM zoomDenominator = 0;
+    SendMessageW(old, EM_GETZOOM, reinterpret_cast<WPARAM>(&zoomNumerator), reinterpret_cast<LPARAM>(&zoomDenominator));
+
+    const HWND fresh = CreateWindowExW(GetWindowLongW(old, GWL_EXSTYLE), className, L"", kStyle & ~WS_VISIBLE,
+                                       place.left, place.top, place.right - place.left, place.bottom - place.top,
+                                       parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(GetDlgCtrlID(old))),
+                                       win::ThisModule(), nullptr);
+    if (!fresh)
+        return false;
+    if (!MoveTo(fresh)) {
+        DestroyWindow(fresh);
+        return false;
+    }
+    AfterCreate();
+    if (chosenDefault_)
+        ApplyFormat(*chosenDefault_, SCF_DEFAULT);
+    if (wordWrap_)
+        SetWordWrap(*wordWrap_);
+    SendMessageW(fresh, EM_SETBKGNDCOLOR, 0, background);
+    SendMessageW(fresh, EM_SETEVENTMASK, 0, events);
+    if (zoomNumerator && zoomDenominator)
+        SendMessageW(fresh, EM_SETZOOM, zoomNumerator, zoomDenominator);
+    SetWindowPos(fresh, old, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | (visible ? SWP_SHOWWINDOW : 0));
+    if (focused)
+        SetFocus(fresh);
+    Host().PaneReplaced(old, fresh);
+    // The old control may be the one whose message brought the new page (a
+    // click on a page link): it goes once that message is done with.
+    ShowWindow(old, SW_HIDE);
+    SetWindowLongPtrW(old, GWLP_ID, 0);  // the pane's identifier names the new one alone
+    retired_ = old;
+    SetTimer(fresh, kRetireTimer, 0, nullptr);
+    return true;
+}
+
+void RichTextPane::DestroyRetired()
+{
+    if (retired_ && IsWindow(retired_))
+        DestroyWindow(retired_);
+    retired_ = nullptr;
 }
 
 void RichTextPane::PlaceCaret(const model::CPage& page)
@@ -310,6 +422,11 @@ LRESULT RichTextPane::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
         return result;
     }
     case WM_TIMER:
+        if (wParam == kRetireTimer) {
+            KillTimer(Hwnd(), kRetireTimer);
+            DestroyRetired();
+            return 0;
+        }
         if (wParam != kLinkTimer)
             break;
         KillTimer(Hwnd(), kLinkTimer);

@@ -6,6 +6,7 @@
 #include <richedit.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace model {
@@ -77,6 +78,14 @@ protected:
 
 private:
     void AfterCreate();
+    // Leaves the control empty, by making a new one when emptying this one
+    // would take long.
+    void Empty();
+    bool ReplaceControl();
+    void DestroyRetired();
+    // The page's text in the pane's fonts and colour: set on the empty
+    // control before the text streams in, the text takes it at once.
+    void PrepareFormat(const model::CPage& page);
     void ApplyTextColour();
     void ApplyFormat(const CHARFORMATW& format, WPARAM scope);
     void PlaceCaret(const model::CPage& page);
@@ -92,6 +101,10 @@ private:
     std::wstring className_;
     // What plain text looks like until the user picks a font.
     CHARFORMATW baseFormat_{};
+    // What a new control must be told again.
+    std::optional<bool> wordWrap_;
+    std::optional<CHARFORMATW> chosenDefault_;
+    HWND retired_ = nullptr;  // a replaced control, hidden until it can go
     std::unique_ptr<LinkPasses> ownPasses_;
     LinkPasses* passes_ = nullptr;
     CHARRANGE linkRange_{-1, -1};

@@ -20,12 +20,37 @@ struct InStream {
     const BYTE* data;
     size_t size;
     size_t offset;
+    bool utf16Text;  // plain text as UTF-16 units, where line ends count
 };
+
+char16_t UnitAt(const InStream& in, size_t byte)
+{
+    char16_t unit = 0;
+    std::memcpy(&unit, in.data + byte, sizeof unit);
+    return unit;
+}
+
+// The control takes each chunk of text on its own: a CR at the end of one
+// and the LF at the start of the next would make two paragraph breaks. So a
+// chunk of UTF-16 text holds whole units and ends before such a CR, which
+// opens the next chunk instead (a chunk of one unit must still give it).
+size_t ChunkSize(const InStream& in, size_t wanted)
+{
+    const size_t left = in.size - in.offset;
+    size_t n = std::min(wanted, left);
+    if (!in.utf16Text || n == left || n < 2 * sizeof(char16_t))
+        return n;
+    n -= n % sizeof(char16_t);
+    if (n + sizeof(char16_t) <= left && UnitAt(in, in.offset + n - sizeof(char16_t)) == u'\r' &&
+        UnitAt(in, in.offset + n) == u'\n')
+        n -= sizeof(char16_t);
+    return n;
+}
 
 DWORD CALLBACK ReadChunk(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* given)
 {
     auto* in = reinterpret_cast<InStream*>(cookie);
-    size_t n = std::min(static_cast<size_t>(wanted > 0 ? wanted : 0), in->size - in->offset);
+    const size_t n = ChunkSize(*in, static_cast<size_t>(wanted > 0 ? wanted : 0));
     std::memcpy(buffer, in->data + in->offset, n);
     in->offset += n;
     *given = static_cast<LONG>(n);
@@ -60,7 +85,7 @@ DWORD CALLBACK WriteChunk(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* take
 
 bool StreamIn(HWND edit, const void* bytes, size_t size, WPARAM format)
 {
-    InStream in{static_cast<const BYTE*>(bytes), size, 0};
+    InStream in{static_cast<const BYTE*>(bytes), size, 0, format == (SF_TEXT | SF_UNICODE)};
     EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&in), 0, ReadChunk};
     SendMessageW(edit, EM_STREAMIN, format, reinterpret_cast<LPARAM>(&stream));
     return stream.dwError == 0;

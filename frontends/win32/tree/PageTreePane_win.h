@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <deque>
 #include <memory>
+#include <vector>
 
 namespace model {
 class CBook;
@@ -66,6 +67,10 @@ public:
     int64_t SelectedPageId() const;
     void ExpandAll();
     void CollapseAll();
+    // Expand All stops short of this many items in the control (closing a
+    // tree frees its items one at a time, on some systems each after a
+    // search through all of them); tests choose a small number.
+    void SetExpandAllLimit(size_t items) { expandAllLimit_ = items; }
     // A command of the tree's menu; false when it is none of the pane's.
     bool OnCommand(WORD id);
     const model::CPage* SelectedPage() const;
@@ -88,6 +93,7 @@ private:
     // Inserts the items of a node's children, once, after making their nodes.
     void ShowChildren(uint32_t index, bool childrenFollow = false);
     void InsertChildren(uint32_t index, bool childrenFollow);
+    std::vector<uint32_t> ShowLevels(uint32_t start);
     void OnFilled(uint32_t index);
     void InsertItem(uint32_t index, uint32_t defaultColour, bool childrenFollow);
     void AddPlaceholder(TreeItemRecord& record);
@@ -125,6 +131,9 @@ private:
     // records stay valid while more are added.
     std::deque<TreeItemRecord> records_;
     int quietDepth_ = 0;  // nesting of QuietTree scopes
+    // A hundred thousand items take about a second to close there, a
+    // million minutes.
+    size_t expandAllLimit_ = 100000;
     WNDPROC controlProc_ = nullptr;
 };
 

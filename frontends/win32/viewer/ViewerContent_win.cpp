@@ -50,6 +50,15 @@ void ViewerWindow::ShowContentPane(HWND pane)
         SetFocus(pane);
 }
 
+// The text pane swaps its control for a new one when a long page leaves.
+void ViewerWindow::PaneReplaced(HWND old, HWND fresh)
+{
+    if (focusPane_ == old)
+        focusPane_ = fresh;
+    if (splitter_ && IsShown(fresh))
+        splitter_->SetRightPane(fresh);
+}
+
 // After every layout of the splitter, which moves only the visible pane.
 void ViewerWindow::PlaceHiddenContentPane()
 {

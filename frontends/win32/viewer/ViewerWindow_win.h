@@ -60,6 +60,7 @@ public:
     // Shows and selects a page named by a link; false when the book does not
     // hold it.
     bool OpenPageLink(uint32_t pageId) override;
+    void PaneReplaced(HWND old, HWND fresh) override;
     void SwitchFocus();
     // True when a close was asked of the Lister.
     bool RequestClose();
