@@ -1,10 +1,11 @@
 #include "components/TextSearch.h"
 
-#include "components/RtfPlainText.h"
 #include "components/VisibleText.h"
 #include "components/WordCharacters.h"
 #include "model/PageTree.h"
 #include "platform/System.h"
+#include "richtext/PlainText.h"
+#include "richtext/RtfReader.h"
 
 #include <algorithm>
 
@@ -54,7 +55,7 @@ std::u16string SearchableText(const model::CPage& page)
     if (page.IsFolder())
         return {};
     if (page.Kind() == model::kRichText)
-        return RtfToPlainText(page.Text());
+        return richtext::PlainText(richtext::ReadRtf(page.Text()));
     return page.Text();
 }
 

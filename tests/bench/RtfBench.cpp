@@ -3,7 +3,8 @@
 // \uN escapes, and bytes read from narrow text.
 #include <benchmark/benchmark.h>
 
-#include "components/RtfPlainText.h"
+#include "richtext/PlainText.h"
+#include "richtext/RtfReader.h"
 #include "components/RtfText.h"
 #include "tests/bench/BenchProse.h"
 
@@ -29,7 +30,7 @@ void BM_RtfWordsOfTenMegabytes(benchmark::State& state)
 {
     const std::u16string& rtf = RtfPage();
     for (auto _ : state)
-        benchmark::DoNotOptimize(components::RtfToPlainText(rtf));
+        benchmark::DoNotOptimize(richtext::PlainText(richtext::ReadRtf(rtf)));
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * rtf.size() * sizeof(char16_t)));
 }
 BENCHMARK(BM_RtfWordsOfTenMegabytes)->Unit(benchmark::kMillisecond);

@@ -1,6 +1,7 @@
 // Real RTF files, written by other programs from UTF-8 texts in every
 // script (tests/rtfcorpus/make), read to the words of those texts.
-#include "components/RtfPlainText.h"
+#include "richtext/PlainText.h"
+#include "richtext/RtfReader.h"
 #include "platform/CodePage.h"
 
 #include <gtest/gtest.h>
@@ -43,7 +44,7 @@ TEST(RtfCorpus, FilesReadAsTheTextsTheyWereMadeFrom)
         // the first NUL (the control ends what it saves with one).
         const std::string rtf = FileText(entry.path());
         const std::u16string page = platform::AnsiToWide(rtf.substr(0, rtf.find('\0')));
-        EXPECT_EQ(Words(platform::WideToUtf8(components::RtfToPlainText(page))), Words(text)) << name;
+        EXPECT_EQ(Words(platform::WideToUtf8(richtext::PlainText(richtext::ReadRtf(page)))), Words(text)) << name;
         ++files;
     }
     EXPECT_EQ(files, 31u);

@@ -2,7 +2,8 @@
 // reading the words out of RTF for it.
 #include <gtest/gtest.h>
 
-#include "components/RtfPlainText.h"
+#include "richtext/PlainText.h"
+#include "richtext/RtfReader.h"
 #include "components/SearchRound.h"
 #include "components/TextSearch.h"
 #include "components/VisibleText.h"
@@ -85,7 +86,7 @@ TEST(TextSearch, RichTextIsSearchedInItsWordsNeverInItsMarkup)
         {u"}}}{{{{\\", ""},
     };
     for (const auto& [rtf, text] : cases)
-        EXPECT_EQ(Narrow(components::RtfToPlainText(rtf)), text) << Narrow(std::u16string(rtf));
+        EXPECT_EQ(Narrow(richtext::PlainText(richtext::ReadRtf(rtf))), text) << Narrow(std::u16string(rtf));
 }
 
 // The round as a front end drives it: the pages it shows and the text it

@@ -1,6 +1,7 @@
 // The rich edit control reads page RTF as the portable word reader does.
 #include "components/RichTextStream_win.h"
-#include "components/RtfPlainText.h"
+#include "richtext/PlainText.h"
+#include "richtext/RtfReader.h"
 #include "platform/CodePage.h"
 
 #include <gtest/gtest.h>
@@ -28,7 +29,7 @@ TEST(CodePages, TheControlShowsRtfAsTheWordReaderReadsIt)
     };
     for (std::u16string_view page : pages) {
         ASSERT_TRUE(components::StreamInRtf(edit, page));
-        std::u16string words = components::RtfToPlainText(page);
+        std::u16string words = richtext::PlainText(richtext::ReadRtf(page));
         std::replace(words.begin(), words.end(), u'\n', u'\r');
         EXPECT_EQ(components::PositionText(edit) + u"\r", words) << platform::WideToUtf8(words);
     }
