@@ -138,8 +138,7 @@ void DocumentBuilder::CloseInnermost()
     OpenTable& open = open_.back();
     if (!open.cell.blocks.empty())
         PushCell(open);
-    if (!open.row.cells.empty())
-        doc_.tables[open.table].rows.push_back(std::move(open.row));
+    FinishRow(open, open_.size());
     open_.pop_back();
 }
 
@@ -169,7 +168,14 @@ void DocumentBuilder::EndCell(const ParaFormat& format, size_t level)
     PushCell(open_[level - 1]);
 }
 
-void DocumentBuilder::EndRow(const ParaFormat& format, size_t level, const RowFormat& definition)
+RowFormat& DocumentBuilder::RowDefinition(size_t level)
+{
+    if (rowDefinitions_.empty())
+        rowDefinitions_.resize(kMaxTableDepth);
+    return rowDefinitions_[std::clamp<size_t>(level, 1, kMaxTableDepth) - 1];
+}
+
+void DocumentBuilder::EndRow(const ParaFormat& format, size_t level)
 {
     level = std::clamp<size_t>(level, 1, kMaxTableDepth);
     EnsureLevel(level);
@@ -178,14 +184,21 @@ void DocumentBuilder::EndRow(const ParaFormat& format, size_t level, const RowFo
         AddParagraph(format, level, false);
     if (!open.cell.blocks.empty())
         PushCell(open);
+    FinishRow(open, level);
+}
+
+// The cells gathered become a row, laid out by the definition in force.
+void DocumentBuilder::FinishRow(OpenTable& open, size_t level)
+{
     Row row = std::move(open.row);
     open.row = Row{};
     if (row.cells.empty())
         return;
+    const RowFormat& definition = RowDefinition(level);
     row.left = definition.left;
     row.gap = definition.gap;
     row.align = definition.align;
-    int32_t right = definition.left;
+    int32_t right = 0;
     for (size_t i = 0; i < row.cells.size(); ++i) {
         // A cell the definition does not describe gets an inch.
         if (i < definition.cells.size()) {
@@ -200,10 +213,10 @@ void DocumentBuilder::EndRow(const ParaFormat& format, size_t level, const RowFo
     doc_.tables[open.table].rows.push_back(std::move(row));
 }
 
-Document DocumentBuilder::Finish(const ParaFormat& format)
+Document DocumentBuilder::Finish(const ParaFormat& format, size_t level)
 {
     if (TextPending())
-        AddParagraph(format, open_.size(), false);
+        AddParagraph(format, level, false);
     EnsureLevel(0);
     return std::move(doc_);
 }

@@ -31,8 +31,12 @@ public:
     void EndParagraph(const ParaFormat& format, size_t level, bool marked);
     // The cell of table level `level` (from 1) ends, with the text before it.
     void EndCell(const ParaFormat& format, size_t level);
-    void EndRow(const ParaFormat& format, size_t level, const RowFormat& row);
-    Document Finish(const ParaFormat& format);
+    // The row of table level `level` ends; its definition is the one in
+    // force for that level then.
+    void EndRow(const ParaFormat& format, size_t level);
+    RowFormat& RowDefinition(size_t level);
+    // The text after the last paragraph end is a paragraph of `level`.
+    Document Finish(const ParaFormat& format, size_t level);
 
 private:
     struct OpenTable {
@@ -49,11 +53,13 @@ private:
     void CloseInnermost();
     std::vector<Block>& Container(size_t level);
     void PushCell(OpenTable& open);
+    void FinishRow(OpenTable& open, size_t level);
 
     Document doc_;
     uint32_t paragraphStart_ = 0;  // text and runs of the paragraph in progress
     uint32_t paragraphFirstRun_ = 0;
     std::vector<OpenTable> open_;  // level n at index n - 1
+    std::vector<RowFormat> rowDefinitions_;
     CharFormat lastFormat_;
     uint32_t lastFormatIndex_ = kNone;
     std::unordered_map<uint64_t, std::vector<uint32_t>> formatsByHash_;

@@ -147,7 +147,7 @@ public:
         }
         FlushBytes();
         FinishPicture();
-        return builder_.Finish(groups_.Top().para);
+        return builder_.Finish(lastPara_, lastLevel_);
     }
 
 private:
@@ -271,6 +271,9 @@ private:
             if (!group.objectBody && !group.hidden) {
                 group.chars.font = FontIndex(group.font);
                 builder_.AddText(text, group.chars, group.link);
+                // Text the page ends without a paragraph mark keeps its format.
+                lastPara_ = group.para;
+                lastLevel_ = group.tableLevel;
             }
             break;
         case Destination::FontTable:
@@ -412,7 +415,7 @@ private:
             if ((group.destination == Destination::Text || group.destination == Destination::NestTableProperties) &&
                 !group.objectBody) {
                 const size_t level = known == Word::Row ? 1 : std::max<size_t>(2, group.tableLevel);
-                builder_.EndRow(group.para, level, RowAt(level));
+                builder_.EndRow(group.para, level);
             }
             break;
         case Word::Unicode:
@@ -564,18 +567,10 @@ private:
         return group.destination == Destination::NestTableProperties ? std::max<size_t>(2, group.tableLevel) : 1;
     }
 
-    RowFormat& RowAt(size_t level)
-    {
-        level = std::clamp<size_t>(level, 1, kMaxTableDepth);
-        if (rows_.size() < level)
-            rows_.resize(level);
-        return rows_[level - 1];
-    }
-
     bool RowWord(Word known, const RtfControlWord& word, GroupState& group)
     {
         const int32_t n = word.number;
-        RowFormat& row = RowAt(DefinitionLevel(group));
+        RowFormat& row = builder_.RowDefinition(DefinitionLevel(group));
         switch (known) {
         case Word::RowDefault:
             row = RowFormat{};
@@ -763,7 +758,8 @@ private:
     uint32_t color_ = 0;
     bool colorSet_ = false;
 
-    std::vector<RowFormat> rows_;
+    ParaFormat lastPara_;
+    size_t lastLevel_ = 0;
     CellFormat cell_;
     Border* border_ = nullptr;
 
@@ -798,7 +794,7 @@ Document DocumentOfPlainText(std::u16string_view text)
         builder.EndParagraph(format, 0, true);
         start = at + 1;
     }
-    return builder.Finish(format);
+    return builder.Finish(format, 0);
 }
 
 }  // namespace richtext
