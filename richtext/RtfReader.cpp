@@ -55,9 +55,10 @@ public:
     GroupState& Top() { return states_.back(); }
     void Open()
     {
-        if (states_.size() < components::RtfGroupStack<int>::kMaxGroupDepth)
+        if (states_.size() < components::RtfGroupStack<int>::kMaxGroupDepth) {
             states_.push_back(states_.back());
-        else
+            states_.back().pictureOwner = false;  // a group inside a picture does not end it
+        } else
             ++unkept_;
     }
     // The state of the group that ends, when it was kept.

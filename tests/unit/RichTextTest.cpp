@@ -187,7 +187,9 @@ TEST(RichText, PicturesKeptMadeBmpOrSized)
         {u"{\\pict\\wbitmap0\\picw16\\pich9\\wbmbitspixel1\\wbmplanes1\\wbmwidthbytes2 ffff0000}", "[pic bmp 240x135 70B]"},
         {u"{\\pict\\wmetafile8\\picw2540\\pich1270 0100}", "[pic wmf 1440x720 2B]"},
         {u"{\\pict\\emfblip\\picw0\\pich0\\bin3 abc}", "[pic emf 0x0 3B]"},
-        {u"{\\pict\\pngblip}{\\pict\\dibitmap0 0102}", ""},  // no data, a header that is too short
+        {u"{\\pict\\pngblip}{\\pict\\dibitmap0 0102}", ""},
+        // A group inside the picture ends before it.
+        {u"{\\*\\shppict{\\pict{\\*\\picprop{\\sp{\\sn a}{\\sv b}}}\\pngblip 89504e47}}", "[pic png 0x0 4B]"},  // no data, a header that is too short
     };
     for (const auto& [body, expected] : cases)
         EXPECT_EQ(Read(u"{\\rtf1 " + body + u"}"), expected) << U8(body);
