@@ -17,6 +17,13 @@ inline constexpr uint32_t kAutoColor = 0xFFFFFFFF;
 inline constexpr char16_t kPictureCharacter = u'\xFFFC';
 
 enum class Align : uint8_t { Left, Center, Right, Justify };
+// The kind of face a font table names, for a reader without the face.
+enum class FontFamily : uint8_t { Unknown, Roman, Swiss, Modern, Script, Decorative };
+
+struct Font {
+    std::u16string name;
+    FontFamily family = FontFamily::Unknown;
+};
 enum class Baseline : uint8_t { Normal, Super, Sub };
 
 struct CharFormat {
@@ -125,7 +132,7 @@ struct Document {
     std::vector<Block> body;
     std::vector<CharFormat> formats;
     std::vector<ParaFormat> paraFormats;
-    std::vector<std::u16string> fonts;  // face names
+    std::vector<Font> fonts;
     std::vector<Picture> pictures;
     std::vector<std::u16string> links;  // link targets, as the field names them
 };

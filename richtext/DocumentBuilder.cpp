@@ -87,11 +87,12 @@ uint32_t DocumentBuilder::AddLink(std::u16string target)
     return static_cast<uint32_t>(doc_.links.size() - 1);
 }
 
-uint32_t DocumentBuilder::FontIndex(const std::u16string& name)
+uint32_t DocumentBuilder::FontIndex(const Font& font)
 {
-    const auto [at, added] = fontsByName_.emplace(name, static_cast<uint32_t>(doc_.fonts.size()));
+    const std::u16string key = static_cast<char16_t>(font.family) + font.name;
+    const auto [at, added] = fontsByName_.emplace(key, static_cast<uint32_t>(doc_.fonts.size()));
     if (added)
-        doc_.fonts.push_back(name);
+        doc_.fonts.push_back(font);
     return at->second;
 }
 

@@ -25,7 +25,7 @@ public:
     void AddPicture(Picture picture, const CharFormat& format);
     uint32_t AddLink(std::u16string target);
     // The index of a face name in the document's fonts.
-    uint32_t FontIndex(const std::u16string& name);
+    uint32_t FontIndex(const Font& font);
 
     // A paragraph of table level `level` (0: the body) ends.
     void EndParagraph(const ParaFormat& format, size_t level, bool marked);
@@ -63,7 +63,7 @@ private:
     CharFormat lastFormat_;
     uint32_t lastFormatIndex_ = kNone;
     std::unordered_map<uint64_t, std::vector<uint32_t>> formatsByHash_;
-    std::unordered_map<std::u16string, uint32_t> fontsByName_;
+    std::unordered_map<std::u16string, uint32_t> fontsByName_;  // the family's number first
 };
 
 }  // namespace richtext

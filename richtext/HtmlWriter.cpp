@@ -75,8 +75,15 @@ void AppendAttribute(std::string& out, std::string_view value)
 std::string CharStyle(const Document& doc, const CharFormat& f)
 {
     std::string style;
-    if (f.font != kNone && f.font < doc.fonts.size() && !CssFontName(doc.fonts[f.font]).empty())
-        style += "font-family:'" + CssFontName(doc.fonts[f.font]) + "';";
+    if (f.font != kNone && f.font < doc.fonts.size()) {
+        // A reader without the face gets one of its kind.
+        static const char* const kGeneric[] = {"", "serif", "sans-serif", "monospace", "cursive", "fantasy"};
+        const Font& font = doc.fonts[f.font];
+        const std::string name = CssFontName(font.name);
+        const char* generic = kGeneric[static_cast<int>(font.family)];
+        if (!name.empty() || *generic)
+            style += "font-family:" + (name.empty() ? "" : "'" + name + "'" + (*generic ? "," : "")) + generic + ";";
+    }
     const int64_t twips = f.baseline == Baseline::Normal ? f.halfPoints * 10 : f.halfPoints * 10 * 2 / 3;
     style += "font-size:" + Points(twips) + ";";
     if (f.bold)

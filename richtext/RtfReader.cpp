@@ -438,9 +438,18 @@ private:
                 codePages_.BeginFont(n);
                 definingFont_ = n;
                 fontName_.clear();
+                fontFamily_ = FontFamily::Unknown;
             } else {
                 group.font = n;
             }
+            break;
+        case Word::FamilyRoman:
+        case Word::FamilySwiss:
+        case Word::FamilyModern:
+        case Word::FamilyScript:
+        case Word::FamilyDecorative:
+            if (group.destination == Destination::FontTable)
+                fontFamily_ = static_cast<FontFamily>(static_cast<int>(known) - static_cast<int>(Word::FamilyRoman) + 1);
             break;
         case Word::FontCharset:
             if (group.destination == Destination::FontTable && word.hasNumber)
@@ -639,9 +648,9 @@ private:
     {
         if (definingFont_ && fontIndex_.size() < kMaxFonts) {
             size_t begin = fontName_.find_first_not_of(u' ');
-            const std::u16string name = begin == std::u16string::npos ? u"" : fontName_.substr(begin);
+            Font font{begin == std::u16string::npos ? u"" : fontName_.substr(begin), fontFamily_};
             fontIndex_[*definingFont_] = static_cast<uint32_t>(fontNames_.size());
-            fontNames_.push_back(name);
+            fontNames_.push_back(std::move(font));
         }
         definingFont_.reset();
         fontName_.clear();
@@ -751,7 +760,8 @@ private:
     std::optional<int32_t> definingFont_;
     std::u16string fontName_;
     std::unordered_map<int32_t, uint32_t> fontIndex_;  // font number to name
-    std::vector<std::u16string> fontNames_;
+    std::vector<Font> fontNames_;
+    FontFamily fontFamily_ = FontFamily::Unknown;
     int32_t defaultFont_ = 0;
     int32_t lastFont_ = RtfFontCodePages::kDefaultFont;
     uint32_t lastFontIndex_ = kNone;

@@ -18,6 +18,8 @@ Map MakeMap()
         {u"tab", Word::Tab}, {u"cell", Word::Cell}, {u"nestcell", Word::NestCell}, {u"row", Word::Row},
         {u"nestrow", Word::NestRow}, {u"u", Word::Unicode}, {u"uc", Word::UnicodeSkip}, {u"bin", Word::Binary},
         {u"f", Word::Font}, {u"fcharset", Word::FontCharset}, {u"cpg", Word::FontCodePage},
+        {u"froman", Word::FamilyRoman}, {u"fswiss", Word::FamilySwiss}, {u"fmodern", Word::FamilyModern},
+        {u"fscript", Word::FamilyScript}, {u"fdecor", Word::FamilyDecorative},
         {u"deff", Word::DefaultFont}, {u"ansicpg", Word::AnsiCodePage}, {u"mac", Word::Mac}, {u"pc", Word::Pc},
         {u"pca", Word::Pca},
         {u"plain", Word::Plain}, {u"b", Word::Bold}, {u"i", Word::Italic}, {u"ulnone", Word::UnderlineNone},

@@ -13,7 +13,7 @@ enum class Word : uint8_t {
     // Text
     Par, Line, Section, Page, Tab, Cell, NestCell, Row, NestRow, Unicode, UnicodeSkip, Binary,
     // Code pages and fonts
-    Font, FontCharset, FontCodePage, DefaultFont, AnsiCodePage, Mac, Pc, Pca,
+    Font, FamilyRoman, FamilySwiss, FamilyModern, FamilyScript, FamilyDecorative, FontCharset, FontCodePage, DefaultFont, AnsiCodePage, Mac, Pc, Pca,
     // Character format
     Plain, Bold, Italic, Underline, UnderlineNone, Strike, Super, Sub, NoSuperSub, Up, Down, FontSize, Color,
     Highlight, Background, Hidden,

@@ -31,7 +31,7 @@ std::string Describe(const Document& doc, const Run& run)
         if (on)
             tags += (tags.empty() ? "" : " ") + name;
     };
-    tag(f.font != kNone, "f=" + (f.font != kNone ? U8(doc.fonts[f.font]) : ""));
+    tag(f.font != kNone, "f=" + (f.font != kNone ? U8(doc.fonts[f.font].name) : ""));
     tag(f.halfPoints != 24, "fs" + std::to_string(f.halfPoints));
     tag(f.bold, "b");
     tag(f.italic, "i");
@@ -251,7 +251,7 @@ TEST(RichText, HtmlShowsFormatsTablesPicturesAndLinks)
     const char* const expected[] = {
         "<title>T&lt;itle&gt;</title>",
         "<nav><a href=\"../index.html\">Index</a></nav>",
-        ".c0{font-family:'Arial';font-size:12pt;font-weight:bold;color:#ff0000;}",
+        ".c0{font-family:'Arial',sans-serif;font-size:12pt;font-weight:bold;color:#ff0000;}",
         ".p0{text-align:center;}",
         "<p class=\"p0\"><span class=\"c0\">&lt;Bold&gt; &amp; red</span></p>",
         "<span class=\"c1\">unsafe</span>",  // no link for a script
