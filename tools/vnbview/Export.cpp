@@ -224,13 +224,18 @@ private:
                                                     : folder.names.Claim(wanted, file.extension);
             if (Planning())
                 return stem;
-            std::error_code error = WriteNewFile(folder, stem + u"." + file.extension, file.bytes);
+            // A name the file system sees as taken (an 8.3 alias) moves the
+            // page to the next stem; a page file already written stays.
+            std::u16string name = stem + u"." + file.extension;
+            std::error_code error = WriteNewFile(folder, name, file.bytes);
+            if (!error && shownAsHtml) {
+                name = stem + u".html";
+                error = WriteNewFile(folder, name, PageHtml(folder, stem, page));
+            }
             if (error == std::errc::file_exists && attempt < kNameAttempts)
                 continue;
-            if (!error && shownAsHtml)
-                error = WriteNewFile(folder, stem + u".html", PageHtml(folder, stem, page));
             if (error)
-                Fail("cannot write", folder.disk.Path() / fs::path(stem + u"." + file.extension), error);
+                Fail("cannot write", folder.disk.Path() / fs::path(name), error);
             return stem;
         }
     }
