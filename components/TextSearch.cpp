@@ -55,7 +55,7 @@ std::u16string SearchableText(const model::CPage& page)
     if (page.IsFolder())
         return {};
     if (page.Kind() == model::kRichText)
-        return richtext::PlainText(richtext::ReadRtf(page.Text()));
+        return richtext::PlainText(richtext::ReadRtf(page.Text(), richtext::Pictures::Leave));
     return page.Text();
 }
 

@@ -114,8 +114,8 @@ std::u16string HyperlinkTarget(std::u16string_view instruction)
 
 class Reader {
 public:
-    Reader(std::u16string_view rtf, unsigned narrowCodePage)
-        : rtf_(rtf), codePages_(narrowCodePage), widened_(narrowCodePage)
+    Reader(std::u16string_view rtf, unsigned narrowCodePage, Pictures pictures)
+        : rtf_(rtf), codePages_(narrowCodePage), widened_(narrowCodePage), keepPictures_(pictures == Pictures::Keep)
     {
     }
 
@@ -490,7 +490,7 @@ private:
         if (!word.hasNumber || word.number <= 0)
             return;
         const size_t count = std::min<size_t>(static_cast<size_t>(word.number), rtf_.size() - i_);
-        if (groups_.Top().destination == Destination::Picture) {
+        if (groups_.Top().destination == Destination::Picture && pictureVisible_) {
             pictureTooLarge_ = pictureTooLarge_ || pictureData_.size() + count > kMaxPictureBytes;
             for (size_t k = 0; k < count && !pictureTooLarge_; ++k) {
                 const char16_t unit = rtf_[i_ + k];
@@ -689,7 +689,7 @@ private:
         pictureData_.clear();
         nibble_ = -1;
         pictureTooLarge_ = false;
-        pictureVisible_ = !group.objectBody && !group.hidden;
+        pictureVisible_ = keepPictures_ && !group.objectBody && !group.hidden;
     }
 
     void PictureWord(Word known, const RtfControlWord& word)
@@ -720,7 +720,7 @@ private:
     void Hex(char16_t c)
     {
         const int value = HexValue(c);
-        if (value < 0)
+        if (value < 0 || !pictureVisible_)
             return;
         if (nibble_ < 0) {
             nibble_ = value;
@@ -747,6 +747,7 @@ private:
     size_t i_ = 0;
     RtfFontCodePages codePages_;
     components::WidenedBytes widened_;
+    bool keepPictures_;
     GroupStack groups_;
     DocumentBuilder builder_;
     bool groupStart_ = false;
@@ -783,9 +784,12 @@ private:
 
 }  // namespace
 
-Document ReadRtf(std::u16string_view rtf, unsigned narrowCodePage) { return Reader(rtf, narrowCodePage).Read(); }
+Document ReadRtf(std::u16string_view rtf, unsigned narrowCodePage, Pictures pictures)
+{
+    return Reader(rtf, narrowCodePage, pictures).Read();
+}
 
-Document ReadRtf(std::u16string_view rtf) { return ReadRtf(rtf, platform::AnsiCodePage()); }
+Document ReadRtf(std::u16string_view rtf, Pictures pictures) { return ReadRtf(rtf, platform::AnsiCodePage(), pictures); }
 
 Document DocumentOfPlainText(std::u16string_view text)
 {

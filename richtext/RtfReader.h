@@ -12,14 +12,18 @@
 // recursion, in memory a small multiple of its size.
 #include "richtext/Document.h"
 
+#include <cstdint>
 #include <string_view>
 
 namespace richtext {
 
+// Pictures cost time and memory that words do not need.
+enum class Pictures : uint8_t { Keep, Leave };
+
 // `narrowCodePage`: the code page the page's narrow text was read in.
-Document ReadRtf(std::u16string_view rtf, unsigned narrowCodePage);
+Document ReadRtf(std::u16string_view rtf, unsigned narrowCodePage, Pictures pictures = Pictures::Keep);
 // The same in the code page narrow text is read in now.
-Document ReadRtf(std::u16string_view rtf);
+Document ReadRtf(std::u16string_view rtf, Pictures pictures = Pictures::Keep);
 
 // A document of plain text: one paragraph per line (CR LF, CR or LF).
 Document DocumentOfPlainText(std::u16string_view text);

@@ -82,7 +82,7 @@ int RunCommand(const Options& options, const model::CBook& book, const std::u16s
             return kExitUsage;
         }
         const std::u16string text =
-            options.wordsOnly && page->IsRichText() ? richtext::PlainText(richtext::ReadRtf(page->Text())) : page->Text();
+            options.wordsOnly && page->IsRichText() ? richtext::PlainText(richtext::ReadRtf(page->Text(), richtext::Pictures::Leave)) : page->Text();
         // Piped or redirected, the text goes out as it is; a terminal gets
         // no control character it would act on.
         std::cout << (StdoutIsTerminal() ? TerminalText(text) : Utf8(text));
