@@ -7,6 +7,7 @@
 #include "richtext/DocumentBuilder.h"
 #include "richtext/Limits.h"
 #include "richtext/Pictures.h"
+#include "richtext/RtfFormatWords.h"
 #include "richtext/RtfWords.h"
 
 #include <algorithm>
@@ -79,38 +80,6 @@ private:
 struct Field {
     std::u16string instruction;
 };
-
-// The target of a HYPERLINK field's instruction: its first argument, or
-// "#name" for a place in the document (\l "name").
-std::u16string HyperlinkTarget(std::u16string_view instruction)
-{
-    size_t at = instruction.find_first_not_of(u' ');
-    if (at == std::u16string_view::npos || !components::StartsWithFolded(instruction.substr(at), u"hyperlink"))
-        return {};
-    at += 9;
-    bool place = false;
-    while (at < instruction.size()) {
-        const char16_t c = instruction[at];
-        if (c == u' ') {
-            ++at;
-        } else if (c == u'\\') {
-            place = at + 1 < instruction.size() && instruction[at + 1] == u'l';
-            at += 2;
-        } else {
-            size_t end;
-            if (c == u'"') {
-                ++at;
-                end = instruction.find(u'"', at);
-            } else {
-                end = instruction.find(u' ', at);
-            }
-            end = std::min(end, instruction.size());
-            const std::u16string target(instruction.substr(at, end - at));
-            return place ? u"#" + target : target;
-        }
-    }
-    return {};
-}
 
 class Reader {
 public:
@@ -505,132 +474,34 @@ private:
     bool FormatWord(Word known, const RtfControlWord& word, bool on, GroupState& group)
     {
         const int32_t n = word.number;
-        CharFormat& chars = group.chars;
-        ParaFormat& para = group.para;
         switch (known) {
         case Word::Plain:
-            chars = CharFormat{};
+            group.chars = CharFormat{};
             group.font = RtfFontCodePages::kDefaultFont;
             group.hidden = false;
             break;
-        case Word::Bold: chars.bold = on; break;
-        case Word::Italic: chars.italic = on; break;
-        case Word::Underline: chars.underline = on; break;
-        case Word::UnderlineNone: chars.underline = false; break;
-        case Word::Strike: chars.strike = on; break;
-        case Word::Super: chars.baseline = Baseline::Super; break;
-        case Word::Sub: chars.baseline = Baseline::Sub; break;
-        case Word::NoSuperSub: chars.baseline = Baseline::Normal; break;
-        case Word::Up: chars.baseline = on ? Baseline::Super : Baseline::Normal; break;
-        case Word::Down: chars.baseline = on ? Baseline::Sub : Baseline::Normal; break;
-        case Word::FontSize:
-            if (word.hasNumber && n > 0)
-                chars.halfPoints = static_cast<uint16_t>(std::min(n, 3276));
-            break;
-        case Word::Color: chars.color = ColorAt(n); break;
-        case Word::Highlight:
-        case Word::Background: chars.background = ColorAt(n); break;
         case Word::Hidden: group.hidden = on; break;
         case Word::Red: color_ = (color_ & 0x00FFFF) | uint32_t(std::clamp(n, 0, 255)) << 16; colorSet_ = true; break;
         case Word::Green: color_ = (color_ & 0xFF00FF) | uint32_t(std::clamp(n, 0, 255)) << 8; colorSet_ = true; break;
         case Word::Blue: color_ = (color_ & 0xFFFF00) | uint32_t(std::clamp(n, 0, 255)); colorSet_ = true; break;
         case Word::Pard:
-            para = ParaFormat{};
+            group.para = ParaFormat{};
             group.tableLevel = 0;
-            break;
-        case Word::AlignLeft: para.align = Align::Left; break;
-        case Word::AlignCenter: para.align = Align::Center; break;
-        case Word::AlignRight: para.align = Align::Right; break;
-        case Word::AlignJustify: para.align = Align::Justify; break;
-        case Word::LeftIndent: para.leftIndent = Twips(n); break;
-        case Word::RightIndent: para.rightIndent = Twips(n); break;
-        case Word::FirstIndent: para.firstIndent = Twips(n); break;
-        case Word::SpaceBefore: para.spaceBefore = Twips(n); break;
-        case Word::SpaceAfter: para.spaceAfter = Twips(n); break;
-        case Word::LineSpacing: para.lineSpacing = Twips(n); break;
-        case Word::LineMultiple: para.lineMultiple = on; break;
-        case Word::TabStop:
-            if (para.tabCount < kMaxTabStops)
-                para.tabs[para.tabCount++] = Twips(n);
             break;
         case Word::InTable: group.tableLevel = std::max<uint8_t>(group.tableLevel, 1); break;
         case Word::TableLevel: group.tableLevel = static_cast<uint8_t>(std::clamp<int32_t>(n, 0, kMaxTableDepth)); break;
-        default: return RowWord(known, word, group);
+        default:
+            // Row definitions are kept per table level: a nested row's comes
+            // in its own group before the row ends.
+            return CharacterWord(known, word, colors_, group.chars) || ParagraphWord(known, word, group.para) ||
+                   rowWords_.Apply(known, word, colors_, builder_.RowDefinition(DefinitionLevel(group)));
         }
         return true;
     }
 
-    static int32_t Twips(int32_t n) { return std::clamp(n, -31680, 31680); }  // 22 inches either way
-
-    uint32_t ColorAt(int32_t index) const
-    {
-        return index >= 0 && static_cast<size_t>(index) < colors_.size() ? colors_[static_cast<size_t>(index)]
-                                                                          : kAutoColor;
-    }
-
-    // ---- tables
-
-    // Row definitions are kept per table level: a nested row's comes in
-    // its own group before the row ends.
     size_t DefinitionLevel(const GroupState& group) const
     {
         return group.destination == Destination::NestTableProperties ? std::max<size_t>(2, group.tableLevel) : 1;
-    }
-
-    bool RowWord(Word known, const RtfControlWord& word, GroupState& group)
-    {
-        const int32_t n = word.number;
-        RowFormat& row = builder_.RowDefinition(DefinitionLevel(group));
-        switch (known) {
-        case Word::RowDefault:
-            row = RowFormat{};
-            cell_ = CellFormat{};
-            border_ = nullptr;
-            break;
-        case Word::RowLeft: row.left = Twips(n); break;
-        case Word::RowGap: row.gap = std::clamp(n, 0, 1440); break;
-        case Word::RowCenter: row.align = Align::Center; break;
-        case Word::RowRight: row.align = Align::Right; break;
-        case Word::CellRight:
-            if (row.cells.size() < kMaxCellsPerRow) {
-                cell_.right = Twips(n) - row.left;
-                row.cells.push_back(cell_);
-            }
-            cell_ = CellFormat{};
-            border_ = nullptr;
-            break;
-        case Word::CellMergeFirst: cell_.mergeFirst = true; break;
-        case Word::CellMerge: cell_.mergeNext = true; break;
-        case Word::CellVMergeFirst: cell_.vMergeFirst = true; break;
-        case Word::CellVMerge: cell_.vMergeNext = true; break;
-        case Word::CellShading: cell_.shading = ColorAt(n); break;
-        case Word::CellAlignTop: cell_.verticalAlign = 0; break;
-        case Word::CellAlignCenter: cell_.verticalAlign = 1; break;
-        case Word::CellAlignBottom: cell_.verticalAlign = 2; break;
-        case Word::CellBorderTop: border_ = &cell_.top; break;
-        case Word::CellBorderLeft: border_ = &cell_.left; break;
-        case Word::CellBorderBottom: border_ = &cell_.bottom; break;
-        case Word::CellBorderRight: border_ = &cell_.rightBorder; break;
-        case Word::RowBorder: border_ = nullptr; break;
-        case Word::BorderNone:
-            if (border_)
-                *border_ = Border{};
-            break;
-        case Word::BorderStyle:
-            if (border_ && border_->width == 0)
-                border_->width = 15;
-            break;
-        case Word::BorderWidth:
-            if (border_)
-                border_->width = static_cast<uint16_t>(std::clamp(n, 0, 255));
-            break;
-        case Word::BorderColor:
-            if (border_)
-                border_->color = ColorAt(n);
-            break;
-        default: return false;
-        }
-        return true;
     }
 
     // ---- paragraphs
@@ -772,8 +643,7 @@ private:
 
     ParaFormat lastPara_;
     size_t lastLevel_ = 0;
-    CellFormat cell_;
-    Border* border_ = nullptr;
+    RowDefinitionWords rowWords_;
 
     PictureWords picture_;
     std::string pictureData_;
