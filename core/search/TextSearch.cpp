@@ -3,7 +3,8 @@
 #include "core/search/VisibleText.h"
 #include "model/PageTree.h"
 #include "platform/System.h"
-#include "text/RtfPlainText.h"
+#include "richtext/PlainText.h"
+#include "richtext/RtfReader.h"
 #include "text/WordCharacters.h"
 
 #include <algorithm>
@@ -54,7 +55,7 @@ std::u16string SearchableText(const model::CPage& page)
     if (page.IsFolder())
         return {};
     if (page.Kind() == model::kRichText)
-        return text::RtfToPlainText(page.Text());
+        return richtext::PlainText(richtext::ReadRtf(page.Text(), richtext::Pictures::Leave));
     return page.Text();
 }
 

@@ -1,11 +1,11 @@
 // The favourites submenu, the commands' enable rules and the bug report.
 #include <gtest/gtest.h>
 
+#include "core/commands/MenuContent.h"
 #include "model/Book.h"
 #include "platform/CodePage.h"
 #include "resources/ResourceIds.h"
 #include "tests/unit/Helpers.h"
-#include "core/commands/MenuContent.h"
 
 using namespace core;
 using namespace testing_helpers;

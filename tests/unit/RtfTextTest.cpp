@@ -1,14 +1,15 @@
 // RTF made 7-bit for the rich text control, the words of RTF, and the code
 // pages both read its bytes in.
+#include "richtext/PlainText.h"
+#include "richtext/RtfReader.h"
 #include "tests/unit/Helpers.h"
-#include "text/RtfPlainText.h"
+#include "text/RtfText.h"
 #include "text/RtfText.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 
-using text::RtfToPlainText;
 using text::SevenBitRtf;
 using namespace testing_helpers;
 
@@ -19,7 +20,7 @@ protected:
     void TearDown() override { platform::SetAnsiCodePage(0); }
 };
 
-std::string Words(std::u16string_view rtf) { return Narrow(RtfToPlainText(rtf)); }
+std::string Words(std::u16string_view rtf) { return Narrow(richtext::PlainText(richtext::ReadRtf(rtf))); }
 
 // Bytes as the units of the same number, as the control reads them.
 std::u16string Widened(const std::string& bytes)
@@ -141,7 +142,7 @@ TEST_F(RtfText, NarrowPagesOfOldDocumentsReadInTheirFontsCodePage)
         spec.pages[0].text = {u"", kit::TextStore::Narrow};
         spec.pages[0].text.narrow = c.narrow;
         const std::u16string text = Loaded(spec, {.schemas = {.page = 22}}).FindPage(1)->Text();
-        EXPECT_EQ(Narrow(c.kind == 2 ? RtfToPlainText(text) : text), c.words) << c.codePage;
+        EXPECT_EQ(Narrow(c.kind == 2 ? richtext::PlainText(richtext::ReadRtf(text)) : text), c.words) << c.codePage;
     }
 }
 

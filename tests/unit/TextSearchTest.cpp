@@ -2,10 +2,11 @@
 // reading the words out of RTF for it.
 #include <gtest/gtest.h>
 
-#include "text/RtfPlainText.h"
 #include "core/search/SearchRound.h"
 #include "core/search/TextSearch.h"
 #include "core/search/VisibleText.h"
+#include "richtext/PlainText.h"
+#include "richtext/RtfReader.h"
 #include "tests/unit/Helpers.h"
 
 #include <map>
@@ -88,7 +89,7 @@ TEST(TextSearch, RichTextIsSearchedInItsWordsNeverInItsMarkup)
         {u"}}}{{{{\\", ""},
     };
     for (const auto& [rtf, text] : cases)
-        EXPECT_EQ(Narrow(text::RtfToPlainText(rtf)), text) << Narrow(std::u16string(rtf));
+        EXPECT_EQ(Narrow(richtext::PlainText(richtext::ReadRtf(rtf))), text) << Narrow(std::u16string(rtf));
 }
 
 // The round as a front end drives it: the pages it shows and the text it

@@ -1,7 +1,8 @@
 // The rich edit control reads page RTF as the portable word reader does.
 #include "frontends/win32/panes/RichTextStream_win.h"
 #include "platform/CodePage.h"
-#include "text/RtfPlainText.h"
+#include "richtext/PlainText.h"
+#include "richtext/RtfReader.h"
 
 #include <gtest/gtest.h>
 
@@ -28,7 +29,7 @@ TEST(CodePages, TheControlShowsRtfAsTheWordReaderReadsIt)
     };
     for (std::u16string_view page : pages) {
         ASSERT_TRUE(viewer::StreamInRtf(edit, page));
-        std::u16string words = text::RtfToPlainText(page);
+        std::u16string words = richtext::PlainText(richtext::ReadRtf(page));
         std::replace(words.begin(), words.end(), u'\n', u'\r');
         EXPECT_EQ(viewer::PositionText(edit) + u"\r", words) << platform::WideToUtf8(words);
     }

@@ -3,9 +3,9 @@
 #include "PluginFixture.h"
 
 #include "frontends/win32/viewer/ViewerWindow_win.h"
+#include "frontends/win32/viewer/ViewerWindow_win.h"
 #include "tools/listerhost/Keys.h"
 #include "tools/listerhost/TreeSelect.h"
-#include "frontends/win32/viewer/ViewerWindow_win.h"
 
 #include <commctrl.h>
 #include <richedit.h>

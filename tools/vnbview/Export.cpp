@@ -4,15 +4,20 @@
 #include <optional>
 #include <ostream>
 #include <stdexcept>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
 #include "model/PageTree.h"
+#include "platform/CodePage.h"
 #include "platform/FilePath.h"
+#include "richtext/HtmlWriter.h"
+#include "richtext/RtfReader.h"
 #include "tools/vnbview/FileNames.h"
 #include "tools/vnbview/IndexHtml.h"
 #include "tools/vnbview/OutputFolder.h"
 #include "tools/vnbview/PageFiles.h"
+#include "tools/vnbview/PageMarkup.h"
 #include "tools/vnbview/TextOut.h"
 
 namespace vnbview {
@@ -90,10 +95,31 @@ struct Step {
 // table is not the system's): the next name is tried, up to this many.
 constexpr int kNameAttempts = 64;
 
+// Where the pages that page links name were put: a first walk claims every
+// name as the writing walk will and keeps the places of those pages.
+struct LinkTargets {
+    std::unordered_set<const model::CPage*> pages;
+    struct Place {
+        std::vector<std::u16string> segments;  // the file name last, or the folder's
+        bool folder = false;
+    };
+    std::unordered_map<uint32_t, Place> places;  // by page id
+};
+
+// "../" for each folder below the export folder.
+std::string UpFrom(size_t depth)
+{
+    std::string up;
+    for (size_t i = 0; i < depth; ++i)
+        up += "../";
+    return up;
+}
+
 class Exporter {
 public:
-    Exporter(const model::CBook& book, OutputFolder root, unsigned codePage, IndexWriter& index)
-        : book_(book), codePage_(codePage), index_(index), root_(std::make_shared<Folder>())
+    // Without an index the walk only plans: it claims names, writes nothing.
+    Exporter(const model::CBook& book, OutputFolder root, unsigned codePage, IndexWriter* index, LinkTargets& targets)
+        : book_(book), codePage_(codePage), index_(index), targets_(targets), root_(std::make_shared<Folder>())
     {
         root_->disk = std::move(root);
         root_->names.Reserve(u"index.html");
@@ -112,10 +138,13 @@ public:
         entry.depth = depth;
         entry.text = model::NodeText(book_, page);
         if (file) {
-            const std::u16string stem = WritePageFile(*folder, wanted, *file);
+            // Rich and plain text show as HTML made here, their own file beside it.
+            const bool shownAsHtml = page.Kind() == model::kRichText || file->extension == u"txt";
+            const std::u16string extension = shownAsHtml ? u"html" : file->extension;
+            const std::u16string stem = WritePage(*folder, wanted, page, *file, shownAsHtml);
             path_.push_back(Step{folder, wanted, stem, nullptr});
             entry.link = folder->segments;
-            entry.link.push_back(stem + u"." + file->extension);
+            entry.link.push_back(stem + u"." + extension);
             ++files_;
         } else {
             path_.push_back(Step{folder, wanted, folder->names.Claim(wanted, u""), nullptr});
@@ -126,7 +155,10 @@ public:
                 entry.folderLink = true;
             }
         }
-        index_.Add(entry);
+        if (Planning() && !entry.link.empty() && targets_.pages.count(&page))
+            targets_.places.emplace(page.Id(), LinkTargets::Place{entry.link, entry.folderLink});
+        if (index_)
+            index_->Add(entry);
     }
 
     size_t Files() const { return files_; }
@@ -142,13 +174,18 @@ public:
         if (outside.empty())
             return 0;
         path_.assign(1, Step{root_, kOutsideTreeFolder, root_->names.Claim(kOutsideTreeFolder, u""), nullptr});
-        index_.Add({0, kOutsideTreeFolder, ChildFolderOf(0)->segments, true});
+        if (index_)
+            index_->Add({0, kOutsideTreeFolder, ChildFolderOf(0)->segments, true});
+        else
+            ChildFolderOf(0);
         for (const model::CPage* page : outside)
             Visit(*page, 1);
         return outside.size();
     }
 
 private:
+    bool Planning() const { return index_ == nullptr; }
+
     // The folder for the children of the page at `depth` on the path,
     // made when first needed.
     std::shared_ptr<Folder> ChildFolderOf(size_t depth)
@@ -160,7 +197,7 @@ private:
             } else {
                 std::error_code error;
                 auto child = std::make_shared<Folder>();
-                for (int attempt = 1;; ++attempt) {
+                for (int attempt = 1; !Planning(); ++attempt) {
                     child->disk = step.folder->disk.MakeFolder(step.stem, error);
                     if (error != std::errc::file_exists || attempt == kNameAttempts)
                         break;
@@ -177,35 +214,112 @@ private:
         return step.children;
     }
 
-    // Writes a page's file under the first name based on `wanted` that is
-    // free; its stem.
-    static std::u16string WritePageFile(Folder& folder, const std::u16string& wanted, const PageFile& file)
+    // Writes a page under the first stem based on `wanted` that is free:
+    // its own file and, when it shows as HTML, the HTML beside it; the stem.
+    std::u16string WritePage(Folder& folder, const std::u16string& wanted, const model::CPage& page,
+                             const PageFile& file, bool shownAsHtml)
     {
         for (int attempt = 1;; ++attempt) {
-            const std::u16string stem = folder.names.Claim(wanted, file.extension);
-            const std::u16string name = stem + u"." + file.extension;
-            std::error_code error;
-            NewFile out = folder.disk.MakeFile(name, error);
+            const std::u16string stem = shownAsHtml ? folder.names.Claim(wanted, u"html", file.extension)
+                                                    : folder.names.Claim(wanted, file.extension);
+            if (Planning())
+                return stem;
+            // A name the file system sees as taken (an 8.3 alias) moves the
+            // page to the next stem; a page file already written stays.
+            std::u16string name = stem + u"." + file.extension;
+            std::error_code error = WriteNewFile(folder, name, file.bytes);
+            if (!error && shownAsHtml) {
+                name = stem + u".html";
+                error = WriteNewFile(folder, name, PageHtml(folder, stem, page));
+            }
             if (error == std::errc::file_exists && attempt < kNameAttempts)
                 continue;
-            if (!error)
-                error = out.Write(file.bytes);
-            if (const std::error_code closed = out.Close(); !error)
-                error = closed;
             if (error)
                 Fail("cannot write", folder.disk.Path() / fs::path(name), error);
             return stem;
         }
     }
 
+    static std::error_code WriteNewFile(Folder& folder, const std::u16string& name, std::string_view bytes)
+    {
+        std::error_code error;
+        NewFile out = folder.disk.MakeFile(name, error);
+        if (!error)
+            error = out.Write(bytes);
+        if (const std::error_code closed = out.Close(); !error)
+            error = closed;
+        if (error && error != std::errc::file_exists)
+            Fail("cannot write", folder.disk.Path() / fs::path(name), error);
+        return error;
+    }
+
+    // The page as HTML: page links lead to the exported pages they name,
+    // pictures a browser cannot show are written beside it.
+    std::string PageHtml(Folder& folder, const std::u16string& stem, const model::CPage& page)
+    {
+        const std::u16string text = page.Text();
+        const richtext::Document document =
+            page.Kind() == model::kRichText ? richtext::ReadRtf(text, codePage_) : richtext::DocumentOfPlainText(text);
+        richtext::HtmlPage html;
+        html.title = page.Title();
+        const std::string up = UpFrom(folder.segments.size());
+        html.indexHref = up + "index.html";
+        AddPageMarkup(document.text, [&](uint32_t id) -> std::optional<std::string> {
+            const model::CPage* target = book_.FindPage(id);
+            const auto place = target ? targets_.places.find(target->Id()) : targets_.places.end();
+            if (place == targets_.places.end())
+                return std::nullopt;
+            return up + RelativeUrl(place->second.segments, place->second.folder);
+        }, html);
+        html.pictureFiles.resize(document.pictures.size());
+        for (size_t i = 0; i < document.pictures.size(); ++i) {
+            const richtext::Picture& picture = document.pictures[i];
+            if (richtext::BrowserShows(picture.kind))
+                continue;
+            const std::string extension = richtext::PictureExtension(picture.kind);
+            const std::u16string name =
+                stem + u".picture" + platform::Utf8ToWide(std::to_string(i + 1) + "." + extension);
+            // A name taken by something else leaves the picture unlinked.
+            if (!WriteNewFile(folder, name, picture.bytes))
+                html.pictureFiles[i] = RelativeUrl({name}, false);
+        }
+        return richtext::WriteHtml(document, html);
+    }
+
     const model::CBook& book_;
     unsigned codePage_;
-    IndexWriter& index_;
+    IndexWriter* index_;
+    LinkTargets& targets_;
     std::shared_ptr<Folder> root_;
     std::vector<Step> path_;
     size_t files_ = 0;
     std::unordered_set<const model::CPage*> visited_;
 };
+
+// The pages that page links of rich and plain pages may name.
+LinkTargets FindLinkTargets(const model::CBook& book)
+{
+    LinkTargets targets;
+    for (size_t i = 0; i < book.PageCount(); ++i) {
+        const model::CPage* page = book.PageAt(i);
+        if (page->Kind() != model::kRichText && page->Kind() != model::kPlainText)
+            continue;
+        CollectPageLinkTargets(page->Text(), [&](uint32_t id) {
+            if (const model::CPage* target = book.FindPage(id))
+                targets.pages.insert(target);
+        });
+    }
+    return targets;
+}
+
+void Walk(const model::CBook& book, Exporter& exporter, size_t& outside)
+{
+    model::PageTree(book).WalkExpanded([&exporter](const model::CPage& page, size_t depth) {
+        exporter.Visit(page, depth);
+        return true;
+    });
+    outside = exporter.VisitOutside(book);
+}
 
 // The folder to export into: made when missing, else it must be an empty
 // folder.
@@ -248,12 +362,13 @@ ExportResult ExportBook(const model::CBook& book, const fs::path& dir, const std
         FileStreamBuffer indexBuffer(indexFile);
         std::ostream index(&indexBuffer);
         IndexWriter indexWriter(index, title);
-        Exporter exporter(book, std::move(root), codePage, indexWriter);
-        model::PageTree(book).WalkExpanded([&exporter](const model::CPage& page, size_t depth) {
-            exporter.Visit(page, depth);
-            return true;
-        });
-        result.outsideTree = exporter.VisitOutside(book);
+        LinkTargets targets = FindLinkTargets(book);
+        if (!targets.pages.empty()) {
+            Exporter planner(book, OutputFolder(), codePage, nullptr, targets);
+            Walk(book, planner, result.outsideTree);
+        }
+        Exporter exporter(book, std::move(root), codePage, &indexWriter, targets);
+        Walk(book, exporter, result.outsideTree);
         indexWriter.Finish();
         if (const std::error_code indexError = indexBuffer.Finish())
             Fail("cannot write", dir / "index.html", indexError);

@@ -126,6 +126,12 @@ void FolderNames::Reserve(std::u16string_view name) { used_.insert(fold_(std::u1
 
 std::u16string FolderNames::Claim(const std::u16string& stem, std::u16string_view extension)
 {
+    return Claim(stem, extension, {});
+}
+
+std::u16string FolderNames::Claim(const std::u16string& stem, std::u16string_view extension,
+                                  std::u16string_view alsoExtension)
+{
     std::u16string candidate = stem;
     // Many pages of one title count on from where the last one stopped
     // instead of trying every number again.
@@ -134,10 +140,13 @@ std::u16string FolderNames::Claim(const std::u16string& stem, std::u16string_vie
         number = 2;
     for (;; ++number) {
         const std::u16string file = candidate + u"." + std::u16string(extension);
-        if (!Used(candidate) && (extension.empty() || !Used(file))) {
+        const std::u16string also = candidate + u"." + std::u16string(alsoExtension);
+        if (!Used(candidate) && (extension.empty() || !Used(file)) && (alsoExtension.empty() || !Used(also))) {
             Reserve(candidate);
             if (!extension.empty())
                 Reserve(file);
+            if (!alsoExtension.empty())
+                Reserve(also);
             return candidate;
         }
         const std::string suffix = " (" + std::to_string(number) + ")";

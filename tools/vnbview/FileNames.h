@@ -45,6 +45,8 @@ public:
     // unused; both are then taken. Asked again for the same stem, it gives
     // the next free one.
     std::u16string Claim(const std::u16string& stem, std::u16string_view extension);
+    // The same, with the file `stem.alsoExtension` unused and taken too.
+    std::u16string Claim(const std::u16string& stem, std::u16string_view extension, std::u16string_view alsoExtension);
 
 private:
     bool Used(std::u16string_view name) const;

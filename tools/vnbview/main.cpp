@@ -8,7 +8,8 @@
 #include "opening/Messages.h"
 #include "platform/CodePage.h"
 #include "platform/FilePath.h"
-#include "text/RtfPlainText.h"
+#include "richtext/PlainText.h"
+#include "richtext/RtfReader.h"
 #include "tools/vnbview/CommandLine.h"
 #include "tools/vnbview/Console.h"
 #include "tools/vnbview/DumpJson.h"
@@ -81,7 +82,7 @@ int RunCommand(const Options& options, const model::CBook& book, const std::u16s
             return kExitUsage;
         }
         const std::u16string text =
-            options.wordsOnly && page->IsRichText() ? text::RtfToPlainText(page->Text()) : page->Text();
+            options.wordsOnly && page->IsRichText() ? richtext::PlainText(richtext::ReadRtf(page->Text(), richtext::Pictures::Leave)) : page->Text();
         // Piped or redirected, the text goes out as it is; a terminal gets
         // no control character it would act on.
         std::cout << (StdoutIsTerminal() ? TerminalText(text) : Utf8(text));

@@ -2,8 +2,8 @@
 // walk the pane's records, not the control, and send the control only what
 // changes it. The walks keep no stack of their own: parent links lead back,
 // so any depth is fine.
-#include "frontends/win32/tree/PageTreePane_win.h"
 #include "frontends/win32/system/ShellActions_win.h"
+#include "frontends/win32/tree/PageTreePane_win.h"
 #include "model/Outline.h"
 
 #include <vector>

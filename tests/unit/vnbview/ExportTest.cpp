@@ -121,11 +121,11 @@ TEST(Export, MirrorsTheTreeInsideTheFolderWithAnIndexOfLinks)
     const std::string doc = WriteDoc(source.Path() / "<book>.vnb",
                                      BookOf({
                                          Page(1, 1, 4, u"Root"),
-                                         Page(2, 1, 0, u"Note", u"text \u00e9"),
+                                         Page(2, 1, 0, u"Note", u"text \u00e9 <b> see page6<the rich page>"),
                                          Page(3, 2, 0, u"Child", u"child"),
                                          Page(4, 1, 0, u"note", u"same name"),
                                          Page(5, 1, 0, u"../../escape", u"x"),
-                                         Page(6, 1, 2, u"Rich", u"{\\rtf1 \u00e9{\\uc0 \u0416}\\\u0416\\bin1 \u00ff}"),
+                                         Page(6, 1, 2, u"Rich", u"{\\rtf1 \u00e9{\\uc0 \u0416}\\\u0416\\bin1 \u00ff{\\b page9<folder>}{\\pict\\wmetafile8 0100}}"),
                                          Page(7, 1, 3, u"Page", u"<html><head></head><body>\u00e9</body></html>"),
                                          Page(8, 1, 1, u"Web", u"MIME-Version: 1.0\r\n\u00e9 \u0416"),
                                          Page(9, 1, 4, u"Empty"),
@@ -135,13 +135,27 @@ TEST(Export, MirrorsTheTreeInsideTheFolderWithAnIndexOfLinks)
     const RunResult run = RunTool({"export", doc, dir.string()});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(Listing(temp.Path()),
-              (std::vector<std::string>{"out/", "out/Root/", "out/Root/Empty/", "out/Root/Note.txt", "out/Root/Note/",
-                                        "out/Root/Note/Child.txt", "out/Root/Page.htm", "out/Root/Rich.rtf",
-                                        "out/Root/Web.mht", "out/Root/_._.._escape.txt", "out/Root/_CON/",
+              (std::vector<std::string>{"out/", "out/Root/", "out/Root/Empty/", "out/Root/Note.html", "out/Root/Note.txt",
+                                        "out/Root/Note/", "out/Root/Note/Child.html", "out/Root/Note/Child.txt",
+                                        "out/Root/Page.htm", "out/Root/Rich.html", "out/Root/Rich.picture1.wmf",
+                                        "out/Root/Rich.rtf", "out/Root/Web.mht", "out/Root/_._.._escape.html",
+                                        "out/Root/_._.._escape.txt", "out/Root/_CON/", "out/Root/note (2).html",
                                         "out/Root/note (2).txt", "out/index.html"}));
-    EXPECT_EQ(ReadFile(dir / "Root/Note.txt"), "text \xC3\xA9");
+    EXPECT_EQ(ReadFile(dir / "Root/Note.txt"), "text \xC3\xA9 <b> see page6<the rich page>");
     // Rich text and web archives as the viewer encodes them: bytes of the code page stay bytes.
-    EXPECT_EQ(ReadFile(dir / "Root/Rich.rtf"), "{\\rtf1 \\'e9{\\uc0 \\u1046 }\\u1046?\\bin1 \xFF}");
+    EXPECT_EQ(ReadFile(dir / "Root/Rich.rtf"),
+              "{\\rtf1 \\'e9{\\uc0 \\u1046 }\\u1046?\\bin1 \xFF{\\b page9<folder>}{\\pict\\wmetafile8 0100}}");
+    EXPECT_EQ(ReadFile(dir / "Root/Rich.picture1.wmf"), std::string("\x01\x00", 2));
+    // Rich and plain text as HTML pages: escaped, page links leading to the
+    // exported page or folder, a link back to the index.
+    const std::string note = ReadFile(dir / "Root/Note.html"), rich = ReadFile(dir / "Root/Rich.html");
+    for (const auto& [html, piece] : std::initializer_list<std::pair<std::string, std::string>>{
+             {note, "<a href=\"../index.html\">"},
+             {note, ">text \xC3\xA9 &lt;b&gt; see </span><a href=\"../Root/Rich.html\"><span class=\"c0\">the rich page</span></a></p>"},
+             {rich, "<a href=\"../Root/Empty/\"><span class=\"c1\">folder</span></a>"},
+             {rich, ".c1{font-size:12pt;font-weight:bold;}"},
+             {rich, "href=\"Rich.picture1.wmf\">wmf picture</a>"}})
+        EXPECT_NE(html.find(piece), std::string::npos) << piece << "\n" << html;
     EXPECT_TRUE(ReadFile(dir / "Root/Page.htm").starts_with("\xEF\xBB\xBF<html><head><meta charset=\"utf-8\"></head>"));
     EXPECT_EQ(ReadFile(dir / "Root/Web.mht"), "MIME-Version: 1.0\r\n\xE9 &#1046;");
 
@@ -191,7 +205,7 @@ TEST(Export, PagesOutsideTheTreeGoIntoAFolderOfTheirOwn)
     EXPECT_EQ(run.err, "vnbview: 2 pages are not in the tree; they are in the folder \"Not in the tree\"\n");
     EXPECT_EQ(ReadFile(dir / "Not in the tree" / "Lost.txt"), "l");
     EXPECT_EQ(ReadFile(dir / "Not in the tree" / "Top.txt"), "t");
-    EXPECT_NE(ReadFile(dir / "index.html").find("Not%20in%20the%20tree/Lost.txt"), std::string::npos);
+    EXPECT_NE(ReadFile(dir / "index.html").find("Not%20in%20the%20tree/Lost.html"), std::string::npos);
 }
 
 TEST(Export, WriteFailuresExitFourNamingTheFileAndTheSystemsReason)
