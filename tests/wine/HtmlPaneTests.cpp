@@ -55,6 +55,9 @@ public:
 
 class Html : public InProcess {
 protected:
+    // A member, so that it outlives the viewer, which holds it until it closes.
+    RecordingTarget document;
+
     viewer::ViewerWindow& OpenPages()
     {
         kit::PageSpec html = Page(2, 1, 3, u"Page"), archive = Page(4, 1, 1, u"Archive");
@@ -158,7 +161,6 @@ TEST_F(Html, HostCommandsReachTheShownPaneWhichTakesTheOthersPlace)
     viewer::ViewerWindow& viewer = OpenPages();
     viewer.Tree()->SelectPage(2);
     viewer::HtmlPane& html = *viewer.HtmlPagePane();
-    RecordingTarget document;
     html.UseCommandTarget(&document);
     PutOnClipboard(L"kept");
 
