@@ -64,7 +64,7 @@ HWND ViewerWindow::Load(HWND lister, const std::filesystem::path& file)
     file_ = file;
     Close();
     book_ = std::move(book);
-    shownPageId_.reset();
+    content_.Forget();
     search_.Forget();
     // A window built halfway goes, whatever stopped it.
     bool built = false;
@@ -96,16 +96,17 @@ bool ViewerWindow::BuildWindow(HWND lister)
     tree_ = std::make_unique<PageTreePane>(static_cast<TreeHost&>(*this));
     if (!tree_->Create({0, 0, w / 2, h}, Hwnd(), kTreePaneId))
         return false;
-    text_ = std::make_unique<RichTextPane>(*this, textSettings_);
-    if (!text_->Create({w / 2, 0, w, h}, Hwnd(), kRichTextPaneId))
+    if (!content_.Create({w / 2, 0, w, h}, Hwnd(), kRichTextPaneId))
         return false;
-    text_->SetMenuEndMessage(MenuEndMessage());
-    ShowInformationPage(*text_, book_->Version());
+    RichTextPane& text = *content_.Text();
+    text.SetMenuEndMessage(MenuEndMessage());
+    ShowInformationPage(text, book_->Version());
 
     splitter_ = std::make_unique<Splitter>(PaneLayoutMessage());
-    if (!splitter_->Create({Hwnd(), kSplitterId, client, kSplitterStyle, tree_->Hwnd(), text_->Hwnd(),
+    if (!splitter_->Create({Hwnd(), kSplitterId, client, kSplitterStyle, tree_->Hwnd(), text.Hwnd(),
                             core::kSplitMinLeft, core::kSplitMinRight}))
         return false;
+    content_.SetSplitter(splitter_.get());
     tree_->FillTree(*book_);
     SetFocus(tree_->Hwnd());
     ShowWindow(Hwnd(), SW_SHOW);
@@ -118,11 +119,10 @@ void ViewerWindow::Close()
 {
     // The browser closes while its window still exists; its page file goes
     // with it.
-    html_.reset();
-    htmlUnavailable_ = false;
+    content_.CloseBrowser();
     Destroy();
     splitter_.reset();
-    text_.reset();
+    content_.Release();
     tree_.reset();
     focusPane_ = nullptr;
 }
@@ -132,30 +132,34 @@ void ViewerWindow::Close()
 // the user put there.
 void ViewerWindow::Copy()
 {
-    if (!tree_ || !text_)
+    RichTextPane* text = content_.Text();
+    HtmlPane* html = content_.Html();
+    if (!tree_ || !text)
         return;
     if (tree_->HasFocus()) {
         tree_->CopyPage();
-    } else if (text_->IsVisible()) {
-        if (text_->HasSelection())
-            text_->CopyAsPlainText();
-    } else if (html_ && html_->IsVisible()) {
-        html_->CopySelection();
+    } else if (text->IsVisible()) {
+        if (text->HasSelection())
+            text->CopyAsPlainText();
+    } else if (html && html->IsVisible()) {
+        html->CopySelection();
     }
 }
 
 void ViewerWindow::SelectAll()
 {
-    if (text_ && text_->IsVisible())
-        text_->SelectAll();
-    else if (html_ && html_->IsVisible())
-        html_->SelectAllText();
+    RichTextPane* text = content_.Text();
+    HtmlPane* html = content_.Html();
+    if (text && text->IsVisible())
+        text->SelectAll();
+    else if (html && html->IsVisible())
+        html->SelectAllText();
 }
 
 void ViewerWindow::SetWordWrap(bool wrap)
 {
-    if (text_ && text_->Hwnd())
-        text_->SetWordWrap(wrap);
+    if (RichTextPane* text = content_.Text(); text && text->Hwnd())
+        text->SetWordWrap(wrap);
 }
 
 // Every key pressed in a pane comes here; the modifiers are read only for
@@ -202,23 +206,35 @@ bool ViewerWindow::RequestClose()
 
 void ViewerWindow::SetFocusPane(HWND pane) { focusPane_ = pane; }
 
+HWND ViewerWindow::VisibleContentPane() const { return content_.Visible(); }
+
+void ViewerWindow::ShowContentPane(HWND pane) { content_.ShowPane(pane); }
+
+void ViewerWindow::HtmlPageShown(bool shown)
+{
+    if (book_)
+        content_.HtmlPageShown(shown, *book_);
+}
+
+// The text pane swaps its control for a new one when a long page leaves.
+void ViewerWindow::PaneReplaced(HWND old, HWND fresh)
+{
+    if (focusPane_ == old)
+        focusPane_ = fresh;
+    content_.PaneReplaced(fresh);
+}
+
 void ViewerWindow::ContextMenu(HWND pane, POINT screen) { menus_.Show(pane, screen); }
 
 bool ViewerWindow::Search(std::u16string_view pattern, int hostFlags) { return search_.Find(pattern, hostFlags); }
 
 void ViewerWindow::DisplayPage(uint32_t pageId, bool container, bool focusTree)
 {
-    if (!book_ || !text_ || !text_->Hwnd())
+    if (!book_ || !content_.Text() || !content_.Text()->Hwnd())
         return;
     if (!container) {
-        if (const model::CPage* page = book_->FindPage(pageId)) {
-            shownPageId_ = pageId;
-            // Where the browser cannot take a page, its source shows.
-            if (!page->IsHtmlType() || !ShowInBrowser(*page)) {
-                text_->ShowPage(*page);
-                ShowContentPane(text_->Hwnd());
-            }
-        }
+        if (const model::CPage* page = book_->FindPage(pageId))
+            content_.Show(*page);
     }
     if (focusTree && tree_ && tree_->Hwnd())
         SetFocus(tree_->Hwnd());
@@ -226,7 +242,8 @@ void ViewerWindow::DisplayPage(uint32_t pageId, bool container, bool focusTree)
 
 const model::CPage* ViewerWindow::ShownPage() const
 {
-    return book_ && shownPageId_ ? book_->FindPage(*shownPageId_) : nullptr;
+    const std::optional<uint32_t> shown = content_.ShownPageId();
+    return book_ && shown ? book_->FindPage(*shown) : nullptr;
 }
 
 bool ViewerWindow::OpenPageLink(uint32_t pageId)
@@ -286,8 +303,8 @@ INT_PTR ViewerWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_SIZE:
         if (splitter_ && splitter_->Hwnd())
             SetWindowPos(splitter_->Hwnd(), nullptr, 0, 0, LOWORD(lParam), HIWORD(lParam), SWP_NOZORDER);
-        if (text_ && text_->Hwnd())
-            RedrawWindow(text_->Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        if (RichTextPane* text = content_.Text(); text && text->Hwnd())
+            RedrawWindow(text->Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
         return TRUE;
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
@@ -304,7 +321,7 @@ INT_PTR ViewerWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
         break;
     }
     if (msg == PaneLayoutMessage() && msg != 0) {
-        PlaceHiddenContentPane();
+        content_.PlaceHidden();
         return TRUE;
     }
     return FALSE;

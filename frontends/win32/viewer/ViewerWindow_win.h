@@ -4,6 +4,7 @@
 #include "core/commands/ViewerKeys.h"
 #include "frontends/win32/browser/HtmlPaneHost_win.h"
 #include "frontends/win32/tree/TreeHost_win.h"
+#include "frontends/win32/viewer/ContentPanes_win.h"
 #include "frontends/win32/viewer/TextSettings.h"
 #include "frontends/win32/viewer/ViewerMenus_win.h"
 #include "frontends/win32/viewer/ViewerSearch_win.h"
@@ -75,9 +76,9 @@ public:
     const model::CBook* Book() const { return book_.get(); }
     const std::filesystem::path& File() const { return file_; }
     PageTreePane* Tree() const { return tree_.get(); }
-    RichTextPane* TextPane() const { return text_.get(); }
+    RichTextPane* TextPane() const { return content_.Text(); }
     // Made when the first HTML page or web archive is shown.
-    HtmlPane* HtmlPagePane() const { return html_.get(); }
+    HtmlPane* HtmlPagePane() const { return content_.Html(); }
 
 protected:
     INT_PTR HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -86,21 +87,15 @@ private:
     bool BuildWindow(HWND lister);
     // True when the key was consumed.
     bool RunKeyAction(core::KeyAction action);
-    bool EnsureHtmlPane();
-    bool ShowInBrowser(const model::CPage& page);
-    void PlaceHiddenContentPane();
 
     std::filesystem::path file_;
     bool embedded_;
     HWND focusPane_ = nullptr;
     TextSettings textSettings_;
     std::unique_ptr<PageTreePane> tree_;
-    std::unique_ptr<RichTextPane> text_;
-    std::unique_ptr<HtmlPane> html_;
-    bool htmlUnavailable_ = false;  // the browser control could not be made
+    ContentPanes content_{*this, *this, textSettings_};
     std::unique_ptr<Splitter> splitter_;
     std::unique_ptr<model::CBook> book_;
-    std::optional<uint32_t> shownPageId_;  // the page in the content pane, if any
     ViewerMenus menus_{*this};
     ViewerSearch search_{*this};
 };

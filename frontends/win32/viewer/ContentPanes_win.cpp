@@ -1,6 +1,5 @@
-// The content pane: the rich text pane, or the browser for HTML pages and
-// web archives, made when the first of those is shown. Both sit in the
-// same place; the hidden one follows the visible one.
+#include "frontends/win32/viewer/ContentPanes_win.h"
+
 #include "frontends/win32/browser/HtmlPane_win.h"
 #include "frontends/win32/panes/RichTextPane_win.h"
 #include "frontends/win32/panes/Splitter_win.h"
@@ -25,7 +24,41 @@ void MoveOnto(HWND pane, HWND place)
 
 }  // namespace
 
-HWND ViewerWindow::VisibleContentPane() const
+ContentPanes::ContentPanes(PaneHost& textHost, HtmlPaneHost& htmlHost, core::TextPaneSettings& settings)
+    : textHost_(textHost), htmlHost_(htmlHost), settings_(settings)
+{
+}
+
+ContentPanes::~ContentPanes() = default;
+
+bool ContentPanes::Create(const RECT& rect, HWND parent, UINT id)
+{
+    text_ = std::make_unique<RichTextPane>(textHost_, settings_);
+    return text_->Create(rect, parent, id);
+}
+
+void ContentPanes::Show(const model::CPage& page)
+{
+    shownPageId_ = page.Id();
+    if (!page.IsHtmlType() || !ShowInBrowser(page)) {
+        text_->ShowPage(page);
+        ShowPane(text_->Hwnd());
+    }
+}
+
+void ContentPanes::CloseBrowser()
+{
+    html_.reset();
+    htmlUnavailable_ = false;
+}
+
+void ContentPanes::Release()
+{
+    text_.reset();
+    splitter_ = nullptr;
+}
+
+HWND ContentPanes::Visible() const
 {
     if (html_ && IsShown(html_->Hwnd()))
         return html_->Hwnd();
@@ -34,9 +67,9 @@ HWND ViewerWindow::VisibleContentPane() const
 
 // A focus inside the pane that goes moves to the one that comes, or it
 // would be left in a hidden window.
-void ViewerWindow::ShowContentPane(HWND pane)
+void ContentPanes::ShowPane(HWND pane)
 {
-    const HWND before = VisibleContentPane();
+    const HWND before = Visible();
     const HWND focus = GetFocus();
     const bool focusMoves = before != pane && focus && (focus == before || IsChild(before, focus));
     if (before && pane && before != pane)
@@ -50,27 +83,23 @@ void ViewerWindow::ShowContentPane(HWND pane)
         SetFocus(pane);
 }
 
-// The text pane swaps its control for a new one when a long page leaves.
-void ViewerWindow::PaneReplaced(HWND old, HWND fresh)
+void ContentPanes::PaneReplaced(HWND fresh)
 {
-    if (focusPane_ == old)
-        focusPane_ = fresh;
     if (splitter_ && IsShown(fresh))
         splitter_->SetRightPane(fresh);
 }
 
-// After every layout of the splitter, which moves only the visible pane.
-void ViewerWindow::PlaceHiddenContentPane()
+void ContentPanes::PlaceHidden()
 {
     if (!html_ || !text_ || !html_->Hwnd() || !text_->Hwnd())
         return;
-    const HWND shown = VisibleContentPane();
+    const HWND shown = Visible();
     MoveOnto(shown == html_->Hwnd() ? text_->Hwnd() : html_->Hwnd(), shown);
 }
 
 // Over the rich text pane's place, hidden until a page is shown in it. A
 // control that could not be made is not tried again for this document.
-bool ViewerWindow::EnsureHtmlPane()
+bool ContentPanes::EnsureHtmlPane()
 {
     if (html_ && html_->Hwnd())
         return true;
@@ -79,7 +108,7 @@ bool ViewerWindow::EnsureHtmlPane()
     RECT place{};
     GetWindowRect(text_->Hwnd(), &place);
     MapWindowPoints(nullptr, splitter_->Hwnd(), reinterpret_cast<POINT*>(&place), 2);
-    auto pane = std::make_unique<HtmlPane>(static_cast<HtmlPaneHost&>(*this));
+    auto pane = std::make_unique<HtmlPane>(htmlHost_);
     if (!pane->Create(place, splitter_->Hwnd(), kHtmlPaneId)) {
         htmlUnavailable_ = true;
         return false;
@@ -88,29 +117,27 @@ bool ViewerWindow::EnsureHtmlPane()
     return true;
 }
 
-bool ViewerWindow::ShowInBrowser(const model::CPage& page)
+bool ContentPanes::ShowInBrowser(const model::CPage& page)
 {
     if (!EnsureHtmlPane())
         return false;
     const auto kind = page.IsWebArchive() ? text::PageFileKind::WebArchive : text::PageFileKind::Html;
     if (!html_->ShowPage(kind, page.Text()))
         return false;
-    ShowContentPane(html_->Hwnd());
+    ShowPane(html_->Hwnd());
     return true;
 }
 
-// The browser's late word on the page it was given, which is still the
-// page shown unless the user moved on.
-void ViewerWindow::HtmlPageShown(bool shown)
+void ContentPanes::HtmlPageShown(bool shown, const model::CBook& book)
 {
-    const model::CPage* page = book_ && shownPageId_ ? book_->FindPage(*shownPageId_) : nullptr;
+    const model::CPage* page = shownPageId_ ? book.FindPage(*shownPageId_) : nullptr;
     if (!page || !page->IsHtmlType() || !html_ || !text_)
         return;
     if (shown) {
-        ShowContentPane(html_->Hwnd());
+        ShowPane(html_->Hwnd());
     } else {
         text_->ShowPage(*page);
-        ShowContentPane(text_->Hwnd());
+        ShowPane(text_->Hwnd());
     }
 }
 
