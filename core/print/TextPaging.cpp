@@ -20,16 +20,17 @@ void WrapParagraph(std::u16string_view text, size_t begin, size_t end, int width
     while (pos < end) {
         const std::u16string_view rest = text.substr(pos, std::min(end - pos, kMaxLineChars));
         const size_t fits = std::min(fit(rest, width), rest.size());
-        if (fits == rest.size() && (pos + fits == end || rest.size() == kMaxLineChars)) {
-            lines.push_back({pos, fits});
-            pos += fits;
-        } else {
+        size_t take = fits;
+        if (fits < rest.size()) {
             // A space just past what fits is a break too: it need not fit.
             const size_t space = rest.find_last_of(u' ', fits);
-            const size_t length = space != std::u16string_view::npos && space > 0 ? space : std::max<size_t>(fits, 1);
-            lines.push_back({pos, length});
-            pos += length;
+            take = space != std::u16string_view::npos && space > 0 ? space : std::max<size_t>(fits, 1);
         }
+        size_t length = take;
+        while (length > 0 && text[pos + length - 1] == u' ')
+            --length;
+        lines.push_back({pos, length});
+        pos += take;
         while (pos < end && text[pos] == u' ')
             ++pos;
     }

@@ -1,5 +1,6 @@
 #include "core/thumbnail/CardContent.h"
 
+#include "core/search/VisibleText.h"
 #include "docfile/ByteSource.h"
 #include "docfile/Jb01Source.h"
 #include "docfile/LoadArchive.h"
@@ -74,8 +75,11 @@ std::optional<CardContent> ReadBody(docfile::LoadArchive& ar, uint32_t schema)
             rootSeen = true;
             card.title = page.Title();
         }
-        if (card.lines.empty() && (page.IsPlainText() || page.IsRichText()))
-            card.lines = FirstLines(page.IsRichText() ? text::RtfToPlainText(page.Text()) : page.Text());
+        if (card.lines.empty() && (page.IsPlainText() || page.IsRichText())) {
+            // As the reader sees it: bookmarks and page-link markers hidden.
+            const std::u16string whole = page.IsRichText() ? text::RtfToPlainText(page.Text()) : page.Text();
+            card.lines = FirstLines(VisibleText(whole, LinkPassHiddenRanges(whole)).Text());
+        }
     }
     return card;
 }

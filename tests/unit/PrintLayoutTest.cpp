@@ -52,7 +52,7 @@ TEST(TextPaging, LinesBreakAtParagraphEndsAndTheLastSpaceThatFitsAndAlwaysMoveOn
     };
     const std::pair<std::u16string_view, int> inputs[] = {
         {u"one two three", 7}, {u"abc def", 3},    {u"abcdefghij", 4}, {u"a\r\n\r\nb\rc\nd", 9},
-        {u"", 5},              {u"ab", 0},         {u"a  b", 1},       {u"one two", 20},
+        {u"", 5},              {u"ab", 0},         {u"a  b", 1},       {u"one two  ", 20},
     };
     const std::vector<std::string> expected[] = {
         {"one two", "three"}, {"abc", "def"}, {"abcd", "efgh", "ij"}, {"a", "", "b", "c", "d"},

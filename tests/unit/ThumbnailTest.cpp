@@ -55,6 +55,7 @@ TEST(CardContent, TheRootTitleThePageCountAndTheFirstTextPageOutsideTheRecycleBi
         {"plain", {root, Page(3, 1, 4, u"Folder"), Page(4, 3, 0, u"A", u"first\r\n\r\n\tsecond  \rthird")},
          {"first", " second", "third"}},
         {"rich", {root, Page(4, 1, 2, u"A", u"{\\rtf1 Hello\\par World}")}, {"Hello", "World"}},
+        {"markup hidden", {root, Page(4, 1, 0, u"A", u"bookmark<top>See page2<Intro>.")}, {"See Intro."}},
         {"a rich root", {Page(1, 1, 2, u"Notes", u"{\\rtf1 Root}"), Page(4, 1, 0, u"A", u"a")}, {"Root"}},
         {"binned and blank pages skipped",
          {root, Page(5, 1, 5, u"Bin"), Page(6, 5, 4, u"Old"), Page(7, 6, 0, u"Gone", u"deleted"),

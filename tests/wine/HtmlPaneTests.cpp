@@ -48,9 +48,12 @@ public:
     {
         if (!group && option == OLECMDEXECOPT_DONTPROMPTUSER)
             commands.push_back(id);
+        if (!group && option == OLECMDEXECOPT_PROMPTUSER)
+            prompted.push_back(id);
         return S_OK;
     }
     std::vector<DWORD> commands;
+    std::vector<DWORD> prompted;  // with the control's own dialog
 };
 
 class Html : public InProcess {
@@ -167,6 +170,8 @@ TEST_F(Html, HostCommandsReachTheShownPaneWhichTakesTheOthersPlace)
     EXPECT_EQ(ListSendCommand(view, kHostCopy, 0), 0);
     EXPECT_EQ(ListSendCommand(view, kHostSelectAll, 0), 0);
     EXPECT_EQ(document.commands, (std::vector<DWORD>{OLECMDID_COPY, OLECMDID_SELECTALL}));
+    EXPECT_EQ(ListPrintW(view, nullptr, nullptr, 0, nullptr), 0);
+    EXPECT_EQ(document.prompted, std::vector<DWORD>{OLECMDID_PRINT}) << "the browser prints its page itself";
     EXPECT_EQ(ClipboardText(), L"kept");
     EXPECT_EQ(Selection(text).cpMax, 0);
 
@@ -177,7 +182,15 @@ TEST_F(Html, HostCommandsReachTheShownPaneWhichTakesTheOthersPlace)
     const RECT place = ChildRect(html.Hwnd()), shown = ChildRect(text);
     EXPECT_TRUE(EqualRect(&place, &shown)) << "the text pane where the browser was";
     ListSendCommand(view, kHostSelectAll, 0);
+    // The system's print dialog instead, over the Lister (under Wine, which
+    // has no printer, after a message saying so).
+    wchar_t printer[] = L"Office printer";
+    RECT margins{100, 100, 100, 100};
+    ListPrintW(view, nullptr, printer, 0, &margins);
+    ASSERT_FALSE(dialogs->Seen().empty());
+    EXPECT_EQ(dialogs->Seen().back().owner, GetAncestor(host.Hwnd(), GA_ROOT));
     EXPECT_EQ(document.commands.size(), 2u);
+    EXPECT_EQ(document.prompted.size(), 1u);
     EXPECT_GE(Selection(text).cpMax, static_cast<LONG>(PaneText(text).size()));
 }
 
