@@ -12,10 +12,15 @@
 namespace wine_tests {
 namespace {
 
+struct DrawnText {
+    std::wstring text;
+    LONG top = 0;
+};
+
 // The strings a metafile draws, in order.
-std::vector<std::wstring> TextsOf(const std::wstring& path)
+std::vector<DrawnText> TextsOf(const std::wstring& path)
 {
-    std::vector<std::wstring> texts;
+    std::vector<DrawnText> texts;
     const HENHMETAFILE metafile = GetEnhMetaFileW(path.c_str());
     EnumEnhMetaFile(
         nullptr, metafile,
@@ -24,7 +29,8 @@ std::vector<std::wstring> TextsOf(const std::wstring& path)
                 const auto* text = reinterpret_cast<const EMREXTTEXTOUTW*>(record);
                 const auto* chars = reinterpret_cast<const wchar_t*>(reinterpret_cast<const BYTE*>(record) +
                                                                      text->emrtext.offString);
-                reinterpret_cast<std::vector<std::wstring>*>(found)->emplace_back(chars, text->emrtext.nChars);
+                reinterpret_cast<std::vector<DrawnText>*>(found)->push_back(
+                    {std::wstring(chars, text->emrtext.nChars), text->emrtext.ptlReference.y});
             }
             return 1;
         },
@@ -44,6 +50,7 @@ struct Printout {
     int pages = 0;
     std::vector<std::wstring> headers;  // "title n / N" per page
     std::vector<std::wstring> body;     // the lines of every page
+    LONG top = LONG_MAX, bottom = 0;    // of the body's lines, a line's pitch below the last
 };
 
 class Printing : public InProcess {
@@ -55,11 +62,16 @@ protected:
         Printout printout;
         printout.pages = viewer::PrintTextPane(viewer, target, margins).value_or(-1);
         for (int page = 1; page <= printout.pages; ++page) {
-            const std::vector<std::wstring> texts = TextsOf(prefix + std::to_wstring(page) + L".emf");
+            const std::vector<DrawnText> texts = TextsOf(prefix + std::to_wstring(page) + L".emf");
             if (texts.size() < 2)
                 continue;
-            printout.headers.push_back(texts[1] + L" " + texts[0]);
-            printout.body.insert(printout.body.end(), texts.begin() + 2, texts.end());
+            printout.headers.push_back(texts[1].text + L" " + texts[0].text);
+            for (size_t i = 2; i < texts.size(); ++i)
+                printout.body.push_back(texts[i].text);
+            if (texts.size() > 3) {
+                printout.top = std::min(printout.top, texts[2].top);
+                printout.bottom = std::max(printout.bottom, 2 * texts.back().top - texts[texts.size() - 2].top);
+            }
         }
         return printout;
     }
@@ -99,10 +111,17 @@ TEST_F(Printing, EveryLineOncePageAfterPageUnderAHeaderWithTitleAndNumber)
         for (int page = 1; page <= printout.pages; ++page)
             EXPECT_EQ(printout.headers[page - 1], L"Numbers " + std::to_wstring(page) + L" / " +
                                                       std::to_wstring(printout.pages));
-        if (!margin || margin->top == 100)
+        if (!margin || margin->top == 100) {
             fewest = printout.pages;
-        else
+        } else {
             EXPECT_GT(printout.pages, fewest) << "wider margins take more pages";
+            // 60 mm at the screen's 96 dots to the inch, the metafiles' measure.
+            const HDC screen = GetDC(nullptr);
+            const int height = GetDeviceCaps(screen, VERTRES);
+            ReleaseDC(nullptr, screen);
+            EXPECT_GT(printout.top, 227) << "below the header";
+            EXPECT_LE(printout.bottom, height - 227) << "the last line's foot";
+        }
     }
 
     // A paragraph wider than the page, broken between its words.
