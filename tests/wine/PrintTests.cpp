@@ -6,35 +6,68 @@
 #include "frontends/win32/print/PrintViewer_win.h"
 #include "frontends/win32/tree/PageTreePane_win.h"
 #include "tests/kit/Document.h"
+#include "tools/listerhost/PrintCapture.h"
+#include "tools/listerhost/TreeSelect.h"
 
 #include <numeric>
 
 namespace wine_tests {
 namespace {
 
+// Each page an enhanced metafile of its own, PREFIXn.emf, measured as the
+// screen, as every page is.
+class MetafileTarget final : public viewer::PrintTarget {
+public:
+    explicit MetafileTarget(std::wstring prefix) : prefix_(std::move(prefix)) {}
+    ~MetafileTarget() override
+    {
+        DeleteEnhMetaFile(CloseEnhMetaFile(reference_));
+        EndPage();
+    }
+    HDC Device() override { return reference_; }
+    HDC BeginPage() override
+    {
+        page_ = CreateEnhMetaFileW(nullptr, (prefix_ + std::to_wstring(++pages_) + L".emf").c_str(), nullptr, nullptr);
+        return page_;
+    }
+    bool EndPage() override
+    {
+        const HENHMETAFILE metafile = page_ ? CloseEnhMetaFile(page_) : nullptr;
+        page_ = nullptr;
+        return DeleteEnhMetaFile(metafile);
+    }
+    bool Finish(bool) override { return true; }
+
+private:
+    std::wstring prefix_;
+    HDC reference_ = CreateEnhMetaFileW(nullptr, nullptr, nullptr, nullptr);
+    HDC page_ = nullptr;
+    int pages_ = 0;
+};
+
 struct DrawnText {
     std::wstring text;
     LONG top = 0;
 };
+
+int CALLBACK CollectText(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARAM found)
+{
+    if (record->iType == EMR_EXTTEXTOUTW) {
+        const auto* text = reinterpret_cast<const EMREXTTEXTOUTW*>(record);
+        const auto* chars =
+            reinterpret_cast<const wchar_t*>(reinterpret_cast<const BYTE*>(record) + text->emrtext.offString);
+        reinterpret_cast<std::vector<DrawnText>*>(found)->push_back(
+            {std::wstring(chars, text->emrtext.nChars), text->emrtext.ptlReference.y});
+    }
+    return 1;
+}
 
 // The strings a metafile draws, in order.
 std::vector<DrawnText> TextsOf(const std::wstring& path)
 {
     std::vector<DrawnText> texts;
     const HENHMETAFILE metafile = GetEnhMetaFileW(path.c_str());
-    EnumEnhMetaFile(
-        nullptr, metafile,
-        [](HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARAM found) -> int {
-            if (record->iType == EMR_EXTTEXTOUTW) {
-                const auto* text = reinterpret_cast<const EMREXTTEXTOUTW*>(record);
-                const auto* chars = reinterpret_cast<const wchar_t*>(reinterpret_cast<const BYTE*>(record) +
-                                                                     text->emrtext.offString);
-                reinterpret_cast<std::vector<DrawnText>*>(found)->push_back(
-                    {std::wstring(chars, text->emrtext.nChars), text->emrtext.ptlReference.y});
-            }
-            return 1;
-        },
-        &texts, nullptr);
+    EnumEnhMetaFile(nullptr, metafile, CollectText, &texts, nullptr);
     DeleteEnhMetaFile(metafile);
     return texts;
 }
@@ -58,7 +91,7 @@ protected:
     Printout Print(viewer::ViewerWindow& viewer, const std::optional<core::Margins>& margins)
     {
         const std::wstring prefix = folder + L"printed" + std::to_wstring(++printouts_) + L"_";
-        viewer::MetafileTarget target(prefix);
+        MetafileTarget target(prefix);
         Printout printout;
         printout.pages = viewer::PrintTextPane(viewer, target, margins).value_or(-1);
         for (int page = 1; page <= printout.pages; ++page) {
@@ -78,21 +111,34 @@ protected:
     int printouts_ = 0;
 };
 
+// "Line 1" to "Line 150".
+std::vector<std::wstring> NumberedLines()
+{
+    std::vector<std::wstring> lines;
+    for (int i = 1; i <= 150; ++i)
+        lines.push_back(L"Line " + std::to_wstring(i));
+    return lines;
+}
+
+// The numbered lines on a page of their own, and the words on another.
+kit::BookSpec NumbersAndWords(const std::wstring& words)
+{
+    std::wstring numbered;
+    for (const std::wstring& line : NumberedLines())
+        numbered += line + L"\r\n";
+    kit::BookSpec book = BookUnderRoot({Page(2, 1, 0, u"Numbers"), Page(3, 1, 0, u"Words")});
+    book.pages[1].text = std::u16string(numbered.begin(), numbered.end() - 2);
+    book.pages[2].text = std::u16string(words.begin(), words.end());
+    return book;
+}
+
 TEST_F(Printing, EveryLineOncePageAfterPageUnderAHeaderWithTitleAndNumber)
 {
-    std::wstring numbered, words;
-    std::vector<std::wstring> lines;
-    for (int i = 1; i <= 150; ++i) {
-        lines.push_back(L"Line " + std::to_wstring(i));
-        numbered += lines.back() + L"\r\n";
+    std::wstring words;
+    for (int i = 1; i <= 150; ++i)
         words += L"word" + std::to_wstring(i) + L" ";
-    }
-    numbered.resize(numbered.size() - 2);
-    const kit::BookSpec book = BookUnderRoot({Page(2, 1, 0, u"Numbers"), Page(3, 1, 0, u"Words")});
-    kit::BookSpec written = book;
-    written.pages[1].text = std::u16string(numbered.begin(), numbered.end());
-    written.pages[2].text = std::u16string(words.begin(), words.end());
-    viewer::ViewerWindow& viewer = Open(WriteFile(L"print.vnb", kit::WriteDocument(written)));
+    const std::vector<std::wstring> lines = NumberedLines();
+    viewer::ViewerWindow& viewer = Open(WriteFile(L"print.vnb", kit::WriteDocument(NumbersAndWords(words))));
 
     // Before a page is chosen, the information page, named by the file.
     const Printout information = Print(viewer, std::nullopt);
@@ -129,6 +175,31 @@ TEST_F(Printing, EveryLineOncePageAfterPageUnderAHeaderWithTitleAndNumber)
     const Printout wrapped = Print(viewer, core::Margins{500, 100, 500, 100});
     ASSERT_GT(wrapped.body.size(), 3u);
     EXPECT_EQ(Joined(wrapped.body), words);
+}
+
+// As the Lister prints through the plug-in's export: the dialog comes up
+// with the Lister's printer, the job carries the page's title, and the
+// Lister's margins decide how much a page holds.
+TEST_F(Printing, TheListersPrintPreselectsItsPrinterNamesTheJobAndKeepsItsMargins)
+{
+    auto& lister = NewLister(false, 700, 500);
+    ASSERT_TRUE(lister.Open(WriteFile(L"lister.vnb", kit::WriteDocument(NumbersAndWords(L"")))));
+    ASSERT_TRUE(listerhost::SelectItemByText(lister.PluginWindow(), L"Numbers"));
+    int previous = 0;
+    for (RECT margins : {RECT{100, 100, 100, 100}, RECT{100, 600, 100, 600}}) {
+        listerhost::PrintCapture capture(plugin.Module(), folder + L"sheet");
+        ASSERT_TRUE(capture.Active());
+        EXPECT_EQ(plugin.ListPrintW(lister.PluginWindow(), L"", L"Office printer", &margins), 0);
+        EXPECT_EQ(capture.preselected, L"Office printer");
+        EXPECT_EQ(capture.document, L"Numbers");
+        EXPECT_TRUE(capture.ended);
+        EXPECT_GT(capture.pages, std::max(previous, 1)) << "taller top and bottom margins take more pages";
+        previous = capture.pages;
+    }
+    listerhost::PrintCapture capture(plugin.Module(), folder + L"sheet");
+    EXPECT_EQ(plugin.ListPrintW(lister.PluginWindow(), L"", L"", nullptr), 0);
+    EXPECT_EQ(capture.preselected, L"") << "no printer named, the system's default";
+    EXPECT_GT(capture.pages, 1);
 }
 
 }  // namespace

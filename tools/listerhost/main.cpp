@@ -9,6 +9,8 @@
 //   --screenshot PATH   picture of the top-level window, .png or .bmp
 //   --quit-after MS     close the Lister that many milliseconds after the last step
 //   --print             ListPrintW, as the Lister's Print does (repeatable)
+//   --print-to PREFIX   the same with no printer: the print dialog is answered at
+//                       once and each page written as PREFIXn.png
 //   --printer NAME      the printer --print names (default: none)
 //   --margins L,T,R,B   the margins --print passes, in tenths of a millimetre
 //   --thumbnail WxH PATH
@@ -21,6 +23,7 @@
 #include "tools/listerhost/Keys.h"
 #include "tools/listerhost/ListerWindow.h"
 #include "tools/listerhost/Plugin.h"
+#include "tools/listerhost/PrintCapture.h"
 #include "tools/listerhost/Screenshot.h"
 #include "tools/listerhost/TreeSelect.h"
 
@@ -56,7 +59,7 @@ int Usage()
 {
     fwprintf(stderr, L"usage: listerhost PLUGIN FILE [--embedded] [--menu] [--size WxH] [--command N[,P]] [--key KEY]\n"
                      L"                  [--select TITLE] [--wait MS] [--screenshot PATH] [--quit-after MS]\n"
-                     L"                  [--print] [--printer NAME] [--margins L,T,R,B]\n"
+                     L"                  [--print] [--print-to PREFIX] [--printer NAME] [--margins L,T,R,B]\n"
                      L"       listerhost PLUGIN FILE --thumbnail WxH PATH\n");
     return 4;
 }
@@ -146,6 +149,16 @@ int wmain(int argc, wchar_t** argv)
                 RECT given = margins;
                 const int result = plugin.ListPrintW(lister.PluginWindow(), file, printer, hasMargins ? &given : nullptr);
                 fwprintf(stdout, L"print -> %d\n", result);
+                fflush(stdout);
+            }});
+        } else if (arg == L"--print-to" && i + 1 < argc) {
+            ++i;
+            gSteps.push_back({[&lister, &plugin, file, printer, margins, hasMargins, value] {
+                listerhost::PrintCapture capture(plugin.Module(), value);
+                RECT given = margins;
+                const int result = plugin.ListPrintW(lister.PluginWindow(), file, printer, hasMargins ? &given : nullptr);
+                fwprintf(stdout, L"print -> %d: %d pages of \"%ls\" for printer \"%ls\"\n", result, capture.pages,
+                         capture.document.c_str(), capture.preselected.c_str());
                 fflush(stdout);
             }});
         } else if (arg == L"--command" && i + 1 < argc) {

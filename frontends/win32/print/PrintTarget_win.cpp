@@ -26,37 +26,4 @@ bool PrinterTarget::Finish(bool complete)
     return false;
 }
 
-MetafileTarget::MetafileTarget(std::wstring prefix) : prefix_(std::move(prefix))
-{
-    // A metafile in memory: it measures as the screen does, as every page will.
-    reference_ = CreateEnhMetaFileW(nullptr, nullptr, nullptr, nullptr);
-}
-
-MetafileTarget::~MetafileTarget()
-{
-    if (page_)
-        DeleteEnhMetaFile(CloseEnhMetaFile(page_));
-    DeleteEnhMetaFile(CloseEnhMetaFile(reference_));
-}
-
-HDC MetafileTarget::BeginPage()
-{
-    if (page_)
-        return nullptr;
-    const std::wstring path = prefix_ + std::to_wstring(pages_ + 1) + L".emf";
-    page_ = CreateEnhMetaFileW(nullptr, path.c_str(), nullptr, nullptr);
-    return page_;
-}
-
-bool MetafileTarget::EndPage()
-{
-    const HENHMETAFILE metafile = page_ ? CloseEnhMetaFile(page_) : nullptr;
-    page_ = nullptr;
-    if (!metafile)
-        return false;
-    DeleteEnhMetaFile(metafile);
-    ++pages_;
-    return true;
-}
-
 }  // namespace viewer

@@ -1,5 +1,5 @@
 #pragma once
-// Where printed pages go: a printer's document, or a metafile per page.
+// Where printed pages go: a printer's document, or what a test keeps.
 #include <windows.h>
 
 #include <string>
@@ -33,25 +33,6 @@ private:
     HDC printer_;
     std::wstring title_;
     bool started_ = false;
-};
-
-// Each page an enhanced metafile of its own, `prefix` followed by its
-// number and ".emf", laid out for the screen.
-class MetafileTarget final : public PrintTarget {
-public:
-    explicit MetafileTarget(std::wstring prefix);
-    ~MetafileTarget() override;
-    HDC Device() override { return reference_; }
-    HDC BeginPage() override;
-    bool EndPage() override;
-    bool Finish(bool) override { return true; }
-    int Pages() const { return pages_; }
-
-private:
-    std::wstring prefix_;
-    HDC reference_ = nullptr;
-    HDC page_ = nullptr;
-    int pages_ = 0;
 };
 
 }  // namespace viewer
