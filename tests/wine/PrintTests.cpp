@@ -123,7 +123,7 @@ std::vector<std::wstring> NumberedLines()
 // The numbered lines on a page of their own, and the words on another.
 kit::BookSpec NumbersAndWords(const std::wstring& words)
 {
-    std::wstring numbered;
+    std::wstring numbered = L"bookmark<top>";  // hidden, in print too
     for (const std::wstring& line : NumberedLines())
         numbered += line + L"\r\n";
     kit::BookSpec book = BookUnderRoot({Page(2, 1, 0, u"Numbers"), Page(3, 1, 0, u"Words")});

@@ -1,6 +1,7 @@
 #include "frontends/win32/print/PrintPages_win.h"
 
 #include "core/print/TextPaging.h"
+#include "core/search/VisibleText.h"
 #include "frontends/win32/print/PrintTarget_win.h"
 
 #include <richedit.h>
@@ -74,12 +75,14 @@ void DrawHeader(HDC dc, const core::Box& header, const DeviceFont& font, const s
     SelectObject(dc, old);
 }
 
-std::wstring TextOf(HWND edit)
+// The text as the reader sees it: what the link passes hide left out.
+std::u16string VisibleTextOf(HWND edit)
 {
     std::wstring text(static_cast<size_t>(std::max(GetWindowTextLengthW(edit), 0)) + 1, L'\0');
     text.resize(static_cast<size_t>(std::max(GetWindowTextW(edit, text.data(), static_cast<int>(text.size())), 0)));
     std::replace(text.begin(), text.end(), L'\t', L' ');
-    return text;
+    const std::u16string whole(text.begin(), text.end());
+    return core::VisibleText(whole, core::LinkPassHiddenRanges(whole)).Text();
 }
 
 struct Page {
@@ -129,12 +132,11 @@ std::optional<int> PrintAsLines(PrintTarget& target, HWND edit, const core::Page
     const HDC device = target.Device();
     const DeviceFont font(device, format.szFaceName, format.yHeight > 0 ? format.yHeight : 200);
     const int lineHeight = font.LineHeight(device);
-    const std::wstring text = TextOf(edit);
-    const std::u16string_view view(reinterpret_cast<const char16_t*>(text.data()), text.size());
+    const std::u16string text = VisibleTextOf(edit);
 
     const HGDIOBJ old = SelectObject(device, font.Handle());
     const std::vector<core::TextLine> lines =
-        core::WrapText(view, layout.body.Width(), [device](std::u16string_view part, int width) {
+        core::WrapText(text, layout.body.Width(), [device](std::u16string_view part, int width) {
             int fits = 0;
             SIZE size{};
             GetTextExtentExPointW(device, reinterpret_cast<const wchar_t*>(part.data()), static_cast<int>(part.size()),
@@ -154,7 +156,8 @@ std::optional<int> PrintAsLines(PrintTarget& target, HWND edit, const core::Page
         const size_t end = page.number + 1 < pages ? firsts[page.number + 1] : lines.size();
         int y = layout.body.top;
         for (size_t i = firsts[page.number]; i < end; ++i, y += lineHeight)
-            TextOutW(page.dc, layout.body.left, y, text.c_str() + lines[i].start, static_cast<int>(lines[i].length));
+            TextOutW(page.dc, layout.body.left, y, reinterpret_cast<const wchar_t*>(text.c_str()) + lines[i].start,
+                     static_cast<int>(lines[i].length));
         SelectObject(page.dc, previous);
     });
     return printed ? std::optional<int>(pages) : std::nullopt;

@@ -20,7 +20,8 @@ std::vector<LONG> RichEditPageStarts(HDC device, HWND edit, const core::Box& bod
 
 // Prints the control's text with `title` in each page's header: laid out by
 // the control where it can, else as plain text line by line in its default
-// font. The number of pages printed, or nothing when the device failed.
+// font, without what the link passes hide. The number of pages printed, or
+// nothing when the device failed.
 std::optional<int> PrintRichEdit(PrintTarget& target, HWND edit, const std::wstring& title,
                                  const std::optional<core::Margins>& margins);
 
