@@ -9,6 +9,7 @@
 #include "platform/CodePage.h"
 #include "platform/win32/WideText.h"
 #include "tests/kit/Document.h"
+#include "tools/listerhost/PrintCapture.h"
 
 #include <fstream>
 #include <iterator>
@@ -48,9 +49,12 @@ public:
     {
         if (!group && option == OLECMDEXECOPT_DONTPROMPTUSER)
             commands.push_back(id);
+        if (!group && option == OLECMDEXECOPT_PROMPTUSER)
+            prompted.push_back(id);
         return S_OK;
     }
     std::vector<DWORD> commands;
+    std::vector<DWORD> prompted;  // with the control's own dialog
 };
 
 class Html : public InProcess {
@@ -169,6 +173,8 @@ TEST_F(Html, HostCommandsReachTheShownPaneWhichTakesTheOthersPlace)
     EXPECT_EQ(ListSendCommand(view, kHostCopy, 0), 0);
     EXPECT_EQ(ListSendCommand(view, kHostSelectAll, 0), 0);
     EXPECT_EQ(document.commands, (std::vector<DWORD>{OLECMDID_COPY, OLECMDID_SELECTALL}));
+    EXPECT_EQ(ListPrintW(view, nullptr, nullptr, 0, nullptr), 0);
+    EXPECT_EQ(document.prompted, std::vector<DWORD>{OLECMDID_PRINT}) << "the browser prints its page itself";
     EXPECT_EQ(ClipboardText(), L"kept");
     EXPECT_EQ(Selection(text).cpMax, 0);
 
@@ -179,7 +185,18 @@ TEST_F(Html, HostCommandsReachTheShownPaneWhichTakesTheOthersPlace)
     const RECT place = ChildRect(html.Hwnd()), shown = ChildRect(text);
     EXPECT_TRUE(EqualRect(&place, &shown)) << "the text pane where the browser was";
     ListSendCommand(view, kHostSelectAll, 0);
+    // The system's print dialog instead, with the Lister's printer chosen in
+    // it (answered here by a device of the screen's size: Wine has no printer).
+    wchar_t printer[] = L"Office printer";
+    RECT margins{100, 100, 100, 100};
+    listerhost::PrintCapture capture(GetModuleHandleW(nullptr), folder + L"sheet");
+    ASSERT_TRUE(capture.Active());
+    EXPECT_EQ(ListPrintW(view, nullptr, printer, 0, &margins), 0);
+    EXPECT_EQ(capture.preselected, L"Office printer");
+    EXPECT_EQ(capture.document, L"Text");
+    EXPECT_EQ(capture.pages, 1);
     EXPECT_EQ(document.commands.size(), 2u);
+    EXPECT_EQ(document.prompted.size(), 1u);
     EXPECT_GE(Selection(text).cpMax, static_cast<LONG>(PaneText(text).size()));
 }
 

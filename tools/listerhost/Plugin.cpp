@@ -34,6 +34,8 @@ bool Plugin::Load(const std::wstring& path)
     search_ = Entry<SearchFn>(module_, "ListSearchText");
     loadW_ = Entry<LoadWFn>(module_, "ListLoadW");
     searchW_ = Entry<SearchWFn>(module_, "ListSearchTextW");
+    printW_ = Entry<PrintWFn>(module_, "ListPrintW");
+    previewW_ = Entry<PreviewWFn>(module_, "ListGetPreviewBitmapW");
     if (!load_ || !close_) {
         Unload();
         return false;
@@ -65,6 +67,8 @@ void Plugin::Unload()
     search_ = nullptr;
     loadW_ = nullptr;
     searchW_ = nullptr;
+    printW_ = nullptr;
+    previewW_ = nullptr;
 }
 
 HWND Plugin::ListLoad(HWND parent, const std::string& file, int showFlags) const
@@ -107,6 +111,28 @@ int Plugin::ListSearchText(HWND listWin, const char* text, int parameter) const
 {
     std::vector<char> buffer(text, text + strlen(text) + 1);
     return search_ ? search_(listWin, buffer.data(), parameter) : 1;
+}
+
+int Plugin::ListPrintW(HWND listWin, const std::wstring& file, const std::wstring& printer, RECT* margins) const
+{
+    std::wstring fileBuffer = file, printerBuffer = printer;
+    return printW_ ? printW_(listWin, fileBuffer.data(), printer.empty() ? nullptr : printerBuffer.data(), 0, margins) : 1;
+}
+
+// As the file manager asks: with the file's first bytes (up to 8 KiB).
+HBITMAP Plugin::ListGetPreviewBitmapW(const std::wstring& file, int width, int height) const
+{
+    if (!previewW_)
+        return nullptr;
+    std::vector<char> head(8192);
+    DWORD got = 0;
+    const HANDLE handle = CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (handle != INVALID_HANDLE_VALUE) {
+        ReadFile(handle, head.data(), static_cast<DWORD>(head.size()), &got, nullptr);
+        CloseHandle(handle);
+    }
+    std::wstring buffer = file;
+    return previewW_(buffer.data(), width, height, head.data(), static_cast<int>(got));
 }
 
 }  // namespace listerhost

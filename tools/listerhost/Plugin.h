@@ -36,6 +36,10 @@ public:
     int ListSendCommand(HWND listWin, int command, int parameter) const;
     void ListGetDetectString(char* buffer, int maxLength) const;
     int ListSearchText(HWND listWin, const char* text, int parameter) const;
+    // Margins in tenths of a millimetre, or null. 1 when the plug-in cannot print.
+    int ListPrintW(HWND listWin, const std::wstring& file, const std::wstring& printer, RECT* margins) const;
+    // The host's to delete; null when the plug-in has none to give.
+    HBITMAP ListGetPreviewBitmapW(const std::wstring& file, int width, int height) const;
 
 private:
     using LoadFn = HWND(WINAPI*)(HWND, char*, int);
@@ -45,6 +49,8 @@ private:
     using SearchFn = int(WINAPI*)(HWND, char*, int);
     using LoadWFn = HWND(WINAPI*)(HWND, wchar_t*, int);
     using SearchWFn = int(WINAPI*)(HWND, wchar_t*, int);
+    using PrintWFn = int(WINAPI*)(HWND, wchar_t*, wchar_t*, int, RECT*);
+    using PreviewWFn = HBITMAP(WINAPI*)(wchar_t*, int, int, char*, int);
     void SetDefaultParams() const;
 
     std::string defaultIniName_;
@@ -58,6 +64,8 @@ private:
     SearchFn search_ = nullptr;
     LoadWFn loadW_ = nullptr;
     SearchWFn searchW_ = nullptr;
+    PrintWFn printW_ = nullptr;
+    PreviewWFn previewW_ = nullptr;
 };
 
 }  // namespace listerhost

@@ -18,21 +18,14 @@ struct Pixels {
     int Stride() const { return (width * 3 + 3) & ~3; }
 };
 
-bool Capture(HWND hwnd, Pixels& out)
+// The bitmap's pixels, read through a device context of the screen.
+bool ReadPixels(HDC screen, HBITMAP bitmap, Pixels& out)
 {
-    RECT rc{};
-    GetWindowRect(hwnd, &rc);
-    out.width = rc.right - rc.left;
-    out.height = rc.bottom - rc.top;
-    if (out.width <= 0 || out.height <= 0)
+    BITMAP size{};
+    if (!GetObjectW(bitmap, sizeof size, &size) || size.bmWidth <= 0 || size.bmHeight <= 0)
         return false;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, out.width, out.height);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, out.width, out.height, screen, rc.left, rc.top, SRCCOPY);
-    SelectObject(memory, old);
-
+    out.width = size.bmWidth;
+    out.height = size.bmHeight;
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = out.width;
@@ -41,11 +34,27 @@ bool Capture(HWND hwnd, Pixels& out)
     info.bmiHeader.biBitCount = 24;
     info.bmiHeader.biCompression = BI_RGB;
     out.bgr.assign(static_cast<size_t>(out.Stride()) * out.height, 0);
-    int rows = GetDIBits(memory, bitmap, 0, out.height, out.bgr.data(), &info, DIB_RGB_COLORS);
+    return GetDIBits(screen, bitmap, 0, out.height, out.bgr.data(), &info, DIB_RGB_COLORS) == out.height;
+}
+
+bool Capture(HWND hwnd, Pixels& out)
+{
+    RECT rc{};
+    GetWindowRect(hwnd, &rc);
+    const int width = rc.right - rc.left, height = rc.bottom - rc.top;
+    if (width <= 0 || height <= 0)
+        return false;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, rc.left, rc.top, SRCCOPY);
+    SelectObject(memory, old);
+    const bool read = ReadPixels(screen, bitmap, out);
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
-    return rows == out.height;
+    return read;
 }
 
 bool WriteBmp(const Pixels& px, const std::wstring& path)
@@ -115,6 +124,15 @@ bool SaveWindowPicture(HWND hwnd, const std::wstring& path)
     if (!Capture(hwnd, px))
         return false;
     return EndsWithPng(path) ? WritePng(px, path) : WriteBmp(px, path);
+}
+
+bool SaveBitmapPicture(HBITMAP bitmap, const std::wstring& path)
+{
+    Pixels px;
+    HDC screen = GetDC(nullptr);
+    const bool read = ReadPixels(screen, bitmap, px);
+    ReleaseDC(nullptr, screen);
+    return read && (EndsWithPng(path) ? WritePng(px, path) : WriteBmp(px, path));
 }
 
 }  // namespace listerhost

@@ -8,13 +8,22 @@
 //   --wait MS           pause between scripted steps
 //   --screenshot PATH   picture of the top-level window, .png or .bmp
 //   --quit-after MS     close the Lister that many milliseconds after the last step
+//   --print             ListPrintW, as the Lister's Print does (repeatable)
+//   --print-to PREFIX   the same with no printer: the print dialog is answered at
+//                       once and each page written as PREFIXn.png
+//   --printer NAME      the printer --print names (default: none)
+//   --margins L,T,R,B   the margins --print passes, in tenths of a millimetre
+//   --thumbnail WxH PATH
+//                       only ListGetPreviewBitmapW for FILE, at most W x H, written
+//                       to PATH (.png or .bmp); no Lister opens
 // The steps run in the order given, after the document is shown.
-// Exit codes: 0 shown, 2 plug-in not loadable, 3 ListLoad returned no window,
-// 4 bad arguments.
+// Exit codes: 0 shown (or the thumbnail written), 2 plug-in not loadable,
+// 3 ListLoad returned no window (or no thumbnail came), 4 bad arguments.
 #include "platform/win32/Guard.h"
 #include "tools/listerhost/Keys.h"
 #include "tools/listerhost/ListerWindow.h"
 #include "tools/listerhost/Plugin.h"
+#include "tools/listerhost/PrintCapture.h"
 #include "tools/listerhost/Screenshot.h"
 #include "tools/listerhost/TreeSelect.h"
 
@@ -49,8 +58,33 @@ void CALLBACK RunNextStep(HWND, UINT, UINT_PTR id, DWORD)
 int Usage()
 {
     fwprintf(stderr, L"usage: listerhost PLUGIN FILE [--embedded] [--menu] [--size WxH] [--command N[,P]] [--key KEY]\n"
-                     L"                  [--select TITLE] [--wait MS] [--screenshot PATH] [--quit-after MS]\n");
+                     L"                  [--select TITLE] [--wait MS] [--screenshot PATH] [--quit-after MS]\n"
+                     L"                  [--print] [--print-to PREFIX] [--printer NAME] [--margins L,T,R,B]\n"
+                     L"       listerhost PLUGIN FILE --thumbnail WxH PATH\n");
     return 4;
+}
+
+int WriteThumbnail(const listerhost::Plugin& plugin, const std::wstring& file, const std::wstring& size,
+                   const std::wstring& path)
+{
+    int width = 0, height = 0;
+    if (swscanf(size.c_str(), L"%dx%d", &width, &height) != 2)
+        return Usage();
+    const HBITMAP bitmap = plugin.ListGetPreviewBitmapW(file, width, height);
+    if (!bitmap) {
+        fwprintf(stderr, L"listerhost: no thumbnail for %ls\n", file.c_str());
+        return 3;
+    }
+    BITMAP made{};
+    GetObjectW(bitmap, sizeof made, &made);
+    const bool written = listerhost::SaveBitmapPicture(bitmap, path);
+    DeleteObject(bitmap);
+    if (!written) {
+        fwprintf(stderr, L"listerhost: cannot write %ls\n", path.c_str());
+        return 2;
+    }
+    fwprintf(stdout, L"thumbnail %ldx%ld\n", made.bmWidth, made.bmHeight);
+    return 0;
 }
 
 }  // namespace
@@ -64,6 +98,9 @@ int wmain(int argc, wchar_t** argv)
     bool embedded = false;
     bool menu = false;
     int width = 900, height = 600;
+    std::wstring printer, thumbnailSize, thumbnailPath;
+    RECT margins{};
+    bool hasMargins = false;
     for (int i = 3; i < argc; ++i)
         if (std::wstring(argv[i]) == L"--embedded")
             embedded = true;
@@ -71,12 +108,21 @@ int wmain(int argc, wchar_t** argv)
             menu = true;
         else if (std::wstring(argv[i]) == L"--size" && i + 1 < argc && swscanf(argv[++i], L"%dx%d", &width, &height) != 2)
             return Usage();
+        else if (std::wstring(argv[i]) == L"--printer" && i + 1 < argc)
+            printer = argv[++i];
+        else if (std::wstring(argv[i]) == L"--margins" && i + 1 < argc)
+            hasMargins = swscanf(argv[++i], L"%ld,%ld,%ld,%ld", &margins.left, &margins.top, &margins.right,
+                                 &margins.bottom) == 4;
+        else if (std::wstring(argv[i]) == L"--thumbnail" && i + 2 < argc)
+            thumbnailSize = argv[++i], thumbnailPath = argv[++i];
 
     listerhost::Plugin plugin;
     if (!plugin.Load(pluginPath)) {
         fwprintf(stderr, L"listerhost: cannot load plug-in %ls (error %lu)\n", pluginPath.c_str(), GetLastError());
         return 2;
     }
+    if (!thumbnailPath.empty())
+        return WriteThumbnail(plugin, file, thumbnailSize, thumbnailPath);
     listerhost::ListerWindow lister(plugin);
     RECT rect{20, 20, 20 + width, 20 + height};
     if (!lister.Create(rect, embedded))
@@ -96,8 +142,25 @@ int wmain(int argc, wchar_t** argv)
         std::wstring value = i + 1 < argc ? argv[i + 1] : L"";
         if (arg == L"--embedded" || arg == L"--menu") {
             continue;
-        } else if (arg == L"--size") {
+        } else if (arg == L"--size" || arg == L"--printer" || arg == L"--margins") {
             ++i;
+        } else if (arg == L"--print") {
+            gSteps.push_back({[&lister, &plugin, file, printer, margins, hasMargins] {
+                RECT given = margins;
+                const int result = plugin.ListPrintW(lister.PluginWindow(), file, printer, hasMargins ? &given : nullptr);
+                fwprintf(stdout, L"print -> %d\n", result);
+                fflush(stdout);
+            }});
+        } else if (arg == L"--print-to" && i + 1 < argc) {
+            ++i;
+            gSteps.push_back({[&lister, &plugin, file, printer, margins, hasMargins, value] {
+                listerhost::PrintCapture capture(plugin.Module(), value);
+                RECT given = margins;
+                const int result = plugin.ListPrintW(lister.PluginWindow(), file, printer, hasMargins ? &given : nullptr);
+                fwprintf(stdout, L"print -> %d: %d pages of \"%ls\" for printer \"%ls\"\n", result, capture.pages,
+                         capture.document.c_str(), capture.preselected.c_str());
+                fflush(stdout);
+            }});
         } else if (arg == L"--command" && i + 1 < argc) {
             ++i;
             int command = 0, parameter = 0;

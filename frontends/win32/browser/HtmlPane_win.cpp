@@ -131,17 +131,19 @@ void HtmlPane::UseCommandTarget(IOleCommandTarget* target)
     testTarget_ = win::ComPtr<IOleCommandTarget>(target);
 }
 
-bool HtmlPane::ExecCommand(DWORD command)
+bool HtmlPane::ExecCommand(DWORD command, DWORD option)
 {
     win::ComPtr<IOleCommandTarget> target = testTarget_;
     if (!target)
         target = Document().As<IOleCommandTarget>(IID_IOleCommandTarget);
-    return target && SUCCEEDED(target->Exec(nullptr, command, OLECMDEXECOPT_DONTPROMPTUSER, nullptr, nullptr));
+    return target && SUCCEEDED(target->Exec(nullptr, command, option, nullptr, nullptr));
 }
 
 bool HtmlPane::CopySelection() { return ExecCommand(OLECMDID_COPY); }
 
 bool HtmlPane::SelectAllText() { return ExecCommand(OLECMDID_SELECTALL); }
+
+bool HtmlPane::Print() { return ExecCommand(OLECMDID_PRINT, OLECMDEXECOPT_PROMPTUSER); }
 
 void HtmlPane::Resize()
 {

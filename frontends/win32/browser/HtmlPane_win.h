@@ -33,6 +33,8 @@ public:
     // Through the document's commands; false when it did not carry them out.
     bool CopySelection();
     bool SelectAllText();
+    // The browser's own printing, with its own print dialog.
+    bool Print();
     bool IsVisible() const { return Hwnd() && IsWindowVisible(Hwnd()); }
     const std::u16string& PageFilePath() const { return file_.Path(); }
 
@@ -62,7 +64,7 @@ private:
     void OnDocumentArrived();
     void ConnectKeySink(IDispatch* document);
     win::ComPtr<IDispatch> Document() const;
-    bool ExecCommand(DWORD command);
+    bool ExecCommand(DWORD command, DWORD option = OLECMDEXECOPT_DONTPROMPTUSER);
     void Resize();
 
     HtmlPaneHost& host_;

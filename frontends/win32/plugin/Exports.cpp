@@ -4,6 +4,8 @@
 
 #include "docfile/TempFiles.h"
 #include "frontends/win32/plugin/ViewerRegistry.h"
+#include "frontends/win32/print/PrintViewer_win.h"
+#include "frontends/win32/thumbnail/PreviewBitmap_win.h"
 #include "frontends/win32/viewer/Settings.h"
 #include "frontends/win32/viewer/ViewerWindow_win.h"
 #include "platform/CodePage.h"
@@ -18,6 +20,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
+#include <optional>
 
 namespace {
 
@@ -64,6 +67,15 @@ HWND LoadInto(HWND parentWin, const std::filesystem::path& file)
     SendMessageW(parentWin, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(PluginIcon(32)));
     SendMessageW(parentWin, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(PluginIcon(16)));
     return window;
+}
+
+int PrintIn(HWND listWin, const std::wstring& printer, const RECT* margins)
+{
+    viewer::ViewerWindow* viewer = plugin::Viewers().Find(GetParent(listWin));
+    std::optional<core::Margins> tenthsOfMm;
+    if (margins)
+        tenthsOfMm = core::Margins{margins->left, margins->top, margins->right, margins->bottom};
+    return viewer && viewer::PrintShownPage(*viewer, printer, tenthsOfMm) ? kListerOk : kListerError;
 }
 
 int SearchIn(HWND listWin, std::u16string_view pattern, int searchParameter)
@@ -139,6 +151,38 @@ int WINAPI ListSearchTextW(HWND listWin, WCHAR* searchString, int searchParamete
 {
     return win::Guard<int>(kListerError, [&] {
         return SearchIn(listWin, searchString ? win::U16(searchString) : u"", searchParameter);
+    });
+}
+
+// The page shown, whatever file the host names: it is the one it showed.
+int WINAPI ListPrint(HWND listWin, char* /*fileToPrint*/, char* defPrinter, int /*printFlags*/, RECT* margins)
+{
+    return win::Guard<int>(kListerError, [&] {
+        return PrintIn(listWin, defPrinter ? win::Wide(platform::AnsiToWide(defPrinter)) : L"", margins);
+    });
+}
+
+int WINAPI ListPrintW(HWND listWin, WCHAR* /*fileToPrint*/, WCHAR* defPrinter, int /*printFlags*/, RECT* margins)
+{
+    return win::Guard<int>(kListerError, [&] { return PrintIn(listWin, defPrinter ? defPrinter : L"", margins); });
+}
+
+// The first bytes the host passes are not needed: the card reads the file
+// itself, and only as far as it must.
+HBITMAP WINAPI ListGetPreviewBitmap(char* fileToLoad, int width, int height, char* /*contentBuf*/, int /*contentBufLen*/)
+{
+    return win::Guard<HBITMAP>(nullptr, [&]() -> HBITMAP {
+        if (!fileToLoad)
+            return nullptr;
+        return viewer::PreviewBitmap(win::Wide(platform::AnsiToWide(fileToLoad)), width, height);
+    });
+}
+
+HBITMAP WINAPI ListGetPreviewBitmapW(WCHAR* fileToLoad, int width, int height, char* /*contentBuf*/,
+                                     int /*contentBufLen*/)
+{
+    return win::Guard<HBITMAP>(nullptr, [&]() -> HBITMAP {
+        return fileToLoad ? viewer::PreviewBitmap(fileToLoad, width, height) : nullptr;
     });
 }
 

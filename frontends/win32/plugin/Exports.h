@@ -20,4 +20,10 @@ void WINAPI ListGetDetectString(char* detectString, int maxLength);
 int WINAPI ListSearchText(HWND listWin, char* searchString, int searchParameter);
 int WINAPI ListSearchTextW(HWND listWin, WCHAR* searchString, int searchParameter);
 void WINAPI ListSetDefaultParams(ListDefaultParamStruct* params);
+// Margins in tenths of a millimetre.
+int WINAPI ListPrint(HWND listWin, char* fileToPrint, char* defPrinter, int printFlags, RECT* margins);
+int WINAPI ListPrintW(HWND listWin, WCHAR* fileToPrint, WCHAR* defPrinter, int printFlags, RECT* margins);
+// A bitmap no larger than width x height, which the host deletes; or null.
+HBITMAP WINAPI ListGetPreviewBitmap(char* fileToLoad, int width, int height, char* contentBuf, int contentBufLen);
+HBITMAP WINAPI ListGetPreviewBitmapW(WCHAR* fileToLoad, int width, int height, char* contentBuf, int contentBufLen);
 }
