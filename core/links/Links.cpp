@@ -99,6 +99,24 @@ size_t TrimmedEnd(View text, size_t start, size_t floor, size_t end)
     return end;
 }
 
+// Reads a page number at `i` (a sign and digits, no leading zero, within
+// the range of page identifiers) and moves `i` past it.
+std::optional<uint32_t> ReadPageNumber(View text, size_t& i)
+{
+    const bool negative = i < text.size() && text[i] == u'-';
+    if (negative)
+        ++i;
+    if (i >= text.size() || !platform::IsAsciiDigit(text[i]) || text[i] == u'0')
+        return std::nullopt;
+    int64_t value = 0;
+    for (; i < text.size() && platform::IsAsciiDigit(text[i]); ++i) {
+        value = value * 10 + (text[i] - u'0');
+        if (value > (negative ? int64_t{1} << 31 : 0xFFFFFFFFll))
+            return std::nullopt;  // no page identifier is that large
+    }
+    return static_cast<uint32_t>(negative ? -value : value);
+}
+
 // The first unit of a set at or after a position. The answer is kept: asked
 // at positions that only grow, it reads each unit of the text once.
 class NextOf {
@@ -164,20 +182,12 @@ private:
     {
         const View text = folded_;
         size_t i = at + 4;
-        const bool negative = i < text.size() && text[i] == u'-';
-        if (negative)
-            ++i;
-        if (i >= text.size() || !platform::IsAsciiDigit(text[i]) || text[i] == u'0')
+        const std::optional<uint32_t> page = ReadPageNumber(text, i);
+        if (!page)
             return std::nullopt;
-        int64_t value = 0;
-        for (; i < text.size() && platform::IsAsciiDigit(text[i]); ++i) {
-            value = value * 10 + (text[i] - u'0');
-            if (value > (negative ? int64_t{1} << 31 : 0xFFFFFFFFll))
-                return std::nullopt;  // no page identifier is that large
-        }
         PageMarker marker;
         marker.start = at;
-        marker.page = static_cast<uint32_t>(negative ? -value : value);
+        marker.page = *page;
         if (text.substr(i, 1) == u"<") {
             marker.captionStart = i + 1;
         } else if (text.substr(i, 4) == u"://<") {
@@ -202,6 +212,14 @@ private:
 int32_t Position(size_t index) { return static_cast<int32_t>(index); }
 
 }  // namespace
+
+std::optional<uint32_t> MarkerHeadPage(View head)
+{
+    if (!platform::StartsWithFolded(head, u"page"))
+        return std::nullopt;
+    size_t at = 4;
+    return ReadPageNumber(head, at);
+}
 
 void HideBookmarks(LinkText& link)
 {

@@ -47,6 +47,11 @@ int MarkPageLinks(LinkText& text);
 // Marks e-mail addresses, each within one line and apart from the others.
 void MarkAddresses(LinkText& text);
 
+// The page number a marker's head names ("page12<", "PAGE-3://<",
+// "page7|a|b<"): a sign and digits after "page", no leading zero, within
+// the range of page identifiers. Nothing for any other text.
+std::optional<uint32_t> MarkerHeadPage(std::u16string_view head);
+
 // The page a link starting at `start` leads to, when it is the caption of a
 // marker the page link pass takes.
 std::optional<uint32_t> ResolvePageLink(std::u16string_view text, int32_t start);

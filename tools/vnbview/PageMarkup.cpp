@@ -63,23 +63,6 @@ private:
     std::vector<richtext::TextSpan> links_;
 };
 
-// The page number of a marker head "page12<", "page-3://<", "page7|a|b<".
-std::optional<uint32_t> HeadPage(std::u16string_view head)
-{
-    if (head.size() < 5)
-        return std::nullopt;
-    size_t at = 4;
-    const bool negative = head[at] == u'-';
-    at += negative ? 1 : 0;
-    int64_t n = 0;
-    const size_t digits = at;
-    for (; at < head.size() && platform::IsAsciiDigit(head[at]) && n < 0x100000000; ++at)
-        n = n * 10 + (head[at] - u'0');
-    if (at == digits || n == 0)
-        return std::nullopt;
-    return static_cast<uint32_t>(negative ? -n : n);
-}
-
 }  // namespace
 
 void AddPageMarkup(std::u16string_view text, const PageUrl& pageUrl, richtext::HtmlPage& page)
@@ -106,7 +89,7 @@ void AddPageMarkup(std::u16string_view text, const PageUrl& pageUrl, richtext::H
         const auto head = headStartByEnd.find(caption.start);
         if (head == headStartByEnd.end())
             continue;
-        const std::optional<uint32_t> id = HeadPage(text.substr(head->second, caption.start - head->second));
+        const std::optional<uint32_t> id = core::MarkerHeadPage(text.substr(head->second, caption.start - head->second));
         if (const std::optional<std::string> url = id ? pageUrl(*id) : std::nullopt)
             page.links.push_back({inText(caption), *url});
     }
@@ -132,7 +115,7 @@ void CollectPageLinkTargets(std::u16string_view text, const std::function<void(u
         size_t end = at + 4;
         while (end < text.size() && (platform::IsAsciiDigit(text[end]) || (end == at + 4 && text[end] == u'-')))
             ++end;
-        if (const std::optional<uint32_t> id = HeadPage(text.substr(at, end - at)))
+        if (const std::optional<uint32_t> id = core::MarkerHeadPage(text.substr(at, end - at)))
             add(*id);
     }
 }
