@@ -9,52 +9,6 @@
 namespace core {
 namespace {
 
-// The passes over a text no control shows: only what they hide is kept.
-class HiddenRecorder final : public LinkText {
-public:
-    // The passes read the text as the control gives it, ending in its final
-    // paragraph mark.
-    explicit HiddenRecorder(std::u16string_view text)
-        : text_(std::u16string(text) + u"\r"), hidden_(text_.size(), false)
-    {
-    }
-
-    const std::u16string& Text() override { return text_; }
-    // A later pass sees what an earlier one hid, as it would in the control.
-    int32_t FirstHidden(int32_t start, int32_t end) override
-    {
-        while (start < end && !IsHidden(start))
-            ++start;
-        return start;
-    }
-    int32_t AfterLastHidden(int32_t start, int32_t end) override
-    {
-        while (end > start && !IsHidden(end - 1))
-            --end;
-        return end;
-    }
-    void Hide(int32_t start, int32_t end, bool) override
-    {
-        if (start < 0 || end <= start)
-            return;
-        ranges_.push_back({static_cast<size_t>(start), static_cast<size_t>(end)});
-        const auto last = std::min(static_cast<size_t>(end), hidden_.size());
-        for (auto at = static_cast<size_t>(start); at < last; ++at)
-            hidden_[at] = true;
-    }
-    void MarkLink(int32_t, int32_t) override {}
-
-    // What was hidden since the last call.
-    HiddenRanges Take() { return std::exchange(ranges_, {}); }
-
-private:
-    bool IsHidden(int32_t at) const { return at >= 0 && static_cast<size_t>(at) < hidden_.size() && hidden_[at]; }
-
-    std::u16string text_;
-    std::vector<bool> hidden_;
-    HiddenRanges ranges_;
-};
-
 // How many ranges cover each position.
 std::vector<int32_t> Coverage(const std::vector<HiddenRanges>& passes, size_t length)
 {
@@ -83,11 +37,12 @@ std::vector<int32_t> Coverage(const std::vector<HiddenRanges>& passes, size_t le
 std::vector<HiddenRanges> LinkPassHiddenRanges(std::u16string_view text)
 {
     // The passes that hide; the others only mark links.
-    HiddenRecorder recorder(text);
+    LinkRecorder recorder{std::u16string(text)};
     HideBookmarks(recorder);
-    HiddenRanges bookmarks = recorder.Take();
+    const size_t bookmarks = recorder.Hidden().size();
     MarkPageLinks(recorder);
-    return {std::move(bookmarks), recorder.Take()};
+    const HiddenRanges& hidden = recorder.Hidden();
+    return {HiddenRanges(hidden.begin(), hidden.begin() + bookmarks), HiddenRanges(hidden.begin() + bookmarks, hidden.end())};
 }
 
 std::vector<std::optional<size_t>> LoneRanges(const std::vector<HiddenRanges>& passes, size_t length)

@@ -2,6 +2,7 @@
 // The text a reader sees of a page: its text without the ranges the link
 // passes hide, and the way back from there to positions of the whole text,
 // where the control's selection lives.
+#include "core/links/LinkRecorder.h"
 #include "core/search/TextSearch.h"
 
 #include <cstddef>
@@ -11,12 +12,6 @@
 #include <vector>
 
 namespace core {
-
-// Half-open, in character positions.
-struct TextRange {
-    size_t start = 0;
-    size_t end = 0;
-};
 
 // What one pass hides.
 using HiddenRanges = std::vector<TextRange>;

@@ -6,86 +6,46 @@
 #include <vector>
 
 #include "core/links/LinkTarget.h"
+#include "core/links/LinkRecorder.h"
 #include "core/links/Links.h"
 #include "platform/Ascii.h"
 
 namespace vnbview {
 namespace {
 
-// The passes over a text no control shows: what they hide and mark is kept.
-class MarkupRecorder final : public core::LinkText {
-public:
-    // The passes read a paragraph end as the control's "\r".
-    explicit MarkupRecorder(std::u16string_view text) : text_(text), hidden_(text.size() + 1, false)
-    {
-        for (char16_t& c : text_)
-            if (c == u'\n' || c == u'\x2028')
-                c = u'\r';
-        text_ += u'\r';
-    }
-
-    const std::u16string& Text() override { return text_; }
-    int32_t FirstHidden(int32_t start, int32_t end) override
-    {
-        while (start < end && !IsHidden(start))
-            ++start;
-        return start;
-    }
-    int32_t AfterLastHidden(int32_t start, int32_t end) override
-    {
-        while (end > start && !IsHidden(end - 1))
-            --end;
-        return end;
-    }
-    void Hide(int32_t start, int32_t end, bool) override
-    {
-        if (start < 0 || end <= start)
-            return;
-        hides_.push_back({static_cast<uint32_t>(start), static_cast<uint32_t>(end)});
-        for (auto at = static_cast<size_t>(start); at < std::min(static_cast<size_t>(end), hidden_.size()); ++at)
-            hidden_[at] = true;
-    }
-    void MarkLink(int32_t start, int32_t end) override
-    {
-        if (start >= 0 && end > start)
-            links_.push_back({static_cast<uint32_t>(start), static_cast<uint32_t>(end)});
-    }
-
-    std::vector<richtext::TextSpan> TakeLinks() { return std::exchange(links_, {}); }
-    const std::vector<richtext::TextSpan>& Hides() const { return hides_; }
-
-private:
-    bool IsHidden(int32_t at) const { return at >= 0 && static_cast<size_t>(at) < hidden_.size() && hidden_[at]; }
-
-    std::u16string text_;
-    std::vector<bool> hidden_;
-    std::vector<richtext::TextSpan> hides_;
-    std::vector<richtext::TextSpan> links_;
-};
+// The text as a control holds it: every paragraph end a "\r".
+std::u16string ControlText(std::u16string_view text)
+{
+    std::u16string control(text);
+    for (char16_t& c : control)
+        if (c == u'\n' || c == u'\x2028')
+            c = u'\r';
+    return control;
+}
 
 }  // namespace
 
 void AddPageMarkup(std::u16string_view text, const PageUrl& pageUrl, richtext::HtmlPage& page)
 {
-    MarkupRecorder recorder(text);
-    const auto inText = [&](richtext::TextSpan span) {
-        span.end = std::min<uint32_t>(span.end, static_cast<uint32_t>(text.size()));
-        return span;
+    core::LinkRecorder recorder(ControlText(text));
+    const auto inText = [&](core::TextRange range) {
+        return richtext::TextSpan{static_cast<uint32_t>(range.start),
+                                  static_cast<uint32_t>(std::min(range.end, text.size()))};
     };
     core::HideBookmarks(recorder);
     core::MarkExternalLinks(recorder);
-    std::vector<richtext::TextSpan> external = recorder.TakeLinks();
-    const size_t hidesBefore = recorder.Hides().size();
+    std::vector<core::TextRange> external = recorder.TakeLinks();
+    const size_t hidesBefore = recorder.Hidden().size();
     core::MarkPageLinks(recorder);
-    const std::vector<richtext::TextSpan> captions = recorder.TakeLinks();
+    const std::vector<core::TextRange> captions = recorder.TakeLinks();
     core::MarkAddresses(recorder);
-    const std::vector<richtext::TextSpan> addresses = recorder.TakeLinks();
+    const std::vector<core::TextRange> addresses = recorder.TakeLinks();
 
     // A caption follows its marker's head, which the pass hid.
-    std::unordered_map<uint32_t, uint32_t> headStartByEnd;
-    for (size_t i = hidesBefore; i < recorder.Hides().size(); ++i)
-        headStartByEnd.emplace(recorder.Hides()[i].end, recorder.Hides()[i].start);
-    for (const richtext::TextSpan& caption : captions) {
+    std::unordered_map<size_t, size_t> headStartByEnd;
+    for (size_t i = hidesBefore; i < recorder.Hidden().size(); ++i)
+        headStartByEnd.emplace(recorder.Hidden()[i].end, recorder.Hidden()[i].start);
+    for (const core::TextRange& caption : captions) {
         const auto head = headStartByEnd.find(caption.start);
         if (head == headStartByEnd.end())
             continue;
@@ -94,8 +54,8 @@ void AddPageMarkup(std::u16string_view text, const PageUrl& pageUrl, richtext::H
             page.links.push_back({inText(caption), *url});
     }
     external.insert(external.end(), addresses.begin(), addresses.end());
-    for (const richtext::TextSpan& span : external) {
-        const richtext::TextSpan kept = inText(span);
+    for (const core::TextRange& range : external) {
+        const richtext::TextSpan kept = inText(range);
         if (kept.end <= kept.start)
             continue;
         const core::ShellLink link =
@@ -103,8 +63,8 @@ void AddPageMarkup(std::u16string_view text, const PageUrl& pageUrl, richtext::H
         if (const std::optional<std::string> href = link.ask ? std::nullopt : richtext::SafeHref(link.target))
             page.links.push_back({kept, *href});
     }
-    for (const richtext::TextSpan& span : recorder.Hides())
-        page.hidden.push_back(inText(span));
+    for (const core::TextRange& range : recorder.Hidden())
+        page.hidden.push_back(inText(range));
 }
 
 void CollectPageLinkTargets(std::u16string_view text, const std::function<void(uint32_t)>& add)
