@@ -113,6 +113,17 @@ bool ListerWindow::Open(const std::string& ansiFile)
     return pluginWindow_ != nullptr;
 }
 
+int ListerWindow::OpenNext(const std::wstring& file, int showFlags)
+{
+    if (plugin_.HasWideEntries())
+        return plugin_.ListLoadNextW(Hwnd(), pluginWindow_, file, showFlags);
+    int n = WideCharToMultiByte(CP_ACP, 0, file.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::vector<char> ansi(n > 0 ? n : 1, '\0');
+    if (n > 0)
+        WideCharToMultiByte(CP_ACP, 0, file.c_str(), -1, ansi.data(), n, nullptr, nullptr);
+    return plugin_.ListLoadNext(Hwnd(), pluginWindow_, ansi.data(), showFlags);
+}
+
 int ListerWindow::Search(const std::wstring& text, int flags)
 {
     return plugin_.ListSearchTextW(pluginWindow_, text, flags);

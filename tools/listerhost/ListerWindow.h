@@ -34,6 +34,11 @@ public:
     // returned a window.
     bool Open(const std::wstring& file);
     bool Open(const std::string& ansiFile);
+    // The next file into the open view, as n and p in a Lister: the wide
+    // entry when there is one. The plug-in's answer, 0 when it shows the
+    // file; no fallback follows an error, so the view shows what the
+    // plug-in left.
+    int OpenNext(const std::wstring& file, int showFlags = 0);
     // The Lister's search (ListSearchTextW when there is one); the
     // plug-in's answer, 0 when it found the text.
     int Search(const std::wstring& text, int flags);

@@ -4,6 +4,8 @@
 //   --size WxH          client size of the top-level window (default 900x600)
 //   --command N[,P]     ListSendCommand(N, P) (repeatable)
 //   --key KEY           press a key in the focused window, e.g. Ctrl+T (repeatable)
+//   --next FILE         ListLoadNextW with FILE into the open view, as n and p do
+//                       (repeatable); prints the answer, 1 being an error
 //   --select TITLE      select the tree item labelled TITLE, opening folders to find it
 //   --wait MS           pause between scripted steps
 //   --screenshot PATH   picture of the top-level window, .png or .bmp
@@ -58,7 +60,7 @@ void CALLBACK RunNextStep(HWND, UINT, UINT_PTR id, DWORD)
 int Usage()
 {
     fwprintf(stderr, L"usage: listerhost PLUGIN FILE [--embedded] [--menu] [--size WxH] [--command N[,P]] [--key KEY]\n"
-                     L"                  [--select TITLE] [--wait MS] [--screenshot PATH] [--quit-after MS]\n"
+                     L"                  [--next FILE] [--select TITLE] [--wait MS] [--screenshot PATH] [--quit-after MS]\n"
                      L"                  [--print] [--print-to PREFIX] [--printer NAME] [--margins L,T,R,B]\n"
                      L"       listerhost PLUGIN FILE --thumbnail WxH PATH\n");
     return 4;
@@ -85,6 +87,15 @@ int WriteThumbnail(const listerhost::Plugin& plugin, const std::wstring& file, c
     }
     fwprintf(stdout, L"thumbnail %ldx%ld\n", made.bmWidth, made.bmHeight);
     return 0;
+}
+
+void AddNextFileStep(listerhost::ListerWindow& lister, const std::wstring& file)
+{
+    gSteps.push_back({[&lister, file] {
+        const int result = lister.OpenNext(file);
+        fwprintf(stdout, L"next %ls -> %d\n", file.c_str(), result);
+        fflush(stdout);
+    }});
 }
 
 }  // namespace
@@ -178,6 +189,9 @@ int wmain(int argc, wchar_t** argv)
             gSteps.push_back({[key] {
                 listerhost::PressKey(GetFocus(), key);
             }});
+        } else if (arg == L"--next" && i + 1 < argc) {
+            ++i;
+            AddNextFileStep(lister, value);
         } else if (arg == L"--select" && i + 1 < argc) {
             ++i;
             gSteps.push_back({[&lister, value] {

@@ -20,7 +20,8 @@ LRESULT PageTreePane::OnNotify(NMHDR* header)
         OnExpanding(*reinterpret_cast<NMTREEVIEWW*>(header));
         return FALSE;  // let it expand
     case TVN_SELCHANGEDW:
-        OnSelectionChanged(*reinterpret_cast<NMTREEVIEWW*>(header));
+        if (!clearing_)
+            OnSelectionChanged(*reinterpret_cast<NMTREEVIEWW*>(header));
         return 0;
     case TVN_GETINFOTIPW:
         OnInfoTip(*reinterpret_cast<NMTVGETINFOTIPW*>(header));

@@ -46,12 +46,24 @@ bool PageTreePane::Create(const RECT& rect, HWND parent, UINT id)
 
 void PageTreePane::FillTree(const model::CBook& book)
 {
-    SendMessageW(Hwnd(), TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
-    items_.reset();
+    Clear();
     HIMAGELIST images = images_.Create(static_cast<COLORREF>(SendMessageW(Hwnd(), TVM_GETBKCOLOR, 0, 0)));
     SendMessageW(Hwnd(), TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(images));
     items_ = std::make_unique<TreeItemMap>(book, control_, images_);
     items_->ShowRoot();
+}
+
+// Removing the selected item moves the selection, which is no page to show.
+// The images of the book's own icons go with its items.
+void PageTreePane::Clear()
+{
+    clearing_ = true;
+    SendMessageW(Hwnd(), TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
+    clearing_ = false;
+    items_.reset();
+    constexpr int kStandardImages = model::kImageBinEmpty + 1;
+    if (HIMAGELIST list = TreeView_GetImageList(Hwnd(), TVSIL_NORMAL); list && ImageList_GetImageCount(list) > kStandardImages)
+        ImageList_SetImageCount(list, kStandardImages);
 }
 
 const model::CBook* PageTreePane::Book() const { return items_ ? &items_->Book() : nullptr; }

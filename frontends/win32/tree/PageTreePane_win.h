@@ -28,8 +28,10 @@ public:
 
     bool Create(const RECT& rect, HWND parent, UINT id);
     // The root page, expanded, with its children; nothing for a book
-    // without a root page.
+    // without a root page. The items of a book shown before go first.
     void FillTree(const model::CBook& book);
+    // Removes every item and forgets the book: call it before the book goes.
+    void Clear();
     // Selects the page's item, filling and expanding down to it; clears the
     // selection when the page has no item that can be reached.
     void SelectPage(uint32_t pageId);
@@ -77,6 +79,7 @@ private:
     PageTreeImages images_;
     TreeControl control_;
     std::unique_ptr<TreeItemMap> items_;  // the shown book's, while there is one
+    bool clearing_ = false;               // the items are being removed
     // A hundred thousand items take about a second to close there, a
     // million minutes.
     size_t expandAllLimit_ = 100000;

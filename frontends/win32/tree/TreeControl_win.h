@@ -28,6 +28,7 @@ public:
 private:
     TreeControl& control_;
     HCURSOR previousCursor_ = nullptr;
+    bool visible_ = false;
 };
 
 }  // namespace viewer

@@ -51,15 +51,23 @@ ViewerWindow::ViewerWindow(bool embedded) : embedded_(embedded) {}
 
 ViewerWindow::~ViewerWindow() { Close(); }
 
-HWND ViewerWindow::Load(HWND lister, const std::filesystem::path& file)
+// A fresh book, so that a failed open leaves a window that is already
+// showing another document untouched; null when it is not opened.
+std::unique_ptr<model::CBook> ViewerWindow::OpenBook(HWND lister, const std::filesystem::path& file)
 {
     if (!opening::IsDocumentName(platform::PathText(file)))
         return nullptr;
-    // A fresh book, so that a failed open leaves a window that is already
-    // showing another document untouched.
     auto book = std::make_unique<model::CBook>();
     SettingsPasswordChoice choice;
     if (!opening::OpenInWindow(file, lister, *book, choice))
+        return nullptr;
+    return book;
+}
+
+HWND ViewerWindow::Load(HWND lister, const std::filesystem::path& file)
+{
+    std::unique_ptr<model::CBook> book = OpenBook(lister, file);
+    if (!book)
         return nullptr;
     file_ = file;
     Close();
@@ -111,6 +119,42 @@ bool ViewerWindow::BuildWindow(HWND lister)
     SetFocus(tree_->Hwnd());
     ShowWindow(Hwnd(), SW_SHOW);
     return true;
+}
+
+bool ViewerWindow::LoadNext(HWND lister, const std::filesystem::path& file)
+{
+    if (!Hwnd() || !tree_ || !content_.Text())
+        return false;
+    std::unique_ptr<model::CBook> book = OpenBook(lister, file);
+    if (!book)
+        return false;
+    file_ = file;
+    ShowBook(std::move(book));
+    return true;
+}
+
+// The browser goes with its page file, the text pane shows the information
+// page and the tree the new book. The old book's items go before the book
+// does, and while they go no page of either book is shown. The focus moves
+// as after a load where the viewer had it.
+void ViewerWindow::ShowBook(std::unique_ptr<model::CBook> book)
+{
+    const HWND focus = GetFocus();
+    const bool hadFocus = focus && (focus == Hwnd() || IsChild(Hwnd(), focus));
+    RichTextPane& text = *content_.Text();
+    content_.ShowPane(text.Hwnd());
+    content_.CloseBrowser();
+    content_.Forget();
+    search_.Forget();
+    tree_->Clear();
+    book_ = std::move(book);
+    text.Clear();
+    ShowInformationPage(text, book_->Version());
+    tree_->FillTree(*book_);
+    if (focusPane_ != tree_->Hwnd())
+        focusPane_ = text.Hwnd();
+    if (hadFocus)
+        SetFocus(splitter_ && splitter_->IsLeftHidden() ? text.Hwnd() : tree_->Hwnd());
 }
 
 // The window goes first (taking the child windows with it); then the objects

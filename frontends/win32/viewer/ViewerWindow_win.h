@@ -42,6 +42,11 @@ public:
     // Opens the document and builds the window inside the Lister window;
     // the window, or nullptr.
     HWND Load(HWND lister, const std::filesystem::path& file);
+    // Opens the document and shows it in the window built by Load, in place
+    // of the one it shows: the panes, their sizes and settings stay. False,
+    // with the window as it was, when there is no window or the document
+    // cannot be opened.
+    bool LoadNext(HWND lister, const std::filesystem::path& file);
     // Destroys the window and the panes; the book stays until the next
     // Load or the viewer's end.
     void Close();
@@ -85,6 +90,10 @@ protected:
 
 private:
     bool BuildWindow(HWND lister);
+    // The opened book into the panes of the open window; nothing of the one
+    // before stays.
+    void ShowBook(std::unique_ptr<model::CBook> book);
+    std::unique_ptr<model::CBook> OpenBook(HWND lister, const std::filesystem::path& file);
     // True when the key was consumed.
     bool RunKeyAction(core::KeyAction action);
 
