@@ -76,6 +76,8 @@ public:
     // information.
     const model::CPage* ShownPage() const;
     bool IsEmbedded() const { return embedded_; }
+    // In a file manager's panel rather than a Lister window of its own; see Load.
+    bool IsQuickView() const { return quickView_; }
     ViewerMenus& Menus() { return menus_; }
     // The document shown, and its file; null before the first load.
     const model::CBook* Book() const { return book_.get(); }
@@ -95,10 +97,12 @@ private:
     void ShowBook(std::unique_ptr<model::CBook> book);
     std::unique_ptr<model::CBook> OpenBook(HWND lister, const std::filesystem::path& file);
     // True when the key was consumed.
-    bool RunKeyAction(core::KeyAction action);
+    bool RunKeyAction(core::KeyAction action, UINT virtualKey);
+    core::ViewerPlace Place() const;
 
     std::filesystem::path file_;
     bool embedded_;
+    bool quickView_ = false;
     HWND focusPane_ = nullptr;
     TextSettings textSettings_;
     std::unique_ptr<PageTreePane> tree_;
