@@ -47,16 +47,19 @@ protected:
 
 TEST_F(LoadNext, TheWindowKeepsItsSplitHiddenTreeAndWrapAndShowsTheNextDocumentOrWhatItShowed)
 {
-    viewer::ViewerWindow& viewer = Open(Write(L"a.vnb", u"Alpha"));
+    viewer::ViewerWindow& viewer = Open(TourPath());  // with labels' own icons in the tree
     const HWND window = view;
     DragSplitTo(250);
     const LONG split = ChildRect(tree).right;
     ASSERT_EQ(split, 249) << "the split moved";
     ASSERT_EQ(ListSendCommand(view, kHostNewParams, kWrapText), 0);
-    viewer.Tree()->SelectPage(2);  // the HTML page, in a page file
+    viewer.Tree()->SelectPage(6);  // the HTML page, in a page file
     for (int i = 0; i < 100 && !IsWindowVisible(FindPanes(view).text); ++i)
         Pump(20);
     ASSERT_TRUE(PageFileOnDisk());
+    const auto images = [&] { return ImageList_GetImageCount(TreeView_GetImageList(tree, TVSIL_NORMAL)); };
+    constexpr int kStandardImages = 7;
+    ASSERT_GT(images(), kStandardImages);
 
     auto truncated = kit::WriteDocument(kit::MakeTourBook());
     truncated.resize(truncated.size() / 2);
@@ -94,6 +97,7 @@ TEST_F(LoadNext, TheWindowKeepsItsSplitHiddenTreeAndWrapAndShowsTheNextDocumentO
             EXPECT_EQ(PaneText(panes.text).rfind(L"Vorn View", 0), 0u) << "the information page";
             EXPECT_EQ(viewer.VisibleContentPane(), panes.text);
             EXPECT_FALSE(PageFileOnDisk()) << "the page file went with the document";
+            EXPECT_EQ(images(), kStandardImages) << "and its own icons";
         } else {
             EXPECT_EQ(PaneText(panes.text), shownBefore);
         }
