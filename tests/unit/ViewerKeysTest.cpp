@@ -49,15 +49,18 @@ TEST(ViewerKeys, TabAndEscapeActWithAnyModifierCtrlTOnlyWithCtrlAloneTheHostsKey
             << modifiers.alt << " quick view " << (place == kQuick);
 
     // Only the keys held down are known: each binding they satisfy acts.
-    const auto held = [](std::set<char16_t> keys, KeyModifiers modifiers, ViewerPlace place = ViewerPlace::ListerWindow) {
+    const auto held = [](std::set<char16_t> keys, KeyModifiers modifiers,
+                         ViewerPlace place = ViewerPlace::ListerWindow) {
         return ActionsOfHeldKeys([&](char16_t key) { return keys.contains(key); }, modifiers, place);
     };
     using Presses = std::vector<KeyPress>;
-    EXPECT_EQ(held({kTabKey, kEscapeKey, u'T'}, kCtrl),
-              (Presses{{kTabKey, KeyAction::SwitchFocus}, {kEscapeKey, KeyAction::Close}, {u'T', KeyAction::ToggleTreePane}}));
+    EXPECT_EQ(held({kTabKey, kEscapeKey, u'T'}, kCtrl), (Presses{{kTabKey, KeyAction::SwitchFocus},
+                                                              {kEscapeKey, KeyAction::Close},
+                                                              {u'T', KeyAction::ToggleTreePane}}));
     EXPECT_EQ(held({u'T'}, kCtrlShift), Presses{});
     EXPECT_EQ(held({u'T', kTabKey}, kNone), (Presses{{kTabKey, KeyAction::SwitchFocus}}));
     EXPECT_EQ(held({u'A'}, kCtrl), Presses{});
-    EXPECT_EQ(held({kEscapeKey, u'N'}, kNone, kQuick), (Presses{{kEscapeKey, KeyAction::ToHost}, {u'N', KeyAction::ToHost}}));
+    EXPECT_EQ(held({kEscapeKey, u'N'}, kNone, kQuick),
+              (Presses{{kEscapeKey, KeyAction::ToHost}, {u'N', KeyAction::ToHost}}));
     EXPECT_EQ(held({u'N'}, kCtrl), Presses{});
 }

@@ -82,8 +82,8 @@ TEST_F(Hosting, TheHostsKeysReachTheListerWindowFromEitherPaneAndTheViewersDoNot
 TEST_F(Hosting, AHostsLetterDoesNotMoveTheTreesSelection)
 {
     auto& host = NewLister();
-    ASSERT_TRUE(host.Open(WriteFile(L"letters.vnb", kit::WriteDocument(BookUnderRoot(
-                                                        {Page(2, 1, 0, u"Alpha"), Page(3, 1, 0, u"Nest"), Page(4, 1, 0, u"Pear")})))));
+    const kit::BookSpec book = BookUnderRoot({Page(2, 1, 0, u"Alpha"), Page(3, 1, 0, u"Nest"), Page(4, 1, 0, u"Pear")});
+    ASSERT_TRUE(host.Open(WriteFile(L"letters.vnb", kit::WriteDocument(book))));
     const HWND tree = FindPanes(host).tree;
     const HTREEITEM alpha = ChildByText(tree, TreeView_GetRoot(tree), L"Alpha");
     TreeView_SelectItem(tree, alpha);

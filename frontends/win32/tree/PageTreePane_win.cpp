@@ -62,7 +62,8 @@ void PageTreePane::Clear()
     clearing_ = false;
     items_.reset();
     constexpr int kStandardImages = model::kImageBinEmpty + 1;
-    if (HIMAGELIST list = TreeView_GetImageList(Hwnd(), TVSIL_NORMAL); list && ImageList_GetImageCount(list) > kStandardImages)
+    HIMAGELIST list = TreeView_GetImageList(Hwnd(), TVSIL_NORMAL);
+    if (list && ImageList_GetImageCount(list) > kStandardImages)
         ImageList_SetImageCount(list, kStandardImages);
 }
 
