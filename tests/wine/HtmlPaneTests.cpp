@@ -137,6 +137,11 @@ TEST_F(Html, KeysInThePageSwitchFocusToggleTheTreeAndClose)
     KeyInPage(html, {VK_CONTROL, 'T'});
     EXPECT_FALSE(IsWindowVisible(tree));
     EXPECT_EQ(host.CloseRequests(), 0);
+    KeyInPage(html, {'N'});
+    KeyInPage(html, {VK_F2});
+    KeyInPage(html, {VK_CONTROL, 'N'});
+    Pump(50);
+    EXPECT_EQ(host.ReceivedKeys(), (std::vector<UINT>{'N', VK_F2})) << "the host's keys go to the host";
     KeyInPage(html, {VK_ESCAPE});
     Pump(50);
     EXPECT_EQ(host.CloseRequests(), 1);

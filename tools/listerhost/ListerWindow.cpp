@@ -12,16 +12,22 @@ constexpr wchar_t kPanelClass[] = L"VornView.ListerHost.Panel";
 
 }  // namespace
 
-// The panel only holds the embedded Lister and keeps it filling its client area.
+// The panel only holds the embedded Lister and keeps it filling its client
+// area; in Quick View the file list takes the left half.
 class PanelWindow : public win::Wnd {
 public:
     HWND lister = nullptr;
+    HWND fileList = nullptr;
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override
     {
-        if (msg == WM_SIZE && lister)
-            MoveWindow(lister, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
+        if (msg == WM_SIZE && lister) {
+            const int width = LOWORD(lParam), height = HIWORD(lParam), listWidth = fileList ? width / 2 : 0;
+            if (fileList)
+                MoveWindow(fileList, 0, 0, listWidth, height, TRUE);
+            MoveWindow(lister, listWidth, 0, width - listWidth, height, TRUE);
+        }
         return Default(msg, wParam, lParam);
     }
 };
@@ -90,6 +96,26 @@ bool ListerWindow::Create(const RECT& rect, bool embedded)
     return true;
 }
 
+bool ListerWindow::CreateQuickView(const RECT& rect)
+{
+    if (!Create(rect, true))
+        return false;
+    RECT client{};
+    GetClientRect(panel_->Hwnd(), &client);
+    panel_->fileList = CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL, 0, 0,
+                                       client.right / 2, client.bottom, panel_->Hwnd(), nullptr, nullptr, nullptr);
+    if (!panel_->fileList)
+        return false;
+    SendMessageW(panel_->fileList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"a.vnb"));
+    SendMessageW(panel_->fileList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"b.vnb"));
+    SendMessageW(panel_->fileList, LB_SETCURSEL, 0, 0);
+    SendMessageW(panel_->Hwnd(), WM_SIZE, 0, MAKELPARAM(client.right, client.bottom));
+    SetFocus(panel_->fileList);
+    return true;
+}
+
+HWND ListerWindow::FileList() const { return panel_ ? panel_->fileList : nullptr; }
+
 HWND ListerWindow::TopLevel() const { return panel_ ? panel_->Hwnd() : Hwnd(); }
 
 bool ListerWindow::Open(const std::wstring& file)
@@ -111,6 +137,17 @@ bool ListerWindow::Open(const std::string& ansiFile)
     CloseView();
     pluginWindow_ = plugin_.ListLoad(Hwnd(), ansiFile, 0);
     return pluginWindow_ != nullptr;
+}
+
+int ListerWindow::OpenNext(const std::wstring& file, int showFlags)
+{
+    if (plugin_.HasWideEntries())
+        return plugin_.ListLoadNextW(Hwnd(), pluginWindow_, file, showFlags);
+    int n = WideCharToMultiByte(CP_ACP, 0, file.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::vector<char> ansi(n > 0 ? n : 1, '\0');
+    if (n > 0)
+        WideCharToMultiByte(CP_ACP, 0, file.c_str(), -1, ansi.data(), n, nullptr, nullptr);
+    return plugin_.ListLoadNext(Hwnd(), pluginWindow_, ansi.data(), showFlags);
 }
 
 int ListerWindow::Search(const std::wstring& text, int flags)
@@ -159,6 +196,11 @@ LRESULT ListerWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_SETFOCUS:
         if (pluginWindow_ && IsWindow(pluginWindow_))
             SetFocus(pluginWindow_);
+        return 0;
+    case WM_KEYDOWN:
+        receivedKeys_.push_back(static_cast<UINT>(wParam));
+        if ((wParam == VK_TAB || wParam == VK_ESCAPE) && FileList())
+            SetFocus(FileList());
         return 0;
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) == SC_CLOSE)

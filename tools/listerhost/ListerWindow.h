@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace listerhost {
 
@@ -29,11 +30,23 @@ public:
 
     // rect: the top-level window's placement (the panel's when embedded).
     bool Create(const RECT& rect, bool embedded);
+    // As a file manager's Quick View: the Lister is a child window on the
+    // right of a main window whose file list, on the left, keeps the
+    // keyboard. Tab and Escape arriving at the Lister give it back to the
+    // file list.
+    bool CreateQuickView(const RECT& rect);
+    // The file list of Quick View; null otherwise.
+    HWND FileList() const;
     // As a Lister opens a file: ListLoadW when the plug-in has it, else
     // ListLoad with the name in the ANSI code page; true when the plug-in
     // returned a window.
     bool Open(const std::wstring& file);
     bool Open(const std::string& ansiFile);
+    // The next file into the open view, as n and p in a Lister: the wide
+    // entry when there is one. The plug-in's answer, 0 when it shows the
+    // file; no fallback follows an error, so the view shows what the
+    // plug-in left.
+    int OpenNext(const std::wstring& file, int showFlags = 0);
     // The Lister's search (ListSearchTextW when there is one); the
     // plug-in's answer, 0 when it found the text.
     int Search(const std::wstring& text, int flags);
@@ -50,6 +63,8 @@ public:
     void AddMenu();
     // How often the plug-in asked the Lister to close (WM_SYSCOMMAND SC_CLOSE).
     int CloseRequests() const { return closeRequests_; }
+    // The keys that reached the Lister window (WM_KEYDOWN), in order.
+    const std::vector<UINT>& ReceivedKeys() const { return receivedKeys_; }
     bool QuitOnDestroy = false;
 
 protected:
@@ -62,6 +77,7 @@ private:
     std::unique_ptr<PanelWindow> panel_;
     HWND pluginWindow_ = nullptr;
     int closeRequests_ = 0;
+    std::vector<UINT> receivedKeys_;
     bool wrap_ = false;
 };
 

@@ -36,6 +36,8 @@ bool Plugin::Load(const std::wstring& path)
     searchW_ = Entry<SearchWFn>(module_, "ListSearchTextW");
     printW_ = Entry<PrintWFn>(module_, "ListPrintW");
     previewW_ = Entry<PreviewWFn>(module_, "ListGetPreviewBitmapW");
+    loadNext_ = Entry<LoadNextFn>(module_, "ListLoadNext");
+    loadNextW_ = Entry<LoadNextWFn>(module_, "ListLoadNextW");
     if (!load_ || !close_) {
         Unload();
         return false;
@@ -69,6 +71,8 @@ void Plugin::Unload()
     searchW_ = nullptr;
     printW_ = nullptr;
     previewW_ = nullptr;
+    loadNext_ = nullptr;
+    loadNextW_ = nullptr;
 }
 
 HWND Plugin::ListLoad(HWND parent, const std::string& file, int showFlags) const
@@ -82,6 +86,19 @@ HWND Plugin::ListLoadW(HWND parent, const std::wstring& file, int showFlags) con
 {
     std::wstring buffer = file;
     return loadW_ ? loadW_(parent, buffer.data(), showFlags) : nullptr;
+}
+
+int Plugin::ListLoadNext(HWND parent, HWND pluginWin, const std::string& file, int showFlags) const
+{
+    std::vector<char> buffer(file.begin(), file.end());
+    buffer.push_back('\0');
+    return loadNext_ ? loadNext_(parent, pluginWin, buffer.data(), showFlags) : 1;
+}
+
+int Plugin::ListLoadNextW(HWND parent, HWND pluginWin, const std::wstring& file, int showFlags) const
+{
+    std::wstring buffer = file;
+    return loadNextW_ ? loadNextW_(parent, pluginWin, buffer.data(), showFlags) : 1;
 }
 
 int Plugin::ListSearchTextW(HWND listWin, const std::wstring& text, int parameter) const

@@ -31,6 +31,10 @@ public:
     // The wide forms; null or 1 when the plug-in has none.
     bool HasWideEntries() const { return loadW_ != nullptr; }
     HWND ListLoadW(HWND parent, const std::wstring& file, int showFlags) const;
+    // The next file into the plug-in's window; 1 (the host loads afresh)
+    // when the plug-in has no such entry.
+    int ListLoadNext(HWND parent, HWND pluginWin, const std::string& file, int showFlags) const;
+    int ListLoadNextW(HWND parent, HWND pluginWin, const std::wstring& file, int showFlags) const;
     int ListSearchTextW(HWND listWin, const std::wstring& text, int parameter) const;
     void ListCloseWindow(HWND listWin) const;
     int ListSendCommand(HWND listWin, int command, int parameter) const;
@@ -51,6 +55,8 @@ private:
     using SearchWFn = int(WINAPI*)(HWND, wchar_t*, int);
     using PrintWFn = int(WINAPI*)(HWND, wchar_t*, wchar_t*, int, RECT*);
     using PreviewWFn = HBITMAP(WINAPI*)(wchar_t*, int, int, char*, int);
+    using LoadNextFn = int(WINAPI*)(HWND, HWND, char*, int);
+    using LoadNextWFn = int(WINAPI*)(HWND, HWND, wchar_t*, int);
     void SetDefaultParams() const;
 
     std::string defaultIniName_;
@@ -66,6 +72,8 @@ private:
     SearchWFn searchW_ = nullptr;
     PrintWFn printW_ = nullptr;
     PreviewWFn previewW_ = nullptr;
+    LoadNextFn loadNext_ = nullptr;
+    LoadNextWFn loadNextW_ = nullptr;
 };
 
 }  // namespace listerhost

@@ -1,9 +1,13 @@
 // listerhost PLUGIN FILE [options]
 //   --embedded          the Lister sits inside a panel window
+//   --quickview         as a file manager's Quick View: the Lister is a child
+//                       window beside a file list that keeps the keyboard
 //   --menu              a menu bar with the host commands (copy, select all, wrap)
 //   --size WxH          client size of the top-level window (default 900x600)
 //   --command N[,P]     ListSendCommand(N, P) (repeatable)
 //   --key KEY           press a key in the focused window, e.g. Ctrl+T (repeatable)
+//   --next FILE         ListLoadNextW with FILE into the open view, as n and p do
+//                       (repeatable); prints the answer, 1 being an error
 //   --select TITLE      select the tree item labelled TITLE, opening folders to find it
 //   --wait MS           pause between scripted steps
 //   --screenshot PATH   picture of the top-level window, .png or .bmp
@@ -16,7 +20,8 @@
 //   --thumbnail WxH PATH
 //                       only ListGetPreviewBitmapW for FILE, at most W x H, written
 //                       to PATH (.png or .bmp); no Lister opens
-// The steps run in the order given, after the document is shown.
+// The steps run in the order given, after the document is shown. The keys
+// that reached the Lister window are printed at the end ("keys: 4e 50").
 // Exit codes: 0 shown (or the thumbnail written), 2 plug-in not loadable,
 // 3 ListLoad returned no window (or no thumbnail came), 4 bad arguments.
 #include "platform/win32/Guard.h"
@@ -57,8 +62,8 @@ void CALLBACK RunNextStep(HWND, UINT, UINT_PTR id, DWORD)
 
 int Usage()
 {
-    fwprintf(stderr, L"usage: listerhost PLUGIN FILE [--embedded] [--menu] [--size WxH] [--command N[,P]] [--key KEY]\n"
-                     L"                  [--select TITLE] [--wait MS] [--screenshot PATH] [--quit-after MS]\n"
+    fwprintf(stderr, L"usage: listerhost PLUGIN FILE [--embedded | --quickview] [--menu] [--size WxH] [--command N[,P]] [--key KEY]\n"
+                     L"                  [--next FILE] [--select TITLE] [--wait MS] [--screenshot PATH] [--quit-after MS]\n"
                      L"                  [--print] [--print-to PREFIX] [--printer NAME] [--margins L,T,R,B]\n"
                      L"       listerhost PLUGIN FILE --thumbnail WxH PATH\n");
     return 4;
@@ -87,6 +92,30 @@ int WriteThumbnail(const listerhost::Plugin& plugin, const std::wstring& file, c
     return 0;
 }
 
+void AddNextFileStep(listerhost::ListerWindow& lister, const std::wstring& file)
+{
+    gSteps.push_back({[&lister, file] {
+        const int result = lister.OpenNext(file);
+        fwprintf(stdout, L"next %ls -> %d\n", file.c_str(), result);
+        fflush(stdout);
+    }});
+}
+
+bool CreateLister(listerhost::ListerWindow& lister, const RECT& rect, bool embedded, bool quickView)
+{
+    return quickView ? lister.CreateQuickView(rect) : lister.Create(rect, embedded);
+}
+
+void PrintReceivedKeys(const listerhost::ListerWindow& lister)
+{
+    if (lister.ReceivedKeys().empty())
+        return;
+    fwprintf(stdout, L"keys:");
+    for (UINT key : lister.ReceivedKeys())
+        fwprintf(stdout, L" %x", key);
+    fwprintf(stdout, L"\n");
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv)
@@ -95,7 +124,7 @@ int wmain(int argc, wchar_t** argv)
         return Usage();
     std::wstring pluginPath = argv[1];
     std::wstring file = argv[2];
-    bool embedded = false;
+    bool embedded = false, quickView = false;
     bool menu = false;
     int width = 900, height = 600;
     std::wstring printer, thumbnailSize, thumbnailPath;
@@ -104,6 +133,8 @@ int wmain(int argc, wchar_t** argv)
     for (int i = 3; i < argc; ++i)
         if (std::wstring(argv[i]) == L"--embedded")
             embedded = true;
+        else if (std::wstring(argv[i]) == L"--quickview")
+            quickView = true;
         else if (std::wstring(argv[i]) == L"--menu")
             menu = true;
         else if (std::wstring(argv[i]) == L"--size" && i + 1 < argc && swscanf(argv[++i], L"%dx%d", &width, &height) != 2)
@@ -125,11 +156,11 @@ int wmain(int argc, wchar_t** argv)
         return WriteThumbnail(plugin, file, thumbnailSize, thumbnailPath);
     listerhost::ListerWindow lister(plugin);
     RECT rect{20, 20, 20 + width, 20 + height};
-    if (!lister.Create(rect, embedded))
+    if (!CreateLister(lister, rect, embedded, quickView))
         return 2;
     lister.QuitOnDestroy = true;
     lister.Resize(width, height);
-    if (menu && !embedded)
+    if (menu && !embedded && !quickView)
         lister.AddMenu();
     if (!lister.Open(file)) {
         fwprintf(stderr, L"listerhost: the plug-in shows no window for %ls\n", file.c_str());
@@ -140,7 +171,7 @@ int wmain(int argc, wchar_t** argv)
     for (int i = 3; i < argc; ++i) {
         std::wstring arg = argv[i];
         std::wstring value = i + 1 < argc ? argv[i + 1] : L"";
-        if (arg == L"--embedded" || arg == L"--menu") {
+        if (arg == L"--embedded" || arg == L"--quickview" || arg == L"--menu") {
             continue;
         } else if (arg == L"--size" || arg == L"--printer" || arg == L"--margins") {
             ++i;
@@ -178,6 +209,9 @@ int wmain(int argc, wchar_t** argv)
             gSteps.push_back({[key] {
                 listerhost::PressKey(GetFocus(), key);
             }});
+        } else if (arg == L"--next" && i + 1 < argc) {
+            ++i;
+            AddNextFileStep(lister, value);
         } else if (arg == L"--select" && i + 1 < argc) {
             ++i;
             gSteps.push_back({[&lister, value] {
@@ -204,6 +238,8 @@ int wmain(int argc, wchar_t** argv)
     }
     // Active, as a Lister the user works in is: its menus and keys need that.
     SetForegroundWindow(lister.TopLevel());
+    if (quickView)
+        SetFocus(lister.FileList());
     SetTimer(nullptr, 0, 500, RunNextStep);
 
     MSG msg;
@@ -211,5 +247,6 @@ int wmain(int argc, wchar_t** argv)
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
+    PrintReceivedKeys(lister);
     return 0;
 }

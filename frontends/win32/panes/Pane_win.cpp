@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <utility>
+
 namespace viewer {
 
 namespace {
@@ -37,7 +39,14 @@ LRESULT Pane::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
         return 0;
     switch (msg) {
     case WM_KEYDOWN:
-        if (host_.HandleKey(static_cast<UINT>(wParam)) || OnPaneKey(wParam))
+        keyTaken_ = host_.HandleKey(static_cast<UINT>(wParam)) || OnPaneKey(wParam);
+        if (keyTaken_)
+            return 0;
+        break;
+    case WM_CHAR:
+        // The character of a key taken already: the control would act on it
+        // again (the tree would look for "n" among its labels).
+        if (std::exchange(keyTaken_, false))
             return 0;
         break;
     case WM_SETFOCUS: {

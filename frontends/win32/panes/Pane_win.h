@@ -20,6 +20,7 @@ protected:
 
 private:
     PaneHost& host_;
+    bool keyTaken_ = false;  // the last key pressed was the viewer's or the pane's
 };
 
 }  // namespace viewer

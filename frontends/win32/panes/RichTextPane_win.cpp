@@ -163,6 +163,14 @@ void RichTextPane::ApplyTextColour()
     ApplyFormat(format, SCF_ALL);
 }
 
+void RichTextPane::Clear()
+{
+    KillTimer(Hwnd(), kLinkTimer);
+    Empty();
+    plainText_ = false;
+    ForgetLink();
+}
+
 bool RichTextPane::SetPlainText(std::u16string_view text)
 {
     bool ok = StreamInPlainText(Hwnd(), text);

@@ -42,6 +42,9 @@ public:
 
     // Replaces the content with the page's text and places the caret.
     void ShowPage(const model::CPage& page);
+    // Leaves the pane empty, with no pass over the page shown before still
+    // to come.
+    void Clear();
     // Replaces the whole content with plain text in the pane's base font.
     bool SetPlainText(std::u16string_view text);
     // Centres every paragraph and leaves nothing selected.

@@ -42,11 +42,15 @@ HICON PluginIcon(int size)
     return size == 32 ? big : small;
 }
 
+// What a load takes from the host's show flags, the first load and the next
+// alike: nothing yet. Word wrap follows the host's new parameters only.
+void HonourShowFlags(viewer::ViewerWindow& /*viewer*/, int /*showFlags*/) {}
+
 // A load that leaves the viewer without a window takes the viewer away too:
 // the Lister may give its handle to another window later, which must not
 // find a viewer made for this one. A viewer still showing an earlier
 // document keeps it.
-HWND LoadInto(HWND parentWin, const std::filesystem::path& file)
+HWND LoadInto(HWND parentWin, const std::filesystem::path& file, int showFlags)
 {
     viewer::ViewerWindow& viewer = plugin::Viewers().GetOrCreate(parentWin);
     auto forgetIfWindowless = [&] {
@@ -64,9 +68,22 @@ HWND LoadInto(HWND parentWin, const std::filesystem::path& file)
         forgetIfWindowless();
         return nullptr;
     }
+    HonourShowFlags(viewer, showFlags);
     SendMessageW(parentWin, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(PluginIcon(32)));
     SendMessageW(parentWin, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(PluginIcon(16)));
     return window;
+}
+
+// Only into the window this Lister window holds: a stray handle, or a
+// Lister whose viewer has none, gets the error that makes the host load
+// afresh.
+int LoadNextInto(HWND parentWin, HWND pluginWin, const std::filesystem::path& file, int showFlags)
+{
+    viewer::ViewerWindow* viewer = plugin::Viewers().Find(parentWin);
+    if (!viewer || !pluginWin || viewer->Hwnd() != pluginWin || !viewer->LoadNext(parentWin, file))
+        return kListerError;
+    HonourShowFlags(*viewer, showFlags);
+    return kListerOk;
 }
 
 int PrintIn(HWND listWin, const std::wstring& printer, const RECT* margins)
@@ -90,16 +107,33 @@ extern "C" {
 
 // A host that knows the wide form calls it instead, so that names outside
 // the ANSI code page arrive whole; the narrow form stays for older hosts.
-HWND WINAPI ListLoad(HWND parentWin, char* fileToLoad, int /*showFlags*/)
+HWND WINAPI ListLoad(HWND parentWin, char* fileToLoad, int showFlags)
 {
     return win::Guard<HWND>(nullptr, [&] {
-        return LoadInto(parentWin, win::Wide(fileToLoad ? platform::AnsiToWide(fileToLoad) : u""));
+        return LoadInto(parentWin, win::Wide(fileToLoad ? platform::AnsiToWide(fileToLoad) : u""), showFlags);
     });
 }
 
-HWND WINAPI ListLoadW(HWND parentWin, WCHAR* fileToLoad, int /*showFlags*/)
+HWND WINAPI ListLoadW(HWND parentWin, WCHAR* fileToLoad, int showFlags)
 {
-    return win::Guard<HWND>(nullptr, [&] { return LoadInto(parentWin, fileToLoad ? fileToLoad : L""); });
+    return win::Guard<HWND>(nullptr, [&] { return LoadInto(parentWin, fileToLoad ? fileToLoad : L"", showFlags); });
+}
+
+// The next file in the window the first load made, as n and p in the Lister
+// and the cursor in Quick View ask; on an error the host loads afresh.
+int WINAPI ListLoadNext(HWND parentWin, HWND pluginWin, char* fileToLoad, int showFlags)
+{
+    return win::Guard<int>(kListerError, [&] {
+        return LoadNextInto(parentWin, pluginWin, win::Wide(fileToLoad ? platform::AnsiToWide(fileToLoad) : u""),
+                            showFlags);
+    });
+}
+
+int WINAPI ListLoadNextW(HWND parentWin, HWND pluginWin, WCHAR* fileToLoad, int showFlags)
+{
+    return win::Guard<int>(kListerError, [&] {
+        return LoadNextInto(parentWin, pluginWin, fileToLoad ? fileToLoad : L"", showFlags);
+    });
 }
 
 void WINAPI ListCloseWindow(HWND listWin)

@@ -14,6 +14,9 @@ struct ListDefaultParamStruct {
 extern "C" {
 HWND WINAPI ListLoad(HWND parentWin, char* fileToLoad, int showFlags);
 HWND WINAPI ListLoadW(HWND parentWin, WCHAR* fileToLoad, int showFlags);
+// 0 when the file shows in the plug-in's window, 1 to have the host load it afresh.
+int WINAPI ListLoadNext(HWND parentWin, HWND pluginWin, char* fileToLoad, int showFlags);
+int WINAPI ListLoadNextW(HWND parentWin, HWND pluginWin, WCHAR* fileToLoad, int showFlags);
 void WINAPI ListCloseWindow(HWND listWin);
 int WINAPI ListSendCommand(HWND listWin, int command, int parameter);
 void WINAPI ListGetDetectString(char* detectString, int maxLength);

@@ -31,7 +31,7 @@ bool PageTreePane::OnCommand(WORD id)
 const model::CPage* PageTreePane::SelectedPage() const
 {
     const int64_t id = SelectedPageId();
-    return id >= 0 && book_ ? book_->FindPage(static_cast<uint32_t>(id)) : nullptr;
+    return id >= 0 ? Book()->FindPage(static_cast<uint32_t>(id)) : nullptr;
 }
 
 // Ctrl+C (and Ctrl+Insert, as in the text pane) is the menu's Copy.

@@ -1,10 +1,12 @@
 // What the tree control tells its pane: expansion, selection, tips, drawing.
 #include "frontends/win32/tree/PageTreePane_win.h"
-#include "model/Outline.h"
+#include "frontends/win32/tree/TreeItemMap_win.h"
+#include "model/Book.h"
 #include "model/PageTree.h"
 #include "platform/win32/WaitCursor.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 namespace viewer {
@@ -18,7 +20,8 @@ LRESULT PageTreePane::OnNotify(NMHDR* header)
         OnExpanding(*reinterpret_cast<NMTREEVIEWW*>(header));
         return FALSE;  // let it expand
     case TVN_SELCHANGEDW:
-        OnSelectionChanged(*reinterpret_cast<NMTREEVIEWW*>(header));
+        if (!clearing_)
+            OnSelectionChanged(*reinterpret_cast<NMTREEVIEWW*>(header));
         return 0;
     case TVN_GETINFOTIPW:
         OnInfoTip(*reinterpret_cast<NMTVGETINFOTIPW*>(header));
@@ -39,67 +42,30 @@ LRESULT PageTreePane::OnNotify(NMHDR* header)
 
 void PageTreePane::OnExpanding(const NMTREEVIEWW& info)
 {
-    const uint32_t index = IndexOfData(info.itemNew.lParam);
-    if (index == model::Outline::kNone)
-        return;
-    const bool expanding = (info.action & TVE_EXPAND) != 0;
-    if (expanding)
-        ShowChildren(index);
-    ShowFolderState(index, expanding);
-}
-
-// The control tells of a programmatic expansion only the first time, so
-// the commands set the folder image themselves. An item without children
-// cannot open.
-void PageTreePane::SetExpanded(uint32_t index, bool expanded)
-{
-    const model::Outline::Node& node = outline_->At(index);
-    const TreeItemRecord& record = Record(index);
-    const bool hasChildItems = record.placeholder || (node.shown && node.childCount > 0);
-    if (record.item && hasChildItems)
-        Control(TVM_EXPAND, expanded ? TVE_EXPAND : TVE_COLLAPSE, reinterpret_cast<LPARAM>(record.item));
-    ShowFolderState(index, expanded && record.item && hasChildItems);
-}
-
-void PageTreePane::ShowFolderState(uint32_t index, bool expanded)
-{
-    const model::Outline::Node& node = outline_->At(index);
-    TreeItemRecord& record = Record(index);
-    if (!node.container || record.ownImage || !book_ || !record.item || record.shownOpen == expanded)
-        return;
-    record.shownOpen = expanded;
-    // Folders open and close; the recycle bin keeps showing whether it holds
-    // anything.
-    int image = expanded ? model::kImageOpenFolder : model::kImageClosedFolder;
-    if (book_->RecycleBin() == node.page)
-        image = model::StandardImage(*book_, *node.page, expanded);
-    TVITEMW item{};
-    item.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_HANDLE;
-    item.hItem = record.item;
-    item.iImage = image;
-    item.iSelectedImage = image;
-    Control(TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    const uint32_t index = items_ ? items_->IndexOfData(info.itemNew.lParam) : TreeItemMap::kNone;
+    if (index != TreeItemMap::kNone)
+        items_->OnExpanding(index, (info.action & TVE_EXPAND) != 0);
 }
 
 void PageTreePane::OnSelectionChanged(const NMTREEVIEWW& info)
 {
-    const uint32_t index = info.itemNew.hItem ? IndexOfData(info.itemNew.lParam) : model::Outline::kNone;
-    if (index == model::Outline::kNone)
+    const uint32_t index =
+        items_ && info.itemNew.hItem ? items_->IndexOfData(info.itemNew.lParam) : TreeItemMap::kNone;
+    if (index == TreeItemMap::kNone)
         return;
     win::WaitCursor wait;
-    const model::Outline::Node& node = outline_->At(index);
-    treeHost_.DisplayPage(node.page->Id(), node.container, info.action == TVC_BYKEYBOARD);
+    treeHost_.DisplayPage(items_->PageAt(index).Id(), items_->IsContainer(index), info.action == TVC_BYKEYBOARD);
 }
 
 void PageTreePane::OnInfoTip(NMTVGETINFOTIPW& tip)
 {
-    const uint32_t index = IndexOfData(tip.lParam);
-    const model::CPage* page =
-        index != model::Outline::kNone && book_ ? book_->FindPage(outline_->At(index).page->Id()) : nullptr;
+    const uint32_t index = items_ ? items_->IndexOfData(tip.lParam) : TreeItemMap::kNone;
+    const model::CBook* book = Book();
+    const model::CPage* page = index != TreeItemMap::kNone ? book->FindPage(items_->PageAt(index).Id()) : nullptr;
     if (!page || !tip.pszText || tip.cchTextMax <= 0)
         return;
     const bool firstTopLevel = tip.hItem == TreeView_GetRoot(Hwnd());
-    const std::u16string text = model::InfoTipText(*book_, *page, firstTopLevel);
+    const std::u16string text = model::InfoTipText(*book, *page, firstTopLevel);
     if (text.empty())
         return;
     const size_t n = std::min(text.size(), static_cast<size_t>(tip.cchTextMax - 1));
@@ -117,9 +83,10 @@ LRESULT PageTreePane::OnCustomDraw(NMTVCUSTOMDRAW& draw)
         // whatever colour the page has.
         if (draw.nmcd.uItemState & CDIS_SELECTED)
             return CDRF_DODEFAULT;
-        if (const uint32_t index = IndexOfData(static_cast<LPARAM>(draw.nmcd.lItemlParam));
-            index != model::Outline::kNone && Record(index).hasColour)
-            draw.clrText = Record(index).textColour;
+        if (const std::optional<COLORREF> colour =
+                items_ ? items_->LabelColour(items_->IndexOfData(static_cast<LPARAM>(draw.nmcd.lItemlParam)))
+                       : std::nullopt)
+            draw.clrText = *colour;
         return CDRF_DODEFAULT;
     default:
         return CDRF_DODEFAULT;

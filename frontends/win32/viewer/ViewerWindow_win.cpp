@@ -32,12 +32,21 @@ public:
 };
 
 // The viewer's name of a virtual key: the same number for the keys it
-// names, none for the others.
+// names, but for the function keys; none for the others.
 char16_t KeyOf(UINT virtualKey)
 {
+    if (virtualKey >= VK_F1 && virtualKey <= VK_F24)
+        return core::FunctionKey(static_cast<int>(virtualKey - VK_F1) + 1);
     const bool named = virtualKey == VK_TAB || virtualKey == VK_ESCAPE || (virtualKey >= 'A' && virtualKey <= 'Z') ||
                        (virtualKey >= '0' && virtualKey <= '9');
     return named ? static_cast<char16_t>(virtualKey) : u'\0';
+}
+
+UINT VirtualKeyOf(char16_t key)
+{
+    if (key >= core::FunctionKey(1) && key <= core::FunctionKey(24))
+        return VK_F1 + (key - core::FunctionKey(1));
+    return key;
 }
 
 core::KeyModifiers HeldModifiers()
@@ -51,17 +60,29 @@ ViewerWindow::ViewerWindow(bool embedded) : embedded_(embedded) {}
 
 ViewerWindow::~ViewerWindow() { Close(); }
 
-HWND ViewerWindow::Load(HWND lister, const std::filesystem::path& file)
+// A fresh book, so that a failed open leaves a window that is already
+// showing another document untouched; null when it is not opened.
+std::unique_ptr<model::CBook> ViewerWindow::OpenBook(HWND lister, const std::filesystem::path& file)
 {
     if (!opening::IsDocumentName(platform::PathText(file)))
         return nullptr;
-    // A fresh book, so that a failed open leaves a window that is already
-    // showing another document untouched.
     auto book = std::make_unique<model::CBook>();
     SettingsPasswordChoice choice;
     if (!opening::OpenInWindow(file, lister, *book, choice))
         return nullptr;
+    return book;
+}
+
+// Quick View puts the Lister window inside the file manager's main window,
+// as a child window; a Lister window of its own is a top-level window. So
+// the window's child style tells the two apart.
+HWND ViewerWindow::Load(HWND lister, const std::filesystem::path& file)
+{
+    std::unique_ptr<model::CBook> book = OpenBook(lister, file);
+    if (!book)
+        return nullptr;
     file_ = file;
+    quickView_ = (GetWindowLongW(lister, GWL_STYLE) & WS_CHILD) != 0;
     Close();
     book_ = std::move(book);
     content_.Forget();
@@ -108,9 +129,48 @@ bool ViewerWindow::BuildWindow(HWND lister)
         return false;
     content_.SetSplitter(splitter_.get());
     tree_->FillTree(*book_);
-    SetFocus(tree_->Hwnd());
+    // In Quick View the file list keeps the keyboard until the user clicks
+    // into the viewer.
+    if (!quickView_)
+        SetFocus(tree_->Hwnd());
     ShowWindow(Hwnd(), SW_SHOW);
     return true;
+}
+
+bool ViewerWindow::LoadNext(HWND lister, const std::filesystem::path& file)
+{
+    if (!Hwnd() || !tree_ || !content_.Text())
+        return false;
+    std::unique_ptr<model::CBook> book = OpenBook(lister, file);
+    if (!book)
+        return false;
+    file_ = file;
+    ShowBook(std::move(book));
+    return true;
+}
+
+// The browser goes with its page file, the text pane shows the information
+// page and the tree the new book. The old book's items go before the book
+// does, and while they go no page of either book is shown. The focus moves
+// as after a load where the viewer had it.
+void ViewerWindow::ShowBook(std::unique_ptr<model::CBook> book)
+{
+    const HWND focus = GetFocus();
+    const bool hadFocus = focus && (focus == Hwnd() || IsChild(Hwnd(), focus));
+    RichTextPane& text = *content_.Text();
+    content_.ShowPane(text.Hwnd());
+    content_.CloseBrowser();
+    content_.Forget();
+    search_.Forget();
+    tree_->Clear();
+    book_ = std::move(book);
+    text.Clear();
+    ShowInformationPage(text, book_->Version());
+    tree_->FillTree(*book_);
+    if (focusPane_ != tree_->Hwnd())
+        focusPane_ = text.Hwnd();
+    if (hadFocus)  // in Quick View the file list may have it
+        SetFocus(splitter_ && splitter_->IsLeftHidden() ? text.Hwnd() : tree_->Hwnd());
 }
 
 // The window goes first (taking the child windows with it); then the objects
@@ -167,20 +227,32 @@ void ViewerWindow::SetWordWrap(bool wrap)
 bool ViewerWindow::HandleKey(UINT key)
 {
     const char16_t named = KeyOf(key);
-    return named && RunKeyAction(core::ActionOfKey(named, HeldModifiers()));
+    return named && RunKeyAction(core::ActionOfKey(named, HeldModifiers(), Place()), key);
+}
+
+core::ViewerPlace ViewerWindow::Place() const
+{
+    return quickView_ ? core::ViewerPlace::QuickView : core::ViewerPlace::ListerWindow;
 }
 
 void ViewerWindow::HandleHeldKeys()
 {
-    // A named key is its virtual key.
-    const auto held = [](char16_t key) { return GetKeyState(static_cast<int>(key)) < 0; };
-    for (core::KeyAction action : core::ActionsOfHeldKeys(held, HeldModifiers()))
-        RunKeyAction(action);
+    const auto held = [](char16_t key) { return GetKeyState(static_cast<int>(VirtualKeyOf(key))) < 0; };
+    for (const core::KeyPress& press : core::ActionsOfHeldKeys(held, HeldModifiers(), Place()))
+        RunKeyAction(press.action, VirtualKeyOf(press.key));
 }
 
-bool ViewerWindow::RunKeyAction(core::KeyAction action)
+// The host's keys reach its window as if pressed there. Posted: the host
+// may load another document in answer, which must not happen inside the
+// pane's own key handling.
+bool ViewerWindow::RunKeyAction(core::KeyAction action, UINT virtualKey)
 {
     switch (action) {
+    case core::KeyAction::ToHost: {
+        const LPARAM keyData = 1 | (static_cast<LPARAM>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC)) << 16);
+        PostMessageW(GetParent(Hwnd()), WM_KEYDOWN, virtualKey, keyData);
+        return true;
+    }
     case core::KeyAction::SwitchFocus:
         SwitchFocus();
         return true;

@@ -42,6 +42,11 @@ public:
     // Opens the document and builds the window inside the Lister window;
     // the window, or nullptr.
     HWND Load(HWND lister, const std::filesystem::path& file);
+    // Opens the document and shows it in the window built by Load, in place
+    // of the one it shows: the panes, their sizes and settings stay. False,
+    // with the window as it was, when there is no window or the document
+    // cannot be opened.
+    bool LoadNext(HWND lister, const std::filesystem::path& file);
     // Destroys the window and the panes; the book stays until the next
     // Load or the viewer's end.
     void Close();
@@ -71,6 +76,8 @@ public:
     // information.
     const model::CPage* ShownPage() const;
     bool IsEmbedded() const { return embedded_; }
+    // In a file manager's panel rather than a Lister window of its own; see Load.
+    bool IsQuickView() const { return quickView_; }
     ViewerMenus& Menus() { return menus_; }
     // The document shown, and its file; null before the first load.
     const model::CBook* Book() const { return book_.get(); }
@@ -85,11 +92,17 @@ protected:
 
 private:
     bool BuildWindow(HWND lister);
+    // The opened book into the panes of the open window; nothing of the one
+    // before stays.
+    void ShowBook(std::unique_ptr<model::CBook> book);
+    std::unique_ptr<model::CBook> OpenBook(HWND lister, const std::filesystem::path& file);
     // True when the key was consumed.
-    bool RunKeyAction(core::KeyAction action);
+    bool RunKeyAction(core::KeyAction action, UINT virtualKey);
+    core::ViewerPlace Place() const;
 
     std::filesystem::path file_;
     bool embedded_;
+    bool quickView_ = false;
     HWND focusPane_ = nullptr;
     TextSettings textSettings_;
     std::unique_ptr<PageTreePane> tree_;
