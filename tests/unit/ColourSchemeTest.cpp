@@ -1,4 +1,5 @@
 #include "core/panes/ColourScheme.h"
+#include "core/panes/RtfAutoColour.h"
 #include "core/settings/SettingsRecord.h"
 
 #include <gtest/gtest.h>
@@ -82,4 +83,35 @@ TEST(ColourScheme, LabelColoursStayReadable)
     }
     EXPECT_NEAR(core::ContrastRatio(0x000000, 0xFFFFFF), 21.0, 1e-9);
     EXPECT_NEAR(core::ContrastRatio(0x777777, 0x777777), 1.0, 1e-9);
+}
+
+TEST(ColourScheme, AutomaticTextColourInRtf)
+{
+    constexpr char16_t kEntry[] = u"\\red224\\green208\\blue192;";  // 0xC0D0E0
+    struct Case {
+        std::u16string rtf;
+        std::u16string expected;
+    };
+    const Case cases[] = {
+        {u"{\\rtf1 a}", u"{\\rtf1 {\\colortbl;" + std::u16string(kEntry) + u"}\\cf1 a}"},
+        {u"{\\rtf1{\\colortbl;\\red255\\green0\\blue0;}\\cf1 r\\cf0 a\\plain b\\cf c}",
+         u"{\\rtf1{\\colortbl;\\red255\\green0\\blue0;" + std::u16string(kEntry) +
+             u"}\\cf2 \\cf1 r\\cf2 a\\plain \\cf2 b\\cf2 c}"},
+        {u"{\\rtf1{\\colortbl}x}", u"{\\rtf1{\\colortbl;" + std::u16string(kEntry) + u"}\\cf1 x}"},
+        // A colour table inside a group of the body is not the document's;
+        // binary data and escapes are passed over.
+        {u"{\\rtf1{\\colortbl;}{\\*\\x{\\colortbl;}}\\bin3 \\cf\\\\cf0\\{}",
+         u"{\\rtf1{\\colortbl;" + std::u16string(kEntry) + u"}\\cf1 {\\*\\x{\\colortbl;}}\\bin3 \\cf\\\\cf0\\{}"},  // cf0 is text here
+        {u"{\\rtf1{\\colortbl;\\red1\\green2\\blue3;}\\cfpat0\\highlight1 x}",
+         u"{\\rtf1{\\colortbl;\\red1\\green2\\blue3;" + std::u16string(kEntry) + u"}\\cf2 \\cfpat0\\highlight1 x}"},
+        {u"plain text \\cf0", u"plain text \\cf0"},
+        {u"", u""},
+        // Cut short: the table never ends, so a table of its own goes first.
+        {u"{\\rtf1{\\colortbl;", u"{\\rtf1{\\colortbl;" + std::u16string(kEntry) + u"}\\cf1 {\\colortbl;"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.rtf.begin(), c.rtf.end()));
+        const std::u16string result = core::RtfWithAutoColour(c.rtf, 0xC0D0E0);
+        EXPECT_EQ(std::string(result.begin(), result.end()), std::string(c.expected.begin(), c.expected.end()));
+    }
 }
