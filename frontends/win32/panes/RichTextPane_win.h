@@ -42,6 +42,13 @@ public:
 
     // Replaces the content with the page's text and places the caret.
     void ShowPage(const model::CPage& page);
+    // The look's colours (the settings say which) on the pane and on text
+    // without colours of its own; a rich page shown takes them only when
+    // shown again.
+    void ApplyLook();
+    bool ShowsRichPage() const { return richShown_; }
+    // Shows the page again, keeping the selection and the scroll position.
+    void ShowPageAgain(const model::CPage& page);
     // Replaces the whole content with plain text in the pane's base font.
     bool SetPlainText(std::u16string_view text);
     // Centres every paragraph and leaves nothing selected.
@@ -95,6 +102,7 @@ private:
 
     core::TextPaneSettings& settings_;
     bool plainText_ = false;
+    bool richShown_ = false;
     COLORREF background_;
     HMODULE library_ = nullptr;
     HMODULE oldLibrary_ = nullptr;

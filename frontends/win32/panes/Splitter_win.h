@@ -1,5 +1,7 @@
 #pragma once
 #include "core/panes/SplitterGeometry.h"
+#include "core/panes/DpiMetrics.h"
+#include "platform/win32/Gdi.h"
 #include "platform/win32/Wnd.h"
 
 namespace viewer {
@@ -39,6 +41,14 @@ public:
     void SetRightPane(HWND right) { right_ = right; }
     bool IsDragging() const { return dragging_; }
     core::Box LeftBox() const { return leftBox_; }
+    // The bar's width and the panes' least widths, for a new resolution;
+    // the panes are laid out again.
+    void SetMetrics(const core::SplitMetrics& metrics);
+    int BarWidth() const { return barWidth_; }
+    int MinLeft() const { return minLeft_; }
+    // The colour of the bar (and of whatever no pane covers).
+    void SetBarColour(COLORREF colour);
+    COLORREF BarColour() const { return barColour_; }
     core::Box ClientBox() const;
 
 protected:
@@ -59,6 +69,9 @@ private:
     HWND right_ = nullptr;
     int minLeft_ = 0;
     int minRight_ = 0;
+    int barWidth_ = core::kSplitBarWidth;
+    COLORREF barColour_;
+    win::Brush barBrush_;
     int id_ = 0;
     int leftWidth_ = 0;
     core::Box leftBox_;

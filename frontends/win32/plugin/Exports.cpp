@@ -28,6 +28,8 @@ constexpr int kCommandCopy = 1;
 constexpr int kCommandNewParams = 2;
 constexpr int kCommandSelectAll = 3;
 constexpr int kWrapText = 1;
+constexpr int kDarkMode = 128;
+constexpr int kDarkModeNative = 256;
 constexpr int kListerOk = 0;
 constexpr int kListerError = 1;
 
@@ -46,9 +48,15 @@ HICON PluginIcon(int size)
 // the Lister may give its handle to another window later, which must not
 // find a viewer made for this one. A viewer still showing an earlier
 // document keeps it.
-HWND LoadInto(HWND parentWin, const std::filesystem::path& file)
+void ApplyShowFlags(viewer::ViewerWindow& viewer, int showFlags)
+{
+    viewer.SetDarkMode((showFlags & kDarkMode) != 0, (showFlags & kDarkModeNative) != 0);
+}
+
+HWND LoadInto(HWND parentWin, const std::filesystem::path& file, int showFlags)
 {
     viewer::ViewerWindow& viewer = plugin::Viewers().GetOrCreate(parentWin);
+    ApplyShowFlags(viewer, showFlags);
     auto forgetIfWindowless = [&] {
         if (!viewer.Hwnd())
             plugin::Viewers().Remove(parentWin);
@@ -90,16 +98,16 @@ extern "C" {
 
 // A host that knows the wide form calls it instead, so that names outside
 // the ANSI code page arrive whole; the narrow form stays for older hosts.
-HWND WINAPI ListLoad(HWND parentWin, char* fileToLoad, int /*showFlags*/)
+HWND WINAPI ListLoad(HWND parentWin, char* fileToLoad, int showFlags)
 {
     return win::Guard<HWND>(nullptr, [&] {
-        return LoadInto(parentWin, win::Wide(fileToLoad ? platform::AnsiToWide(fileToLoad) : u""));
+        return LoadInto(parentWin, win::Wide(fileToLoad ? platform::AnsiToWide(fileToLoad) : u""), showFlags);
     });
 }
 
-HWND WINAPI ListLoadW(HWND parentWin, WCHAR* fileToLoad, int /*showFlags*/)
+HWND WINAPI ListLoadW(HWND parentWin, WCHAR* fileToLoad, int showFlags)
 {
-    return win::Guard<HWND>(nullptr, [&] { return LoadInto(parentWin, fileToLoad ? fileToLoad : L""); });
+    return win::Guard<HWND>(nullptr, [&] { return LoadInto(parentWin, fileToLoad ? fileToLoad : L"", showFlags); });
 }
 
 void WINAPI ListCloseWindow(HWND listWin)
@@ -126,6 +134,7 @@ int WINAPI ListSendCommand(HWND listWin, int command, int parameter)
             return 0;
         case kCommandNewParams:
             viewer->SetWordWrap((parameter & kWrapText) != 0);
+            ApplyShowFlags(*viewer, parameter);
             return 0;
         case kCommandSelectAll:
             viewer->SelectAll();

@@ -111,6 +111,9 @@ LRESULT PageTreePane::OnCustomDraw(NMTVCUSTOMDRAW& draw)
 {
     switch (draw.nmcd.dwDrawStage) {
     case CDDS_PREPAINT:
+        paintBackground_ = static_cast<COLORREF>(Control(TVM_GETBKCOLOR, 0, 0));
+        if (paintBackground_ == CLR_NONE)
+            paintBackground_ = GetSysColor(COLOR_WINDOW);
         return CDRF_NOTIFYITEMDRAW;
     case CDDS_ITEMPREPAINT:
         // A selected item keeps the selection's colours, which stay legible
@@ -119,7 +122,8 @@ LRESULT PageTreePane::OnCustomDraw(NMTVCUSTOMDRAW& draw)
             return CDRF_DODEFAULT;
         if (const uint32_t index = IndexOfData(static_cast<LPARAM>(draw.nmcd.lItemlParam));
             index != model::Outline::kNone && Record(index).hasColour)
-            draw.clrText = Record(index).textColour;
+            draw.clrText = readableLabels_ ? core::ReadableOn(Record(index).textColour, paintBackground_)
+                                           : Record(index).textColour;
         return CDRF_DODEFAULT;
     default:
         return CDRF_DODEFAULT;

@@ -1,6 +1,7 @@
 #pragma once
 // The page tree on the left of the viewer: the model's outline in a tree
 // control, its levels inserted as the outline opens them.
+#include "core/panes/ColourScheme.h"
 #include "frontends/win32/panes/Pane_win.h"
 #include "frontends/win32/tree/PageTreeImages_win.h"
 #include "frontends/win32/tree/TreeHost_win.h"
@@ -81,6 +82,13 @@ public:
     // selected item, or the pane's corner.
     POINT KeyboardMenuPoint() const;
 
+    // Colours from the look; in a dark one, label colours too close to the
+    // background are made readable.
+    void ApplyLook(const core::ColourScheme& scheme);
+    // Images and the default font at the window's resolution.
+    void ApplyDpi(int dpi);
+    int ImageSize() const;
+
     bool HasFocus() const { return Hwnd() && GetFocus() == Hwnd(); }
     const model::CBook* Book() const { return book_; }
 
@@ -135,6 +143,9 @@ private:
     // million minutes.
     size_t expandAllLimit_ = 100000;
     WNDPROC controlProc_ = nullptr;
+    bool readableLabels_ = false;
+    COLORREF paintBackground_ = 0;  // read as each painting starts
+    int fontDpi_ = 0;
 };
 
 }  // namespace viewer
