@@ -2,6 +2,7 @@
 #include "core/settings/FontRecords.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace core {
 
@@ -23,6 +24,8 @@ public:
     // True when text in a page's automatic colour takes ShownTextColour
     // (the control's automatic colour would not read on the background).
     virtual bool RecolourAutomaticText() { return false; }
+    // The colour links are drawn in; none: the control's own.
+    virtual std::optional<uint32_t> LinkColour() { return std::nullopt; }
 };
 
 }  // namespace core

@@ -51,6 +51,8 @@ public:
     // How often the plug-in asked the Lister to close (WM_SYSCOMMAND SC_CLOSE).
     int CloseRequests() const { return closeRequests_; }
     bool QuitOnDestroy = false;
+    // What Open passes in ShowFlags (the dark-mode flags, for one).
+    int ShowFlags = 0;
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;

@@ -299,11 +299,12 @@ void RichTextPane::PlaceCaret(const model::CPage& page)
     SendMessageW(Hwnd(), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&caret));
 }
 
-// A rich page keeps its own colours: the viewer shows it again when the
-// look changes.
+// A page keeps its own colours, and its links theirs: the viewer shows it
+// again when the look changes.
 void RichTextPane::ApplyLook()
 {
     SendMessageW(Hwnd(), EM_SETBKGNDCOLOR, 0, settings_.ShownBackColour());
+    ownPasses_->SetLinkColour(settings_.LinkColour());
     baseFormat_.crTextColor = settings_.ShownTextColour();
     CHARFORMATW colourOnly{};
     colourOnly.cbSize = sizeof(CHARFORMATA);

@@ -25,6 +25,8 @@ public:
     virtual void Delayed(HWND edit) = 0;
 };
 
+class RichTextLinkPasses;
+
 class RichTextPane : public Pane {
 public:
     RichTextPane(PaneHost& host, core::TextPaneSettings& settings);
@@ -46,7 +48,6 @@ public:
     // without colours of its own; a rich page shown takes them only when
     // shown again.
     void ApplyLook();
-    bool ShowsRichPage() const { return richShown_; }
     // Shows the page again, keeping the selection and the scroll position.
     void ShowPageAgain(const model::CPage& page);
     // Replaces the whole content with plain text in the pane's base font.
@@ -113,7 +114,7 @@ private:
     std::optional<bool> wordWrap_;
     std::optional<CHARFORMATW> chosenDefault_;
     HWND retired_ = nullptr;  // a replaced control, hidden until it can go
-    std::unique_ptr<LinkPasses> ownPasses_;
+    std::unique_ptr<RichTextLinkPasses> ownPasses_;
     LinkPasses* passes_ = nullptr;
     CHARRANGE linkRange_{-1, -1};
     UINT menuEndMessage_ = 0;

@@ -14,6 +14,7 @@ public:
     uint32_t ShownBackColour() override { return ShownColours(dark_).textBack; }
     uint32_t ShownTextColour() override { return ShownColours(dark_).text; }
     bool RecolourAutomaticText() override { return dark_; }
+    std::optional<uint32_t> LinkColour() override { return ShownColours(dark_).link; }
     void SetDark(bool dark) { dark_ = dark; }
     bool IsDark() const { return dark_; }
 

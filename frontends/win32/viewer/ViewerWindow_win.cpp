@@ -195,7 +195,7 @@ void ViewerWindow::ApplyLook()
         text->ApplyLook();
         ApplyControlTheme(text->Hwnd());
         const model::CPage* page = ShownPage();
-        if (text->ShowsRichPage() && text->IsVisible() && page && page->Kind() == model::kRichText)
+        if (text->IsVisible() && page && (page->Kind() == model::kRichText || page->IsPlainText()))
             text->ShowPageAgain(*page);
     }
     RedrawWindow(Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
