@@ -17,8 +17,9 @@ void PageTreePane::ApplyLook(const core::ColourScheme& scheme)
     InvalidateRect(Hwnd(), nullptr, TRUE);
 }
 
-// A font's height in pixels is for the resolution the system made its
-// fonts for; a window on a screen of another resolution scales it.
+// Fonts, the system's default one and those chosen in the font dialog, are
+// sized for the resolution the system made its fonts for; a window on a
+// screen of another resolution scales them.
 void PageTreePane::ApplyDpi(int dpi)
 {
     if (HIMAGELIST list = images_.Resize(core::NearestIconSize(dpi, core::kTreeIconSizes)))
