@@ -20,7 +20,7 @@ void MovePane(HWND pane, const core::Box& box)
 
 }  // namespace
 
-Splitter::Splitter(UINT notifyMessage) : notifyMessage_(notifyMessage), barColour_(GetSysColor(COLOR_BTNFACE)) {}
+Splitter::Splitter(UINT notifyMessage) : notifyMessage_(notifyMessage) {}
 
 bool Splitter::Create(const SplitterSpec& spec)
 {
@@ -94,7 +94,6 @@ void Splitter::SetMetrics(const core::SplitMetrics& metrics)
 
 void Splitter::SetBarColour(COLORREF colour)
 {
-    barColour_ = colour;
     barBrush_.Reset(CreateSolidBrush(colour));
     if (Hwnd())
         InvalidateRect(Hwnd(), nullptr, TRUE);

@@ -44,11 +44,8 @@ public:
     // The bar's width and the panes' least widths, for a new resolution;
     // the panes are laid out again.
     void SetMetrics(const core::SplitMetrics& metrics);
-    int BarWidth() const { return barWidth_; }
-    int MinLeft() const { return minLeft_; }
     // The colour of the bar (and of whatever no pane covers).
     void SetBarColour(COLORREF colour);
-    COLORREF BarColour() const { return barColour_; }
     core::Box ClientBox() const;
 
 protected:
@@ -70,7 +67,6 @@ private:
     int minLeft_ = 0;
     int minRight_ = 0;
     int barWidth_ = core::kSplitBarWidth;
-    COLORREF barColour_;
     win::Brush barBrush_;
     int id_ = 0;
     int leftWidth_ = 0;

@@ -31,7 +31,6 @@ public:
     // must be given it at once. Null when there is no list or it cannot be made.
     HIMAGELIST Resize(int size);
     void SetBackground(COLORREF background);
-    int Size() const { return size_; }
 
 private:
     HIMAGELIST MakeList(COLORREF background, int size);

@@ -43,6 +43,4 @@ void PageTreePane::ApplyDpi(int dpi)
     }
 }
 
-int PageTreePane::ImageSize() const { return images_.Size(); }
-
 }  // namespace viewer

@@ -87,7 +87,6 @@ public:
     void ApplyLook(const core::ColourScheme& scheme);
     // Images and the default font at the window's resolution.
     void ApplyDpi(int dpi);
-    int ImageSize() const;
 
     bool HasFocus() const { return Hwnd() && GetFocus() == Hwnd(); }
     const model::CBook* Book() const { return book_; }

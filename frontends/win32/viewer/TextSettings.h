@@ -16,7 +16,6 @@ public:
     bool RecolourAutomaticText() override { return dark_; }
     std::optional<uint32_t> LinkColour() override { return ShownColours(dark_).link; }
     void SetDark(bool dark) { dark_ = dark; }
-    bool IsDark() const { return dark_; }
 
 private:
     bool dark_ = false;
