@@ -160,10 +160,12 @@ TEST_F(Look, DarkTreeLabelsStayReadable)
         SCOPED_TRACE(c.notebooks);
         const COLORREF readable = core::ReadableOn(c.notebooks, core::kDarkTreeBack);
         ASSERT_NE(readable, c.notebooks);
+        TreeView_EnsureVisible(tree, c.item);
         EXPECT_FALSE(LabelDrawnIn(tree, c.item, c.notebooks));
         EXPECT_TRUE(LabelDrawnIn(tree, c.item, readable));
     }
     EXPECT_EQ(lister.SendCommand(kHostNewParams, 0), 0);
+    TreeView_EnsureVisible(tree, cases[0].item);
     EXPECT_TRUE(LabelDrawnIn(tree, cases[0].item, red)) << "the light look draws the notebook's colour";
 }
 

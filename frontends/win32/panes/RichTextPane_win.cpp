@@ -300,8 +300,8 @@ void RichTextPane::PlaceCaret(const model::CPage& page)
 }
 
 // A page keeps its own colours, and its links theirs: the viewer shows it
-// again when the look changes.
-void RichTextPane::ApplyLook()
+// again when the look changes, and recolours only what else is shown.
+void RichTextPane::ApplyLook(bool recolourText)
 {
     SendMessageW(Hwnd(), EM_SETBKGNDCOLOR, 0, settings_.ShownBackColour());
     ownPasses_->SetLinkColour(settings_.LinkColour());
@@ -311,7 +311,7 @@ void RichTextPane::ApplyLook()
     colourOnly.dwMask = CFM_COLOR;
     colourOnly.crTextColor = baseFormat_.crTextColor;
     ApplyFormat(colourOnly, SCF_DEFAULT);
-    if (!richShown_)
+    if (recolourText && !richShown_)
         ApplyTextColour();
     InvalidateRect(Hwnd(), nullptr, TRUE);
 }
@@ -324,6 +324,8 @@ void RichTextPane::ShowPageAgain(const model::CPage& page)
     SendMessageW(Hwnd(), EM_GETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scroll));
     SendMessageW(Hwnd(), WM_SETREDRAW, FALSE, 0);
     ShowPage(page);
+    // The delayed passes leave a page with a selection alone.
+    RunPendingPasses();
     SendMessageW(Hwnd(), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&selection));
     SendMessageW(Hwnd(), EM_SETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scroll));
     SendMessageW(Hwnd(), WM_SETREDRAW, TRUE, 0);

@@ -44,10 +44,10 @@ public:
 
     // Replaces the content with the page's text and places the caret.
     void ShowPage(const model::CPage& page);
-    // The look's colours (the settings say which) on the pane and on text
-    // without colours of its own; a rich page shown takes them only when
-    // shown again.
-    void ApplyLook();
+    // The look's colours (the settings say which) on the pane and, with
+    // recolourText, on shown text without colours of its own; a page takes
+    // them fully only when shown again.
+    void ApplyLook(bool recolourText);
     // Shows the page again, keeping the selection and the scroll position.
     void ShowPageAgain(const model::CPage& page);
     // Replaces the whole content with plain text in the pane's base font.

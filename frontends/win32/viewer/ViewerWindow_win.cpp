@@ -192,10 +192,11 @@ void ViewerWindow::ApplyLook()
         ApplyControlTheme(tree_->Hwnd());
     }
     if (RichTextPane* text = content_.Text(); text && text->Hwnd()) {
-        text->ApplyLook();
-        ApplyControlTheme(text->Hwnd());
         const model::CPage* page = ShownPage();
-        if (text->IsVisible() && page && (page->Kind() == model::kRichText || page->IsPlainText()))
+        const bool showAgain = text->IsVisible() && page && (page->IsRichText() || page->IsPlainText());
+        text->ApplyLook(!showAgain);
+        ApplyControlTheme(text->Hwnd());
+        if (showAgain)
             text->ShowPageAgain(*page);
     }
     RedrawWindow(Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);

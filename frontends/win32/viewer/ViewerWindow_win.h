@@ -53,6 +53,8 @@ public:
     // on a window being shown or before the next load: colours change and
     // everything is drawn again, nothing is loaded again.
     void SetDarkMode(bool dark, bool native);
+    bool IsDark() const { return dark_; }
+    bool IsNativeDark() const { return nativeDark_; }
     // The host's search with its flags; true when a match is selected.
     bool Search(std::u16string_view pattern, int hostFlags);
 
