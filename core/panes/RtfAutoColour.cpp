@@ -2,6 +2,7 @@
 
 #include "text/RtfSyntax.h"
 
+#include <algorithm>
 #include <string>
 
 namespace core {
