@@ -199,6 +199,13 @@ int ImageSize(HWND tree)
     return cx;
 }
 
+LONG FontHeight(HWND window)
+{
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)), sizeof font, &font);
+    return font.lfHeight;
+}
+
 void ExpectLaidOutFor(const Panes& p, int dpi)
 {
     EXPECT_EQ(ImageSize(p.tree), core::NearestIconSize(dpi, core::kTreeIconSizes));
@@ -236,6 +243,10 @@ TEST_F(Dpi, ChangedResolutionLaysTheWindowOutAgain)
     ASSERT_TRUE(lister.Open(TourPath()));
     const Panes p = FindPanes(lister);
     const LRESULT items = SendMessageW(p.tree, TVM_GETCOUNT, 0, 0);
+    HDC screen = GetDC(nullptr);
+    const int systemDpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    const LONG systemFont = FontHeight(p.tree);
     for (int dpi : {192, 144, 96}) {
         SCOPED_TRACE(dpi);
         RECT suggested{};
@@ -248,6 +259,7 @@ TEST_F(Dpi, ChangedResolutionLaysTheWindowOutAgain)
         EXPECT_EQ(now.right, suggested.right);
         EXPECT_EQ(now.left, suggested.left);
         EXPECT_EQ(SendMessageW(p.tree, TVM_GETCOUNT, 0, 0), items);
+        EXPECT_EQ(FontHeight(p.tree), MulDiv(systemFont, dpi, systemDpi)) << "the tree's font, at the new resolution";
     }
 }
 
