@@ -16,6 +16,14 @@ std::u16string ColourEntry(uint32_t colour)
                  "\\blue" + std::to_string((colour >> 16) & 0xFF) + ";");
 }
 
+bool StartsControlWord(std::u16string_view rtf, size_t at)
+{
+    if (rtf[at] != u'\\' || at + 1 >= rtf.size())
+        return false;
+    const char16_t next = rtf[at + 1];
+    return (next >= u'a' && next <= u'z') || (next >= u'A' && next <= u'Z');
+}
+
 struct TableSpot {
     size_t end = std::u16string_view::npos;  // the colour table's closing brace
     int entries = 0;
@@ -43,7 +51,7 @@ TableSpot FindColourTable(std::u16string_view rtf)
             if (depth == tableDepth)
                 ++spot.entries;
             ++at;
-        } else if (c == u'\\' && at + 1 < rtf.size() && ((rtf[at + 1] | 0x20) >= u'a' && (rtf[at + 1] | 0x20) <= u'z')) {
+        } else if (StartsControlWord(rtf, at)) {
             ++at;
             const text::RtfControlWord word = text::ReadControlWord(rtf, at);
             if (word.name == u"rtf" && spot.afterRtfWord == std::u16string_view::npos)
@@ -91,7 +99,7 @@ std::u16string RtfWithAutoColour(std::u16string_view rtf, uint32_t colour)
             continue;
         }
         const char16_t c = rtf[at];
-        if (c == u'\\' && at + 1 < rtf.size() && ((rtf[at + 1] | 0x20) >= u'a' && (rtf[at + 1] | 0x20) <= u'z')) {
+        if (StartsControlWord(rtf, at)) {
             const size_t start = at;
             ++at;
             const text::RtfControlWord word = text::ReadControlWord(rtf, at);

@@ -38,8 +38,9 @@ TEST(SplitterGeometry, FollowsTheScreenResolution)
         EXPECT_EQ(m.barWidth, c.metrics.barWidth);
         EXPECT_EQ(m.minLeft, c.metrics.minLeft);
         EXPECT_EQ(m.minRight, c.metrics.minRight);
-        EXPECT_EQ(core::LayoutForSplit({0, 0, 800, 600}, 200, m.barWidth).right.left, c.rightStart);
-        EXPECT_EQ(core::SplitForLeftEdge(core::LayoutForSplit({0, 0, 800, 600}, 200, m.barWidth).left.right, m.barWidth), 200);
+        const core::SplitLayout layout = core::LayoutForSplit({0, 0, 800, 600}, 200, m.barWidth);
+        EXPECT_EQ(layout.right.left, c.rightStart);
+        EXPECT_EQ(core::SplitForLeftEdge(layout.left.right, m.barWidth), 200) << "the bar stays where it was";
     }
     EXPECT_EQ(core::ScaleForDpi(-11, 144), -17) << "font heights are negative";
 }

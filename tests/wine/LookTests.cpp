@@ -194,7 +194,8 @@ private:
 int ImageSize(HWND tree)
 {
     int cx = 0, cy = 0;
-    ImageList_GetIconSize(reinterpret_cast<HIMAGELIST>(SendMessageW(tree, TVM_GETIMAGELIST, TVSIL_NORMAL, 0)), &cx, &cy);
+    const auto images = reinterpret_cast<HIMAGELIST>(SendMessageW(tree, TVM_GETIMAGELIST, TVSIL_NORMAL, 0));
+    ImageList_GetIconSize(images, &cx, &cy);
     EXPECT_EQ(cx, cy);
     return cx;
 }
@@ -230,8 +231,10 @@ TEST_F(Dpi, TreeImagesBarAndFontsFollowTheScreen)
     const Panes p = FindPanes(lister);
     ExpectLaidOutFor(p, dpi);
     // The information page's ten points, in pixels at this resolution.
-    const LONG lineHeight = static_cast<LONG>(SendMessageW(p.text, EM_POSFROMCHAR, SendMessageW(p.text, EM_LINEINDEX, 1, 0), 0));
-    EXPECT_GE(HIWORD(lineHeight) - HIWORD(SendMessageW(p.text, EM_POSFROMCHAR, 0, 0)), 10 * dpi / 72);
+    const LRESULT secondLine = SendMessageW(p.text, EM_LINEINDEX, 1, 0);
+    const int lineHeight = HIWORD(SendMessageW(p.text, EM_POSFROMCHAR, secondLine, 0)) -
+                           HIWORD(SendMessageW(p.text, EM_POSFROMCHAR, 0, 0));
+    EXPECT_GE(lineHeight, 10 * dpi / 72);
 }
 
 // A move to a screen of another resolution lays the window out again in

@@ -97,11 +97,16 @@ void BecomeDpiAware()
     const HANDLE perMonitorV2 = reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-4));
     if (setContext && setContext(perMonitorV2))
         return;
-    if (const auto setAware = reinterpret_cast<SetAwareFn>(reinterpret_cast<void*>(GetProcAddress(user, "SetProcessDPIAware"))))
+    const auto setAware =
+        reinterpret_cast<SetAwareFn>(reinterpret_cast<void*>(GetProcAddress(user, "SetProcessDPIAware")));
+    if (setAware)
         setAware();
 }
 
-bool IsLookOption(const std::wstring& arg) { return arg == L"--dark" || arg == L"--dark-native" || arg == L"--dpi-aware"; }
+bool IsLookOption(const std::wstring& arg)
+{
+    return arg == L"--dark" || arg == L"--dark-native" || arg == L"--dpi-aware";
+}
 
 int WriteThumbnail(const listerhost::Plugin& plugin, const std::wstring& file, const std::wstring& size,
                    const std::wstring& path)
