@@ -35,20 +35,21 @@ struct TableSpot {
 TableSpot FindColourTable(std::u16string_view rtf)
 {
     TableSpot spot;
-    int depth = 0;
-    int tableDepth = -1;
+    // Group depth; a '}' without its '{' leaves it at the document's level.
+    size_t depth = 0;
+    bool inTable = false;
     for (size_t at = 0; at < rtf.size();) {
         const char16_t c = rtf[at];
         if (c == u'{') {
             ++depth;
             ++at;
         } else if (c == u'}') {
-            if (depth == tableDepth)
+            if (inTable && depth == 2)
                 return spot.end = at, spot;
-            --depth;
+            depth -= depth > 0 ? 1 : 0;
             ++at;
         } else if (c == u';') {
-            if (depth == tableDepth)
+            if (inTable && depth == 2)
                 ++spot.entries;
             ++at;
         } else if (StartsControlWord(rtf, at)) {
@@ -56,8 +57,8 @@ TableSpot FindColourTable(std::u16string_view rtf)
             const text::RtfControlWord word = text::ReadControlWord(rtf, at);
             if (word.name == u"rtf" && spot.afterRtfWord == std::u16string_view::npos)
                 spot.afterRtfWord = at;
-            if (word.name == u"colortbl" && depth == 2 && tableDepth < 0)
-                tableDepth = depth;
+            if (word.name == u"colortbl" && depth == 2)
+                inTable = true;
             if (word.name == u"bin" && word.number > 0)
                 at += std::min<size_t>(static_cast<size_t>(word.number), rtf.size() - at);
         } else {

@@ -104,6 +104,8 @@ TEST(ColourScheme, AutomaticTextColourInRtf)
          u"{\\rtf1{\\colortbl;" + std::u16string(kEntry) + u"}\\cf1 {\\*\\x{\\colortbl;}}\\bin3 \\cf\\\\cf0\\{}"},  // cf0 is text here
         {u"{\\rtf1{\\colortbl;\\red1\\green2\\blue3;}\\cfpat0\\highlight1 x}",
          u"{\\rtf1{\\colortbl;\\red1\\green2\\blue3;" + std::u16string(kEntry) + u"}\\cf2 \\cfpat0\\highlight1 x}"},
+        // Closing braces without their opening ones end no table.
+        {u"{\\rtf1 a}}}", u"{\\rtf1 {\\colortbl;" + std::u16string(kEntry) + u"}\\cf1 a}}}"},
         {u"plain text \\cf0", u"plain text \\cf0"},
         {u"", u""},
         // Cut short: the table never ends, so a table of its own goes first.
