@@ -4,13 +4,13 @@ namespace core {
 
 // For a split position x the bar covers x - 3 .. x + 3 (wider than it is drawn,
 // so it is easy to grab), the left pane ends at x - 1 and the right pane starts
-// one bar width after it.
-SplitLayout LayoutForSplit(const Box& client, int x)
+// one bar width after it (at 96 DPI, where the bar is 3 pixels wide).
+SplitLayout LayoutForSplit(const Box& client, int x, int barWidth)
 {
     SplitLayout layout;
-    layout.bar = {x - kSplitBarWidth, client.top, x + kSplitBarWidth, client.bottom};
-    layout.left = {client.left, client.top, x - kSplitBarWidth / 2, client.bottom};
-    layout.right = {layout.left.right + kSplitBarWidth, client.top, client.right, client.bottom};
+    layout.bar = {x - barWidth, client.top, x + barWidth, client.bottom};
+    layout.left = {client.left, client.top, x - barWidth / 2, client.bottom};
+    layout.right = {layout.left.right + barWidth, client.top, client.right, client.bottom};
     return layout;
 }
 
@@ -28,7 +28,7 @@ int ClampSplit(const Box& client, int x, int minLeft, int minRight)
 // 30 % of the width, counted in whole hundredths (450 pixels give 120).
 int DefaultSplitPosition(int clientWidth) { return clientWidth / 100 * 30; }
 
-int SplitForLeftEdge(int leftEdge) { return leftEdge + kSplitBarWidth / 2; }
+int SplitForLeftEdge(int leftEdge, int barWidth) { return leftEdge + barWidth / 2; }
 
 std::u16string SplitterProfileSection(int splitterId)
 {

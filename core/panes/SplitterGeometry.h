@@ -25,11 +25,12 @@ struct SplitLayout {
     Box right;
 };
 
-SplitLayout LayoutForSplit(const Box& client, int x);
+// barWidth: the bar's drawn width, which grows with the screen's resolution.
+SplitLayout LayoutForSplit(const Box& client, int x, int barWidth = kSplitBarWidth);
 int ClampSplit(const Box& client, int x, int minLeft, int minRight);
 int DefaultSplitPosition(int clientWidth);
 // Split position that puts the left pane's right edge at leftEdge.
-int SplitForLeftEdge(int leftEdge);
+int SplitForLeftEdge(int leftEdge, int barWidth = kSplitBarWidth);
 
 // Profile section and key of a splitter's stored bar position.
 std::u16string SplitterProfileSection(int splitterId);

@@ -2,6 +2,7 @@
 #include "core/settings/FontRecords.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace core {
 
@@ -16,6 +17,15 @@ public:
     // Size 0: no format stored or chosen; not applied to pages.
     virtual CharFormatRecord& EditFont() = 0;
     virtual void Save() = 0;
+    // What the pane shows: the colours above, unless a dark look replaces
+    // the ones the user left at their defaults.
+    virtual uint32_t ShownBackColour() { return BackColour(); }
+    virtual uint32_t ShownTextColour() { return TextColour(); }
+    // True when text in a page's automatic colour takes ShownTextColour
+    // (the control's automatic colour would not read on the background).
+    virtual bool RecolourAutomaticText() { return false; }
+    // The colour links are drawn in; none: the control's own.
+    virtual std::optional<uint32_t> LinkColour() { return std::nullopt; }
 };
 
 }  // namespace core

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Redraws the icons from simple shapes on a 128-pixel canvas and packs each
-# as a 16 x 16 and 32 x 32 .ico. The .ico files are committed; run this only
+# as an .ico of 16, 20, 24 and 32 pixels (the tree picks the nearest to the
+# screen's resolution). The .ico files are committed; run this only
 # to change a picture (needs ImageMagick).
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -8,9 +9,10 @@ cd "$(dirname "$0")"
 draw() { # name, draw commands...
   local name=$1; shift
   convert -size 128x128 xc:none -strokewidth 5 "$@" /tmp/vv-$name-128.png
-  convert /tmp/vv-$name-128.png -filter Lanczos -resize 32x32 /tmp/vv-$name-32.png
-  convert /tmp/vv-$name-128.png -filter Lanczos -resize 16x16 /tmp/vv-$name-16.png
-  convert /tmp/vv-$name-16.png /tmp/vv-$name-32.png "$name.ico"
+  for size in 16 20 24 32; do
+    convert /tmp/vv-$name-128.png -filter Lanczos -resize ${size}x${size} /tmp/vv-$name-$size.png
+  done
+  convert /tmp/vv-$name-16.png /tmp/vv-$name-20.png /tmp/vv-$name-24.png /tmp/vv-$name-32.png "$name.ico"
   rm -f /tmp/vv-$name-*.png
 }
 

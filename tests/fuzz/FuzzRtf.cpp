@@ -1,11 +1,13 @@
 // The rich text reader on any input, read as a page holds it (8-bit text
 // widened in code page 1252, and the same bytes as UTF-16 units), then
 // written as HTML and as plain text. The document must hang together:
-// every run, paragraph, cell and picture where the model says.
+// every run, paragraph, cell and picture where the model says. Recoloured
+// for a dark page, it reads as the same text, a bounded size larger.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
+#include "core/panes/RtfAutoColour.h"
 #include "platform/CodePage.h"
 #include "richtext/HtmlWriter.h"
 #include "richtext/PlainText.h"
@@ -53,6 +55,9 @@ void ReadAndWrite(std::u16string_view rtf)
     // Each table cell and row adds one character at most, all of them markup.
     Check(text.size() <= 2 * rtf.size() + 2);
     Check(!richtext::WriteHtml(doc, {}).empty());
+    const std::u16string recoloured = core::RtfWithAutoColour(rtf, 0xE0E0E0);
+    Check(recoloured.size() <= 3 * rtf.size() + 64);
+    Check(richtext::PlainText(richtext::ReadRtf(recoloured, 1252)) == text);
 }
 
 }  // namespace

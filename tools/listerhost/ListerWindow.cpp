@@ -122,7 +122,7 @@ bool ListerWindow::Open(const std::wstring& file)
 {
     if (plugin_.HasWideEntries()) {
         CloseView();
-        pluginWindow_ = plugin_.ListLoadW(Hwnd(), file, 0);
+        pluginWindow_ = plugin_.ListLoadW(Hwnd(), file, ShowFlags);
         return pluginWindow_ != nullptr;
     }
     int n = WideCharToMultiByte(CP_ACP, 0, file.c_str(), -1, nullptr, 0, nullptr, nullptr);
@@ -135,7 +135,7 @@ bool ListerWindow::Open(const std::wstring& file)
 bool ListerWindow::Open(const std::string& ansiFile)
 {
     CloseView();
-    pluginWindow_ = plugin_.ListLoad(Hwnd(), ansiFile, 0);
+    pluginWindow_ = plugin_.ListLoad(Hwnd(), ansiFile, ShowFlags);
     return pluginWindow_ != nullptr;
 }
 

@@ -66,6 +66,8 @@ public:
     // The keys that reached the Lister window (WM_KEYDOWN), in order.
     const std::vector<UINT>& ReceivedKeys() const { return receivedKeys_; }
     bool QuitOnDestroy = false;
+    // What Open passes in ShowFlags (the dark-mode flags, for one).
+    int ShowFlags = 0;
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;

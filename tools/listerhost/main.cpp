@@ -17,6 +17,10 @@
 //                       once and each page written as PREFIXn.png
 //   --printer NAME      the printer --print names (default: none)
 //   --margins L,T,R,B   the margins --print passes, in tenths of a millimetre
+//   --dark              ShowFlags with the dark-mode flag, as a dark Lister passes it
+//   --dark-native       the same, with the flag that the system draws controls dark
+//   --dpi-aware         the process is aware of each monitor's resolution, as the
+//                       file manager is (else the system scales it, where it can)
 //   --thumbnail WxH PATH
 //                       only ListGetPreviewBitmapW for FILE, at most W x H, written
 //                       to PATH (.png or .bmp); no Lister opens
@@ -65,8 +69,48 @@ int Usage()
     fwprintf(stderr, L"usage: listerhost PLUGIN FILE [--embedded | --quickview] [--menu] [--size WxH] [--command N[,P]] [--key KEY]\n"
                      L"                  [--next FILE] [--select TITLE] [--wait MS] [--screenshot PATH] [--quit-after MS]\n"
                      L"                  [--print] [--print-to PREFIX] [--printer NAME] [--margins L,T,R,B]\n"
+                     L"                  [--dark] [--dark-native] [--dpi-aware]\n"
                      L"       listerhost PLUGIN FILE --thumbnail WxH PATH\n");
     return 4;
+}
+
+// The flags a Lister passes in ShowFlags, from the options that set them.
+int ShowFlagsOf(int argc, wchar_t** argv)
+{
+    constexpr int kDarkMode = 128, kDarkModeNative = 256;
+    int flags = 0;
+    for (int i = 3; i < argc; ++i) {
+        if (std::wstring(argv[i]) == L"--dark")
+            flags |= kDarkMode;
+        else if (std::wstring(argv[i]) == L"--dark-native")
+            flags |= kDarkMode | kDarkModeNative;
+    }
+    return flags;
+}
+
+// Per-monitor aware where the system knows of it, else aware of the
+// system's resolution.
+void BecomeDpiAware()
+{
+    using SetContextFn = BOOL(WINAPI*)(HANDLE);
+    using SetAwareFn = BOOL(WINAPI*)();
+    HMODULE user = GetModuleHandleW(L"user32.dll");
+    if (!user)
+        return;
+    const auto setContext =
+        reinterpret_cast<SetContextFn>(reinterpret_cast<void*>(GetProcAddress(user, "SetProcessDpiAwarenessContext")));
+    const HANDLE perMonitorV2 = reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-4));
+    if (setContext && setContext(perMonitorV2))
+        return;
+    const auto setAware =
+        reinterpret_cast<SetAwareFn>(reinterpret_cast<void*>(GetProcAddress(user, "SetProcessDPIAware")));
+    if (setAware)
+        setAware();
+}
+
+bool IsLookOption(const std::wstring& arg)
+{
+    return arg == L"--dark" || arg == L"--dark-native" || arg == L"--dpi-aware";
 }
 
 int WriteThumbnail(const listerhost::Plugin& plugin, const std::wstring& file, const std::wstring& size,
@@ -147,6 +191,9 @@ int wmain(int argc, wchar_t** argv)
         else if (std::wstring(argv[i]) == L"--thumbnail" && i + 2 < argc)
             thumbnailSize = argv[++i], thumbnailPath = argv[++i];
 
+    for (int i = 3; i < argc; ++i)
+        if (std::wstring(argv[i]) == L"--dpi-aware")
+            BecomeDpiAware();
     listerhost::Plugin plugin;
     if (!plugin.Load(pluginPath)) {
         fwprintf(stderr, L"listerhost: cannot load plug-in %ls (error %lu)\n", pluginPath.c_str(), GetLastError());
@@ -159,6 +206,7 @@ int wmain(int argc, wchar_t** argv)
     if (!CreateLister(lister, rect, embedded, quickView))
         return 2;
     lister.QuitOnDestroy = true;
+    lister.ShowFlags = ShowFlagsOf(argc, argv);
     lister.Resize(width, height);
     if (menu && !embedded && !quickView)
         lister.AddMenu();
@@ -171,7 +219,7 @@ int wmain(int argc, wchar_t** argv)
     for (int i = 3; i < argc; ++i) {
         std::wstring arg = argv[i];
         std::wstring value = i + 1 < argc ? argv[i + 1] : L"";
-        if (arg == L"--embedded" || arg == L"--quickview" || arg == L"--menu") {
+        if (arg == L"--embedded" || arg == L"--quickview" || arg == L"--menu" || IsLookOption(arg)) {
             continue;
         } else if (arg == L"--size" || arg == L"--printer" || arg == L"--margins") {
             ++i;

@@ -96,8 +96,10 @@ bool RichTextPane::CopyLink()
 
 void RichTextPane::ChooseBackgroundColour()
 {
+    // The colour shown may be the dark look's: kept as it is, it is no
+    // choice, and the light look keeps its own.
     COLORREF colour = background_;
-    if (!win::PickColour(colour, Hwnd()))
+    if (!win::PickColour(colour, Hwnd()) || colour == background_)
         return;
     settings_.BackColour() = colour;
     settings_.Save();
@@ -106,8 +108,9 @@ void RichTextPane::ChooseBackgroundColour()
 
 void RichTextPane::ChooseTextColour()
 {
-    COLORREF colour = settings_.TextColour();
-    if (!win::PickColour(colour, Hwnd()))
+    const COLORREF shown = settings_.ShownTextColour();
+    COLORREF colour = shown;
+    if (!win::PickColour(colour, Hwnd()) || colour == shown)
         return;
     settings_.TextColour() = colour;
     settings_.Save();
@@ -136,15 +139,20 @@ void RichTextPane::ChooseFont()
     stored = record;
 
     LOGFONTW font = ToLogFont(core::CharFormatToFont(record, DisplayPixelsPerInch()));
-    COLORREF colour = settings_.TextColour();
+    const COLORREF shown = settings_.ShownTextColour();
+    COLORREF colour = shown;
     int pointSizeTenths = 0;
     if (!win::PickFont(font, Hwnd(), colour, &pointSizeTenths))
         return;
-    stored = core::FormatFromFontChoice(ToRecord(font), pointSizeTenths, colour);
-    settings_.TextColour() = colour;
+    if (colour != shown)
+        settings_.TextColour() = colour;
+    stored = core::FormatFromFontChoice(ToRecord(font), pointSizeTenths, settings_.TextColour());
     settings_.Save();
-    if (plainText_)
+    if (plainText_) {
         ApplyFormat(ToCharFormat(stored), SCF_ALL);
+        if (settings_.RecolourAutomaticText())
+            ApplyTextColour();
+    }
 }
 
 }  // namespace viewer

@@ -26,7 +26,7 @@ win::ComPtr<ITextDocument> TextDocument(HWND edit)
     return ole.As<ITextDocument>(kTextDocumentId);
 }
 
-void SetEffects(HWND edit, int32_t start, int32_t end, DWORD mask, DWORD effects)
+void SetEffects(HWND edit, int32_t start, int32_t end, DWORD mask, DWORD effects, COLORREF colour = 0)
 {
     CHARRANGE range{start, end};
     SendMessageW(edit, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
@@ -34,6 +34,7 @@ void SetEffects(HWND edit, int32_t start, int32_t end, DWORD mask, DWORD effects
     format.cbSize = sizeof format;
     format.dwMask = mask;
     format.dwEffects = effects;
+    format.crTextColor = colour;
     SendMessageW(edit, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
 }
 
@@ -118,7 +119,10 @@ private:
 class ControlText final : public core::LinkText {
 public:
     // The story ends in a paragraph mark that the text length leaves out.
-    explicit ControlText(HWND edit) : edit_(edit), text_(PositionText(edit) + u"\r"), hidden_(edit) {}
+    ControlText(HWND edit, std::optional<COLORREF> linkColour)
+        : edit_(edit), text_(PositionText(edit) + u"\r"), hidden_(edit), linkColour_(linkColour)
+    {
+    }
 
     const std::u16string& Text() override { return text_; }
     int32_t FirstHidden(int32_t start, int32_t end) override
@@ -135,7 +139,13 @@ public:
                    CFE_HIDDEN | (protect ? CFE_PROTECTED : 0));
         nothingHidden_ = false;
     }
-    void MarkLink(int32_t start, int32_t end) override { SetEffects(edit_, start, end, CFM_LINK, CFE_LINK); }
+    void MarkLink(int32_t start, int32_t end) override
+    {
+        if (linkColour_)
+            SetEffects(edit_, start, end, CFM_LINK | CFM_COLOR, CFE_LINK, *linkColour_);
+        else
+            SetEffects(edit_, start, end, CFM_LINK, CFE_LINK);
+    }
 
 private:
     // Some text object models answer a question about a range only after a
@@ -158,6 +168,7 @@ private:
     HWND edit_;
     std::u16string text_;
     HiddenProbe hidden_;
+    std::optional<COLORREF> linkColour_;
     std::optional<bool> nothingHidden_;
 };
 
@@ -213,7 +224,7 @@ bool SelectionIsEmpty(HWND edit) { return SendMessageW(edit, EM_SELECTIONTYPE, 0
 
 void RichTextLinkPasses::AfterShow(HWND edit)
 {
-    ControlText text(edit);
+    ControlText text(edit, linkColour_);
     {
         EditBatch batch(edit, kQuietEvents | ENM_PROTECTED);
         core::HideBookmarks(text);
@@ -229,7 +240,7 @@ void RichTextLinkPasses::Delayed(HWND edit)
     if (!SelectionIsEmpty(edit))
         return;
     EditBatch batch(edit, kQuietEvents);
-    ControlText text(edit);
+    ControlText text(edit, linkColour_);
     core::MarkPageLinks(text);
     core::MarkAddresses(text);
 }

@@ -2,6 +2,7 @@
 // The link passes over a rich edit control, and what a click on a link does.
 #include "frontends/win32/panes/RichTextPane_win.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,11 @@ class RichTextLinkPasses final : public LinkPasses {
 public:
     void AfterShow(HWND edit) override;
     void Delayed(HWND edit) override;
+    // Links drawn in this colour; none: in the control's own.
+    void SetLinkColour(std::optional<COLORREF> colour) { linkColour_ = colour; }
+
+private:
+    std::optional<COLORREF> linkColour_;
 };
 
 // What the reader sees of [range) of the control's position text: its units

@@ -2,6 +2,7 @@
 
 #include "core/links/LinkTarget.h"
 #include "core/links/Links.h"
+#include "core/panes/RtfAutoColour.h"
 #include "frontends/win32/panes/RichEditOleCallback_win.h"
 #include "frontends/win32/panes/RichTextLinks_win.h"
 #include "frontends/win32/panes/RichTextStream_win.h"
@@ -137,12 +138,12 @@ void RichTextPane::AfterCreate()
         SendMessageW(Hwnd(), EM_SETTARGETDEVICE, reinterpret_cast<WPARAM>(dc.Get()), -1);
     }
     SendMessageW(Hwnd(), EM_SETOPTIONS, ECOOP_OR, ECO_SELECTIONBAR);
-    SendMessageW(Hwnd(), EM_SETBKGNDCOLOR, 0, settings_.BackColour());
+    SendMessageW(Hwnd(), EM_SETBKGNDCOLOR, 0, settings_.ShownBackColour());
     LRESULT mask = SendMessageW(Hwnd(), EM_GETEVENTMASK, 0, 0);
     SendMessageW(Hwnd(), EM_SETEVENTMASK, 0, mask | ENM_LINK);
     SendMessageW(Hwnd(), EM_AUTOURLDETECT, TRUE, 0);
     // The text colour on all text, and a readable default font under it.
-    baseFormat_ = BaseFormat(settings_.TextColour());
+    baseFormat_ = BaseFormat(settings_.ShownTextColour());
     ApplyFormat(baseFormat_, SCF_DEFAULT);
     ApplyFormat(baseFormat_, SCF_ALL);
 }
@@ -159,7 +160,7 @@ void RichTextPane::ApplyTextColour()
     CHARFORMATW format{};
     format.cbSize = sizeof(CHARFORMATA);
     format.dwMask = CFM_COLOR;
-    format.crTextColor = settings_.TextColour();
+    format.crTextColor = settings_.ShownTextColour();
     ApplyFormat(format, SCF_ALL);
 }
 
@@ -175,6 +176,7 @@ bool RichTextPane::SetPlainText(std::u16string_view text)
 {
     bool ok = StreamInPlainText(Hwnd(), text);
     ApplyFormat(baseFormat_, SCF_ALL);
+    richShown_ = false;
     return ok;
 }
 
@@ -187,13 +189,15 @@ void RichTextPane::ShowPage(const model::CPage& page)
     Empty();
     const std::u16string text = page.Text();
     const bool rich = page.Kind() == model::kRichText;
-    baseFormat_.crTextColor = settings_.TextColour();
+    baseFormat_.crTextColor = settings_.ShownTextColour();
     std::optional<CHARFORMATW> prepared;
     if (!rich) {
         PrepareFormat(page);
         prepared = FormatAt(Hwnd(), 0);
     }
-    if (rich && !text.empty())
+    if (rich && !text.empty() && settings_.RecolourAutomaticText())
+        StreamInRtf(Hwnd(), core::RtfWithAutoColour(text, settings_.ShownTextColour()));
+    else if (rich && !text.empty())
         StreamInRtf(Hwnd(), text);
     else if (!text.empty())
         StreamInPlainText(Hwnd(), text);
@@ -204,6 +208,7 @@ void RichTextPane::ShowPage(const model::CPage& page)
     SetTimer(Hwnd(), kLinkTimer, kLinkDelayMs, nullptr);
     PlaceCaret(page);
     plainText_ = page.IsPlainText();
+    richShown_ = rich;
 }
 
 // Text that brings no formatting of its own starts from the base font: the
@@ -300,6 +305,39 @@ void RichTextPane::PlaceCaret(const model::CPage& page)
         position = static_cast<LONG>(std::min<uint32_t>(page.DisplayCaretPosition(), INT_MAX));
     CHARRANGE caret{position, position};
     SendMessageW(Hwnd(), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&caret));
+}
+
+// A page keeps its own colours, and its links theirs: the viewer shows it
+// again when the look changes, and recolours only what else is shown.
+void RichTextPane::ApplyLook(bool recolourText)
+{
+    SendMessageW(Hwnd(), EM_SETBKGNDCOLOR, 0, settings_.ShownBackColour());
+    ownPasses_->SetLinkColour(settings_.LinkColour());
+    baseFormat_.crTextColor = settings_.ShownTextColour();
+    CHARFORMATW colourOnly{};
+    colourOnly.cbSize = sizeof(CHARFORMATA);
+    colourOnly.dwMask = CFM_COLOR;
+    colourOnly.crTextColor = baseFormat_.crTextColor;
+    ApplyFormat(colourOnly, SCF_DEFAULT);
+    if (recolourText && !richShown_)
+        ApplyTextColour();
+    InvalidateRect(Hwnd(), nullptr, TRUE);
+}
+
+// Where the reader was stays: the selection and the scroll position.
+void RichTextPane::ShowPageAgain(const model::CPage& page)
+{
+    const CHARRANGE selection = Selection();
+    POINT scroll{};
+    SendMessageW(Hwnd(), EM_GETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scroll));
+    SendMessageW(Hwnd(), WM_SETREDRAW, FALSE, 0);
+    ShowPage(page);
+    // The delayed passes leave a page with a selection alone.
+    RunPendingPasses();
+    SendMessageW(Hwnd(), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+    SendMessageW(Hwnd(), EM_SETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scroll));
+    SendMessageW(Hwnd(), WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(Hwnd(), nullptr, TRUE);
 }
 
 void RichTextPane::CentreAll()

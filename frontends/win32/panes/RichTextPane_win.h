@@ -25,6 +25,8 @@ public:
     virtual void Delayed(HWND edit) = 0;
 };
 
+class RichTextLinkPasses;
+
 class RichTextPane : public Pane {
 public:
     RichTextPane(PaneHost& host, core::TextPaneSettings& settings);
@@ -45,6 +47,12 @@ public:
     // Leaves the pane empty, with no pass over the page shown before still
     // to come.
     void Clear();
+    // The look's colours (the settings say which) on the pane and, with
+    // recolourText, on shown text without colours of its own; a page takes
+    // them fully only when shown again.
+    void ApplyLook(bool recolourText);
+    // Shows the page again, keeping the selection and the scroll position.
+    void ShowPageAgain(const model::CPage& page);
     // Replaces the whole content with plain text in the pane's base font.
     bool SetPlainText(std::u16string_view text);
     // Centres every paragraph and leaves nothing selected.
@@ -98,6 +106,7 @@ private:
 
     core::TextPaneSettings& settings_;
     bool plainText_ = false;
+    bool richShown_ = false;
     COLORREF background_;
     HMODULE library_ = nullptr;
     HMODULE oldLibrary_ = nullptr;
@@ -108,7 +117,7 @@ private:
     std::optional<bool> wordWrap_;
     std::optional<CHARFORMATW> chosenDefault_;
     HWND retired_ = nullptr;  // a replaced control, hidden until it can go
-    std::unique_ptr<LinkPasses> ownPasses_;
+    std::unique_ptr<RichTextLinkPasses> ownPasses_;
     LinkPasses* passes_ = nullptr;
     CHARRANGE linkRange_{-1, -1};
     UINT menuEndMessage_ = 0;

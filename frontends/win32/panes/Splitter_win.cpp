@@ -50,7 +50,7 @@ bool Splitter::Create(const SplitterSpec& spec)
                      .value_or(core::DefaultSplitPosition(client.Width()));
     // A stored position comes from another window size (or an edited file):
     // keep it inside the limits of this one.
-    int x = Clamp(core::SplitForLeftEdge(stored));
+    int x = Clamp(core::SplitForLeftEdge(stored, barWidth_));
     SetSplit(x);
     leftWidth_ = leftBox_.Width();
     return true;
@@ -77,7 +77,27 @@ void Splitter::ApplyLayout(const core::SplitLayout& layout)
         SendMessageW(GetParent(Hwnd()), notifyMessage_, 0, 0);
 }
 
-void Splitter::SetSplit(int x) { ApplyLayout(core::LayoutForSplit(ClientBox(), x)); }
+void Splitter::SetSplit(int x) { ApplyLayout(core::LayoutForSplit(ClientBox(), x, barWidth_)); }
+
+void Splitter::SetMetrics(const core::SplitMetrics& metrics)
+{
+    const int leftEdge = leftBox_.right;
+    barWidth_ = metrics.barWidth;
+    minLeft_ = metrics.minLeft;
+    minRight_ = metrics.minRight;
+    if (!Hwnd() || leftHidden_)
+        return;
+    SetSplit(Clamp(core::SplitForLeftEdge(leftEdge, barWidth_)));
+    leftWidth_ = leftBox_.Width();
+    InvalidateRect(Hwnd(), nullptr, TRUE);
+}
+
+void Splitter::SetBarColour(COLORREF colour)
+{
+    barBrush_.Reset(CreateSolidBrush(colour));
+    if (Hwnd())
+        InvalidateRect(Hwnd(), nullptr, TRUE);
+}
 
 void Splitter::HideLeftPane()
 {
@@ -99,7 +119,7 @@ void Splitter::ShowLeftPane()
     // The window may have narrowed while the pane was hidden: the bar comes
     // back inside it, as a stored position does. The width the user chose is
     // kept for when the window grows again.
-    SetSplit(Clamp(core::SplitForLeftEdge(leftBox_.right)));
+    SetSplit(Clamp(core::SplitForLeftEdge(leftBox_.right, barWidth_)));
     if (left_)
         ShowWindow(left_, SW_SHOW);
 }
@@ -114,7 +134,7 @@ void Splitter::DrawTracker()
         return;
     win::Brush brush(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
     win::SelectInDc select(dc.Get(), brush.Get());
-    PatBlt(dc.Get(), barBox_.left + tracker_.left + core::kSplitBarWidth, tracker_.top, core::kSplitBarWidth,
+    PatBlt(dc.Get(), barBox_.left + tracker_.left + barWidth_, tracker_.top, barWidth_,
            tracker_.bottom - tracker_.top, PATINVERT);
 }
 
@@ -186,6 +206,14 @@ LRESULT Splitter::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
         // splitter; its notifications belong to the viewer.
         if (HWND parent = GetParent(Hwnd()))
             return SendMessageW(parent, msg, wParam, lParam);
+        break;
+    case WM_ERASEBKGND:
+        if (barBrush_.Get()) {
+            RECT client{};
+            GetClientRect(Hwnd(), &client);
+            FillRect(reinterpret_cast<HDC>(wParam), &client, barBrush_.Get());
+            return TRUE;
+        }
         break;
     case WM_LBUTTONDOWN:
         StartDrag(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));

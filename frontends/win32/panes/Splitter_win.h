@@ -1,5 +1,7 @@
 #pragma once
 #include "core/panes/SplitterGeometry.h"
+#include "core/panes/DpiMetrics.h"
+#include "platform/win32/Gdi.h"
 #include "platform/win32/Wnd.h"
 
 namespace viewer {
@@ -39,6 +41,11 @@ public:
     void SetRightPane(HWND right) { right_ = right; }
     bool IsDragging() const { return dragging_; }
     core::Box LeftBox() const { return leftBox_; }
+    // The bar's width and the panes' least widths, for a new resolution;
+    // the panes are laid out again.
+    void SetMetrics(const core::SplitMetrics& metrics);
+    // The colour of the bar (and of whatever no pane covers).
+    void SetBarColour(COLORREF colour);
     core::Box ClientBox() const;
 
 protected:
@@ -59,6 +66,8 @@ private:
     HWND right_ = nullptr;
     int minLeft_ = 0;
     int minRight_ = 0;
+    int barWidth_ = core::kSplitBarWidth;
+    win::Brush barBrush_;
     int id_ = 0;
     int leftWidth_ = 0;
     core::Box leftBox_;

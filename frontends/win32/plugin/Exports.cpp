@@ -28,6 +28,8 @@ constexpr int kCommandCopy = 1;
 constexpr int kCommandNewParams = 2;
 constexpr int kCommandSelectAll = 3;
 constexpr int kWrapText = 1;
+constexpr int kDarkMode = 128;
+constexpr int kDarkModeNative = 256;
 constexpr int kListerOk = 0;
 constexpr int kListerError = 1;
 
@@ -43,8 +45,11 @@ HICON PluginIcon(int size)
 }
 
 // What a load takes from the host's show flags, the first load and the next
-// alike: nothing yet. Word wrap follows the host's new parameters only.
-void HonourShowFlags(viewer::ViewerWindow& /*viewer*/, int /*showFlags*/) {}
+// alike: the look. Word wrap follows the host's new parameters only.
+void ApplyShowFlags(viewer::ViewerWindow& viewer, int showFlags)
+{
+    viewer.SetDarkMode((showFlags & kDarkMode) != 0, (showFlags & kDarkModeNative) != 0);
+}
 
 // A load that leaves the viewer without a window takes the viewer away too:
 // the Lister may give its handle to another window later, which must not
@@ -53,6 +58,7 @@ void HonourShowFlags(viewer::ViewerWindow& /*viewer*/, int /*showFlags*/) {}
 HWND LoadInto(HWND parentWin, const std::filesystem::path& file, int showFlags)
 {
     viewer::ViewerWindow& viewer = plugin::Viewers().GetOrCreate(parentWin);
+    ApplyShowFlags(viewer, showFlags);
     auto forgetIfWindowless = [&] {
         if (!viewer.Hwnd())
             plugin::Viewers().Remove(parentWin);
@@ -68,7 +74,6 @@ HWND LoadInto(HWND parentWin, const std::filesystem::path& file, int showFlags)
         forgetIfWindowless();
         return nullptr;
     }
-    HonourShowFlags(viewer, showFlags);
     SendMessageW(parentWin, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(PluginIcon(32)));
     SendMessageW(parentWin, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(PluginIcon(16)));
     return window;
@@ -82,7 +87,7 @@ int LoadNextInto(HWND parentWin, HWND pluginWin, const std::filesystem::path& fi
     viewer::ViewerWindow* viewer = plugin::Viewers().Find(parentWin);
     if (!viewer || !pluginWin || viewer->Hwnd() != pluginWin || !viewer->LoadNext(parentWin, file))
         return kListerError;
-    HonourShowFlags(*viewer, showFlags);
+    ApplyShowFlags(*viewer, showFlags);
     return kListerOk;
 }
 
@@ -160,6 +165,7 @@ int WINAPI ListSendCommand(HWND listWin, int command, int parameter)
             return 0;
         case kCommandNewParams:
             viewer->SetWordWrap((parameter & kWrapText) != 0);
+            ApplyShowFlags(*viewer, parameter);
             return 0;
         case kCommandSelectAll:
             viewer->SelectAll();

@@ -17,11 +17,37 @@ std::wstring PrintTitle(const ViewerWindow& viewer)
     return viewer.File().filename().wstring();
 }
 
+namespace {
+
+// Paper is white: a page shown in the dark look prints in the light one.
+class LightWhilePrinting {
+public:
+    explicit LightWhilePrinting(ViewerWindow& viewer) : viewer_(viewer), dark_(viewer.IsDark())
+    {
+        if (dark_)
+            viewer_.SetDarkMode(false, viewer_.IsNativeDark());
+    }
+    ~LightWhilePrinting()
+    {
+        if (dark_)
+            viewer_.SetDarkMode(true, viewer_.IsNativeDark());
+    }
+    LightWhilePrinting(const LightWhilePrinting&) = delete;
+    LightWhilePrinting& operator=(const LightWhilePrinting&) = delete;
+
+private:
+    ViewerWindow& viewer_;
+    bool dark_;
+};
+
+}  // namespace
+
 std::optional<int> PrintTextPane(ViewerWindow& viewer, PrintTarget& target, const std::optional<core::Margins>& margins)
 {
     RichTextPane* pane = viewer.TextPane();
     if (!pane || !pane->Hwnd())
         return std::nullopt;
+    LightWhilePrinting light(viewer);
     return PrintRichEdit(target, pane->Hwnd(), PrintTitle(viewer), margins);
 }
 

@@ -75,8 +75,10 @@ void PageTreePane::CopyPageAsRtf()
 
 void PageTreePane::ChooseBackgroundColour()
 {
-    COLORREF colour = static_cast<COLORREF>(SendMessageW(Hwnd(), TVM_GETBKCOLOR, 0, 0));
-    if (!win::PickColour(colour, Hwnd()))
+    // The colour shown may be the dark look's: kept as it is, it is no choice.
+    const COLORREF shown = static_cast<COLORREF>(SendMessageW(Hwnd(), TVM_GETBKCOLOR, 0, 0));
+    COLORREF colour = shown;
+    if (!win::PickColour(colour, Hwnd()) || colour == shown)
         return;
     SendMessageW(Hwnd(), TVM_SETBKCOLOR, 0, colour);
     Settings().treeBackColour = colour;
@@ -85,8 +87,9 @@ void PageTreePane::ChooseBackgroundColour()
 
 void PageTreePane::ChooseTextColour()
 {
-    COLORREF colour = static_cast<COLORREF>(SendMessageW(Hwnd(), TVM_GETTEXTCOLOR, 0, 0));
-    if (!win::PickColour(colour, Hwnd()))
+    const COLORREF shown = static_cast<COLORREF>(SendMessageW(Hwnd(), TVM_GETTEXTCOLOR, 0, 0));
+    COLORREF colour = shown;
+    if (!win::PickColour(colour, Hwnd()) || colour == shown)
         return;
     SendMessageW(Hwnd(), TVM_SETTEXTCOLOR, 0, colour);
     SendMessageW(Hwnd(), TVM_SETLINECOLOR, 0, colour);
@@ -98,7 +101,8 @@ void PageTreePane::ChooseFont()
 {
     LOGFONTW font{};
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Hwnd(), WM_GETFONT, 0, 0)), sizeof font, &font);
-    COLORREF colour = static_cast<COLORREF>(SendMessageW(Hwnd(), TVM_GETTEXTCOLOR, 0, 0));
+    const COLORREF shown = static_cast<COLORREF>(SendMessageW(Hwnd(), TVM_GETTEXTCOLOR, 0, 0));
+    COLORREF colour = shown;
     if (!win::PickFont(font, Hwnd(), colour))
         return;
     font_.Reset(CreateFontIndirectW(&font));
@@ -106,7 +110,8 @@ void PageTreePane::ChooseFont()
     SendMessageW(Hwnd(), TVM_SETTEXTCOLOR, 0, colour);
     SendMessageW(Hwnd(), TVM_SETLINECOLOR, 0, colour);
     Settings().treeFont = ToRecord(font);
-    Settings().treeTextColour = colour;
+    if (colour != shown)
+        Settings().treeTextColour = colour;
     SaveSettings();
 }
 

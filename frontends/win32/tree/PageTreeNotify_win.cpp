@@ -77,6 +77,9 @@ LRESULT PageTreePane::OnCustomDraw(NMTVCUSTOMDRAW& draw)
 {
     switch (draw.nmcd.dwDrawStage) {
     case CDDS_PREPAINT:
+        paintBackground_ = static_cast<COLORREF>(control_.Send(TVM_GETBKCOLOR, 0, 0));
+        if (paintBackground_ == CLR_NONE)
+            paintBackground_ = GetSysColor(COLOR_WINDOW);
         return CDRF_NOTIFYITEMDRAW;
     case CDDS_ITEMPREPAINT:
         // A selected item keeps the selection's colours, which stay legible
@@ -86,7 +89,7 @@ LRESULT PageTreePane::OnCustomDraw(NMTVCUSTOMDRAW& draw)
         if (const std::optional<COLORREF> colour =
                 items_ ? items_->LabelColour(items_->IndexOfData(static_cast<LPARAM>(draw.nmcd.lItemlParam)))
                        : std::nullopt)
-            draw.clrText = *colour;
+            draw.clrText = readableLabels_ ? core::ReadableOn(*colour, paintBackground_) : *colour;
         return CDRF_DODEFAULT;
     default:
         return CDRF_DODEFAULT;

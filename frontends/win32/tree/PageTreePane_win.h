@@ -1,6 +1,7 @@
 #pragma once
 // The page tree on the left of the viewer: the tree control, its messages
 // and commands, over the map of the shown book's outline to its items.
+#include "core/panes/ColourScheme.h"
 #include "frontends/win32/panes/Pane_win.h"
 #include "frontends/win32/tree/PageTreeImages_win.h"
 #include "frontends/win32/tree/TreeControl_win.h"
@@ -53,6 +54,12 @@ public:
     // selected item, or the pane's corner.
     POINT KeyboardMenuPoint() const;
 
+    // Colours from the look; in a dark one, label colours too close to the
+    // background are made readable.
+    void ApplyLook(const core::ColourScheme& scheme);
+    // Images and the default font at the window's resolution.
+    void ApplyDpi(int dpi);
+
     bool HasFocus() const { return Hwnd() && GetFocus() == Hwnd(); }
     const model::CBook* Book() const;
 
@@ -83,6 +90,9 @@ private:
     // A hundred thousand items take about a second to close there, a
     // million minutes.
     size_t expandAllLimit_ = 100000;
+    bool readableLabels_ = false;
+    COLORREF paintBackground_ = 0;  // read as each painting starts
+    int fontDpi_ = 0;
 };
 
 }  // namespace viewer

@@ -1,5 +1,6 @@
 #pragma once
 // The process-wide user settings, shared by every viewer of the process.
+#include "core/panes/ColourScheme.h"
 #include "core/settings/SettingsRecord.h"
 
 namespace viewer {
@@ -13,5 +14,8 @@ void SaveSettings();
 // Forgets the record so that the next Settings() loads it again; used when
 // the library unloads.
 void ReleaseSettings();
+// The colours the panes show in the light or the dark look: where the
+// user kept a default colour, the look's.
+core::ColourScheme ShownColours(bool dark);
 
 }  // namespace viewer

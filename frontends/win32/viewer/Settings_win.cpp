@@ -43,4 +43,9 @@ void SaveSettings()
 
 void ReleaseSettings() { gSettings.reset(); }
 
+core::ColourScheme ShownColours(bool dark)
+{
+    return core::SchemeFor(Settings(), core::DefaultSettings(CurrentSystemLook()), GetSysColor(COLOR_BTNFACE), dark);
+}
+
 }  // namespace viewer

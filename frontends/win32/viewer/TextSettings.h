@@ -11,6 +11,14 @@ public:
     uint32_t& TextColour() override { return Settings().textColour; }
     core::CharFormatRecord& EditFont() override { return Settings().editFont; }
     void Save() override { SaveSettings(); }
+    uint32_t ShownBackColour() override { return ShownColours(dark_).textBack; }
+    uint32_t ShownTextColour() override { return ShownColours(dark_).text; }
+    bool RecolourAutomaticText() override { return dark_; }
+    std::optional<uint32_t> LinkColour() override { return ShownColours(dark_).link; }
+    void SetDark(bool dark) { dark_ = dark; }
+
+private:
+    bool dark_ = false;
 };
 
 }  // namespace viewer

@@ -1,5 +1,6 @@
 #include "frontends/win32/viewer/ViewerWindow_win.h"
 
+#include "core/panes/DpiMetrics.h"
 #include "frontends/win32/browser/HtmlPane_win.h"
 #include "frontends/win32/panes/RichTextPane_win.h"
 #include "frontends/win32/panes/Splitter_win.h"
@@ -7,6 +8,7 @@
 #include "frontends/win32/viewer/InformationPage_win.h"
 #include "frontends/win32/viewer/Settings.h"
 #include "frontends/win32/viewer/ViewerMessages_win.h"
+#include "frontends/win32/viewer/WindowLook_win.h"
 #include "model/Book.h"
 #include "opening/OpenDocument.h"
 #include "opening/OpenDocument_win.h"
@@ -17,6 +19,8 @@
 namespace viewer {
 namespace {
 
+constexpr UINT kDpiChanged = 0x02E0;
+constexpr UINT kDpiChangedAfterParent = 0x02E3;
 constexpr DWORD kSplitterStyle = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_BORDER | kSplitSideBySide;
 
 // The password dialog's check box lives in the shared settings and is saved
@@ -123,12 +127,17 @@ bool ViewerWindow::BuildWindow(HWND lister)
     text.SetMenuEndMessage(MenuEndMessage());
     ShowInformationPage(text, book_->Version());
 
+    dpi_ = WindowDpi(Hwnd());
+    const core::SplitMetrics metrics = core::SplitMetricsForDpi(dpi_);
     splitter_ = std::make_unique<Splitter>(PaneLayoutMessage());
+    splitter_->SetMetrics(metrics);
     if (!splitter_->Create({Hwnd(), kSplitterId, client, kSplitterStyle, tree_->Hwnd(), text.Hwnd(),
-                            core::kSplitMinLeft, core::kSplitMinRight}))
+                            metrics.minLeft, metrics.minRight}))
         return false;
     content_.SetSplitter(splitter_.get());
     tree_->FillTree(*book_);
+    tree_->ApplyDpi(dpi_);
+    ApplyLook();
     // In Quick View the file list keeps the keyboard until the user clicks
     // into the viewer.
     if (!quickView_)
@@ -222,6 +231,55 @@ void ViewerWindow::SetWordWrap(bool wrap)
         text->SetWordWrap(wrap);
 }
 
+void ViewerWindow::SetDarkMode(bool dark, bool native)
+{
+    const bool changed = dark != dark_ || native != nativeDark_;
+    dark_ = dark;
+    nativeDark_ = native;
+    textSettings_.SetDark(dark);
+    if (changed && Hwnd())
+        ApplyLook();
+}
+
+void ViewerWindow::ApplyLook()
+{
+    const core::ColourScheme scheme = ShownColours(dark_);
+    background_.Reset(CreateSolidBrush(scheme.bar));
+    if (splitter_)
+        splitter_->SetBarColour(scheme.bar);
+    if (tree_ && tree_->Hwnd()) {
+        tree_->ApplyLook(scheme);
+        ApplyControlTheme(tree_->Hwnd());
+    }
+    if (RichTextPane* text = content_.Text(); text && text->Hwnd()) {
+        const model::CPage* page = ShownPage();
+        const bool showAgain = text->IsVisible() && page && (page->IsRichText() || page->IsPlainText());
+        text->ApplyLook(!showAgain);
+        ApplyControlTheme(text->Hwnd());
+        if (showAgain)
+            text->ShowPageAgain(*page);
+    }
+    RedrawWindow(Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+}
+
+// Only when the system draws controls dark itself; the light look takes the
+// ordinary theme back.
+void ViewerWindow::ApplyControlTheme(HWND control)
+{
+    themeChanged_ = themeChanged_ || (dark_ && nativeDark_);
+    if (themeChanged_)
+        UseDarkControlTheme(control, dark_ && nativeDark_);
+}
+
+void ViewerWindow::ApplyDpi(int dpi)
+{
+    dpi_ = dpi > 0 ? dpi : core::kBaseDpi;
+    if (tree_ && tree_->Hwnd())
+        tree_->ApplyDpi(dpi_);
+    if (splitter_ && splitter_->Hwnd())
+        splitter_->SetMetrics(core::SplitMetricsForDpi(dpi_));
+}
+
 // Every key pressed in a pane comes here; the modifiers are read only for
 // the keys the viewer names.
 bool ViewerWindow::HandleKey(UINT key)
@@ -293,6 +351,7 @@ void ViewerWindow::PaneReplaced(HWND old, HWND fresh)
 {
     if (focusPane_ == old)
         focusPane_ = fresh;
+    ApplyControlTheme(fresh);
     content_.PaneReplaced(fresh);
 }
 
@@ -372,6 +431,27 @@ INT_PTR ViewerWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
         return TRUE;
     case WM_INITDIALOG:
         return FALSE;  // the focus is placed by Load
+    case WM_CTLCOLORDLG:
+        if (background_.Get())
+            return reinterpret_cast<INT_PTR>(background_.Get());
+        break;
+    case kDpiChanged: {
+        // Sent to a top-level window: its new place comes with it, in screen
+        // coordinates.
+        ApplyDpi(LOWORD(wParam));
+        if (const auto* suggested = reinterpret_cast<const RECT*>(lParam)) {
+            RECT place = *suggested;
+            if (HWND parent = GetParent(Hwnd()); parent && (GetWindowLongW(Hwnd(), GWL_STYLE) & WS_CHILD))
+                MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&place), 2);
+            SetWindowPos(Hwnd(), nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+        return TRUE;
+    }
+    case kDpiChangedAfterParent:
+        // A child's: the parent has moved it already.
+        ApplyDpi(WindowDpi(Hwnd()));
+        return TRUE;
     case WM_SIZE:
         if (splitter_ && splitter_->Hwnd())
             SetWindowPos(splitter_->Hwnd(), nullptr, 0, 0, LOWORD(lParam), HIWORD(lParam), SWP_NOZORDER);

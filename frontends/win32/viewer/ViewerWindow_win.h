@@ -9,6 +9,7 @@
 #include "frontends/win32/viewer/ViewerMenus_win.h"
 #include "frontends/win32/viewer/ViewerSearch_win.h"
 #include "platform/win32/Dialog.h"
+#include "platform/win32/Gdi.h"
 
 #include <filesystem>
 #include <memory>
@@ -53,6 +54,12 @@ public:
     void Copy();
     void SelectAll();
     void SetWordWrap(bool wrap);
+    // The host's dark look (and whether the system draws its controls dark),
+    // on a window being shown or before the next load: colours change and
+    // everything is drawn again, nothing is loaded again.
+    void SetDarkMode(bool dark, bool native);
+    bool IsDark() const { return dark_; }
+    bool IsNativeDark() const { return nativeDark_; }
     // The host's search with its flags; true when a match is selected.
     bool Search(std::u16string_view pattern, int hostFlags);
 
@@ -99,11 +106,19 @@ private:
     // True when the key was consumed.
     bool RunKeyAction(core::KeyAction action, UINT virtualKey);
     core::ViewerPlace Place() const;
+    void ApplyLook();
+    void ApplyDpi(int dpi);
+    void ApplyControlTheme(HWND control);
 
     std::filesystem::path file_;
     bool embedded_;
     bool quickView_ = false;
     HWND focusPane_ = nullptr;
+    bool dark_ = false;
+    bool nativeDark_ = false;
+    bool themeChanged_ = false;  // the controls were ever given the dark theme
+    int dpi_ = 96;
+    win::Brush background_;
     TextSettings textSettings_;
     std::unique_ptr<PageTreePane> tree_;
     ContentPanes content_{*this, *this, textSettings_};
