@@ -1,0 +1,165 @@
+#include "frontends/qt/commands/PaneLook.h"
+
+#include "core/settings/FontChoice.h"
+#include "resources/ResourceIds.h"
+
+#include <QColorDialog>
+#include <QFontDialog>
+#include <QFontInfo>
+#include <QPalette>
+#include <QWidget>
+
+#include <cmath>
+
+namespace qtviewer {
+namespace {
+
+class SystemDialogs final : public LookDialogs {
+public:
+    std::optional<QColor> PickColour(QWidget* owner, const QColor& start) override
+    {
+        const QColor chosen = QColorDialog::getColor(start, owner);
+        return chosen.isValid() ? std::optional<QColor>(chosen) : std::nullopt;
+    }
+    std::optional<QFont> PickFont(QWidget* owner, const QFont& start) override
+    {
+        bool ok = false;
+        const QFont chosen = QFontDialog::getFont(&ok, start, owner);
+        return ok ? std::optional<QFont>(chosen) : std::nullopt;
+    }
+};
+
+QString Face(const core::FaceName& face) { return QString::fromStdU16String(core::FaceNameText(face)); }
+
+void SetColours(QWidget& widget, uint32_t background, uint32_t text)
+{
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Base, ColourOf(background));
+    palette.setColor(QPalette::Text, ColourOf(text));
+    widget.setPalette(palette);
+}
+
+}  // namespace
+
+LookDialogs& SystemLookDialogs()
+{
+    static SystemDialogs dialogs;
+    return dialogs;
+}
+
+QColor ColourOf(uint32_t colourRef)
+{
+    return QColor(static_cast<int>(colourRef & 0xFF), static_cast<int>(colourRef >> 8 & 0xFF),
+                  static_cast<int>(colourRef >> 16 & 0xFF));
+}
+
+uint32_t ColourRefOf(const QColor& colour)
+{
+    return static_cast<uint32_t>(colour.red()) | static_cast<uint32_t>(colour.green()) << 8 |
+           static_cast<uint32_t>(colour.blue()) << 16;
+}
+
+// A logical font's height below 0 is its characters' height in pixels.
+QFont TreeFontOf(const core::LogFontRecord& record, const QFont& fallback)
+{
+    if (record.weight == core::kNoFontWeight || Face(record.faceName).isEmpty())
+        return fallback;
+    QFont font(fallback);
+    font.setFamily(Face(record.faceName));
+    if (record.height != 0 && std::abs(record.height) <= 1000)
+        font.setPixelSize(std::abs(record.height));
+    font.setBold(record.weight >= core::kBoldWeight);
+    font.setItalic(record.italic != 0);
+    font.setUnderline(record.underline != 0);
+    font.setStrikeOut(record.strikeOut != 0);
+    return font;
+}
+
+core::LogFontRecord TreeFontRecord(const QFont& font)
+{
+    core::LogFontRecord record;
+    record.faceName = core::MakeFaceName(font.family().toStdU16String());
+    record.height = -QFontInfo(font).pixelSize();
+    record.weight = font.bold() ? core::kBoldWeight : 400;
+    record.italic = font.italic() ? 1 : 0;
+    record.underline = font.underline() ? 1 : 0;
+    record.strikeOut = font.strikeOut() ? 1 : 0;
+    return record;
+}
+
+// Only what the record's mask names applies; heights are in twips.
+QFont EditFontOf(const core::CharFormatRecord& record, const QFont& fallback)
+{
+    QFont font(fallback);
+    if (record.size == 0)
+        return font;
+    if ((record.mask & core::kCfmFace) && !Face(record.faceName).isEmpty())
+        font.setFamily(Face(record.faceName));
+    if ((record.mask & core::kCfmSize) && record.height >= core::kMinShownHeight && record.height <= core::kMaxShownHeight)
+        font.setPointSizeF(record.height / 20.0);
+    if (record.mask & core::kCfmBold)
+        font.setBold(record.effects & core::kCfmBold);
+    if (record.mask & core::kCfmItalic)
+        font.setItalic(record.effects & core::kCfmItalic);
+    if (record.mask & core::kCfmUnderline)
+        font.setUnderline(record.effects & core::kCfmUnderline);
+    if (record.mask & core::kCfmStrikeOut)
+        font.setStrikeOut(record.effects & core::kCfmStrikeOut);
+    return font;
+}
+
+void ApplyTreeLook(QWidget& tree, const core::SettingsRecord& settings)
+{
+    SetColours(tree, settings.treeBackColour, settings.treeTextColour);
+    tree.setFont(TreeFontOf(settings.treeFont, tree.font()));
+}
+
+void ApplyPageLook(QWidget& page, const core::SettingsRecord& settings, bool plainText)
+{
+    SetColours(page, settings.textBackColour, settings.textColour);
+    if (plainText)
+        page.setFont(EditFontOf(settings.editFont, page.font()));
+}
+
+bool RunLookCommand(core::MenuPane pane, int command, QWidget& view, bool plainText, core::SettingsRecord& settings,
+                    LookDialogs& dialogs, const std::function<void()>& save)
+{
+    const bool tree = pane == core::MenuPane::Tree;
+    uint32_t& background = tree ? settings.treeBackColour : settings.textBackColour;
+    uint32_t& text = tree ? settings.treeTextColour : settings.textColour;
+    switch (command) {
+    case ID_BACKGROUND_COLOR:
+    case ID_TEXT_COLOR: {
+        uint32_t& colour = command == ID_BACKGROUND_COLOR ? background : text;
+        const std::optional<QColor> chosen = dialogs.PickColour(&view, ColourOf(colour));
+        if (!chosen)
+            return true;
+        colour = ColourRefOf(*chosen);
+        break;
+    }
+    case ID_FONT: {
+        const QFont start = tree ? TreeFontOf(settings.treeFont, view.font()) : EditFontOf(settings.editFont, view.font());
+        const std::optional<QFont> chosen = dialogs.PickFont(&view, start);
+        if (!chosen)
+            return true;
+        if (tree) {
+            settings.treeFont = TreeFontRecord(*chosen);
+        } else {
+            const auto tenths = static_cast<int>(std::lround(QFontInfo(*chosen).pointSizeF() * 10));
+            settings.editFont = core::FormatFromFontChoice(TreeFontRecord(*chosen), tenths, settings.textColour);
+        }
+        break;
+    }
+    default:
+        return false;
+    }
+    if (tree)
+        ApplyTreeLook(view, settings);
+    else
+        ApplyPageLook(view, settings, plainText);
+    if (save)
+        save();
+    return true;
+}
+
+}  // namespace qtviewer

@@ -1,0 +1,34 @@
+#pragma once
+// Clicks on the links of a text view: a left click that starts and ends on
+// one link activates it (the view never sees that release, so a text
+// browser follows nothing itself); the link under a point is there for the
+// context menu.
+#include "frontends/qt/links/LinkOpening.h"
+
+#include <QObject>
+#include <QPoint>
+
+class QTextEdit;
+
+namespace qtviewer {
+
+class LinkClicks final : public QObject {
+public:
+    LinkClicks(QTextEdit& view, const PageLinks& links, std::function<bool(uint32_t page)> openPage);
+
+    void SetOpener(LinkOpener& opener) { opener_ = &opener; }
+    // In the view's viewport's coordinates.
+    const ShownLink* LinkAtPoint(QPoint point) const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QTextEdit& view_;
+    const PageLinks& links_;
+    std::function<bool(uint32_t page)> openPage_;
+    LinkOpener* opener_ = &DesktopLinks();
+    int pressed_ = -1;  // the link a left press was on
+};
+
+}  // namespace qtviewer
