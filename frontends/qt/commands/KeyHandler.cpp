@@ -14,31 +14,6 @@ core::KeyModifiers ModifiersOf(Qt::KeyboardModifiers held)
 
 }  // namespace
 
-bool PaneKeyActions::SwitchFocus()
-{
-    QWidget* page = page_();
-    if (tree_.hasFocus() || tree_.isHidden()) {
-        if (page)
-            page->setFocus(Qt::TabFocusReason);
-    } else {
-        tree_.setFocus(Qt::TabFocusReason);
-    }
-    return true;
-}
-
-bool PaneKeyActions::ToggleTreePane()
-{
-    if (tree_.isHidden()) {
-        tree_.show();
-        tree_.setFocus(Qt::OtherFocusReason);
-    } else {
-        tree_.hide();
-        if (QWidget* page = page_())
-            page->setFocus(Qt::OtherFocusReason);
-    }
-    return true;
-}
-
 void KeyHandler::Watch(QWidget& pane) { pane.installEventFilter(this); }
 
 char16_t KeyHandler::KeyOf(int qtKey)
@@ -53,7 +28,7 @@ char16_t KeyHandler::KeyOf(int qtKey)
 }
 
 // A shortcut of the host would take Ctrl+T before the pane saw it: the
-// override says the pane wants it. Escape stays the host's to close with.
+// override says the pane wants it.
 bool KeyHandler::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)

@@ -6,36 +6,18 @@
 
 #include <QObject>
 
-#include <functional>
-
 class QWidget;
 
 namespace qtviewer {
 
-// What the actions do; each says whether it took the key.
+// What the actions do; each says whether it took the key (Escape is the
+// host's to close with inside a file manager).
 class KeyActions {
 public:
     virtual ~KeyActions() = default;
     virtual bool SwitchFocus() = 0;
     virtual bool RequestClose() = 0;
     virtual bool ToggleTreePane() = 0;
-};
-
-// Focus and the tree's visibility, as the viewer moves them: Tab goes from
-// the tree to the page and back (to the page alone while the tree is
-// hidden); Ctrl+T hides the tree and gives the page the focus, or shows it
-// and gives it the focus. Escape is the host's.
-class PaneKeyActions final : public KeyActions {
-public:
-    // `page` gives the page view that shows now.
-    PaneKeyActions(QWidget& tree, std::function<QWidget*()> page) : tree_(tree), page_(std::move(page)) {}
-    bool SwitchFocus() override;
-    bool RequestClose() override { return false; }
-    bool ToggleTreePane() override;
-
-private:
-    QWidget& tree_;
-    std::function<QWidget*()> page_;
 };
 
 class KeyHandler final : public QObject {

@@ -1,13 +1,12 @@
 #include "frontends/qt/commands/PaneLook.h"
 
 #include "core/settings/FontChoice.h"
+#include "frontends/qt/viewer/Settings.h"
 #include "resources/ResourceIds.h"
 
 #include <QColorDialog>
 #include <QFontDialog>
 #include <QFontInfo>
-#include <QPalette>
-#include <QWidget>
 
 #include <cmath>
 
@@ -31,26 +30,12 @@ public:
 
 QString Face(const core::FaceName& face) { return QString::fromStdU16String(core::FaceNameText(face)); }
 
-void SetColours(QWidget& widget, uint32_t background, uint32_t text)
-{
-    QPalette palette = widget.palette();
-    palette.setColor(QPalette::Base, ColourOf(background));
-    palette.setColor(QPalette::Text, ColourOf(text));
-    widget.setPalette(palette);
-}
-
 }  // namespace
 
 LookDialogs& SystemLookDialogs()
 {
     static SystemDialogs dialogs;
     return dialogs;
-}
-
-QColor ColourOf(uint32_t colourRef)
-{
-    return QColor(static_cast<int>(colourRef & 0xFF), static_cast<int>(colourRef >> 8 & 0xFF),
-                  static_cast<int>(colourRef >> 16 & 0xFF));
 }
 
 uint32_t ColourRefOf(const QColor& colour)
@@ -87,59 +72,23 @@ core::LogFontRecord TreeFontRecord(const QFont& font)
     return record;
 }
 
-// Only what the record's mask names applies; heights are in twips.
-QFont EditFontOf(const core::CharFormatRecord& record, const QFont& fallback)
+bool RunLookCommand(int command, const LookCommand& pane, core::SettingsRecord& settings, LookDialogs& dialogs)
 {
-    QFont font(fallback);
-    if (record.size == 0)
-        return font;
-    if ((record.mask & core::kCfmFace) && !Face(record.faceName).isEmpty())
-        font.setFamily(Face(record.faceName));
-    if ((record.mask & core::kCfmSize) && record.height >= core::kMinShownHeight && record.height <= core::kMaxShownHeight)
-        font.setPointSizeF(record.height / 20.0);
-    if (record.mask & core::kCfmBold)
-        font.setBold(record.effects & core::kCfmBold);
-    if (record.mask & core::kCfmItalic)
-        font.setItalic(record.effects & core::kCfmItalic);
-    if (record.mask & core::kCfmUnderline)
-        font.setUnderline(record.effects & core::kCfmUnderline);
-    if (record.mask & core::kCfmStrikeOut)
-        font.setStrikeOut(record.effects & core::kCfmStrikeOut);
-    return font;
-}
-
-void ApplyTreeLook(QWidget& tree, const core::SettingsRecord& settings)
-{
-    SetColours(tree, settings.treeBackColour, settings.treeTextColour);
-    tree.setFont(TreeFontOf(settings.treeFont, tree.font()));
-}
-
-void ApplyPageLook(QWidget& page, const core::SettingsRecord& settings, bool plainText)
-{
-    SetColours(page, settings.textBackColour, settings.textColour);
-    if (plainText)
-        page.setFont(EditFontOf(settings.editFont, page.font()));
-}
-
-bool RunLookCommand(core::MenuPane pane, int command, QWidget& view, bool plainText, core::SettingsRecord& settings,
-                    LookDialogs& dialogs, const std::function<void()>& save)
-{
-    const bool tree = pane == core::MenuPane::Tree;
+    const bool tree = pane.pane == core::MenuPane::Tree;
     uint32_t& background = tree ? settings.treeBackColour : settings.textBackColour;
     uint32_t& text = tree ? settings.treeTextColour : settings.textColour;
     switch (command) {
     case ID_BACKGROUND_COLOR:
     case ID_TEXT_COLOR: {
         uint32_t& colour = command == ID_BACKGROUND_COLOR ? background : text;
-        const std::optional<QColor> chosen = dialogs.PickColour(&view, ColourOf(colour));
+        const std::optional<QColor> chosen = dialogs.PickColour(pane.owner, ToQColor(colour));
         if (!chosen)
             return true;
         colour = ColourRefOf(*chosen);
         break;
     }
     case ID_FONT: {
-        const QFont start = tree ? TreeFontOf(settings.treeFont, view.font()) : EditFontOf(settings.editFont, view.font());
-        const std::optional<QFont> chosen = dialogs.PickFont(&view, start);
+        const std::optional<QFont> chosen = dialogs.PickFont(pane.owner, pane.shownFont);
         if (!chosen)
             return true;
         if (tree) {
@@ -153,12 +102,10 @@ bool RunLookCommand(core::MenuPane pane, int command, QWidget& view, bool plainT
     default:
         return false;
     }
-    if (tree)
-        ApplyTreeLook(view, settings);
-    else
-        ApplyPageLook(view, settings, plainText);
-    if (save)
-        save();
+    if (pane.apply)
+        pane.apply();
+    if (pane.save)
+        pane.save();
     return true;
 }
 

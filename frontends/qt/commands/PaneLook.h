@@ -1,7 +1,8 @@
 #pragma once
-// The user's colours and fonts on the tree and the page views, and the
-// Background Color, Text Color and Font commands of either pane, persisted
-// in the settings record. The dialogs are a seam: tests answer them.
+// The Background Color, Text Color and Font commands of either pane: the
+// dialog starts from what the pane shows, a confirmed choice is stored in
+// the settings record, shown and saved. The dialogs are a seam: tests answer
+// them.
 #include "core/commands/MenuContent.h"
 #include "core/settings/SettingsRecord.h"
 
@@ -25,24 +26,22 @@ public:
 // QColorDialog and QFontDialog.
 LookDialogs& SystemLookDialogs();
 
-// Stored colours (0x00BBGGRR) and Qt's.
-QColor ColourOf(uint32_t colourRef);
-uint32_t ColourRefOf(const QColor& colour);
+uint32_t ColourRefOf(const QColor& colour);  // 0x00BBGGRR
 
-// The stored fonts as Qt's; `fallback` for a record that names no face.
+// The tree's stored font as Qt's, and back; `fallback` for a record that
+// names no face.
 QFont TreeFontOf(const core::LogFontRecord& record, const QFont& fallback);
 core::LogFontRecord TreeFontRecord(const QFont& font);
-QFont EditFontOf(const core::CharFormatRecord& record, const QFont& fallback);
 
-// The tree's colours and font.
-void ApplyTreeLook(QWidget& tree, const core::SettingsRecord& settings);
-// A page view's colours, and on a plain-text page the chosen font.
-void ApplyPageLook(QWidget& page, const core::SettingsRecord& settings, bool plainText);
+struct LookCommand {
+    core::MenuPane pane = core::MenuPane::Tree;
+    QWidget* owner = nullptr;
+    QFont shownFont;               // the pane's (for the text pane, the plain view's)
+    std::function<void()> apply;   // shows the settings in the pane
+    std::function<void()> save;
+};
 
-// Runs a colour or font command of a pane on its view: the dialog starts
-// from what is stored, a confirmed choice is shown, stored and saved. False
-// for any other command.
-bool RunLookCommand(core::MenuPane pane, int command, QWidget& view, bool plainText, core::SettingsRecord& settings,
-                    LookDialogs& dialogs, const std::function<void()>& save);
+// False for a command that is not a colour or font command.
+bool RunLookCommand(int command, const LookCommand& pane, core::SettingsRecord& settings, LookDialogs& dialogs);
 
 }  // namespace qtviewer

@@ -23,7 +23,7 @@ class MenuLanguages;
 class ViewerCommandTarget {
 public:
     virtual ~ViewerCommandTarget() = default;
-    virtual void ToggleTreePane() = 0;
+    virtual bool ToggleTreePane() = 0;
     // Selects the page in the tree, which shows it.
     virtual void SelectPage(uint32_t pageId) = 0;
     virtual QString DocumentPath() const = 0;

@@ -1,12 +1,24 @@
 #include "frontends/qt/links/LinkClicks.h"
 
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QTextEdit>
 
 namespace qtviewer {
 
 LinkClicks::LinkClicks(QTextEdit& view, const PageLinks& links, std::function<bool(uint32_t page)> openPage)
-    : QObject(&view), view_(view), links_(links), openPage_(std::move(openPage))
+    : LinkClicks(view, [&view](QPoint point) { return view.anchorAt(point); }, links, std::move(openPage))
+{
+}
+
+LinkClicks::LinkClicks(QPlainTextEdit& view, const PageLinks& links, std::function<bool(uint32_t page)> openPage)
+    : LinkClicks(view, [&view](QPoint point) { return view.anchorAt(point); }, links, std::move(openPage))
+{
+}
+
+LinkClicks::LinkClicks(QAbstractScrollArea& view, std::function<QString(QPoint)> anchorAt, const PageLinks& links,
+                       std::function<bool(uint32_t page)> openPage)
+    : QObject(&view), view_(view), anchorAt_(std::move(anchorAt)), links_(links), openPage_(std::move(openPage))
 {
     view_.viewport()->installEventFilter(this);
 }
@@ -14,7 +26,7 @@ LinkClicks::LinkClicks(QTextEdit& view, const PageLinks& links, std::function<bo
 // The link's format names its place in the list ("#3").
 const ShownLink* LinkClicks::LinkAtPoint(QPoint point) const
 {
-    const QString anchor = view_.anchorAt(point);
+    const QString anchor = anchorAt_(point);
     bool number = false;
     const int index = anchor.startsWith(u'#') ? anchor.mid(1).toInt(&number) : -1;
     if (!number || index < 0 || static_cast<size_t>(index) >= links_.Links().size())

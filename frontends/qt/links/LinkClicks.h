@@ -8,6 +8,8 @@
 #include <QObject>
 #include <QPoint>
 
+class QAbstractScrollArea;
+class QPlainTextEdit;
 class QTextEdit;
 
 namespace qtviewer {
@@ -15,6 +17,7 @@ namespace qtviewer {
 class LinkClicks final : public QObject {
 public:
     LinkClicks(QTextEdit& view, const PageLinks& links, std::function<bool(uint32_t page)> openPage);
+    LinkClicks(QPlainTextEdit& view, const PageLinks& links, std::function<bool(uint32_t page)> openPage);
 
     void SetOpener(LinkOpener& opener) { opener_ = &opener; }
     // In the view's viewport's coordinates.
@@ -24,7 +27,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QTextEdit& view_;
+    LinkClicks(QAbstractScrollArea& view, std::function<QString(QPoint)> anchorAt, const PageLinks& links,
+               std::function<bool(uint32_t page)> openPage);
+
+    QAbstractScrollArea& view_;
+    std::function<QString(QPoint)> anchorAt_;
     const PageLinks& links_;
     std::function<bool(uint32_t page)> openPage_;
     LinkOpener* opener_ = &DesktopLinks();

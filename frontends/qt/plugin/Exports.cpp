@@ -4,6 +4,7 @@
 #include "docfile/TempFiles.h"
 #include "frontends/qt/plugin/ListerTypes.h"
 #include "frontends/qt/plugin/ViewerRegistry.h"
+#include "frontends/qt/system/IniStore.h"
 #include "frontends/qt/viewer/Settings.h"
 #include "frontends/qt/viewer/ViewerWidget.h"
 #include "platform/CodePage.h"
@@ -60,6 +61,7 @@ HWND LoadInto(HWND parentWin, const std::filesystem::path& file)
     auto* parent = static_cast<QWidget*>(parentWin);
     if (!parent)
         return nullptr;
+    qtviewer::UseSettingsFile();
     auto* viewer = new ViewerWidget(parent);
     bool loaded = false;
     try {

@@ -2,10 +2,37 @@
 
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QPlainTextEdit>
 #include <QTextEdit>
 
 namespace qtviewer {
 namespace {
+
+// Either kind of text view, as the search reads and moves it.
+class TextView {
+public:
+    explicit TextView(QWidget* view)
+        : rich_(qobject_cast<QTextEdit*>(view)), plain_(rich_ ? nullptr : qobject_cast<QPlainTextEdit*>(view))
+    {
+    }
+    explicit operator bool() const { return rich_ || plain_; }
+    QTextDocument* Document() const { return rich_ ? rich_->document() : plain_->document(); }
+    QTextCursor Cursor() const { return rich_ ? rich_->textCursor() : plain_->textCursor(); }
+    void SetCursor(const QTextCursor& cursor)
+    {
+        if (rich_) {
+            rich_->setTextCursor(cursor);
+            rich_->ensureCursorVisible();
+        } else {
+            plain_->setTextCursor(cursor);
+            plain_->ensureCursorVisible();
+        }
+    }
+
+private:
+    QTextEdit* rich_;
+    QPlainTextEdit* plain_;
+};
 
 // The view's document holds what the reader sees: the link passes took out
 // what they hide, so the visible text is the whole text.
@@ -17,31 +44,30 @@ public:
 
     std::optional<core::VisibleText> ShownText() override
     {
-        QTextEdit* view = pages_.ShownTextView();
+        const TextView view(pages_.ShownTextView());
         if (!view)
             return std::nullopt;
-        return core::VisibleText(view->document()->toRawText().toStdU16String(), {});
+        return core::VisibleText(view.Document()->toRawText().toStdU16String(), {});
     }
 
     core::TextRange Selection() const override
     {
-        QTextEdit* view = pages_.ShownTextView();
+        const TextView view(pages_.ShownTextView());
         if (!view)
             return {};
-        const QTextCursor cursor = view->textCursor();
+        const QTextCursor cursor = view.Cursor();
         return {static_cast<size_t>(cursor.selectionStart()), static_cast<size_t>(cursor.selectionEnd())};
     }
 
     void Select(const core::TextMatch& match) override
     {
-        QTextEdit* view = pages_.ShownTextView();
+        TextView view(pages_.ShownTextView());
         if (!view)
             return;
-        QTextCursor cursor(view->document());
+        QTextCursor cursor(view.Document());
         cursor.setPosition(static_cast<int>(match.start));
         cursor.setPosition(static_cast<int>(match.start + match.length), QTextCursor::KeepAnchor);
-        view->setTextCursor(cursor);
-        view->ensureCursorVisible();
+        view.SetCursor(cursor);
     }
 
     void ShowPage(const model::CPage& page) override { pages_.ShowPage(page); }

@@ -6,7 +6,7 @@
 
 #include <string_view>
 
-class QTextEdit;
+class QWidget;
 
 namespace qtviewer {
 
@@ -15,9 +15,10 @@ class SearchPages {
 public:
     virtual ~SearchPages() = default;
     virtual const model::CPage* ShownPage() const = 0;
-    // The view showing the page, once its links are done; null when the
-    // page shows where the search cannot read it.
-    virtual QTextEdit* ShownTextView() = 0;
+    // The text view (a QTextEdit or a QPlainTextEdit) showing the page, once
+    // its links are done; null when the page shows where the search cannot
+    // read it.
+    virtual QWidget* ShownTextView() = 0;
     // Shows the page and selects it in the tree.
     virtual void ShowPage(const model::CPage& page) = 0;
 };

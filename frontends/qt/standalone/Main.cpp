@@ -1,6 +1,7 @@
 // vornview FILE.vnb: the viewer widget in a window of its own, for a
 // desktop without a file manager that hosts the plug-in.
 #include "frontends/qt/opening/QtOpening.h"
+#include "frontends/qt/system/IniStore.h"
 #include "frontends/qt/viewer/Settings.h"
 #include "frontends/qt/viewer/ViewerWidget.h"
 #include "opening/OpenDocument.h"
@@ -26,6 +27,7 @@ int main(int argc, char** argv)
     }
     // The name as the system gave it, byte for byte.
     const std::filesystem::path file(argv[1]);
+    qtviewer::UseSettingsFile();
     QMainWindow window;
     window.setWindowTitle(QString::fromLocal8Bit(argv[1]) + QStringLiteral(" - ") + QString::fromLatin1(qtviewer::kAppName));
     window.resize(900, 600);

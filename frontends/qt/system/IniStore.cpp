@@ -191,4 +191,9 @@ QString SettingsFilePath()
                             QDir::homePath());
 }
 
+void UseSettingsFile()
+{
+    SetSettingsStoreFactory([] { return std::make_unique<IniStore>(SettingsFilePath()); });
+}
+
 }  // namespace qtviewer

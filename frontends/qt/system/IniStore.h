@@ -43,4 +43,7 @@ QString SettingsFilePath(const QString& hostSettingsFile, const QString& xdgConf
 // The same from the process's environment and the file the host named.
 QString SettingsFilePath();
 
+// The process's settings are kept in that file from now on.
+void UseSettingsFile();
+
 }  // namespace qtviewer

@@ -1,5 +1,6 @@
 #include "frontends/qt/viewer/ViewerWidget.h"
 
+#include "frontends/qt/commands/ViewerFeatures.h"
 #include "frontends/qt/opening/QtOpening.h"
 #include "frontends/qt/panes/ContentPanes.h"
 #include "frontends/qt/tree/OutlineModel.h"
@@ -39,6 +40,7 @@ ViewerWidget::ViewerWidget(QWidget* parent)
     const auto repaint = [this] { tree_->viewport()->update(); };
     connect(tree_, &QTreeView::expanded, this, repaint);
     connect(tree_, &QTreeView::collapsed, this, repaint);
+    features_ = new ViewerFeatures(*this);
 }
 
 // The views go before the model and the book they read.
@@ -182,7 +184,7 @@ void ViewerWidget::SelectAll() { content_->SelectAll(); }
 
 void ViewerWidget::SetWordWrap(bool wrap) { content_->SetWordWrap(wrap); }
 
-bool ViewerWidget::Search(std::u16string_view /*pattern*/, int /*hostFlags*/) { return false; }
+bool ViewerWidget::Search(std::u16string_view pattern, int hostFlags) { return features_->Search(pattern, hostFlags); }
 
 // A hidden tree never takes the focus: the arrow keys would change the page
 // where the user cannot see it.

@@ -22,6 +22,7 @@ namespace qtviewer {
 
 class ContentPanes;
 class OutlineModel;
+class ViewerFeatures;
 
 class ViewerWidget : public QWidget {
     Q_OBJECT
@@ -59,6 +60,7 @@ public:
     OutlineModel* TreeModel() const { return model_.get(); }
     ContentPanes* Content() const { return content_; }
     QSplitter* Splitter() const { return splitter_; }
+    ViewerFeatures* Features() const { return features_; }
 
 Q_SIGNALS:
     // A new document is shown.
@@ -78,6 +80,7 @@ private:
     QTreeView* tree_;
     ContentPanes* content_;
     bool splitPlaced_ = false;  // the bar has its first place
+    ViewerFeatures* features_;  // keys, links, search, menus
 };
 
 }  // namespace qtviewer
