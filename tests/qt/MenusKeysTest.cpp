@@ -10,10 +10,12 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
+#include <QVBoxLayout>
 
 using namespace qtviewer;
 
@@ -162,19 +164,25 @@ void MenusKeysTest::keys()
     QFETCH(int, modifiers);
     QFETCH(bool, treeShows);
     QFETCH(bool, treeFocusedAfter);
-    ViewerWidget viewer;
-    viewer.resize(600, 400);
-    viewer.show();
-    QVERIFY(QTest::qWaitForWindowActive(&viewer));
+    // Inside a host whose own widgets come next in the focus chain.
+    QWidget host;
+    auto* viewer = new ViewerWidget(&host);
+    auto* hostField = new QLineEdit(&host);
+    auto* layout = new QVBoxLayout(&host);
+    layout->addWidget(viewer);
+    layout->addWidget(hostField);
+    host.resize(600, 400);
+    host.show();
+    QVERIFY(QTest::qWaitForWindowActive(&host));
     if (treeHidden)
-        viewer.ToggleTreePane();
-    QWidget* page = viewer.Content()->currentWidget();
-    QWidget* focused = treeFocused ? static_cast<QWidget*>(viewer.Tree()) : page;
+        viewer->ToggleTreePane();
+    QWidget* page = viewer->Content()->currentWidget();
+    QWidget* focused = treeFocused ? static_cast<QWidget*>(viewer->Tree()) : page;
     focused->setFocus();
     QTRY_VERIFY(focused->hasFocus());
     QTest::keyClick(focused, static_cast<Qt::Key>(key), Qt::KeyboardModifiers(modifiers));
-    QCOMPARE(!viewer.Tree()->isHidden(), treeShows);
-    QCOMPARE(viewer.Tree()->hasFocus(), treeFocusedAfter);
+    QCOMPARE(!viewer->Tree()->isHidden(), treeShows);
+    QCOMPARE(viewer->Tree()->hasFocus(), treeFocusedAfter);
     QCOMPARE(page->hasFocus(), !treeFocusedAfter);
 }
 
