@@ -2,6 +2,7 @@
 // change them.
 #include "frontends/qt/commands/PaneLook.h"
 #include "frontends/qt/system/IniStore.h"
+#include "frontends/qt/viewer/Settings.h"
 #include "resources/ResourceIds.h"
 
 #include <QFile>
@@ -108,6 +109,20 @@ void SettingsLookTest::writtenOnlyWhenChanged()
     core::SaveSettings(*std::make_unique<IniStore>(path), other);
     QVERIFY(!Contents(path).contains("; by hand"));
     QVERIFY(Contents(path).contains("TextColor=7\n"));
+
+    // The viewer's record: saving it unchanged writes nothing, not even the
+    // defaults on a first run.
+    const QString fresh = folder.filePath(QStringLiteral("fresh/vornview.ini"));
+    SetSettingsStoreFactory([fresh] { return std::make_unique<IniStore>(fresh); });
+    ReleaseSettings();
+    Settings();
+    SaveSettings();
+    QVERIFY(!QFile::exists(fresh));
+    Settings().textColour ^= 1;
+    SaveSettings();
+    QVERIFY(QFile::exists(fresh));
+    SetSettingsStoreFactory({});
+    ReleaseSettings();
 }
 
 void SettingsLookTest::place_data()

@@ -10,6 +10,8 @@ namespace qtviewer {
 namespace {
 
 std::unique_ptr<SettingsRecord> gSettings;
+// The record as it was loaded or last saved: an unchanged record is not written.
+SettingsRecord gSaved;
 StoreFactory gStoreFactory;
 std::string gHostSettingsFile;
 
@@ -46,16 +48,18 @@ SettingsRecord& Settings()
         std::unique_ptr<core::KeyValueStore> store = gStoreFactory ? gStoreFactory() : nullptr;
         gSettings = std::make_unique<SettingsRecord>(store ? core::LoadSettings(*store, CurrentSystemLook())
                                                            : core::DefaultSettings(CurrentSystemLook()));
+        gSaved = *gSettings;
     }
     return *gSettings;
 }
 
 void SaveSettings()
 {
-    if (!gSettings || !gStoreFactory)
+    if (!gSettings || !gStoreFactory || *gSettings == gSaved)
         return;
     if (std::unique_ptr<core::KeyValueStore> store = gStoreFactory())
         core::SaveSettings(*store, *gSettings);
+    gSaved = *gSettings;
 }
 
 void ReleaseSettings() { gSettings.reset(); }

@@ -36,10 +36,14 @@ ViewerWidget::ViewerWidget(QWidget* parent)
     layout->addWidget(splitter_);
     ApplyTreeSettings();
     setFocusProxy(tree_);
-    // Open folders show open; nothing else in the model changes with it.
-    const auto repaint = [this] { tree_->viewport()->update(); };
-    connect(tree_, &QTreeView::expanded, this, repaint);
-    connect(tree_, &QTreeView::collapsed, this, repaint);
+    // A row opened gets its children, whether the view lays it out now or
+    // later. Open folders show open; nothing else in the model changes.
+    connect(tree_, &QTreeView::expanded, this, [this](const QModelIndex& index) {
+        if (model_ && model_->canFetchMore(index))
+            model_->fetchMore(index);
+        tree_->viewport()->update();
+    });
+    connect(tree_, &QTreeView::collapsed, this, [this] { tree_->viewport()->update(); });
     features_ = new ViewerFeatures(*this);
 }
 
