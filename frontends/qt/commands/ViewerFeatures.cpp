@@ -49,7 +49,11 @@ ViewerFeatures::ViewerFeatures(ViewerWidget& viewer)
         connect(pane, &QWidget::customContextMenuRequested, this, [this, pane](QPoint point) { ShowMenu(*pane, point); });
     }
     connect(&content, &ContentPanes::PageShown, this, [this] { PageShown(); });
-    connect(&viewer, &ViewerWidget::DocumentLoaded, this, [this] { search_.reset(); });
+    connect(&viewer, &ViewerWidget::DocumentLoaded, this, [this] {
+        search_.reset();
+        richLinks_.Clear();
+        plainLinks_.Clear();
+    });
     ApplyTreeLook();
 }
 
