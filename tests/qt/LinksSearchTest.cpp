@@ -1,7 +1,14 @@
 // Links and the host's search on pages shown in a Qt text view.
 #include "core/search/SearchRound.h"
 #include "frontends/qt/links/LinkClicks.h"
+#include "frontends/qt/commands/ViewerFeatures.h"
+#include "frontends/qt/panes/ContentPanes.h"
+#include "frontends/qt/viewer/ViewerWidget.h"
 #include "tests/qt/BookPages.h"
+#include "tests/qt/QtTestSupport.h"
+
+#include <QPlainTextEdit>
+#include <QTextBrowser>
 
 #include <QTest>
 
@@ -44,6 +51,7 @@ private Q_SLOTS:
     void clicks();
     void searchAcrossPages_data();
     void searchAcrossPages();
+    void inTheViewer();
 };
 
 void LinksSearchTest::passesOnAShownPage_data()
@@ -190,6 +198,43 @@ void LinksSearchTest::searchAcrossPages()
     QCOMPARE(pages.ShownPage()->Id(), page);
     QCOMPARE(pages.view.textCursor().selectionStart(), at);
     QCOMPARE(pages.view.textCursor().selectedText().toLower(), pattern);
+}
+
+// The viewer widget runs the passes on each page it shows, searches its
+// views, and a page link in the rich view shows its page.
+void LinksSearchTest::inTheViewer()
+{
+    QTemporaryDir folder;
+    const QString path = qttest::WriteNotebook(
+        folder, QStringLiteral("book.vnb"),
+        kit::BookOf({kit::Page(1, 1, 4, u"Root"), kit::Page(2, 1, 0, u"Plain", u"alpha bookmark<beta>beta"),
+                     kit::Page(3, 1, 2, u"Rich", u"{\\rtf1\\ansi see page2<Two> and \\b beta\\b0}")}));
+    ViewerWidget viewer;
+    viewer.resize(600, 400);
+    viewer.show();
+    QVERIFY(viewer.Load(path.toStdString()));
+    const auto selected = [&viewer]() -> QString {
+        QWidget* shown = viewer.Content()->currentWidget();
+        if (auto* plain = qobject_cast<QPlainTextEdit*>(shown))
+            return QStringLiteral("plain %1 ").arg(plain->textCursor().selectionStart()) + plain->textCursor().selectedText();
+        auto* rich = qobject_cast<QTextBrowser*>(shown);
+        return QStringLiteral("rich %1 ").arg(rich->textCursor().selectionStart()) + rich->textCursor().selectedText();
+    };
+    const std::pair<int, QString> searches[] = {
+        {core::kSearchFindFirst, "plain 6 beta"}, {0, "rich 12 beta"}, {0, "plain 6 beta"}, {core::kSearchBackwards, "rich 12 beta"}};
+    for (const auto& [flags, expected] : searches) {
+        QVERIFY(viewer.Search(u"beta", flags));
+        QCOMPARE(selected(), expected);
+    }
+    QCOMPARE(viewer.Content()->RichView()->toPlainText(), QStringLiteral("see Two and beta"));
+    RecordingDesktop desktop;
+    viewer.Features()->SetDesktop(desktop);
+    QTextCursor at(viewer.Content()->RichView()->document());
+    at.setPosition(5);
+    const QPoint point = viewer.Content()->RichView()->cursorRect(at).center();
+    QTest::mouseClick(viewer.Content()->RichView()->viewport(), Qt::LeftButton, {}, point);
+    QCOMPARE(viewer.ShownPage()->Id(), 2u);
+    QCOMPARE(desktop.beeps + desktop.opened.size(), 0);
 }
 
 QTEST_MAIN(LinksSearchTest)

@@ -42,8 +42,9 @@ ViewerFeatures::ViewerFeatures(ViewerWidget& viewer)
       dialogs_(&SystemLookDialogs())
 {
     ContentPanes& content = *viewer.Content();
-    for (QWidget* pane : {AsWidget(viewer.Tree()), AsWidget(content.RichView()), AsWidget(content.PlainView()),
-                          AsWidget(content.HtmlView())}) {
+    keys_.Watch(*content.HtmlView());
+    // The HTML view keeps its own menu, as the browser control does.
+    for (QWidget* pane : {AsWidget(viewer.Tree()), AsWidget(content.RichView()), AsWidget(content.PlainView())}) {
         keys_.Watch(*pane);
         pane->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(pane, &QWidget::customContextMenuRequested, this, [this, pane](QPoint point) { ShowMenu(*pane, point); });
