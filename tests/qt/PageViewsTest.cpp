@@ -165,8 +165,9 @@ private Q_SLOTS:
     {
         const QString mht = QStringLiteral(
             "MIME-Version: 1.0\r\nContent-Type: multipart/related; boundary=\"B\"\r\n\r\n"
-            "--B\r\nContent-Type: text/html; charset=\"windows-1252\"\r\nContent-Transfer-Encoding: quoted-printable\r\n\r\n"
-            "<p>Caf=E9 <img src=3D\"http://x.org/hut.png\"></p>\r\n"
+            "--B\r\nContent-Type: text/html; charset=\"windows-1252\"\r\nContent-Transfer-Encoding: quoted-printable\r\n"
+            "Content-Location: http://x.org/huts.htm\r\n\r\n"
+            "<p>Caf=E9 <img src=3D\"hut.png\"></p>\r\n"
             "--B\r\nContent-Type: image/png\r\nContent-Transfer-Encoding: base64\r\nContent-Location: http://x.org/hut.png\r\n\r\n") +
             QString::fromLatin1(Png(3, 3, Qt::red).toBase64()) + QStringLiteral("\r\n--B--\r\n");
         const QString path = WriteNotebook(
@@ -208,7 +209,7 @@ private Q_SLOTS:
                                                                 : static_cast<QTextEdit*>(c.view)->toPlainText();
             QCOMPARE(shown.trimmed(), QString(c.text).replace(QStringLiteral("\xFF\xFC"), QString(QChar::ObjectReplacementCharacter)));
         }
-        const QImage hut = content.HtmlView()->document()->resource(QTextDocument::ImageResource, QUrl("http://x.org/hut.png")).value<QImage>();
+        const QImage hut = content.HtmlView()->document()->resource(QTextDocument::ImageResource, QUrl("hut.png")).value<QImage>();
         QCOMPARE(hut.size(), QSize(3, 3));
         const QFont plainFont = content.PlainView()->font();
         QCOMPARE(plainFont.family(), QStringLiteral("Courier"));
