@@ -1,5 +1,7 @@
 #include "frontends/qt/commands/KeyHandler.h"
 
+#include "frontends/qt/viewer/Guard.h"
+
 #include <QKeyEvent>
 #include <QWidget>
 
@@ -30,6 +32,11 @@ char16_t KeyHandler::KeyOf(int qtKey)
 // A shortcut of the host would take Ctrl+T before the pane saw it: the
 // override says the pane wants it.
 bool KeyHandler::eventFilter(QObject* watched, QEvent* event)
+{
+    return GuardedOr(false, [&] { return Filter(event); });
+}
+
+bool KeyHandler::Filter(QEvent* event)
 {
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
         return false;

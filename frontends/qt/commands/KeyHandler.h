@@ -31,9 +31,11 @@ public:
     static char16_t KeyOf(int qtKey);
 
 protected:
+    // Runs guarded: the host's event loop calls it.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool Filter(QEvent* event);
     bool Run(core::KeyAction action);
 
     KeyActions& actions_;

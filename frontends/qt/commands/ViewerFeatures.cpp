@@ -7,6 +7,7 @@
 #include "frontends/qt/panes/SafeHtmlBrowser.h"
 #include "frontends/qt/system/MenuLanguages.h"
 #include "frontends/qt/tree/OutlineModel.h"
+#include "frontends/qt/viewer/Guard.h"
 #include "frontends/qt/viewer/Settings.h"
 #include "frontends/qt/viewer/ViewerWidget.h"
 #include "model/Book.h"
@@ -47,14 +48,15 @@ ViewerFeatures::ViewerFeatures(ViewerWidget& viewer)
     for (QWidget* pane : {AsWidget(viewer.Tree()), AsWidget(content.RichView()), AsWidget(content.PlainView())}) {
         keys_.Watch(*pane);
         pane->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(pane, &QWidget::customContextMenuRequested, this, [this, pane](QPoint point) { ShowMenu(*pane, point); });
+        connect(pane, &QWidget::customContextMenuRequested, this,
+                [this, pane](QPoint point) { Guarded([&] { ShowMenu(*pane, point); }); });
     }
-    connect(&content, &ContentPanes::PageShown, this, [this] { PageShown(); });
+    connect(&content, &ContentPanes::PageShown, this, [this] { Guarded([&] { PageShown(); }); });
     connect(&viewer, &ViewerWidget::DocumentLoaded, this, [this] {
         search_.reset();
         richLinks_.Clear();
         plainLinks_.Clear();
-    });
+    });  // nothing here throws
     ApplyTreeLook();
 }
 

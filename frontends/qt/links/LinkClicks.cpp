@@ -1,5 +1,7 @@
 #include "frontends/qt/links/LinkClicks.h"
 
+#include "frontends/qt/viewer/Guard.h"
+
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTextEdit>
@@ -35,6 +37,11 @@ const ShownLink* LinkClicks::LinkAtPoint(QPoint point) const
 }
 
 bool LinkClicks::eventFilter(QObject* watched, QEvent* event)
+{
+    return GuardedOr(false, [&] { return Filter(event); });
+}
+
+bool LinkClicks::Filter(QEvent* event)
 {
     if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonRelease)
         return false;

@@ -24,9 +24,11 @@ public:
     const ShownLink* LinkAtPoint(QPoint point) const;
 
 protected:
+    // Runs guarded: the host's event loop calls it.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool Filter(QEvent* event);
     LinkClicks(QAbstractScrollArea& view, std::function<QString(QPoint)> anchorAt, const PageLinks& links,
                std::function<bool(uint32_t page)> openPage);
 
