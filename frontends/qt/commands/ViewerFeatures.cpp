@@ -158,7 +158,7 @@ void ViewerFeatures::ShowMenu(QWidget& pane, QPoint point)
     request.selectedPageId = request.state.selectedPage ? request.state.selectedPage->Id() : -1;
     request.state.selectedIsContainer = model && current.isValid() && model->IsContainer(current);
     request.state.selectedHasChildren = model && current.isValid() && model->hasChildren(current);
-    const ShownLink* link = nullptr;
+    std::optional<ShownLink> link;
     if (&pane == viewer_.Content()->RichView())
         link = richClicks_->LinkAtPoint(point);
     else if (&pane == viewer_.Content()->PlainView())
@@ -174,10 +174,9 @@ void ViewerFeatures::ShowMenu(QWidget& pane, QPoint point)
     MenuLanguages& languages = MenuLanguages::Get(Settings().langName);
     const std::unique_ptr<QMenu> menu = BuildContextMenu(request, languages, &pane);
     const int command = tracker_->Track(*menu, pane.mapToGlobal(point));
-    const ShownLink copiedLink = link ? *link : ShownLink{};
     const ViewerCommandContext context{*book, languages, Settings(), [] { SaveSettings(); }, *desktop_};
     if (command != 0 && !RunViewerCommand(command, context, *this))
-        RunPaneCommand(tree, command, link ? &copiedLink : nullptr);
+        RunPaneCommand(tree, command, link ? &*link : nullptr);
 }
 
 void ViewerFeatures::RunPaneCommand(bool tree, int command, const ShownLink* link)

@@ -25,15 +25,16 @@ LinkClicks::LinkClicks(QAbstractScrollArea& view, std::function<QString(QPoint)>
     view_.viewport()->installEventFilter(this);
 }
 
-// The link's format names its place in the list ("#3").
-const ShownLink* LinkClicks::LinkAtPoint(QPoint point) const
+std::optional<ShownLink> LinkClicks::LinkAtPoint(QPoint point) const
 {
     const QString anchor = anchorAt_(point);
-    bool number = false;
-    const int index = anchor.startsWith(u'#') ? anchor.mid(1).toInt(&number) : -1;
-    if (!number || index < 0 || static_cast<size_t>(index) >= links_.Links().size())
-        return nullptr;
-    return &links_.Links()[static_cast<size_t>(index)];
+    if (anchor.isEmpty())
+        return std::nullopt;
+    if (const ShownLink* link = links_.LinkOfAnchor(anchor))
+        return *link;
+    ShownLink field;
+    field.text = anchor;
+    return field;
 }
 
 bool LinkClicks::eventFilter(QObject* watched, QEvent* event)
@@ -48,15 +49,15 @@ bool LinkClicks::Filter(QEvent* event)
     const auto* mouse = static_cast<QMouseEvent*>(event);
     if (mouse->button() != Qt::LeftButton)
         return false;
-    const ShownLink* link = LinkAtPoint(mouse->pos());
-    const int index = link ? static_cast<int>(link - links_.Links().data()) : -1;
+    const QString anchor = anchorAt_(mouse->pos());
     if (event->type() == QEvent::MouseButtonPress) {
-        pressed_ = index;
+        pressed_ = anchor;
         return false;
     }
-    const bool same = link && index == pressed_;
-    pressed_ = -1;
-    return same && ActivateLink(*link, &view_, *opener_, openPage_);
+    const bool same = !anchor.isEmpty() && anchor == pressed_;
+    pressed_.clear();
+    const std::optional<ShownLink> link = same ? LinkAtPoint(mouse->pos()) : std::nullopt;
+    return link && ActivateLink(*link, &view_, *opener_, openPage_);
 }
 
 }  // namespace qtviewer

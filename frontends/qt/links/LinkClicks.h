@@ -2,7 +2,8 @@
 // Clicks on the links of a text view: a left click that starts and ends on
 // one link activates it (the view never sees that release, so a text
 // browser follows nothing itself); the link under a point is there for the
-// context menu.
+// context menu. A link the page's own markup made (a rich text field) leads
+// to its target, under the same rules.
 #include "frontends/qt/links/LinkOpening.h"
 
 #include <QObject>
@@ -21,7 +22,7 @@ public:
 
     void SetOpener(LinkOpener& opener) { opener_ = &opener; }
     // In the view's viewport's coordinates.
-    const ShownLink* LinkAtPoint(QPoint point) const;
+    std::optional<ShownLink> LinkAtPoint(QPoint point) const;
 
 protected:
     // Runs guarded: the host's event loop calls it.
@@ -37,7 +38,7 @@ private:
     const PageLinks& links_;
     std::function<bool(uint32_t page)> openPage_;
     LinkOpener* opener_ = &DesktopLinks();
-    int pressed_ = -1;  // the link a left press was on
+    QString pressed_;  // the anchor a left press was on
 };
 
 }  // namespace qtviewer

@@ -13,6 +13,9 @@ namespace {
 
 // Where a table or frame starts or ends the document holds a mark of its
 // own; text around it may go, the mark may not.
+// The anchor a marked link carries: its place in the list.
+const QString kAnchorPrefix = QStringLiteral("vornview:link/");
+
 bool IsFrameMark(char16_t c) { return c == 0xFDD0 || c == 0xFDD1 || c == 0xFDEF; }
 
 // The document's text in its own positions, with the paragraph ends the
@@ -80,7 +83,7 @@ void PageLinks::Apply(QTextDocument& document)
         link.text = QString::fromStdU16String(raw.substr(range.start, range.end - range.start));
         QTextCharFormat format;
         format.setAnchor(true);
-        format.setAnchorHref(QStringLiteral("#%1").arg(links_.size()));
+        format.setAnchorHref(kAnchorPrefix + QString::number(links_.size()));
         format.setForeground(QColor(Qt::blue));
         format.setFontUnderline(true);
         cursor.setPosition(link.start);
@@ -108,14 +111,13 @@ void PageLinks::Apply(QTextDocument& document)
     }
 }
 
-const ShownLink* PageLinks::LinkAt(int position) const
+const ShownLink* PageLinks::LinkOfAnchor(const QString& anchor) const
 {
-    const auto after = std::upper_bound(links_.begin(), links_.end(), position,
-                                        [](int at, const ShownLink& link) { return at < link.start; });
-    if (after == links_.begin())
+    if (!anchor.startsWith(kAnchorPrefix))
         return nullptr;
-    const ShownLink& link = *std::prev(after);
-    return position < link.end ? &link : nullptr;
+    bool number = false;
+    const int index = anchor.mid(kAnchorPrefix.size()).toInt(&number);
+    return number && index >= 0 && static_cast<size_t>(index) < links_.size() ? &links_[static_cast<size_t>(index)] : nullptr;
 }
 
 }  // namespace qtviewer

@@ -27,8 +27,8 @@ public:
     // A new page: no links until the passes run on it.
     void Clear() { links_.clear(); }
 
-    // The link holding the character at `position`, if any.
-    const ShownLink* LinkAt(int position) const;
+    // The link whose format names this anchor; none for another anchor.
+    const ShownLink* LinkOfAnchor(const QString& anchor) const;
     const std::vector<ShownLink>& Links() const { return links_; }
 
 private:
