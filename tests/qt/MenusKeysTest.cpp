@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
@@ -52,6 +53,7 @@ private Q_SLOTS:
     void languageFile();
     void keys_data();
     void keys();
+    void escapeClosesOnlyOurOwnWindow();
 };
 
 void MenusKeysTest::menus_data()
@@ -184,6 +186,23 @@ void MenusKeysTest::keys()
     QCOMPARE(!viewer->Tree()->isHidden(), treeShows);
     QCOMPARE(viewer->Tree()->hasFocus(), treeFocusedAfter);
     QCOMPARE(page->hasFocus(), !treeFocusedAfter);
+}
+
+void MenusKeysTest::escapeClosesOnlyOurOwnWindow()
+{
+    QMainWindow own;
+    auto* viewer = new ViewerWidget;
+    own.setCentralWidget(viewer);
+    QWidget host;
+    auto* hosted = new ViewerWidget(&host);
+    for (QWidget* window : {static_cast<QWidget*>(&own), &host}) {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+    }
+    QTest::keyClick(hosted->Tree(), Qt::Key_Escape);
+    QVERIFY(host.isVisible());
+    QTest::keyClick(viewer->Tree(), Qt::Key_Escape);
+    QVERIFY(!own.isVisible());
 }
 
 QTEST_MAIN(MenusKeysTest)

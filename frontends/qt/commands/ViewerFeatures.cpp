@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -107,6 +108,17 @@ bool ViewerFeatures::Search(std::u16string_view pattern, int hostFlags)
 bool ViewerFeatures::SwitchFocus()
 {
     viewer_.SwitchFocus();
+    return true;
+}
+
+// Escape closes a window of our own (the standalone viewer's); inside a
+// host the key goes on to the host, whose window it is.
+bool ViewerFeatures::RequestClose()
+{
+    auto* window = qobject_cast<QMainWindow*>(viewer_.window());
+    if (!window || window->centralWidget() != &viewer_)
+        return false;
+    window->close();
     return true;
 }
 

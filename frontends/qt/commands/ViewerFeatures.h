@@ -40,7 +40,7 @@ public:
 private:
     // KeyActions
     bool SwitchFocus() override;
-    bool RequestClose() override { return false; }
+    bool RequestClose() override;
     bool ToggleTreePane() override;
     // ViewerCommandTarget
     void SelectPage(uint32_t pageId) override;
