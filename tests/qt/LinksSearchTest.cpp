@@ -1,12 +1,18 @@
 // Links and the host's search on pages shown in a Qt text view.
 #include "core/search/SearchRound.h"
 #include "frontends/qt/links/LinkClicks.h"
+#include "frontends/qt/commands/ContextMenus.h"
 #include "frontends/qt/commands/ViewerFeatures.h"
 #include "frontends/qt/panes/ContentPanes.h"
 #include "frontends/qt/viewer/ViewerWidget.h"
 #include "tests/qt/BookPages.h"
 #include "tests/qt/QtTestSupport.h"
+#include "resources/ResourceIds.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QMimeData>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QTextBrowser>
 
@@ -35,6 +41,20 @@ public:
     QStringList questions;
     QStringList opened;
     int beeps = 0;
+};
+
+// Chooses a command from the menu it is shown, and keeps the menu's texts.
+class ChoosingTracker final : public MenuTracker {
+public:
+    int Track(QMenu& menu, QPoint) override
+    {
+        texts.clear();
+        for (const QAction* action : menu.actions())
+            texts << action->text();
+        return command;
+    }
+    int command = 0;
+    QStringList texts;
 };
 
 QString Shown(const ShownLink& link) { return link.text + (link.page ? QStringLiteral("->%1").arg(*link.page) : QString()); }
@@ -227,6 +247,21 @@ void LinksSearchTest::inTheViewer()
         QCOMPARE(selected(), expected);
     }
     QCOMPARE(viewer.Content()->RichView()->toPlainText(), QStringLiteral("see Two and beta Tool"));
+    // The page's menu offers the field's target, and copies the words selected.
+    QTextBrowser& rich = *viewer.Content()->RichView();
+    ChoosingTracker tracker;
+    viewer.Features()->SetMenuTracker(tracker);
+    tracker.command = ID_COPY_PLAIN;
+    viewer.Features()->ShowMenu(rich, {1, 1});
+    QCOMPARE(tracker.texts.value(0), QStringLiteral("Copy As Plain Text"));
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("beta"));
+    QVERIFY(!QApplication::clipboard()->mimeData()->hasHtml());
+    tracker.command = ID_COPY_URL;
+    QTextCursor field(viewer.Content()->RichView()->document());
+    field.setPosition(18);
+    viewer.Features()->ShowMenu(rich, rich.cursorRect(field).center() + QPoint(2, 0));
+    QCOMPARE(tracker.texts.value(0), QStringLiteral("Copy URL"));
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("file:///bin/sh"));
     RecordingDesktop desktop;
     viewer.Features()->SetDesktop(desktop);
     const auto click = [&viewer](int position) {

@@ -21,6 +21,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QTextDocumentFragment>
 #include <QTextBrowser>
 #include <QTreeView>
 
@@ -213,11 +214,29 @@ void ViewerFeatures::RunPaneCommand(bool tree, int command, const ShownLink* lin
     case ID_COPY_RTF:
         if (tree)
             CopyPage(command);
+        else if (command == ID_COPY_PLAIN)
+            CopySelectionAsText();
         else
             content.Copy();  // the selection, with its formats
         return;
     default: return;
     }
+}
+
+// The shown view's selection, its words only.
+void ViewerFeatures::CopySelectionAsText()
+{
+    QTextCursor selection;
+    const QWidget* shown = viewer_.Content()->currentWidget();
+    if (const auto* rich = qobject_cast<const QTextEdit*>(shown))
+        selection = rich->textCursor();
+    else if (const auto* plain = qobject_cast<const QPlainTextEdit*>(shown))
+        selection = plain->textCursor();
+    if (!selection.hasSelection()) {
+        desktop_->Beep();
+        return;
+    }
+    QApplication::clipboard()->setText(QTextDocumentFragment(selection).toPlainText());
 }
 
 // The selected page's text: rich pages as their RTF, the others as text.

@@ -55,6 +55,7 @@ private:
     void PageShown();
     void RunPaneCommand(bool tree, int command, const ShownLink* link);
     void CopyPage(int command);
+    void CopySelectionAsText();
 
     ViewerWidget& viewer_;
     KeyHandler keys_;
