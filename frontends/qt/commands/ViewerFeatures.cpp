@@ -15,6 +15,7 @@
 #include "resources/ResourceIds.h"
 #include "text/RtfText.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QClipboard>
 #include <QMainWindow>
@@ -186,7 +187,9 @@ void ViewerFeatures::ShowMenu(QWidget& pane, QPoint point)
     }
     MenuLanguages& languages = MenuLanguages::Get(Settings().langName);
     const std::unique_ptr<QMenu> menu = BuildContextMenu(request, languages, &pane);
-    const int command = tracker_->Track(*menu, pane.mapToGlobal(point));
+    // A scroll area's menu point is its viewport's.
+    const auto* area = qobject_cast<const QAbstractScrollArea*>(&pane);
+    const int command = tracker_->Track(*menu, (area ? area->viewport() : &pane)->mapToGlobal(point));
     const ViewerCommandContext context{*book, languages, Settings(), [] { SaveSettings(); }, *desktop_};
     if (command != 0 && !RunViewerCommand(command, context, *this))
         RunPaneCommand(tree, command, link ? &*link : nullptr);

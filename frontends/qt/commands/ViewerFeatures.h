@@ -34,7 +34,7 @@ public:
     void SetDesktop(LinkOpener& desktop);
     void SetMenuTracker(MenuTracker& tracker) { tracker_ = &tracker; }
     void SetLookDialogs(LookDialogs& dialogs) { dialogs_ = &dialogs; }
-    // The menu of the tree or of the page view, at a point of the pane.
+    // The menu of the tree or of a page view, at a point of its viewport.
     void ShowMenu(QWidget& pane, QPoint point);
 
 private:
