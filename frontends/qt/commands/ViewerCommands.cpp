@@ -18,7 +18,8 @@ void EditDocument(ViewerCommandTarget& target, LinkOpener& desktop)
 {
     const QString path = target.DocumentPath();
     if (!desktop.Open(QUrl::fromLocalFile(path)))
-        QMessageBox::warning(target.Owner(), kCaption, path + QStringLiteral("\n\nNo program could open the document."));
+        QMessageBox::warning(target.Owner(), kCaption,
+                             path + QStringLiteral("\n\nNo program could open the document."));
 }
 
 void SendBugReport(ViewerCommandTarget& target, LinkOpener& desktop)

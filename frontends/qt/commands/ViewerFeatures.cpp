@@ -245,7 +245,8 @@ void ViewerFeatures::CopySelectionAsText()
 // The selected page's text: rich pages as their RTF, the others as text.
 void ViewerFeatures::CopyPage(int command)
 {
-    const model::CPage* page = viewer_.TreeModel() ? viewer_.TreeModel()->PageAt(viewer_.Tree()->currentIndex()) : nullptr;
+    const OutlineModel* model = viewer_.TreeModel();
+    const model::CPage* page = model ? model->PageAt(viewer_.Tree()->currentIndex()) : nullptr;
     if (!page || page->IsFolder()) {
         desktop_->Beep();
         return;

@@ -117,7 +117,9 @@ const ShownLink* PageLinks::LinkOfAnchor(const QString& anchor) const
         return nullptr;
     bool number = false;
     const int index = anchor.mid(kAnchorPrefix.size()).toInt(&number);
-    return number && index >= 0 && static_cast<size_t>(index) < links_.size() ? &links_[static_cast<size_t>(index)] : nullptr;
+    if (!number || index < 0 || static_cast<size_t>(index) >= links_.size())
+        return nullptr;
+    return &links_[static_cast<size_t>(index)];
 }
 
 }  // namespace qtviewer

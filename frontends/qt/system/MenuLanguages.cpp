@@ -44,7 +44,8 @@ MenuLanguages::MenuLanguages(const QString& folder, std::u16string_view storedNa
 {
     const std::vector<std::u16string> texts = core::BuiltInMenuTexts();
     const QDir dir(folder);
-    for (const QFileInfo& file : dir.entryInfoList({QStringLiteral("vornview_*.lng")}, QDir::Files, QDir::Name)) {
+    const QDir::SortFlags byName = QDir::Name | QDir::IgnoreCase;
+    for (const QFileInfo& file : dir.entryInfoList({QStringLiteral("vornview_*.lng")}, QDir::Files, byName)) {
         if (languages_.size() >= core::kMaxLanguages)
             break;
         const std::vector<uint8_t> bytes = ReadSmallFile(file.filePath());

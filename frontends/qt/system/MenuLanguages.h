@@ -15,8 +15,8 @@ namespace qtviewer {
 
 class MenuLanguages {
 public:
-    // Reads the folder's files in the order of their names, as many usable
-    // ones as can be chosen; `storedName` selects one.
+    // Reads the folder's files in the order of their names (in any case), as
+    // many usable ones as can be chosen; `storedName` selects one.
     MenuLanguages(const QString& folder, std::u16string_view storedName);
 
     // The process's list, from the folder of the shared object this code is
