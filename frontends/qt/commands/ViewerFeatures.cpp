@@ -94,8 +94,8 @@ void ViewerFeatures::ApplyTreeLook()
     palette.setColor(QPalette::Text, ToQColor(settings.treeTextColour));
     tree.setPalette(palette);
     tree.setFont(TreeFontOf(settings.treeFont, tree.font()));
-    if (OutlineModel* model = viewer_.TreeModel())
-        model->SetLook(settings.treeTextColour, tree.font());
+    if (OutlineModel* outline = viewer_.TreeModel())
+        outline->SetLook(settings.treeTextColour, tree.font());
 }
 
 bool ViewerFeatures::Search(std::u16string_view pattern, int hostFlags)
@@ -151,32 +151,18 @@ QWidget* ViewerFeatures::ShownTextView()
 
 void ViewerFeatures::ShowPage(const model::CPage& page) { viewer_.OpenPageLink(page.Id()); }
 
-void ViewerFeatures::ShowMenu(QWidget& pane, QPoint point)
+MenuRequest ViewerFeatures::RequestFor(QWidget& pane, const std::optional<ShownLink>& link) const
 {
-    const model::CBook* book = viewer_.Book();
-    if (!book)
-        return;
     const bool tree = &pane == viewer_.Tree();
-    OutlineModel* model = viewer_.TreeModel();
-    if (tree && model) {
-        // The item under the pointer becomes the selection, and shows.
-        const QModelIndex under = viewer_.Tree()->indexAt(point);
-        if (under.isValid())
-            viewer_.Tree()->setCurrentIndex(under);
-    }
+    const OutlineModel* outline = viewer_.TreeModel();
     const QModelIndex current = viewer_.Tree()->currentIndex();
     MenuRequest request;
     request.pane = tree ? core::MenuPane::Tree : core::MenuPane::Text;
-    request.book = book;
-    request.state.selectedPage = model ? model->PageAt(current) : nullptr;
+    request.book = viewer_.Book();
+    request.state.selectedPage = outline ? outline->PageAt(current) : nullptr;
     request.selectedPageId = request.state.selectedPage ? request.state.selectedPage->Id() : -1;
-    request.state.selectedIsContainer = model && current.isValid() && model->IsContainer(current);
-    request.state.selectedHasChildren = model && current.isValid() && model->hasChildren(current);
-    std::optional<ShownLink> link;
-    if (&pane == viewer_.Content()->RichView())
-        link = richClicks_->LinkAtPoint(point);
-    else if (&pane == viewer_.Content()->PlainView())
-        link = plainClicks_->LinkAtPoint(point);
+    request.state.selectedIsContainer = outline && current.isValid() && outline->IsContainer(current);
+    request.state.selectedHasChildren = outline && current.isValid() && outline->hasChildren(current);
     request.outsideLinkUnderPoint = link && !link->page;
     if (!tree) {
         const QWidget* shown = viewer_.Content()->currentWidget();
@@ -185,13 +171,35 @@ void ViewerFeatures::ShowMenu(QWidget& pane, QPoint point)
         else if (const auto* plain = qobject_cast<const QPlainTextEdit*>(shown))
             request.state.textSelected = plain->textCursor().hasSelection();
     }
+    return request;
+}
+
+void ViewerFeatures::ShowMenu(QWidget& pane, QPoint point)
+{
+    const model::CBook* book = viewer_.Book();
+    if (!book)
+        return;
+    const bool tree = &pane == viewer_.Tree();
+    if (tree) {
+        // The item under the pointer becomes the selection, and shows.
+        const QModelIndex under = viewer_.Tree()->indexAt(point);
+        if (under.isValid())
+            viewer_.Tree()->setCurrentIndex(under);
+    }
+    std::optional<ShownLink> link;
+    if (&pane == viewer_.Content()->RichView())
+        link = richClicks_->LinkAtPoint(point);
+    else if (&pane == viewer_.Content()->PlainView())
+        link = plainClicks_->LinkAtPoint(point);
     MenuLanguages& languages = MenuLanguages::Get(Settings().langName);
-    const std::unique_ptr<QMenu> menu = BuildContextMenu(request, languages, &pane);
+    const std::unique_ptr<QMenu> menu = BuildContextMenu(RequestFor(pane, link), languages, &pane);
     // A scroll area's menu point is its viewport's.
     const auto* area = qobject_cast<const QAbstractScrollArea*>(&pane);
     const int command = tracker_->Track(*menu, (area ? area->viewport() : &pane)->mapToGlobal(point));
+    if (command == 0 || viewer_.Book() != book)
+        return;  // nothing chosen, or another document came meanwhile
     const ViewerCommandContext context{*book, languages, Settings(), [] { SaveSettings(); }, *desktop_};
-    if (command != 0 && !RunViewerCommand(command, context, *this))
+    if (!RunViewerCommand(command, context, *this))
         RunPaneCommand(tree, command, link ? &*link : nullptr);
 }
 
@@ -245,8 +253,8 @@ void ViewerFeatures::CopySelectionAsText()
 // The selected page's text: rich pages as their RTF, the others as text.
 void ViewerFeatures::CopyPage(int command)
 {
-    const OutlineModel* model = viewer_.TreeModel();
-    const model::CPage* page = model ? model->PageAt(viewer_.Tree()->currentIndex()) : nullptr;
+    const OutlineModel* outline = viewer_.TreeModel();
+    const model::CPage* page = outline ? outline->PageAt(viewer_.Tree()->currentIndex()) : nullptr;
     if (!page || page->IsFolder()) {
         desktop_->Beep();
         return;

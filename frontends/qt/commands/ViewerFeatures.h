@@ -2,6 +2,7 @@
 // What a viewer widget does beyond showing pages: the keys, the links of a
 // shown page, the host's search, both context menus and their commands.
 // One object per viewer, a child of it; each piece is its own class.
+#include "frontends/qt/commands/ContextMenus.h"
 #include "frontends/qt/commands/KeyHandler.h"
 #include "frontends/qt/commands/ViewerCommands.h"
 #include "frontends/qt/links/PageLinks.h"
@@ -53,6 +54,7 @@ private:
     void ShowPage(const model::CPage& page) override;
 
     void PageShown();
+    MenuRequest RequestFor(QWidget& pane, const std::optional<ShownLink>& link) const;
     void RunPaneCommand(bool tree, int command, const ShownLink* link);
     void CopyPage(int command);
     void CopySelectionAsText();
