@@ -175,4 +175,10 @@ std::u16string ShownTarget(View target)
     return shown;
 }
 
+std::u16string OpenQuestion(View target)
+{
+    return u"This link leads neither to a web page nor to an e-mail address:\n\n" + ShownTarget(target) +
+           u"\n\nOpening it may start a program. Open it anyway?";
+}
+
 }  // namespace core

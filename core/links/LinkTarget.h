@@ -24,4 +24,8 @@ ShellLink DecideShellLink(std::u16string_view linkText);
 // characters written as "<U+202E>", a long target shortened in the middle.
 std::u16string ShownTarget(std::u16string_view target);
 
+// The question asked before a doubtful target goes to the shell, the target
+// shown as ShownTarget shows it; No is to be the default answer.
+std::u16string OpenQuestion(std::u16string_view target);
+
 }  // namespace core

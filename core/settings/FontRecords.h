@@ -35,6 +35,7 @@ struct CharFormatRecord {
     uint8_t charSet = 0;
     uint8_t pitchAndFamily = 0;
     FaceName faceName{};
+    bool operator==(const CharFormatRecord&) const = default;
 };
 
 // Mirrors a wide logical font. Weight -1 marks a record holding no font.
@@ -53,6 +54,7 @@ struct LogFontRecord {
     uint8_t quality = 0;
     uint8_t pitchAndFamily = 0;
     FaceName faceName{};
+    bool operator==(const LogFontRecord&) const = default;
 };
 
 inline constexpr int32_t kNoFontWeight = -1;

@@ -22,6 +22,7 @@ struct SettingsRecord {
     uint32_t showPassword = 0;
     uint32_t reloadOnChange = 0;
     std::u16string langName;
+    bool operator==(const SettingsRecord&) const = default;
 };
 
 // What the defaults are made of: the system's GUI font and colours.

@@ -2,10 +2,15 @@
 #include <gtest/gtest.h>
 
 #include "core/commands/MenuContent.h"
+#include "core/commands/MenuLayout.h"
 #include "model/Book.h"
 #include "platform/CodePage.h"
 #include "resources/ResourceIds.h"
 #include "tests/unit/Helpers.h"
+
+#include <fstream>
+#include <map>
+#include <regex>
 
 using namespace core;
 using namespace testing_helpers;
@@ -63,4 +68,36 @@ TEST(MenuContent, TheBugReportSubjectIsTheHeadingWithUnderscores)
     EXPECT_EQ(platform::WideToUtf8(BugReportUrl(u"Vorn View 1.00 build 1 [Dec  6 2026]")),
               "mailto:vornview-support@tarrow.example?subject=Vorn_View_1.00_build_1_[Dec__6_2026]_Bug");
     EXPECT_EQ(platform::WideToUtf8(BugReportSubject(u"")), "_Bug");
+}
+
+// Menus built in code and the Win32 resources hold the same items: each
+// menu's MENUITEM lines, read from the resource script, in order.
+TEST(MenuContent, TheMenusBuiltInCodeAreTheResourceMenus)
+{
+    const std::map<std::string, int> ids = {
+        {"ID_EDIT_COPY", ID_EDIT_COPY},     {"ID_COPY_PLAIN", ID_COPY_PLAIN},       {"ID_COPY_RTF", ID_COPY_RTF},
+        {"ID_EXPAND_ALL", ID_EXPAND_ALL},   {"ID_COLLAPSE_ALL", ID_COLLAPSE_ALL},   {"ID_TREE_PANE", ID_TREE_PANE},
+        {"ID_FONT", ID_FONT},               {"ID_BACKGROUND_COLOR", ID_BACKGROUND_COLOR},
+        {"ID_TEXT_COLOR", ID_TEXT_COLOR},   {"ID_EDIT_DOCUMENT", ID_EDIT_DOCUMENT}, {"ID_SEND_BUG_REPORT", ID_SEND_BUG_REPORT},
+        {"ID_COPY_URL", ID_COPY_URL},       {"ID_EDIT_SELECT_ALL", ID_EDIT_SELECT_ALL}};
+    std::map<std::string, std::vector<std::pair<int, std::string>>> resource;
+    std::ifstream script(VV_RESOURCE_SCRIPT);
+    ASSERT_TRUE(script) << VV_RESOURCE_SCRIPT;
+    const std::regex item(R"re(^\s*MENUITEM\s+(SEPARATOR|"([^"]*)",\s*(\w+)))re");
+    std::string menu;
+    for (std::string line; std::getline(script, line);) {
+        std::smatch match;
+        if (line.find(" MENU") != std::string::npos && line.rfind("IDR_", 0) == 0)
+            menu = line.substr(0, line.find(' '));
+        else if (std::regex_search(line, match, item))
+            resource[menu].emplace_back(match[1] == "SEPARATOR" ? 0 : ids.at(match[3]),
+                                        std::regex_replace(match[2].str(), std::regex(R"(\\t)"), "\t"));
+    }
+    for (const auto& [name, entries] : {std::pair{"IDR_TREE_MENU", TreeMenuEntries()}, {"IDR_TEXT_MENU", TextMenuEntries()}}) {
+        std::vector<std::pair<int, std::string>> built;
+        for (const MenuEntry& entry : entries)
+            built.emplace_back(entry.command, platform::WideToUtf8(entry.text));
+        EXPECT_EQ(built, resource[name]) << name;
+    }
+    EXPECT_EQ(BuiltInMenuTexts().size(), 21u);
 }

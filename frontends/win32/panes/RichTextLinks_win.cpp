@@ -255,8 +255,7 @@ std::u16string VisibleText(HWND edit, std::u16string_view text, CHARRANGE range)
 
 bool ConfirmOpen(HWND owner, std::u16string_view target)
 {
-    const std::wstring text = L"This link leads neither to a web page nor to an e-mail address:\n\n" +
-                              win::Wide(core::ShownTarget(target)) + L"\n\nOpening it may start a program. Open it anyway?";
+    const std::wstring text = win::Wide(core::OpenQuestion(target));
     return win::AppMessageBox(owner, text, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
 }
 

@@ -1,10 +1,10 @@
 #include "frontends/win32/system/MenuLanguages_win.h"
 
+#include "core/commands/MenuLayout.h"
 #include "core/language/IniFile.h"
 #include "docfile/ByteSource.h"
 #include "platform/win32/Module.h"
 #include "platform/win32/WideText.h"
-#include "resources/ResourceIds.h"
 
 #include <memory>
 
@@ -49,7 +49,7 @@ std::vector<core::Language> ReadLanguageFiles()
 {
     std::vector<core::Language> languages;
     const std::wstring folder = win::ThisModuleFolder();
-    const std::vector<std::u16string> texts = BuiltInMenuTexts();
+    const std::vector<std::u16string> texts = core::BuiltInMenuTexts();
     WIN32_FIND_DATAW found{};
     HANDLE search = FindFirstFileW((folder + L"vornview_*.lng").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE)
@@ -66,21 +66,6 @@ std::vector<core::Language> ReadLanguageFiles()
 }
 
 }  // namespace
-
-std::vector<std::u16string> BuiltInMenuTexts()
-{
-    std::vector<std::u16string> texts;
-    for (int id : {IDR_TREE_MENU, IDR_TEXT_MENU}) {
-        HMENU menu = LoadMenuW(win::ThisModule(), MAKEINTRESOURCEW(id));
-        HMENU popup = menu ? GetSubMenu(menu, 0) : nullptr;
-        for (int i = 0, n = popup ? GetMenuItemCount(popup) : 0; i < n; ++i)
-            if (GetMenuItemID(popup, i) != 0)  // separators are 0, submenus -1
-                texts.push_back(win::U16(ItemText(popup, i)));
-        if (menu)
-            DestroyMenu(menu);
-    }
-    return texts;
-}
 
 MenuLanguages& MenuLanguages::Get(std::u16string_view storedName)
 {

@@ -37,8 +37,4 @@ private:
     int selected_;
 };
 
-// The texts of the items of the built-in popup menus, as language files
-// translate them.
-std::vector<std::u16string> BuiltInMenuTexts();
-
 }  // namespace viewer

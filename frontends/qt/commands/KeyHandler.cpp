@@ -1,0 +1,68 @@
+#include "frontends/qt/commands/KeyHandler.h"
+
+#include "frontends/qt/viewer/Guard.h"
+
+#include <QKeyEvent>
+#include <QWidget>
+
+namespace qtviewer {
+namespace {
+
+core::KeyModifiers ModifiersOf(Qt::KeyboardModifiers held)
+{
+    return {.control = held.testFlag(Qt::ControlModifier), .shift = held.testFlag(Qt::ShiftModifier),
+            .alt = held.testFlag(Qt::AltModifier)};
+}
+
+}  // namespace
+
+void KeyHandler::Watch(QWidget& pane) { pane.installEventFilter(this); }
+
+char16_t KeyHandler::KeyOf(int qtKey)
+{
+    if (qtKey == Qt::Key_Tab || qtKey == Qt::Key_Backtab)  // Shift+Tab arrives as Backtab
+        return core::kTabKey;
+    if (qtKey == Qt::Key_Escape)
+        return core::kEscapeKey;
+    if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9))
+        return static_cast<char16_t>(qtKey);  // their ASCII upper case
+    return 0;
+}
+
+// A shortcut of the host would take Ctrl+T before the pane saw it: the
+// override says the pane wants it.
+bool KeyHandler::eventFilter(QObject* watched, QEvent* event)
+{
+    return GuardedOr(false, [&] { return Filter(event); });
+}
+
+bool KeyHandler::Filter(QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
+        return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    const char16_t named = KeyOf(key->key());
+    if (!named)
+        return false;
+    const core::KeyAction action = core::ActionOfKey(named, ModifiersOf(key->modifiers()));
+    if (event->type() == QEvent::ShortcutOverride) {
+        if (action != core::KeyAction::SwitchFocus && action != core::KeyAction::ToggleTreePane)
+            return false;
+        key->accept();
+        return true;
+    }
+    return Run(action);
+}
+
+bool KeyHandler::Run(core::KeyAction action)
+{
+    switch (action) {
+    case core::KeyAction::SwitchFocus: return actions_.SwitchFocus();
+    case core::KeyAction::Close: return actions_.RequestClose();
+    case core::KeyAction::ToggleTreePane: return actions_.ToggleTreePane();
+    case core::KeyAction::None: break;
+    }
+    return false;
+}
+
+}  // namespace qtviewer

@@ -1,0 +1,101 @@
+#include "frontends/qt/system/MenuLanguages.h"
+
+#include "core/commands/MenuLayout.h"
+#include "core/language/IniFile.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+
+#include <dlfcn.h>
+
+#include <memory>
+
+namespace qtviewer {
+namespace {
+
+// A language file is a few kilobytes; anything far larger is no language file.
+constexpr qint64 kMaxFileSize = 1 << 20;
+
+std::vector<uint8_t> ReadSmallFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileSize)
+        return {};
+    const QByteArray bytes = file.read(kMaxFileSize);
+    return std::vector<uint8_t>(bytes.begin(), bytes.end());
+}
+
+void Translate(QMenu& menu, const core::Language& language)
+{
+    for (QAction* action : menu.actions()) {
+        if (action->isSeparator())
+            continue;
+        // Qt's menus show a shortcut after a tab as the resources do.
+        action->setText(QString::fromStdU16String(core::TranslateMenuText(action->text().toStdU16String(), language)));
+    }
+}
+
+}  // namespace
+
+MenuLanguages::MenuLanguages(const QString& folder, std::u16string_view storedName)
+{
+    const std::vector<std::u16string> texts = core::BuiltInMenuTexts();
+    const QDir dir(folder);
+    const QDir::SortFlags byName = QDir::Name | QDir::IgnoreCase;
+    for (const QFileInfo& file : dir.entryInfoList({QStringLiteral("vornview_*.lng")}, QDir::Files, byName)) {
+        if (languages_.size() >= core::kMaxLanguages)
+            break;
+        const std::vector<uint8_t> bytes = ReadSmallFile(file.filePath());
+        if (std::optional<core::Language> language = core::ReadLanguage(core::IniFile::Parse(bytes), texts))
+            languages_.push_back(std::move(*language));
+    }
+    selected_ = core::LanguageIndex(languages_, storedName);
+}
+
+MenuLanguages& MenuLanguages::Get(std::u16string_view storedName)
+{
+    // The host never unloads the plug-in: the list lives with the process.
+    static const std::unique_ptr<MenuLanguages> languages = std::make_unique<MenuLanguages>(OwnFolder(), storedName);
+    return *languages;
+}
+
+void MenuLanguages::Localize(QMenu& menu) const
+{
+    QMenu* submenu = new QMenu(QString::fromStdU16String(std::u16string(core::kLanguageTitle)), &menu);
+    const auto add = [submenu](const QString& text, int command, bool checked) {
+        QAction* action = submenu->addAction(text);
+        action->setData(command);
+        action->setCheckable(true);
+        action->setChecked(checked);
+    };
+    add(QString::fromStdU16String(std::u16string(core::kEnglishTitle)), core::kEnglishCommand, selected_ < 0);
+    for (size_t i = 0; i < languages_.size(); ++i)
+        add(QString::fromStdU16String(languages_[i].name), core::kFirstLanguageCommand + static_cast<int>(i),
+            static_cast<int>(i) == selected_);
+    menu.addSeparator();
+    menu.addMenu(submenu);
+    if (selected_ >= 0)
+        Translate(menu, languages_[static_cast<size_t>(selected_)]);
+}
+
+std::optional<std::u16string> MenuLanguages::Choose(int command)
+{
+    const std::optional<int> index = core::LanguageOfCommand(command, languages_.size());
+    if (!index)
+        return std::nullopt;
+    selected_ = *index;
+    return selected_ < 0 ? std::u16string() : languages_[static_cast<size_t>(selected_)].name;
+}
+
+QString OwnFolder()
+{
+    Dl_info info{};
+    if (!dladdr(reinterpret_cast<void*>(&OwnFolder), &info) || !info.dli_fname)
+        return {};
+    return QFileInfo(QFile::decodeName(info.dli_fname)).absolutePath() + u'/';
+}
+
+}  // namespace qtviewer
