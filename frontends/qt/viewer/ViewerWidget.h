@@ -69,6 +69,7 @@ protected:
 
 private:
     void OnCurrentChanged(const QModelIndex& current);
+    void StoreSplit();
     void ApplyTreeSettings();
 
     std::filesystem::path file_;
@@ -78,6 +79,7 @@ private:
     QTreeView* tree_;
     ContentPanes* content_;
     bool splitPlaced_ = false;  // the bar has its first place
+    int splitPlace_ = -1;       // where it was put: the stored place or the default
 };
 
 }  // namespace qtviewer
