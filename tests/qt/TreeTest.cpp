@@ -4,11 +4,13 @@
 #include "frontends/qt/viewer/Settings.h"
 #include "frontends/qt/viewer/ViewerWidget.h"
 #include "model/Book.h"
+#include "core/panes/SplitterGeometry.h"
 #include "model/SiblingOrder.h"
 #include "tests/kit/Icons.h"
 #include "tests/qt/QtTestSupport.h"
 
 #include <QSignalSpy>
+#include <QSplitter>
 #include <QTreeView>
 #include <QtTest>
 
@@ -56,6 +58,36 @@ kit::BookSpec LookBook()
     book.extraInfo = {kit::ExtraInfoSpec{.ownerPage = 3}, kit::ExtraInfoSpec{.ownerPage = 3}};
     return book;
 }
+
+// Values by key path and name, as a settings file holds them.
+class MapStore final : public core::KeyValueStore {
+public:
+    using Values = std::map<std::u16string, uint32_t>;
+    explicit MapStore(std::map<std::u16string, Values>& keys) : keys_(keys) {}
+    std::unique_ptr<core::KeyValues> OpenKey(std::u16string_view path) override
+    {
+        return keys_.count(std::u16string(path)) ? CreateKey(path) : nullptr;
+    }
+    std::unique_ptr<core::KeyValues> CreateKey(std::u16string_view path) override
+    {
+        struct Key final : core::KeyValues {
+            explicit Key(Values& v) : values(v) {}
+            std::optional<uint32_t> ReadNumber(std::u16string_view name) const override
+            {
+                const auto found = values.find(std::u16string(name));
+                return found == values.end() ? std::nullopt : std::optional<uint32_t>(found->second);
+            }
+            std::optional<std::u16string> ReadText(std::u16string_view) const override { return std::nullopt; }
+            bool WriteNumber(std::u16string_view name, uint32_t value) override { return values[std::u16string(name)] = value, true; }
+            bool WriteText(std::u16string_view, std::u16string_view) override { return false; }
+            Values& values;
+        };
+        return std::make_unique<Key>(keys_[std::u16string(path)]);
+    }
+
+private:
+    std::map<std::u16string, Values>& keys_;
+};
 
 }  // namespace
 
@@ -161,6 +193,33 @@ private Q_SLOTS:
         });
         QCOMPARE(rows, static_cast<int>(model.Outline().Size()));
         QVERIFY(rows > 15);
+    }
+
+    // The bar starts at 30 % of the width, then where the user left it;
+    // a bar nobody moved is not written.
+    void splitterKeepsItsPlace()
+    {
+        std::map<std::u16string, MapStore::Values> keys;
+        qtviewer::SetSettingsStoreFactory([&keys] { return std::make_unique<MapStore>(keys); });
+        const QString path = WriteNotebook(dir_, QStringLiteral("look.vnb"), LookBook());
+        const auto treeWidth = [&](int width, int moveTo) {
+            qtviewer::ViewerWidget viewer;
+            viewer.resize(width, 400);
+            viewer.show();
+            if (!viewer.Load(path.toStdString()))
+                return -1;
+            const int shown = viewer.Splitter()->sizes().value(0);
+            if (moveTo > 0)
+                viewer.Splitter()->setSizes({moveTo, width - moveTo});
+            return shown;
+        };
+        QCOMPARE(treeWidth(800, 0), 240);
+        QVERIFY(keys.empty());
+        QCOMPARE(treeWidth(800, 333), 240);
+        QCOMPARE(treeWidth(1000, 0), 333);
+        QVERIFY(treeWidth(200, 0) <= 200 - core::kSplitMinRight);  // the content keeps its least width
+        QCOMPARE(keys.size(), size_t{1});
+        qtviewer::SetSettingsStoreFactory({});
     }
 
     // Own icons from their stored bits; the rest from the standard images.

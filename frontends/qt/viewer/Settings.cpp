@@ -66,6 +66,8 @@ void ReleaseSettings() { gSettings.reset(); }
 
 void SetSettingsStoreFactory(StoreFactory factory) { gStoreFactory = std::move(factory); }
 
+std::unique_ptr<core::KeyValueStore> OpenSettingsStore() { return gStoreFactory ? gStoreFactory() : nullptr; }
+
 void SetHostSettingsFile(std::string path) { gHostSettingsFile = std::move(path); }
 
 const std::string& HostSettingsFile() { return gHostSettingsFile; }

@@ -24,6 +24,9 @@ void ReleaseSettings();
 // Where the settings are kept; set before the first Settings().
 using StoreFactory = std::function<std::unique_ptr<core::KeyValueStore>()>;
 void SetSettingsStoreFactory(StoreFactory factory);
+// The store for values kept beside the record (the splitter's bar); null
+// when there is none.
+std::unique_ptr<core::KeyValueStore> OpenSettingsStore();
 
 // The settings file the host names (ListSetDefaultParams), as its bytes;
 // empty when it names none.

@@ -17,7 +17,27 @@
 #include <QSplitter>
 #include <QTreeView>
 
+#include <climits>
+#include <optional>
+
 namespace qtviewer {
+namespace {
+
+// The bar's place is stored as the Win32 viewer stores it, under its
+// splitter's number.
+constexpr int kSplitterId = 13;
+
+std::optional<int> StoredSplit()
+{
+    const std::unique_ptr<core::KeyValueStore> store = OpenSettingsStore();
+    const std::unique_ptr<core::KeyValues> key = store ? store->OpenKey(core::SplitterProfileSection(kSplitterId)) : nullptr;
+    const std::optional<uint32_t> stored = key ? key->ReadNumber(core::kSplitterProfileKey) : std::nullopt;
+    if (!stored || *stored > static_cast<uint32_t>(INT_MAX))
+        return std::nullopt;
+    return static_cast<int>(*stored);
+}
+
+}  // namespace
 
 ViewerWidget::ViewerWidget(QWidget* parent)
     : QWidget(parent), splitter_(new QSplitter(Qt::Horizontal, this)), tree_(new QTreeView), content_(new ContentPanes)
@@ -32,6 +52,9 @@ ViewerWidget::ViewerWidget(QWidget* parent)
     splitter_->addWidget(tree_);
     splitter_->addWidget(content_);
     splitter_->setChildrenCollapsible(false);
+    // The tree keeps its width when the window's changes.
+    splitter_->setStretchFactor(0, 0);
+    splitter_->setStretchFactor(1, 1);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(splitter_);
@@ -53,19 +76,35 @@ ViewerWidget::ViewerWidget(QWidget* parent)
 // The views go before the model and the book they read.
 ViewerWidget::~ViewerWidget()
 {
+    Guarded([this] { StoreSplit(); });
     tree_->setModel(nullptr);
     delete splitter_;
 }
 
-// The bar starts where the Win32 viewer puts it, once the width is known.
+// The bar starts where it was last left, else where the Win32 viewer puts
+// it, once the width is known.
 void ViewerWidget::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     if (splitPlaced_ || width() <= 0)
         return;
-    const int left = core::DefaultSplitPosition(width());
-    splitter_->setSizes({left, width() - left});
+    const core::Box client{0, 0, width(), height()};
+    const std::optional<int> stored = StoredSplit();
+    splitPlace_ = stored ? core::ClampSplit(client, *stored, core::kSplitMinLeft, core::kSplitMinRight)
+                         : core::DefaultSplitPosition(width());
+    splitter_->setSizes({splitPlace_, width() - splitPlace_});
     splitPlaced_ = true;
+}
+
+// Only a bar the user moved is written.
+void ViewerWidget::StoreSplit()
+{
+    const QList<int> sizes = splitter_->sizes();
+    if (!splitPlaced_ || tree_->isHidden() || sizes.size() < 2 || sizes[0] == splitPlace_)
+        return;
+    const std::unique_ptr<core::KeyValueStore> store = OpenSettingsStore();
+    if (const std::unique_ptr<core::KeyValues> key = store ? store->CreateKey(core::SplitterProfileSection(kSplitterId)) : nullptr)
+        key->WriteNumber(core::kSplitterProfileKey, static_cast<uint32_t>(sizes[0]));
 }
 
 void ViewerWidget::ApplyTreeSettings()

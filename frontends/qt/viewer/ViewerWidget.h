@@ -71,6 +71,7 @@ protected:
 
 private:
     void OnCurrentChanged(const QModelIndex& current);
+    void StoreSplit();
     void ApplyTreeSettings();
 
     std::filesystem::path file_;
@@ -80,6 +81,7 @@ private:
     QTreeView* tree_;
     ContentPanes* content_;
     bool splitPlaced_ = false;  // the bar has its first place
+    int splitPlace_ = -1;       // where it was put: the stored place or the default
     ViewerFeatures* features_;  // keys, links, search, menus
 };
 
