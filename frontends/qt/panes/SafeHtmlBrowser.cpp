@@ -1,0 +1,78 @@
+#include "frontends/qt/panes/SafeHtmlBrowser.h"
+
+#include "platform/CodePage.h"
+#include "text/HtmlPageFile.h"
+
+#include <QTextDocument>
+#include <QUrl>
+
+namespace qtviewer {
+namespace {
+
+QString PartText(const ArchivePart& part)
+{
+    const unsigned codePage = CharsetCodePage(part.charset, platform::AnsiCodePage());
+    const std::u16string text =
+        codePage == 0 ? platform::Utf8ToWide(part.body) : platform::NarrowToWide(part.body, codePage);
+    return QString::fromStdU16String(text);
+}
+
+}  // namespace
+
+std::optional<QByteArray> DataUrlBytes(const QString& address)
+{
+    if (!address.startsWith(QLatin1String("data:"), Qt::CaseInsensitive))
+        return std::nullopt;
+    const int comma = address.indexOf(QLatin1Char(','));
+    if (comma < 0)
+        return std::nullopt;
+    const QString header = address.mid(5, comma - 5);
+    const QByteArray payload = address.mid(comma + 1).toLatin1();
+    if (header.endsWith(QLatin1String(";base64"), Qt::CaseInsensitive))
+        return QByteArray::fromBase64(payload);
+    return QByteArray::fromPercentEncoding(payload);
+}
+
+SafeHtmlBrowser::SafeHtmlBrowser(QWidget* parent) : QTextBrowser(parent)
+{
+    setOpenLinks(false);
+    setOpenExternalLinks(false);
+    setReadOnly(true);
+    setUndoRedoEnabled(false);
+}
+
+void SafeHtmlBrowser::ShowHtml(std::u16string_view source)
+{
+    parts_.clear();
+    requested_.clear();
+    setHtml(QString::fromUtf16(source.data(), static_cast<int>(source.size())));
+}
+
+void SafeHtmlBrowser::ShowWebArchive(std::u16string_view text)
+{
+    requested_.clear();
+    parts_ = ReadWebArchive(text::PageFileBytes(text::PageFileKind::WebArchive, text, platform::AnsiCodePage()));
+    if (const ArchivePart* html = HtmlPart(parts_))
+        setHtml(PartText(*html));
+    else
+        setPlainText(QString::fromUtf16(text.data(), static_cast<int>(text.size())));
+}
+
+// Only what the page carries: its own data and the archive's parts. Any
+// other address gets empty data rather than none, since the text document
+// reads a local file itself when its viewer gives it nothing.
+QVariant SafeHtmlBrowser::loadResource(int type, const QUrl& name)
+{
+    requested_.append(name);
+    const QString address = name.toString();
+    if (std::optional<QByteArray> inline_ = DataUrlBytes(address))
+        return *inline_;
+    if (const ArchivePart* part = PartNamed(parts_, address.toStdString())) {
+        if (type == QTextDocument::ImageResource)
+            return QByteArray(part->body.data(), static_cast<int>(part->body.size()));
+        return PartText(*part);
+    }
+    return QVariant(QByteArray(""));
+}
+
+}  // namespace qtviewer

@@ -1,0 +1,208 @@
+#include "frontends/qt/viewer/ViewerWidget.h"
+
+#include "frontends/qt/opening/QtOpening.h"
+#include "frontends/qt/panes/ContentPanes.h"
+#include "frontends/qt/tree/OutlineModel.h"
+#include "frontends/qt/viewer/Settings.h"
+#include "core/panes/SplitterGeometry.h"
+#include "model/Book.h"
+#include "opening/OpenDocument.h"
+#include "platform/FilePath.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QItemSelectionModel>
+#include <QSplitter>
+#include <QTreeView>
+
+namespace qtviewer {
+
+ViewerWidget::ViewerWidget(QWidget* parent)
+    : QWidget(parent), splitter_(new QSplitter(Qt::Horizontal, this)), tree_(new QTreeView), content_(new ContentPanes)
+{
+    setObjectName(QStringLiteral("vornviewViewer"));
+    tree_->setHeaderHidden(true);
+    tree_->setUniformRowHeights(true);
+    tree_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tree_->setSelectionMode(QAbstractItemView::SingleSelection);
+    tree_->setExpandsOnDoubleClick(true);
+    tree_->setMouseTracking(true);
+    splitter_->addWidget(tree_);
+    splitter_->addWidget(content_);
+    splitter_->setChildrenCollapsible(false);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(splitter_);
+    ApplyTreeSettings();
+    setFocusProxy(tree_);
+    // Open folders show open; nothing else in the model changes with it.
+    const auto repaint = [this] { tree_->viewport()->update(); };
+    connect(tree_, &QTreeView::expanded, this, repaint);
+    connect(tree_, &QTreeView::collapsed, this, repaint);
+}
+
+// The views go before the model and the book they read.
+ViewerWidget::~ViewerWidget()
+{
+    tree_->setModel(nullptr);
+    delete splitter_;
+}
+
+// The bar starts where the Win32 viewer puts it, once the width is known.
+void ViewerWidget::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (splitPlaced_ || width() <= 0)
+        return;
+    const int left = core::DefaultSplitPosition(width());
+    splitter_->setSizes({left, width() - left});
+    splitPlaced_ = true;
+}
+
+void ViewerWidget::ApplyTreeSettings()
+{
+    QPalette palette = tree_->palette();
+    palette.setColor(QPalette::Base, ToQColor(Settings().treeBackColour));
+    palette.setColor(QPalette::Text, ToQColor(Settings().treeTextColour));
+    tree_->setPalette(palette);
+    if (model_)
+        model_->SetLook(Settings().treeTextColour, tree_->font());
+}
+
+bool ViewerWidget::Load(const std::filesystem::path& file)
+{
+    if (!opening::IsDocumentName(platform::PathText(file)))
+        return false;
+    // A fresh book, so that a failed open leaves what is shown untouched.
+    auto book = std::make_unique<model::CBook>();
+    if (!OpenInWidget(file, parentWidget() ? parentWidget() : this, *book))
+        return false;
+
+    auto outline = std::make_unique<OutlineModel>(*book);
+    outline->SetLook(Settings().treeTextColour, tree_->font());
+    outline->SetExpandedQuery([this](const QModelIndex& index) { return tree_->isExpanded(index); });
+    QItemSelectionModel* oldSelection = tree_->selectionModel();
+    tree_->setModel(outline.get());
+    delete oldSelection;
+    model_ = std::move(outline);
+    book_ = std::move(book);
+    file_ = file;
+    connect(tree_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) { OnCurrentChanged(current); });
+
+    content_->ShowInformation(book_->Version());
+    const QModelIndex root = model_->index(0, 0);
+    if (root.isValid())
+        tree_->expand(root);
+    tree_->setFocus();
+    Q_EMIT DocumentLoaded();
+    return true;
+}
+
+void ViewerWidget::OnCurrentChanged(const QModelIndex& current)
+{
+    const model::CPage* page = model_ ? model_->PageAt(current) : nullptr;
+    if (!page || model_->IsContainer(current))
+        return;  // folders and the root show nothing of their own
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    DisplayPage(page->Id());
+    QApplication::restoreOverrideCursor();
+}
+
+void ViewerWidget::DisplayPage(uint32_t pageId)
+{
+    const model::CPage* page = book_ ? book_->FindPage(pageId) : nullptr;
+    if (page && !page->IsFolder())
+        content_->Show(*page);
+}
+
+const model::CPage* ViewerWidget::ShownPage() const
+{
+    const std::optional<uint32_t> shown = content_->ShownPageId();
+    return book_ && shown ? book_->FindPage(*shown) : nullptr;
+}
+
+bool ViewerWidget::OpenPageLink(uint32_t pageId)
+{
+    const model::CPage* page = book_ ? book_->FindPage(pageId) : nullptr;
+    if (!page || !model_)
+        return false;
+    DisplayPage(pageId);
+    const QModelIndex found = model_->FindPage(pageId);
+    for (QModelIndex up = found.parent(); up.isValid(); up = up.parent())
+        tree_->expand(up);
+    {
+        // The page shows already: selecting its row must not show it again.
+        const QSignalBlocker quiet(tree_->selectionModel());
+        tree_->selectionModel()->setCurrentIndex(found, QItemSelectionModel::ClearAndSelect);
+    }
+    tree_->viewport()->update();
+    if (found.isValid())
+        tree_->scrollTo(found);
+    content_->currentWidget()->setFocus();
+    return true;
+}
+
+void ViewerWidget::ExpandAll()
+{
+    const QModelIndex start = tree_->currentIndex();
+    if (!model_ || !start.isValid())
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    tree_->setUpdatesEnabled(false);
+    const bool wasOpen = tree_->isExpanded(start);
+    tree_->collapse(start);
+    const std::vector<uint32_t> opened = model_->ShowAllBelow(model_->NodeOf(start));
+    // Deepest first: opening a row that does not show is cheap.
+    for (auto it = opened.rbegin(); it != opened.rend(); ++it)
+        if (model_->Outline().At(*it).container || (*it == model_->NodeOf(start) && wasOpen))
+            tree_->expand(model_->IndexOf(*it));
+    tree_->setUpdatesEnabled(true);
+    QApplication::restoreOverrideCursor();
+}
+
+void ViewerWidget::CollapseAll()
+{
+    const QModelIndex start = tree_->currentIndex();
+    if (!model_ || !start.isValid())
+        return;
+    tree_->setUpdatesEnabled(false);
+    for (uint32_t node : model_->Outline().InViewBelow(model_->NodeOf(start)))
+        tree_->collapse(model_->IndexOf(node));
+    tree_->setUpdatesEnabled(true);
+}
+
+void ViewerWidget::Copy()
+{
+    if (!tree_->hasFocus())
+        content_->Copy();
+}
+
+void ViewerWidget::SelectAll() { content_->SelectAll(); }
+
+void ViewerWidget::SetWordWrap(bool wrap) { content_->SetWordWrap(wrap); }
+
+bool ViewerWidget::Search(std::u16string_view /*pattern*/, int /*hostFlags*/) { return false; }
+
+// A hidden tree never takes the focus: the arrow keys would change the page
+// where the user cannot see it.
+void ViewerWidget::SwitchFocus()
+{
+    if (tree_->hasFocus() || tree_->isHidden())
+        content_->currentWidget()->setFocus();
+    else
+        tree_->setFocus();
+}
+
+void ViewerWidget::ToggleTreePane()
+{
+    if (tree_->isHidden()) {
+        tree_->show();
+        tree_->setFocus();
+    } else {
+        tree_->hide();
+        content_->currentWidget()->setFocus();
+    }
+}
+
+}  // namespace qtviewer
