@@ -235,7 +235,7 @@ QTextCharFormat RichTextConverter::CharFormat(uint32_t index) const
         return format;
     const richtext::CharFormat& source = source_.formats[index];
     if (source.font != kNone && source.font < source_.fonts.size() && !source_.fonts[source.font].name.empty())
-        format.setFontFamily(QString::fromStdU16String(source_.fonts[source.font].name));
+        format.setFontFamilies({QString::fromStdU16String(source_.fonts[source.font].name)});
     if (source.halfPoints > 0)
         format.setFontPointSize(source.halfPoints / 2.0);
     format.setFontWeight(source.bold ? QFont::Bold : QFont::Normal);

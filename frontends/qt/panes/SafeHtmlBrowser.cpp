@@ -67,7 +67,11 @@ QVariant SafeHtmlBrowser::loadResource(int type, const QUrl& name)
     const QString address = name.toString();
     if (std::optional<QByteArray> inline_ = DataUrlBytes(address))
         return *inline_;
-    if (const ArchivePart* part = PartNamed(parts_, address.toStdString())) {
+    const ArchivePart* part = PartNamed(parts_, address.toStdString());
+    // A relative name is the HTML part's neighbour in the archive.
+    if (const ArchivePart* html = HtmlPart(parts_); !part && html && !html->location.empty())
+        part = PartNamed(parts_, QUrl(QString::fromStdString(html->location)).resolved(name).toString().toStdString());
+    if (part) {
         if (type == QTextDocument::ImageResource)
             return QByteArray(part->body.data(), static_cast<int>(part->body.size()));
         return PartText(*part);

@@ -1,6 +1,7 @@
 // vornview FILE.vnb: the viewer widget in a window of its own, for a
 // desktop without a file manager that hosts the plug-in.
 #include "frontends/qt/opening/QtOpening.h"
+#include "frontends/qt/tree/TreeIcons.h"
 #include "frontends/qt/viewer/Settings.h"
 #include "frontends/qt/viewer/ViewerWidget.h"
 #include "opening/OpenDocument.h"
@@ -19,6 +20,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(qtviewer::kAppName));
+    qtviewer::LoadIconResources();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/vornview/plugin.ico")));
     if (argc != 2 || std::string_view(argv[1]) == "-h" || std::string_view(argv[1]) == "--help") {
         std::fputs("usage: vornview FILE.vnb\n", argc == 2 ? stdout : stderr);

@@ -1,5 +1,6 @@
 #include "frontends/qt/tree/OutlineModel.h"
 
+#include "frontends/qt/viewer/Guard.h"
 #include "frontends/qt/viewer/Settings.h"
 #include "model/Book.h"
 #include "model/SiblingOrder.h"
@@ -111,8 +112,10 @@ bool OutlineModel::canFetchMore(const QModelIndex& parent) const
 
 void OutlineModel::fetchMore(const QModelIndex& parent)
 {
-    if (parent.isValid())
-        ShowChildren(NodeOf(parent));
+    Guarded([&] {
+        if (parent.isValid())
+            ShowChildren(NodeOf(parent));
+    });
 }
 
 void OutlineModel::ShowChildren(uint32_t node)
@@ -171,6 +174,11 @@ std::vector<uint32_t> OutlineModel::ShowAllBelow(uint32_t start)
 }
 
 QVariant OutlineModel::data(const QModelIndex& index, int role) const
+{
+    return GuardedOr(QVariant(), [&] { return Data(index, role); });
+}
+
+QVariant OutlineModel::Data(const QModelIndex& index, int role) const
 {
     const uint32_t node = NodeOf(index);
     if (node == Outline::kNone)

@@ -66,6 +66,7 @@ public:
 
 private:
     QModelIndex Make(uint32_t node) const;
+    QVariant Data(const QModelIndex& index, int role) const;
 
     const model::CBook& book_;
     model::PageTree tree_;

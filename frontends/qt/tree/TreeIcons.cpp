@@ -8,6 +8,9 @@
 #include <QMimeDatabase>
 #include <QStyle>
 
+// Resources compiled into a static library are registered by hand.
+static void RegisterIconResources() { Q_INIT_RESOURCE(icons); }
+
 namespace qtviewer {
 namespace {
 
@@ -96,8 +99,15 @@ QImage IconToImage(const model::CIcon& icon, int size)
     return out;
 }
 
+void LoadIconResources()
+{
+    static const bool registered = (RegisterIconResources(), true);
+    (void)registered;
+}
+
 TreeIcons::TreeIcons()
 {
+    LoadIconResources();
     standard_ = {
         Folder(false),              // model::kImageClosedFolder
         Folder(true),               // model::kImageOpenFolder

@@ -24,6 +24,9 @@ private:
     std::unordered_map<const model::CIcon*, QIcon> own_;
 };
 
+// Makes the icons embedded in the library (":/vornview/...") available.
+void LoadIconResources();
+
 // A stored icon as an image of its pixels: colour bits of 1, 4, 8, 24 or
 // 32 bits per pixel under the AND mask (32-bit ones by their own alpha
 // when they have any). Null when the bits do not make one.

@@ -3,6 +3,7 @@
 #include "frontends/qt/opening/QtOpening.h"
 #include "frontends/qt/panes/ContentPanes.h"
 #include "frontends/qt/tree/OutlineModel.h"
+#include "frontends/qt/viewer/Guard.h"
 #include "frontends/qt/viewer/Settings.h"
 #include "core/panes/SplitterGeometry.h"
 #include "model/Book.h"
@@ -35,10 +36,16 @@ ViewerWidget::ViewerWidget(QWidget* parent)
     layout->addWidget(splitter_);
     ApplyTreeSettings();
     setFocusProxy(tree_);
-    // Open folders show open; nothing else in the model changes with it.
-    const auto repaint = [this] { tree_->viewport()->update(); };
-    connect(tree_, &QTreeView::expanded, this, repaint);
-    connect(tree_, &QTreeView::collapsed, this, repaint);
+    // A row opened gets its children, whether the view lays it out now or
+    // later. Open folders show open; nothing else in the model changes.
+    connect(tree_, &QTreeView::expanded, this, [this](const QModelIndex& index) {
+        Guarded([&] {
+            if (model_ && model_->canFetchMore(index))
+                model_->fetchMore(index);
+        });
+        tree_->viewport()->update();
+    });
+    connect(tree_, &QTreeView::collapsed, this, [this] { tree_->viewport()->update(); });
 }
 
 // The views go before the model and the book they read.
@@ -88,7 +95,7 @@ bool ViewerWidget::Load(const std::filesystem::path& file)
     book_ = std::move(book);
     file_ = file;
     connect(tree_->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& current) { OnCurrentChanged(current); });
+            [this](const QModelIndex& current) { Guarded([&] { OnCurrentChanged(current); }); });
 
     content_->ShowInformation(book_->Version());
     const QModelIndex root = model_->index(0, 0);
@@ -105,8 +112,10 @@ void ViewerWidget::OnCurrentChanged(const QModelIndex& current)
     if (!page || model_->IsContainer(current))
         return;  // folders and the root show nothing of their own
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    struct Restore {
+        ~Restore() { QApplication::restoreOverrideCursor(); }
+    } restore;
     DisplayPage(page->Id());
-    QApplication::restoreOverrideCursor();
 }
 
 void ViewerWidget::DisplayPage(uint32_t pageId)
