@@ -2,6 +2,7 @@
 // plain pages in the user's font, HTML pages and web archives drawing only
 // what they carry, each page in its own view.
 #include "frontends/qt/panes/ContentPanes.h"
+#include "frontends/qt/panes/PictureImage.h"
 #include "frontends/qt/panes/RichTextConverter.h"
 #include "frontends/qt/panes/SafeHtmlBrowser.h"
 #include "frontends/qt/viewer/Settings.h"
@@ -216,6 +217,28 @@ private Q_SLOTS:
         QCOMPARE(plainFont.pointSizeF(), 14.0);
         QVERIFY(plainFont.bold());
         font = core::CharFormatRecord{};
+    }
+
+    // A few kilobytes of a page may claim a picture of gigabytes: beyond the
+    // limit it is not decoded, in a rich page or an HTML page.
+    void hugePicturesAreNotDecoded()
+    {
+        QByteArray huge;
+        {
+            QImage blank(4100, 4100, QImage::Format_Grayscale8);  // just over the limit
+            blank.fill(0);
+            QBuffer buffer(&huge);
+            buffer.open(QIODevice::WriteOnly);
+            blank.save(&buffer, "PNG");
+        }
+        QVERIFY(huge.size() < 1024 * 1024);
+        QVERIFY(qtviewer::DecodePicture(huge.constData(), static_cast<size_t>(huge.size())).isNull());
+        const QByteArray small = Png(64, 64, Qt::red);
+        QCOMPARE(qtviewer::DecodePicture(small.constData(), static_cast<size_t>(small.size())).size(), QSize(64, 64));
+        qtviewer::SafeHtmlBrowser browser;
+        const QString address = QStringLiteral("data:image/png;base64,") + QString::fromLatin1(huge.toBase64());
+        browser.ShowHtml((QStringLiteral("<img src=\"") + address + QStringLiteral("\">")).toStdU16String());
+        QVERIFY(browser.document()->resource(QTextDocument::ImageResource, QUrl(address)).value<QPixmap>().isNull());
     }
 
     // Addresses an HTML page names reach nothing: not the network, not a

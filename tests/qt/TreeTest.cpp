@@ -184,8 +184,15 @@ private Q_SLOTS:
         QCOMPARE(qAlpha(pixel(0, 12)), 0);       // masked
         QCOMPARE(pixel(1, 2), qRgb(0, 255, 0));
         QCOMPARE(qAlpha(pixel(1, 12)), 0);       // its own alpha
-        QVERIFY(!model.index(2, 0, root).data(Qt::DecorationRole).value<QIcon>().isNull());  // the full bin
-        QVERIFY(!root.data(Qt::DecorationRole).value<QIcon>().isNull());
+        // The full bin, and the root folder closed and open: images that draw.
+        const auto draws = [](const QModelIndex& index) {
+            return !index.data(Qt::DecorationRole).value<QIcon>().pixmap(16, 16).isNull();
+        };
+        QVERIFY(draws(model.index(2, 0, root)));
+        viewer.Tree()->collapse(root);
+        QVERIFY(draws(root));
+        viewer.Tree()->expand(root);
+        QVERIFY(draws(root));
     }
 };
 

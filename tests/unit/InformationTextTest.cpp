@@ -2,11 +2,13 @@
 // version, and the line naming the version that wrote the document.
 #include <gtest/gtest.h>
 
+#include "core/panes/CaretPlace.h"
 #include "core/panes/InformationText.h"
 #include "model/Records.h"
 #include "tests/unit/Helpers.h"
 
 using testing_helpers::Narrow;
+using namespace testing_helpers;
 
 TEST(InformationText, ProductVersionSplitsAndTheDocumentLineJoinsBothMinorNumbers)
 {
@@ -30,4 +32,31 @@ TEST(InformationText, ProductVersionSplitsAndTheDocumentLineJoinsBothMinorNumber
     const std::u16string text = core::InformationText({u"Title", u"Description"}, version);
     EXPECT_EQ(Narrow(text), "Title\nDescription\n\nThe document created by Vornbook 2.15 build 300 This is the text "
                            "about version Vorn View. Select node on tree pane for data viewing.\n\n");
+}
+
+// Where a shown page puts its caret: the flags first, the end before the
+// start, else the stored place (an HTML page's own for both HTML kinds).
+TEST(PageCaret, FlagsFirstThenTheStoredPlace)
+{
+    struct Case {
+        uint32_t kind, flags;
+        bool atEnd;
+        uint32_t position;
+    };
+    const Case cases[] = {
+        {model::kPlainText, 0, false, 7},          {model::kRichText, 0, false, 7},
+        {model::kHtml, 0, false, 9},               {model::kWebArchive, 0, false, 9},
+        {model::kPlainText, model::kCaretAtEnd, true, 0}, {model::kPlainText, model::kCaretAtStart, false, 0},
+        {model::kPlainText, model::kCaretAtEnd | model::kCaretAtStart, true, 0},
+    };
+    for (const Case& c : cases) {
+        kit::PageSpec page = Page(1, 1, c.kind, u"page", u"some text");
+        page.flags = c.flags;
+        page.caretPosition = 7;
+        page.htmlCaretPosition = 9;
+        const model::CBook book = Loaded(BookOf({page}));
+        const core::CaretPlace place = core::PageCaret(*book.FindPage(1));
+        EXPECT_EQ(place.atEnd, c.atEnd) << c.kind << " " << c.flags;
+        EXPECT_EQ(place.position, c.position) << c.kind << " " << c.flags;
+    }
 }

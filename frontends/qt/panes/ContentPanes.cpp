@@ -1,5 +1,6 @@
 #include "frontends/qt/panes/ContentPanes.h"
 
+#include "core/panes/CaretPlace.h"
 #include "core/panes/InformationText.h"
 #include "frontends/qt/panes/RichTextConverter.h"
 #include "frontends/qt/panes/SafeHtmlBrowser.h"
@@ -78,11 +79,9 @@ void PlaceCaret(View* view, const model::CPage& page)
 
 int CaretPosition(const model::CPage& page, int length)
 {
-    if (page.HasFlag(model::kCaretAtEnd))
-        return length;
-    if (page.HasFlag(model::kCaretAtStart))
-        return 0;
-    return static_cast<int>(std::min<uint64_t>(page.DisplayCaretPosition(), static_cast<uint64_t>(std::max(length, 0))));
+    const core::CaretPlace place = core::PageCaret(page);
+    length = std::max(length, 0);
+    return place.atEnd ? length : static_cast<int>(std::min<uint64_t>(place.position, static_cast<uint64_t>(length)));
 }
 
 std::u16string InformationPageText(const model::CArchiveVersion& documentVersion)

@@ -1,5 +1,6 @@
 #include "frontends/qt/panes/RichTextConverter.h"
 
+#include "frontends/qt/panes/PictureImage.h"
 #include "richtext/Limits.h"
 
 #include <QImage>
@@ -210,10 +211,9 @@ void RichTextConverter::WriteTable(QTextCursor& cursor, const richtext::Table& t
 void RichTextConverter::WritePicture(QTextCursor& cursor, uint32_t index, const QTextCharFormat& around)
 {
     const richtext::Picture& picture = source_.pictures[index];
-    const int width = static_cast<int>(TwipsToPixels(picture.width));
-    const int height = static_cast<int>(TwipsToPixels(picture.height));
-    QImage image;
-    image.loadFromData(reinterpret_cast<const uchar*>(picture.bytes.data()), static_cast<int>(picture.bytes.size()));
+    const int width = static_cast<int>(std::clamp<qreal>(TwipsToPixels(picture.width), 0, kMaxShownSide));
+    const int height = static_cast<int>(std::clamp<qreal>(TwipsToPixels(picture.height), 0, kMaxShownSide));
+    QImage image = DecodePicture(picture.bytes.data(), picture.bytes.size());
     if (image.isNull())
         image = PlaceholderImage(width, height);
     const QString name = PictureName(index);

@@ -1,5 +1,6 @@
 #include "frontends/qt/panes/SafeHtmlBrowser.h"
 
+#include "frontends/qt/panes/PictureImage.h"
 #include "platform/CodePage.h"
 #include "text/HtmlPageFile.h"
 
@@ -58,22 +59,28 @@ void SafeHtmlBrowser::ShowWebArchive(std::u16string_view text)
         setPlainText(QString::fromUtf16(text.data(), static_cast<int>(text.size())));
 }
 
-// Only what the page carries: its own data and the archive's parts. Any
-// other address gets empty data rather than none, since the text document
-// reads a local file itself when its viewer gives it nothing.
+// Only what the page carries: its own data and the archive's parts, its
+// pictures decoded here within the size limit. Any other address gets
+// empty data rather than none, since the text document reads a local file
+// itself when its viewer gives it nothing.
 QVariant SafeHtmlBrowser::loadResource(int type, const QUrl& name)
 {
     requested_.append(name);
     const QString address = name.toString();
+    const auto picture = [](const char* bytes, size_t size) {
+        const QImage image = DecodePicture(bytes, size);
+        return image.isNull() ? QVariant(QByteArray("")) : QVariant(image);
+    };
     if (std::optional<QByteArray> inline_ = DataUrlBytes(address))
-        return *inline_;
+        return type == QTextDocument::ImageResource ? picture(inline_->constData(), static_cast<size_t>(inline_->size()))
+                                                    : QVariant(*inline_);
     const ArchivePart* part = PartNamed(parts_, address.toStdString());
     // A relative name is the HTML part's neighbour in the archive.
     if (const ArchivePart* html = HtmlPart(parts_); !part && html && !html->location.empty())
         part = PartNamed(parts_, QUrl(QString::fromStdString(html->location)).resolved(name).toString().toStdString());
     if (part) {
         if (type == QTextDocument::ImageResource)
-            return QByteArray(part->body.data(), static_cast<int>(part->body.size()));
+            return picture(part->body.data(), part->body.size());
         return PartText(*part);
     }
     return QVariant(QByteArray(""));

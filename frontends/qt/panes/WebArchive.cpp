@@ -204,21 +204,25 @@ ArchivePart MakePart(const Headers& headers, std::string_view body)
 }  // namespace
 
 // Parts of nested multiparts are read in their place; a boundary line
-// starts with "--" and the boundary, and the last one adds "--".
+// starts with "--" and the boundary, and the last one adds "--". Each level
+// is a pass over its part, so the levels are few: a deeper multipart is a
+// part of its own.
 std::vector<ArchivePart> ReadWebArchive(std::string_view bytes, size_t maxParts)
 {
+    constexpr size_t kMaxLevels = 4;
     std::vector<ArchivePart> parts;
     struct Pending {
         std::string_view text;
+        size_t level;
     };
-    std::vector<Pending> work{{bytes}};
+    std::vector<Pending> work{{bytes, 0}};
     while (!work.empty() && parts.size() < maxParts) {
-        const std::string_view text = work.back().text;
+        const auto [text, level] = work.back();
         work.pop_back();
         size_t bodyStart = 0;
         const Headers headers = ReadHeaders(text, bodyStart);
         const std::string_view body = text.substr(bodyStart);
-        if (headers.type.rfind("multipart/", 0) != 0 || headers.boundary.empty()) {
+        if (headers.type.rfind("multipart/", 0) != 0 || headers.boundary.empty() || level >= kMaxLevels) {
             parts.push_back(MakePart(headers, body));
             continue;
         }
@@ -247,7 +251,7 @@ std::vector<ArchivePart> ReadWebArchive(std::string_view bytes, size_t maxParts)
         }
         // Read in their order: the stack takes them last first.
         for (auto it = found.rbegin(); it != found.rend(); ++it)
-            work.push_back({*it});
+            work.push_back({*it, level + 1});
     }
     return parts;
 }

@@ -24,11 +24,15 @@ constexpr QRgb kVgaPalette[16] = {
 
 QIcon Resource(const char* name) { return QIcon(QStringLiteral(":/vornview/") + QLatin1String(name)); }
 
-// The desktop theme's folder when it has one, else ours.
-QIcon Folder(bool open)
+// The desktop theme's folders when it has both, else ours: never one of
+// each.
+std::pair<QIcon, QIcon> Folders()
 {
-    const QIcon themed = QIcon::fromTheme(open ? QStringLiteral("folder-open") : QStringLiteral("folder"));
-    return themed.isNull() ? Resource(open ? "folder-open.ico" : "folder-closed.ico") : themed;
+    const QIcon closed = QIcon::fromTheme(QStringLiteral("folder"));
+    const QIcon open = QIcon::fromTheme(QStringLiteral("folder-open"));
+    if (!closed.isNull() && !open.isNull())
+        return {closed, open};
+    return {Resource("folder-closed.ico"), Resource("folder-open.ico")};
 }
 
 // What the desktop shows for a file of that type; the style's file icon
@@ -108,9 +112,10 @@ void LoadIconResources()
 TreeIcons::TreeIcons()
 {
     LoadIconResources();
+    const auto [closedFolder, openFolder] = Folders();
     standard_ = {
-        Folder(false),              // model::kImageClosedFolder
-        Folder(true),               // model::kImageOpenFolder
+        closedFolder,               // model::kImageClosedFolder
+        openFolder,                 // model::kImageOpenFolder
         FileType("x.txt"),          // model::kImageTextFile
         FileType("x.rtf"),          // model::kImageRtfFile
         FileType("x.htm"),          // model::kImageHtmlFile

@@ -1,6 +1,7 @@
 #include "frontends/win32/panes/RichTextPane_win.h"
 
 #include "core/links/LinkTarget.h"
+#include "core/panes/CaretPlace.h"
 #include "core/links/Links.h"
 #include "frontends/win32/panes/RichEditOleCallback_win.h"
 #include "frontends/win32/panes/RichTextLinks_win.h"
@@ -283,13 +284,8 @@ void RichTextPane::DestroyRetired()
 
 void RichTextPane::PlaceCaret(const model::CPage& page)
 {
-    LONG position = 0;
-    if (page.HasFlag(model::kCaretAtEnd))
-        position = -1;
-    else if (page.HasFlag(model::kCaretAtStart))
-        position = 0;
-    else
-        position = static_cast<LONG>(std::min<uint32_t>(page.DisplayCaretPosition(), INT_MAX));
+    const core::CaretPlace place = core::PageCaret(page);
+    const LONG position = place.atEnd ? -1 : static_cast<LONG>(std::min<uint32_t>(place.position, INT_MAX));
     CHARRANGE caret{position, position};
     SendMessageW(Hwnd(), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&caret));
 }
