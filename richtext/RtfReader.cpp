@@ -22,17 +22,6 @@ using platform::IsAsciiLetter;
 using text::RtfControlWord;
 using text::RtfFontCodePages;
 
-int HexValue(char16_t c)
-{
-    if (IsAsciiDigit(c))
-        return c - u'0';
-    if (c >= u'a' && c <= u'f')
-        return c - u'a' + 10;
-    if (c >= u'A' && c <= u'F')
-        return c - u'A' + 10;
-    return -1;
-}
-
 // Where the characters of a group go.
 enum class Destination : uint8_t { Text, Skip, FontTable, ColorTable, Picture, FieldInstruction, NestTableProperties };
 
@@ -296,8 +285,8 @@ private:
         } else if (symbol >= 0x80) {
             WidenedCharacter(symbol);  // no symbol: the backslash is dropped
         } else if (symbol == u'\'') {
-            const int high = i_ < rtf_.size() ? HexValue(rtf_[i_]) : -1;
-            const int low = i_ + 1 < rtf_.size() ? HexValue(rtf_[i_ + 1]) : -1;
+            const int high = i_ < rtf_.size() ? platform::HexDigitValue(rtf_[i_]) : -1;
+            const int low = i_ + 1 < rtf_.size() ? platform::HexDigitValue(rtf_[i_ + 1]) : -1;
             if (high < 0 || low < 0)
                 return;
             i_ += 2;
@@ -590,7 +579,7 @@ private:
 
     void Hex(char16_t c)
     {
-        const int value = HexValue(c);
+        const int value = platform::HexDigitValue(c);
         if (value < 0 || !pictureVisible_)
             return;
         if (nibble_ < 0) {

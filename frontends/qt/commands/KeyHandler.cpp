@@ -60,6 +60,8 @@ bool KeyHandler::Run(core::KeyAction action)
     case core::KeyAction::SwitchFocus: return actions_.SwitchFocus();
     case core::KeyAction::Close: return actions_.RequestClose();
     case core::KeyAction::ToggleTreePane: return actions_.ToggleTreePane();
+    // The host's keys reach it by its own shortcuts: the pane leaves them.
+    case core::KeyAction::ToHost:
     case core::KeyAction::None: break;
     }
     return false;

@@ -10,9 +10,9 @@
 namespace qtviewer {
 namespace {
 
-QString PartText(const ArchivePart& part)
+QString PartText(const text::ArchivePart& part)
 {
-    const unsigned codePage = CharsetCodePage(part.charset, platform::AnsiCodePage());
+    const unsigned codePage = text::CharsetCodePage(part.charset, platform::AnsiCodePage());
     const std::u16string text =
         codePage == 0 ? platform::Utf8ToWide(part.body) : platform::NarrowToWide(part.body, codePage);
     return QString::fromStdU16String(text);
@@ -52,8 +52,8 @@ void SafeHtmlBrowser::ShowHtml(std::u16string_view source)
 void SafeHtmlBrowser::ShowWebArchive(std::u16string_view text)
 {
     requested_.clear();
-    parts_ = ReadWebArchive(text::PageFileBytes(text::PageFileKind::WebArchive, text, platform::AnsiCodePage()));
-    if (const ArchivePart* html = HtmlPart(parts_))
+    parts_ = text::ReadWebArchive(text::PageFileBytes(text::PageFileKind::WebArchive, text, platform::AnsiCodePage()));
+    if (const text::ArchivePart* html = text::HtmlPart(parts_))
         setHtml(PartText(*html));
     else
         setPlainText(QString::fromUtf16(text.data(), static_cast<int>(text.size())));
@@ -74,10 +74,10 @@ QVariant SafeHtmlBrowser::loadResource(int type, const QUrl& name)
     if (std::optional<QByteArray> inline_ = DataUrlBytes(address))
         return type == QTextDocument::ImageResource ? picture(inline_->constData(), static_cast<size_t>(inline_->size()))
                                                     : QVariant(*inline_);
-    const ArchivePart* part = PartNamed(parts_, address.toStdString());
+    const text::ArchivePart* part = text::PartNamed(parts_, address.toStdString());
     // A relative name is the HTML part's neighbour in the archive.
-    if (const ArchivePart* html = HtmlPart(parts_); !part && html && !html->location.empty())
-        part = PartNamed(parts_, QUrl(QString::fromStdString(html->location)).resolved(name).toString().toStdString());
+    if (const text::ArchivePart* html = text::HtmlPart(parts_); !part && html && !html->location.empty())
+        part = text::PartNamed(parts_, QUrl(QString::fromStdString(html->location)).resolved(name).toString().toStdString());
     if (part) {
         if (type == QTextDocument::ImageResource)
             return picture(part->body.data(), part->body.size());

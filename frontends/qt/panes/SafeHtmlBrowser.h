@@ -3,7 +3,7 @@
 // and nothing from elsewhere: no remote resource, no local file, no
 // script (Qt's text engine runs none). Pictures come from the page itself
 // (data: addresses) or from the web archive's own parts.
-#include "frontends/qt/panes/WebArchive.h"
+#include "text/WebArchive.h"
 
 #include <QTextBrowser>
 
@@ -30,7 +30,7 @@ public:
     QVariant loadResource(int type, const QUrl& name) override;
 
 private:
-    std::vector<ArchivePart> parts_;
+    std::vector<text::ArchivePart> parts_;
     QList<QUrl> requested_;
 };
 

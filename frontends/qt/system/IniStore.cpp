@@ -1,6 +1,7 @@
 #include "frontends/qt/system/IniStore.h"
 
 #include "frontends/qt/viewer/Settings.h"
+#include "platform/Ascii.h"
 
 #include <QDir>
 #include <QFile>
@@ -33,17 +34,6 @@ std::u16string Escaped(std::u16string_view text)
     return out;
 }
 
-int HexValue(char16_t c)
-{
-    if (c >= u'0' && c <= u'9')
-        return c - u'0';
-    if (c >= u'a' && c <= u'f')
-        return c - u'a' + 10;
-    if (c >= u'A' && c <= u'F')
-        return c - u'A' + 10;
-    return -1;
-}
-
 // What Escaped wrote; a broken escape stays as it stands.
 std::u16string Unescaped(std::u16string_view text)
 {
@@ -52,9 +42,9 @@ std::u16string Unescaped(std::u16string_view text)
         if (text[i] == u'\\' && i + 1 < text.size() && text[i + 1] == u'\\') {
             out += u'\\';
             ++i;
-        } else if (text[i] == u'\\' && i + 3 < text.size() && text[i + 1] == u'x' && HexValue(text[i + 2]) >= 0 &&
-                   HexValue(text[i + 3]) >= 0) {
-            out += static_cast<char16_t>(HexValue(text[i + 2]) * 16 + HexValue(text[i + 3]));
+        } else if (text[i] == u'\\' && i + 3 < text.size() && text[i + 1] == u'x' && platform::HexDigitValue(text[i + 2]) >= 0 &&
+                   platform::HexDigitValue(text[i + 3]) >= 0) {
+            out += static_cast<char16_t>(platform::HexDigitValue(text[i + 2]) * 16 + platform::HexDigitValue(text[i + 3]));
             i += 3;
         } else {
             out += text[i];

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-namespace qtviewer {
+namespace text {
 
 struct ArchivePart {
     std::string type;      // lower case, without parameters: "text/html"
@@ -30,4 +30,4 @@ const ArchivePart* PartNamed(const std::vector<ArchivePart>& parts, std::string_
 // charset this does not know or none.
 unsigned CharsetCodePage(std::string_view charset, unsigned fallback);
 
-}  // namespace qtviewer
+}  // namespace text

@@ -1,10 +1,12 @@
-#include "frontends/qt/panes/WebArchive.h"
+#include "text/WebArchive.h"
+
+#include "platform/Ascii.h"
 
 #include <algorithm>
 #include <cctype>
 #include <charconv>
 
-namespace qtviewer {
+namespace text {
 namespace {
 
 std::string Lower(std::string_view text)
@@ -118,10 +120,7 @@ Headers ReadHeaders(std::string_view text, size_t& bodyStart)
 
 int HexValue(char c)
 {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+    return platform::HexDigitValue(static_cast<unsigned char>(c));
 }
 
 std::string QuotedPrintable(std::string_view text)
@@ -270,7 +269,8 @@ const ArchivePart* PartNamed(const std::vector<ArchivePart>& parts, std::string_
         return nullptr;
     const bool byId = Lower(reference.substr(0, 4)) == "cid:";
     for (const ArchivePart& part : parts) {
-        if (byId ? part.id == reference.substr(4) : part.location == reference)
+        // A part without an identifier answers to no "cid:" reference.
+        if (byId ? !part.id.empty() && part.id == reference.substr(4) : part.location == reference)
             return &part;
     }
     return nullptr;
@@ -311,4 +311,4 @@ unsigned CharsetCodePage(std::string_view charset, unsigned fallback)
     return fallback;
 }
 
-}  // namespace qtviewer
+}  // namespace text
