@@ -88,7 +88,7 @@ Headers ReadHeaders(std::string_view text, size_t& bodyStart)
         if (line.empty())
             break;
         if ((line.front() == ' ' || line.front() == '\t') && !lines.empty())
-            lines.back() += " " + std::string(Trim(line));
+            lines.back().append(" ").append(Trim(line));
         else
             lines.emplace_back(line);
     }
@@ -225,7 +225,7 @@ std::vector<ArchivePart> ReadWebArchive(std::string_view bytes, size_t maxParts)
             parts.push_back(MakePart(headers, body));
             continue;
         }
-        const std::string delimiter = "--" + headers.boundary;
+        const std::string delimiter = std::string("--").append(headers.boundary);
         std::vector<std::string_view> found;
         size_t at = 0;
         size_t partStart = std::string_view::npos;

@@ -81,4 +81,26 @@ std::optional<int> LanguageOfCommand(int command, size_t languageCount)
     return index;
 }
 
+void LanguageList::Add(const std::vector<uint8_t>& fileBytes)
+{
+    if (Full())
+        return;
+    if (std::optional<Language> language = ReadLanguage(IniFile::Parse(fileBytes), menuTexts_))
+        languages_.push_back(std::move(*language));
+}
+
+std::optional<std::u16string> LanguageList::Choose(int command)
+{
+    const std::optional<int> index = LanguageOfCommand(command, languages_.size());
+    if (!index)
+        return std::nullopt;
+    selected_ = *index;
+    return selected_ < 0 ? std::u16string() : languages_[static_cast<size_t>(selected_)].name;
+}
+
+const Language* LanguageList::Chosen() const
+{
+    return selected_ < 0 ? nullptr : &languages_[static_cast<size_t>(selected_)];
+}
+
 }  // namespace core

@@ -1,6 +1,7 @@
 #pragma once
 // Translating the context menus with language files: the key a menu text is
 // looked up by, one language's table, and what a translated item reads.
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <string>
@@ -43,5 +44,31 @@ int LanguageIndex(const std::vector<Language>& languages, std::u16string_view st
 // For a language command, the index it selects (-1 for English); none for
 // any other command or a language that is not listed.
 std::optional<int> LanguageOfCommand(int command, size_t languageCount);
+
+// The languages a viewer offers, from its language files in the order they
+// are added (as many usable ones as can be chosen), and the one chosen.
+class LanguageList {
+public:
+    explicit LanguageList(std::vector<std::u16string> menuTexts) : menuTexts_(std::move(menuTexts)) {}
+
+    // Reads no more once full: the files after are never offered.
+    bool Full() const { return languages_.size() >= kMaxLanguages; }
+    // A file without translations of these menus is left out.
+    void Add(const std::vector<uint8_t>& fileBytes);
+    // The stored name's language, English for a name not listed.
+    void Select(std::u16string_view storedName) { selected_ = LanguageIndex(languages_, storedName); }
+    // For a language command, the name to store ("" for English), which is
+    // then the chosen language; none for any other command.
+    std::optional<std::u16string> Choose(int command);
+
+    const std::vector<Language>& Languages() const { return languages_; }
+    int Selected() const { return selected_; }  // -1 for English
+    const Language* Chosen() const;
+
+private:
+    std::vector<std::u16string> menuTexts_;
+    std::vector<Language> languages_;
+    int selected_ = -1;
+};
 
 }  // namespace core

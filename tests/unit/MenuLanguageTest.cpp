@@ -89,3 +89,26 @@ TEST(MenuLanguage, MenuTextsTranslateByTheirKeysAndTheStoredNameOrACommandChoose
     EXPECT_EQ(LanguageOfCommand(kLastLanguageCommand + 1, 30), std::nullopt);
     EXPECT_EQ(LanguageOfCommand(40000, 3), std::nullopt);
 }
+
+TEST(MenuLanguage, TheListTakesUsableFilesUntilFullAndRemembersTheChoice)
+{
+    LanguageList list({u"Copy"});
+    list.Add(Bytes("[GENERAL]\nLanguage=Empty\n"));
+    for (size_t i = 0; !list.Full(); ++i)
+        list.Add(Bytes("[GENERAL]\nLanguage=L" + std::to_string(i) + "\n[MENU]\nCOPY=C" + std::to_string(i) + "\n"));
+    list.Add(Bytes("[GENERAL]\nLanguage=Late\n[MENU]\nCOPY=Late\n"));
+    ASSERT_EQ(list.Languages().size(), kMaxLanguages) << "no file without translations, none after the list is full";
+    EXPECT_EQ(Utf8(list.Languages()[0].name), "L0");
+
+    list.Select(u"l1");
+    ASSERT_TRUE(list.Chosen());
+    EXPECT_EQ(Utf8(list.Chosen()->name), "L1");
+    list.Select(u"Late");
+    EXPECT_EQ(list.Chosen(), nullptr);
+    EXPECT_EQ(list.Choose(kFirstLanguageCommand + 2), u"L2");
+    EXPECT_EQ(list.Selected(), 2);
+    EXPECT_EQ(list.Choose(40000), std::nullopt);
+    EXPECT_EQ(list.Selected(), 2) << "another command keeps the choice";
+    EXPECT_EQ(list.Choose(kEnglishCommand), u"");
+    EXPECT_EQ(list.Chosen(), nullptr);
+}

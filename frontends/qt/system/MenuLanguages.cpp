@@ -1,7 +1,6 @@
 #include "frontends/qt/system/MenuLanguages.h"
 
 #include "core/commands/MenuLayout.h"
-#include "core/language/IniFile.h"
 
 #include <QAction>
 #include <QDir>
@@ -40,19 +39,16 @@ void Translate(QMenu& menu, const core::Language& language)
 
 }  // namespace
 
-MenuLanguages::MenuLanguages(const QString& folder, std::u16string_view storedName)
+MenuLanguages::MenuLanguages(const QString& folder, std::u16string_view storedName) : list_(core::BuiltInMenuTexts())
 {
-    const std::vector<std::u16string> texts = core::BuiltInMenuTexts();
     const QDir dir(folder);
     const QDir::SortFlags byName = QDir::Name | QDir::IgnoreCase;
     for (const QFileInfo& file : dir.entryInfoList({QStringLiteral("vornview_*.lng")}, QDir::Files, byName)) {
-        if (languages_.size() >= core::kMaxLanguages)
+        if (list_.Full())
             break;
-        const std::vector<uint8_t> bytes = ReadSmallFile(file.filePath());
-        if (std::optional<core::Language> language = core::ReadLanguage(core::IniFile::Parse(bytes), texts))
-            languages_.push_back(std::move(*language));
+        list_.Add(ReadSmallFile(file.filePath()));
     }
-    selected_ = core::LanguageIndex(languages_, storedName);
+    list_.Select(storedName);
 }
 
 MenuLanguages& MenuLanguages::Get(std::u16string_view storedName)
@@ -71,23 +67,15 @@ void MenuLanguages::Localize(QMenu& menu) const
         action->setCheckable(true);
         action->setChecked(checked);
     };
-    add(QString::fromStdU16String(std::u16string(core::kEnglishTitle)), core::kEnglishCommand, selected_ < 0);
-    for (size_t i = 0; i < languages_.size(); ++i)
-        add(QString::fromStdU16String(languages_[i].name), core::kFirstLanguageCommand + static_cast<int>(i),
-            static_cast<int>(i) == selected_);
+    add(QString::fromStdU16String(std::u16string(core::kEnglishTitle)), core::kEnglishCommand, !list_.Chosen());
+    const std::vector<core::Language>& languages = list_.Languages();
+    for (size_t i = 0; i < languages.size(); ++i)
+        add(QString::fromStdU16String(languages[i].name), core::kFirstLanguageCommand + static_cast<int>(i),
+            static_cast<int>(i) == list_.Selected());
     menu.addSeparator();
     menu.addMenu(submenu);
-    if (selected_ >= 0)
-        Translate(menu, languages_[static_cast<size_t>(selected_)]);
-}
-
-std::optional<std::u16string> MenuLanguages::Choose(int command)
-{
-    const std::optional<int> index = core::LanguageOfCommand(command, languages_.size());
-    if (!index)
-        return std::nullopt;
-    selected_ = *index;
-    return selected_ < 0 ? std::u16string() : languages_[static_cast<size_t>(selected_)].name;
+    if (const core::Language* chosen = list_.Chosen())
+        Translate(menu, *chosen);
 }
 
 QString OwnFolder()

@@ -28,14 +28,13 @@ public:
     void Localize(QMenu& menu) const;
     // For a language command, the name to store ("" for English); menus
     // shown afterwards are in that language.
-    std::optional<std::u16string> Choose(int command);
+    std::optional<std::u16string> Choose(int command) { return list_.Choose(command); }
 
-    const std::vector<core::Language>& Languages() const { return languages_; }
-    int Selected() const { return selected_; }
+    const std::vector<core::Language>& Languages() const { return list_.Languages(); }
+    int Selected() const { return list_.Selected(); }
 
 private:
-    std::vector<core::Language> languages_;
-    int selected_ = -1;
+    core::LanguageList list_;
 };
 
 // The folder of the file this code was loaded from (the plug-in, or the

@@ -1,7 +1,6 @@
 #include "frontends/win32/system/MenuLanguages_win.h"
 
 #include "core/commands/MenuLayout.h"
-#include "core/language/IniFile.h"
 #include "docfile/ByteSource.h"
 #include "platform/win32/Module.h"
 #include "platform/win32/WideText.h"
@@ -43,26 +42,21 @@ void SetItemText(HMENU menu, int position, const std::wstring& text)
     SetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &info);
 }
 
-// Files in the order the file system lists them; at most as many usable
-// ones as can be chosen.
-std::vector<core::Language> ReadLanguageFiles()
+// Files in the order the file system lists them.
+core::LanguageList ReadLanguageFiles()
 {
-    std::vector<core::Language> languages;
+    core::LanguageList list(core::BuiltInMenuTexts());
     const std::wstring folder = win::ThisModuleFolder();
-    const std::vector<std::u16string> texts = core::BuiltInMenuTexts();
     WIN32_FIND_DATAW found{};
     HANDLE search = FindFirstFileW((folder + L"vornview_*.lng").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE)
-        return languages;
+        return list;
     do {
-        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-            continue;
-        const std::vector<uint8_t> bytes = ReadSmallFile(folder + found.cFileName);
-        if (std::optional<core::Language> language = core::ReadLanguage(core::IniFile::Parse(bytes), texts))
-            languages.push_back(std::move(*language));
-    } while (languages.size() < core::kMaxLanguages && FindNextFileW(search, &found));
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            list.Add(ReadSmallFile(folder + found.cFileName));
+    } while (!list.Full() && FindNextFileW(search, &found));
     FindClose(search);
-    return languages;
+    return list;
 }
 
 }  // namespace
@@ -70,9 +64,9 @@ std::vector<core::Language> ReadLanguageFiles()
 MenuLanguages& MenuLanguages::Get(std::u16string_view storedName)
 {
     if (!gLanguages) {
-        std::vector<core::Language> languages = ReadLanguageFiles();
-        const int selected = core::LanguageIndex(languages, storedName);
-        gLanguages.reset(new MenuLanguages(std::move(languages), selected));
+        core::LanguageList list = ReadLanguageFiles();
+        list.Select(storedName);
+        gLanguages.reset(new MenuLanguages(std::move(list)));
     }
     return *gLanguages;
 }
@@ -82,27 +76,20 @@ void MenuLanguages::Release() { gLanguages.reset(); }
 void MenuLanguages::Localize(HMENU popup) const
 {
     HMENU submenu = CreatePopupMenu();
-    AppendMenuW(submenu, MF_STRING | (selected_ < 0 ? MF_CHECKED : 0), core::kEnglishCommand, L"English");
-    for (size_t i = 0; i < languages_.size(); ++i)
-        AppendMenuW(submenu, MF_STRING | (static_cast<int>(i) == selected_ ? MF_CHECKED : 0),
-                    core::kFirstLanguageCommand + i, win::Wide(languages_[i].name).c_str());
+    const std::vector<core::Language>& languages = list_.Languages();
+    AppendMenuW(submenu, MF_STRING | (list_.Chosen() ? 0 : MF_CHECKED), core::kEnglishCommand, L"English");
+    for (size_t i = 0; i < languages.size(); ++i)
+        AppendMenuW(submenu, MF_STRING | (static_cast<int>(i) == list_.Selected() ? MF_CHECKED : 0),
+                    core::kFirstLanguageCommand + i, win::Wide(languages[i].name).c_str());
     AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(popup, MF_POPUP, reinterpret_cast<UINT_PTR>(submenu), L"Language");
-    if (selected_ < 0)
+    const core::Language* chosen = list_.Chosen();
+    if (!chosen)
         return;
-    const core::Language& language = languages_[static_cast<size_t>(selected_)];
+    const core::Language& language = *chosen;
     for (int i = 0, n = GetMenuItemCount(popup); i < n; ++i)
         if (GetMenuItemID(popup, i) != 0)
             SetItemText(popup, i, win::Wide(core::TranslateMenuText(win::U16(ItemText(popup, i)), language)));
-}
-
-std::optional<std::u16string> MenuLanguages::Choose(int command)
-{
-    const std::optional<int> index = core::LanguageOfCommand(command, languages_.size());
-    if (!index)
-        return std::nullopt;
-    selected_ = *index;
-    return selected_ < 0 ? std::u16string() : languages_[static_cast<size_t>(selected_)].name;
 }
 
 }  // namespace viewer

@@ -24,17 +24,15 @@ public:
     void Localize(HMENU popup) const;
     // For a language command, the name to store ("" for English); it is the
     // language of every menu shown afterwards.
-    std::optional<std::u16string> Choose(int command);
+    std::optional<std::u16string> Choose(int command) { return list_.Choose(command); }
 
-    const std::vector<core::Language>& Languages() const { return languages_; }
-    int Selected() const { return selected_; }
+    const std::vector<core::Language>& Languages() const { return list_.Languages(); }
+    int Selected() const { return list_.Selected(); }
 
 private:
-    MenuLanguages(std::vector<core::Language> languages, int selected)
-        : languages_(std::move(languages)), selected_(selected) {}
+    explicit MenuLanguages(core::LanguageList list) : list_(std::move(list)) {}
 
-    std::vector<core::Language> languages_;
-    int selected_;
+    core::LanguageList list_;
 };
 
 }  // namespace viewer
