@@ -60,6 +60,7 @@ bool KeyHandler::Run(core::KeyAction action)
     case core::KeyAction::SwitchFocus: return actions_.SwitchFocus();
     case core::KeyAction::Close: return actions_.RequestClose();
     case core::KeyAction::ToggleTreePane: return actions_.ToggleTreePane();
+    case core::KeyAction::ToHost:  // the host's own shortcuts take those keys
     case core::KeyAction::None: break;
     }
     return false;
