@@ -13,6 +13,9 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
+#include <QMenuBar>
+#include <QScrollArea>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
@@ -53,6 +56,7 @@ private Q_SLOTS:
     void languageFile();
     void keys_data();
     void keys();
+    void escapeClosesOnlyOurOwnWindow_data();
     void escapeClosesOnlyOurOwnWindow();
 };
 
@@ -188,21 +192,61 @@ void MenusKeysTest::keys()
     QCOMPARE(page->hasFocus(), !treeFocusedAfter);
 }
 
+void MenusKeysTest::escapeClosesOnlyOurOwnWindow_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("standalone") << "main window" << true;
+    QTest::newRow("host's viewer window") << "menu bar, client area, status bar" << true;
+    QTest::newRow("a hidden file list beside") << "hidden list" << true;
+    QTest::newRow("a file list beside") << "list" << false;
+    QTest::newRow("quick view") << "viewer window in a panel" << false;
+}
+
+// Built as the hosts build them: the viewer in a host's client area (a
+// scroll area's viewport), or that whole window set into a panel of a file
+// manager beside its file list.
 void MenusKeysTest::escapeClosesOnlyOurOwnWindow()
 {
-    QMainWindow own;
+    QFETCH(QString, window);
+    QFETCH(bool, closes);
     auto* viewer = new ViewerWidget;
-    own.setCentralWidget(viewer);
+    const auto clientArea = [viewer](QWidget* form) {
+        auto* menu = new QMenuBar(form);
+        auto* area = new QScrollArea(form);
+        auto* layout = new QVBoxLayout(form);
+        layout->setMenuBar(menu);
+        layout->addWidget(area);
+        viewer->setParent(area->viewport());
+        new QStatusBar(area->viewport());
+        return menu;
+    };
+    QMainWindow main;
     QWidget host;
-    auto* hosted = new ViewerWidget(&host);
-    for (QWidget* window : {static_cast<QWidget*>(&own), &host}) {
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
+    QWidget* top = &host;
+    if (window == QLatin1String("main window")) {
+        main.setCentralWidget(viewer);
+        top = &main;
+    } else if (window.contains(QLatin1String("list"))) {
+        auto* layout = new QVBoxLayout(&host);
+        layout->addWidget(viewer);
+        layout->addWidget(new QTreeView);
+        layout->itemAt(1)->widget()->setHidden(window.startsWith(QLatin1String("hidden")));
+    } else if (window == QLatin1String("menu bar, client area, status bar")) {
+        clientArea(&host);
+    } else {
+        auto* form = new QWidget;
+        clientArea(form)->hide();
+        auto* layout = new QVBoxLayout(&host);
+        layout->addWidget(new QTreeView);
+        layout->addWidget(form);
     }
-    QTest::keyClick(hosted->Tree(), Qt::Key_Escape);
-    QVERIFY(host.isVisible());
+    top->resize(600, 400);
+    top->show();
+    QVERIFY(QTest::qWaitForWindowExposed(top));
     QTest::keyClick(viewer->Tree(), Qt::Key_Escape);
-    QVERIFY(!own.isVisible());
+    QCoreApplication::processEvents();
+    QCOMPARE(top->isVisible(), !closes);
 }
 
 QTEST_MAIN(MenusKeysTest)

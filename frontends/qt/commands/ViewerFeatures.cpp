@@ -1,6 +1,7 @@
 #include "frontends/qt/commands/ViewerFeatures.h"
 
 #include "frontends/qt/commands/ContextMenus.h"
+#include "frontends/qt/commands/OwnWindow.h"
 #include "frontends/qt/commands/PaneLook.h"
 #include "frontends/qt/links/LinkClicks.h"
 #include "frontends/qt/panes/ContentPanes.h"
@@ -18,7 +19,6 @@
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QClipboard>
-#include <QMainWindow>
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -113,14 +113,16 @@ bool ViewerFeatures::SwitchFocus()
     return true;
 }
 
-// Escape closes a window of our own (the standalone viewer's); inside a
-// host the key goes on to the host, whose window it is.
+// Escape closes a window that shows only this viewer: the standalone
+// viewer's, or a host's viewer window (the key never reaches the host);
+// in a file manager's panel it closes nothing. The close waits for the
+// event loop: a host whose window goes while it delivers the key crashes.
 bool ViewerFeatures::RequestClose()
 {
-    auto* window = qobject_cast<QMainWindow*>(viewer_.window());
-    if (!window || window->centralWidget() != &viewer_)
+    QWidget* window = OwnWindowOf(viewer_);
+    if (!window)
         return false;
-    window->close();
+    QMetaObject::invokeMethod(window, "close", Qt::QueuedConnection);
     return true;
 }
 
