@@ -26,6 +26,8 @@ char16_t KeyHandler::KeyOf(int qtKey)
         return core::kEscapeKey;
     if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9))
         return static_cast<char16_t>(qtKey);  // their ASCII upper case
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24)
+        return core::FunctionKey(qtKey - Qt::Key_F1 + 1);
     return 0;
 }
 
@@ -51,16 +53,16 @@ bool KeyHandler::Filter(QEvent* event)
         key->accept();
         return true;
     }
-    return Run(action);
+    return Run(action, named);
 }
 
-bool KeyHandler::Run(core::KeyAction action)
+bool KeyHandler::Run(core::KeyAction action, char16_t key)
 {
     switch (action) {
     case core::KeyAction::SwitchFocus: return actions_.SwitchFocus();
     case core::KeyAction::Close: return actions_.RequestClose();
     case core::KeyAction::ToggleTreePane: return actions_.ToggleTreePane();
-    case core::KeyAction::ToHost:  // the host's own shortcuts take those keys
+    case core::KeyAction::ToHost: return actions_.HostKey(key);
     case core::KeyAction::None: break;
     }
     return false;

@@ -12,12 +12,16 @@ namespace qtviewer {
 
 // What the actions do; each says whether it took the key (Escape is the
 // host's to close with inside a file manager).
+// HostKey: a key the host binds; the host's shortcuts take the ones its
+// menus carry before the viewer sees them, and the viewer may do the work
+// of the others itself.
 class KeyActions {
 public:
     virtual ~KeyActions() = default;
     virtual bool SwitchFocus() = 0;
     virtual bool RequestClose() = 0;
     virtual bool ToggleTreePane() = 0;
+    virtual bool HostKey(char16_t key) = 0;
 };
 
 class KeyHandler final : public QObject {
@@ -36,7 +40,7 @@ protected:
 
 private:
     bool Filter(QEvent* event);
-    bool Run(core::KeyAction action);
+    bool Run(core::KeyAction action, char16_t key);
 
     KeyActions& actions_;
 };

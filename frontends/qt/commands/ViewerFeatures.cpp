@@ -4,6 +4,7 @@
 #include "frontends/qt/commands/OwnWindow.h"
 #include "frontends/qt/commands/PaneLook.h"
 #include "frontends/qt/links/LinkClicks.h"
+#include "frontends/qt/opening/QtOpening.h"
 #include "frontends/qt/panes/ContentPanes.h"
 #include "frontends/qt/panes/SafeHtmlBrowser.h"
 #include "frontends/qt/system/MenuLanguages.h"
@@ -20,6 +21,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTextDocumentFragment>
@@ -124,6 +126,56 @@ bool ViewerFeatures::RequestClose()
         return false;
     QMetaObject::invokeMethod(window, "close", Qt::QueuedConnection);
     return true;
+}
+
+// F7 reaches no host: a host's viewer takes only the keys its menus carry
+// from the viewer, and F7 is none of them. The viewer asks for the search
+// itself; F3 and Shift+F3 stay the host's, and come back as its search.
+bool ViewerFeatures::HostKey(char16_t key)
+{
+    if (key != core::FunctionKey(7) || !viewer_.Book())
+        return false;
+    OpenSearchDialog();
+    return true;
+}
+
+// A dialog that closes gives the keyboard back to the viewer's window, so
+// that the host's keys (F3, n, p) work on at once; without a window manager
+// nothing else would.
+void ViewerFeatures::ReturnKeyboardOnClose(QDialog& dialog)
+{
+    connect(&dialog, &QDialog::finished, this, [this] { viewer_.window()->activateWindow(); });
+}
+
+// Shown without a loop of its own: the host's events go on while it shows.
+void ViewerFeatures::OpenSearchDialog()
+{
+    static SearchRequest last;  // the dialog offers what was searched last
+    const MenuLanguages& languages = MenuLanguages::Get(Settings().langName);
+    auto* dialog = new SearchDialog(&viewer_, last, [&languages](const QString& text) { return languages.Text(text); });
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    ReturnKeyboardOnClose(*dialog);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] {
+        Guarded([&] {
+            last = dialog->Request();
+            SearchFromDialog(last);
+        });
+    });
+    dialog->open();
+}
+
+void ViewerFeatures::SearchFromDialog(const SearchRequest& request)
+{
+    if (Search(request.text.toStdU16String(), SearchFlagsOf(request))) {
+        viewer_.Content()->currentWidget()->setFocus();  // the match shows as the selection it is
+        return;
+    }
+    const QString notFound = MenuLanguages::Get(Settings().langName).Text(QString::fromUtf16(kSearchTextNotFound));
+    auto* message = new QMessageBox(QMessageBox::Information, QString::fromLatin1(kAppName),
+                                    notFound + QStringLiteral(": ") + request.text, QMessageBox::Ok, &viewer_);
+    message->setAttribute(Qt::WA_DeleteOnClose);
+    ReturnKeyboardOnClose(*message);
+    message->open();
 }
 
 bool ViewerFeatures::ToggleTreePane()

@@ -7,11 +7,13 @@
 #include "frontends/qt/commands/ViewerCommands.h"
 #include "frontends/qt/links/PageLinks.h"
 #include "frontends/qt/search/PageSearch.h"
+#include "frontends/qt/search/SearchDialog.h"
 
 #include <QObject>
 
 #include <memory>
 
+class QDialog;
 class QPoint;
 
 namespace qtviewer {
@@ -43,6 +45,7 @@ private:
     bool SwitchFocus() override;
     bool RequestClose() override;
     bool ToggleTreePane() override;
+    bool HostKey(char16_t key) override;
     // ViewerCommandTarget
     void SelectPage(uint32_t pageId) override;
     QString DocumentPath() const override;
@@ -54,6 +57,9 @@ private:
     void ShowPage(const model::CPage& page) override;
 
     void PageShown();
+    void OpenSearchDialog();
+    void ReturnKeyboardOnClose(QDialog& dialog);
+    void SearchFromDialog(const SearchRequest& request);
     MenuRequest RequestFor(QWidget& pane, const std::optional<ShownLink>& link) const;
     void RunPaneCommand(bool tree, int command, const ShownLink* link);
     void CopyPage(int command);

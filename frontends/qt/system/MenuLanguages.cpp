@@ -2,6 +2,7 @@
 
 #include "core/commands/MenuLayout.h"
 #include "core/language/IniFile.h"
+#include "frontends/qt/search/SearchDialog.h"
 
 #include <QAction>
 #include <QDir>
@@ -42,7 +43,9 @@ void Translate(QMenu& menu, const core::Language& language)
 
 MenuLanguages::MenuLanguages(const QString& folder, std::u16string_view storedName)
 {
-    const std::vector<std::u16string> texts = core::BuiltInMenuTexts();
+    std::vector<std::u16string> texts = core::BuiltInMenuTexts();
+    for (std::u16string& text : SearchDialogTexts())
+        texts.push_back(std::move(text));
     const QDir dir(folder);
     const QDir::SortFlags byName = QDir::Name | QDir::IgnoreCase;
     for (const QFileInfo& file : dir.entryInfoList({QStringLiteral("vornview_*.lng")}, QDir::Files, byName)) {
@@ -79,6 +82,14 @@ void MenuLanguages::Localize(QMenu& menu) const
     menu.addMenu(submenu);
     if (selected_ >= 0)
         Translate(menu, languages_[static_cast<size_t>(selected_)]);
+}
+
+QString MenuLanguages::Text(const QString& english) const
+{
+    if (selected_ < 0)
+        return english;
+    return QString::fromStdU16String(
+        core::TranslateMenuText(english.toStdU16String(), languages_[static_cast<size_t>(selected_)]));
 }
 
 std::optional<std::u16string> MenuLanguages::Choose(int command)
