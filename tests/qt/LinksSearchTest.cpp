@@ -4,17 +4,24 @@
 #include "frontends/qt/commands/ContextMenus.h"
 #include "frontends/qt/commands/ViewerFeatures.h"
 #include "frontends/qt/panes/ContentPanes.h"
+#include "frontends/qt/search/SearchDialog.h"
 #include "frontends/qt/viewer/ViewerWidget.h"
 #include "tests/qt/BookPages.h"
 #include "tests/qt/QtTestSupport.h"
 #include "resources/ResourceIds.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QClipboard>
 #include <QMimeData>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTextBrowser>
+#include <QTreeView>
+#include <QVBoxLayout>
 
 #include <QTest>
 
@@ -72,6 +79,7 @@ private Q_SLOTS:
     void searchAcrossPages_data();
     void searchAcrossPages();
     void inTheViewer();
+    void searchDialog();
 };
 
 void LinksSearchTest::passesOnAShownPage_data()
@@ -276,6 +284,66 @@ void LinksSearchTest::inTheViewer()
     click(5);
     QCOMPARE(viewer.ShownPage()->Id(), 2u);
     QCOMPARE(desktop.beeps + desktop.opened.size(), 0);
+}
+
+// F7 asks for the search in a dialog of the viewer's own, which offers what
+// was searched last and starts the round from the top; a search that finds
+// nothing says so, a cancelled one does nothing.
+void LinksSearchTest::searchDialog()
+{
+    QTemporaryDir folder;
+    const QString path = qttest::WriteNotebook(
+        folder, QStringLiteral("book.vnb"),
+        kit::BookOf({kit::Page(1, 1, 4, u"Root"), kit::Page(2, 1, 0, u"Plain", u"alpha Beta beta"),
+                     kit::Page(3, 1, 2, u"Rich", u"{\\rtf1\\ansi see \\b beta\\b0}")}));
+    QWidget host;
+    auto* viewer = new ViewerWidget(&host);
+    (new QVBoxLayout(&host))->addWidget(viewer);
+    host.resize(600, 400);
+    host.show();
+    QVERIFY(viewer->Load(path.toStdString()));
+    struct Step {
+        const char* offered;  // the dialog's text when it opens
+        const char* text;
+        bool matchCase, backwards, find;
+        const char* result;  // the selection afterwards, or the message shown
+    };
+    const Step steps[] = {
+        {"", "beta", false, false, true, "plain 6 Beta"},
+        {"beta", "beta", true, false, true, "plain 11 beta"},
+        {"beta", "beta", false, true, true, "plain 11 beta"},  // from the page's end
+        {"beta", "gamma", false, false, false, "plain 11 beta"},
+        {"beta", "Gamma", false, false, true, "Text not found: Gamma"},
+        {"Gamma", "see", true, false, true, "rich 0 see"},
+    };
+    for (const Step& step : steps) {
+        const QString row = QString::fromLatin1(step.text) + (step.matchCase ? " case" : "") + (step.backwards ? " back" : "");
+        viewer->Tree()->setFocus();
+        QTest::keyClick(viewer->Tree(), Qt::Key_F7);
+        auto* dialog = viewer->findChild<SearchDialog*>();
+        QVERIFY2(dialog && dialog->isVisible(), qPrintable(row));
+        auto* text = dialog->findChild<QLineEdit*>();
+        QCOMPARE(text->text(), QString::fromLatin1(step.offered));
+        text->setText(QString::fromLatin1(step.text));
+        const QList<QCheckBox*> options = dialog->findChildren<QCheckBox*>();
+        options.value(0)->setChecked(step.matchCase);
+        options.value(1)->setChecked(step.backwards);
+        if (step.find)
+            dialog->accept();
+        else
+            dialog->reject();
+        QTRY_VERIFY(!viewer->findChild<SearchDialog*>());
+        QString result;
+        if (auto* message = viewer->findChild<QMessageBox*>()) {
+            result = message->text();
+            delete message;
+        } else if (auto* plain = qobject_cast<QPlainTextEdit*>(viewer->Content()->currentWidget())) {
+            result = QStringLiteral("plain %1 ").arg(plain->textCursor().selectionStart()) + plain->textCursor().selectedText();
+        } else if (auto* rich = qobject_cast<QTextBrowser*>(viewer->Content()->currentWidget())) {
+            result = QStringLiteral("rich %1 ").arg(rich->textCursor().selectionStart()) + rich->textCursor().selectedText();
+        }
+        QVERIFY2(result == QString::fromLatin1(step.result), qPrintable(row + ": " + result));
+    }
 }
 
 QTEST_MAIN(LinksSearchTest)

@@ -142,6 +142,13 @@ void MenusKeysTest::languageFile()
     QCOMPARE(languages.Choose(core::kEnglishCommand), std::optional<std::u16string>(u""));
     QVERIFY(Described(*BuildContextMenu(request, languages)).startsWith(QStringLiteral("Copy URL |")));
     QCOMPARE(languages.Choose(core::kFirstLanguageCommand), std::optional<std::u16string>(u"Deutsch"));
+    // The viewer's own dialogs read their texts from the same section.
+    QTemporaryDir ownFolder;
+    QFile own(ownFolder.filePath(QStringLiteral("vornview_tst.lng")));
+    QVERIFY(own.open(QIODevice::WriteOnly) && own.write("[GENERAL]\nLanguage=Test\n[MENU]\nMATCH_CASE=Exact\n") > 0);
+    own.close();
+    QCOMPARE(MenuLanguages(ownFolder.path(), u"test").Text(QStringLiteral("Match case")), QStringLiteral("Exact"));
+    QCOMPARE(MenuLanguages(ownFolder.path(), u"").Text(QStringLiteral("Match case")), QStringLiteral("Match case"));
 }
 
 void MenusKeysTest::keys_data()

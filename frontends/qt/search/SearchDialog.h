@@ -31,6 +31,7 @@ int SearchFlagsOf(const SearchRequest& request);
 std::vector<std::u16string> SearchDialogTexts();
 
 class SearchDialog final : public QDialog {
+    Q_OBJECT
 public:
     using Translate = std::function<QString(const QString& english)>;
     SearchDialog(QWidget* parent, const SearchRequest& last, const Translate& translate);
