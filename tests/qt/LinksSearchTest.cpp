@@ -288,7 +288,8 @@ void LinksSearchTest::inTheViewer()
 
 // F7 asks for the search in a dialog of the viewer's own, which offers what
 // was searched last and starts the round from the top; a search that finds
-// nothing says so, a cancelled one does nothing.
+// nothing says so, a cancelled one does nothing. F3 and Shift+F3 go on
+// with it until the host searches.
 void LinksSearchTest::searchDialog()
 {
     QTemporaryDir folder;
@@ -303,36 +304,50 @@ void LinksSearchTest::searchDialog()
     host.show();
     QVERIFY(viewer->Load(path.toStdString()));
     struct Step {
+        const char* keys;     // F7 (the dialog), F3, Shift+F3, or "host" (the host's search for the text)
         const char* offered;  // the dialog's text when it opens
         const char* text;
         bool matchCase, backwards, find;
         const char* result;  // the selection afterwards, or the message shown
     };
     const Step steps[] = {
-        {"", "beta", false, false, true, "plain 6 Beta"},
-        {"beta", "beta", true, false, true, "plain 11 beta"},
-        {"beta", "beta", false, true, true, "plain 11 beta"},  // from the page's end
-        {"beta", "gamma", false, false, false, "plain 11 beta"},
-        {"beta", "Gamma", false, false, true, "Text not found: Gamma"},
-        {"Gamma", "see", true, false, true, "rich 0 see"},
+        {"F7", "", "beta", false, false, true, "plain 6 Beta"},
+        {"F3", "", "", false, false, false, "plain 11 beta"},
+        {"F3", "", "", false, false, false, "rich 4 beta"},
+        {"Shift+F3", "", "", false, false, false, "plain 11 beta"},
+        {"F7", "beta", "beta", true, false, true, "plain 11 beta"},
+        {"F7", "beta", "beta", false, true, true, "plain 11 beta"},  // from the page's end
+        {"F3", "", "", false, false, false, "plain 6 Beta"},
+        {"F7", "beta", "gamma", false, false, false, "plain 6 Beta"},
+        {"F7", "beta", "Gamma", false, false, true, "Text not found: Gamma"},
+        {"host", "", "see", false, false, false, "rich 0 see"},
+        {"F3", "", "", false, false, false, "rich 0 see"},  // the host's to go on with
+        {"F7", "Gamma", "beta", true, false, true, "rich 4 beta"},  // from the top of the shown page
     };
     for (const Step& step : steps) {
-        const QString row = QString::fromLatin1(step.text) + (step.matchCase ? " case" : "") + (step.backwards ? " back" : "");
+        const QString row = QString::fromLatin1(step.keys) + u' ' + QString::fromLatin1(step.text) +
+                            (step.matchCase ? " case" : "") + (step.backwards ? " back" : "");
         viewer->Tree()->setFocus();
-        QTest::keyClick(viewer->Tree(), Qt::Key_F7);
-        auto* dialog = viewer->findChild<SearchDialog*>();
-        QVERIFY2(dialog && dialog->isVisible(), qPrintable(row));
-        auto* text = dialog->findChild<QLineEdit*>();
-        QCOMPARE(text->text(), QString::fromLatin1(step.offered));
-        text->setText(QString::fromLatin1(step.text));
-        const QList<QCheckBox*> options = dialog->findChildren<QCheckBox*>();
-        options.value(0)->setChecked(step.matchCase);
-        options.value(1)->setChecked(step.backwards);
-        if (step.find)
-            dialog->accept();
-        else
-            dialog->reject();
-        QTRY_VERIFY(!viewer->findChild<SearchDialog*>());
+        if (QByteArray(step.keys) == "host") {
+            viewer->Search(QString::fromLatin1(step.text).toStdU16String(), core::kSearchFindFirst);
+        } else if (QByteArray(step.keys) != "F7") {
+            QTest::keyClick(viewer->Tree(), Qt::Key_F3, QByteArray(step.keys) == "F3" ? Qt::NoModifier : Qt::ShiftModifier);
+        } else {
+            QTest::keyClick(viewer->Tree(), Qt::Key_F7);
+            auto* dialog = viewer->findChild<SearchDialog*>();
+            QVERIFY2(dialog && dialog->isVisible(), qPrintable(row));
+            auto* text = dialog->findChild<QLineEdit*>();
+            QCOMPARE(text->text(), QString::fromLatin1(step.offered));
+            text->setText(QString::fromLatin1(step.text));
+            const QList<QCheckBox*> options = dialog->findChildren<QCheckBox*>();
+            options.value(0)->setChecked(step.matchCase);
+            options.value(1)->setChecked(step.backwards);
+            if (step.find)
+                dialog->accept();
+            else
+                dialog->reject();
+            QTRY_VERIFY(!viewer->findChild<SearchDialog*>());
+        }
         QString result;
         if (auto* message = viewer->findChild<QMessageBox*>()) {
             result = message->text();

@@ -46,23 +46,26 @@ bool KeyHandler::Filter(QEvent* event)
     const char16_t named = KeyOf(key->key());
     if (!named)
         return false;
-    const core::KeyAction action = core::ActionOfKey(named, ModifiersOf(key->modifiers()));
+    const core::KeyModifiers modifiers = ModifiersOf(key->modifiers());
+    const core::KeyAction action = core::ActionOfKey(named, modifiers);
     if (event->type() == QEvent::ShortcutOverride) {
-        if (action != core::KeyAction::SwitchFocus && action != core::KeyAction::ToggleTreePane)
+        const bool claimed = action == core::KeyAction::SwitchFocus || action == core::KeyAction::ToggleTreePane ||
+                             (action == core::KeyAction::ToHost && actions_.ClaimsHostKey(named, modifiers));
+        if (!claimed)
             return false;
         key->accept();
         return true;
     }
-    return Run(action, named);
+    return Run(action, named, modifiers);
 }
 
-bool KeyHandler::Run(core::KeyAction action, char16_t key)
+bool KeyHandler::Run(core::KeyAction action, char16_t key, core::KeyModifiers modifiers)
 {
     switch (action) {
     case core::KeyAction::SwitchFocus: return actions_.SwitchFocus();
     case core::KeyAction::Close: return actions_.RequestClose();
     case core::KeyAction::ToggleTreePane: return actions_.ToggleTreePane();
-    case core::KeyAction::ToHost: return actions_.HostKey(key);
+    case core::KeyAction::ToHost: return actions_.HostKey(key, modifiers);
     case core::KeyAction::None: break;
     }
     return false;

@@ -100,7 +100,14 @@ void ViewerFeatures::ApplyTreeLook()
         outline->SetLook(settings.treeTextColour, tree.font());
 }
 
+// The host's search: F3 is the host's again.
 bool ViewerFeatures::Search(std::u16string_view pattern, int hostFlags)
+{
+    ownSearch_.reset();
+    return RunSearch(pattern, hostFlags);
+}
+
+bool ViewerFeatures::RunSearch(std::u16string_view pattern, int hostFlags)
 {
     if (!viewer_.Book())
         return false;
@@ -128,14 +135,29 @@ bool ViewerFeatures::RequestClose()
     return true;
 }
 
+// F3 and Shift+F3 after a search of the viewer's own dialog: the host
+// knows nothing of it, and would ask for a search of its own.
+bool ViewerFeatures::ClaimsHostKey(char16_t key, core::KeyModifiers modifiers)
+{
+    return key == core::FunctionKey(3) && !modifiers.control && !modifiers.alt && ownSearch_ && viewer_.Book();
+}
+
 // F7 reaches no host: a host's viewer takes only the keys its menus carry
 // from the viewer, and F7 is none of them. The viewer asks for the search
-// itself; F3 and Shift+F3 stay the host's, and come back as its search.
-bool ViewerFeatures::HostKey(char16_t key)
+// itself.
+bool ViewerFeatures::HostKey(char16_t key, core::KeyModifiers modifiers)
 {
-    if (key != core::FunctionKey(7) || !viewer_.Book())
+    if (!viewer_.Book())
         return false;
-    OpenSearchDialog();
+    if (key == core::FunctionKey(7)) {
+        OpenSearchDialog();
+        return true;
+    }
+    if (!ClaimsHostKey(key, modifiers))
+        return false;
+    // F3 goes on the dialog's way, Shift+F3 the other.
+    const bool backwards = ownSearch_->backwards != modifiers.shift;
+    SearchForUser(*ownSearch_, (ownSearch_->matchCase ? core::kSearchMatchCase : 0) | (backwards ? core::kSearchBackwards : 0));
     return true;
 }
 
@@ -158,15 +180,16 @@ void ViewerFeatures::OpenSearchDialog()
     connect(dialog, &QDialog::accepted, this, [this, dialog] {
         Guarded([&] {
             last = dialog->Request();
-            SearchFromDialog(last);
+            ownSearch_ = last;
+            SearchForUser(last, SearchFlagsOf(last));
         });
     });
     dialog->open();
 }
 
-void ViewerFeatures::SearchFromDialog(const SearchRequest& request)
+void ViewerFeatures::SearchForUser(const SearchRequest& request, int hostFlags)
 {
-    if (Search(request.text.toStdU16String(), SearchFlagsOf(request))) {
+    if (RunSearch(request.text.toStdU16String(), hostFlags)) {
         viewer_.Content()->currentWidget()->setFocus();  // the match shows as the selection it is
         return;
     }
