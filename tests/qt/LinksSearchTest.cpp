@@ -64,6 +64,17 @@ public:
     QStringList texts;
 };
 
+// "plain 6 beta": the view showing the page, where its selection starts,
+// what it holds.
+QString Selected(const ViewerWidget& viewer)
+{
+    QWidget* shown = viewer.Content()->currentWidget();
+    if (auto* plain = qobject_cast<QPlainTextEdit*>(shown))
+        return QStringLiteral("plain %1 ").arg(plain->textCursor().selectionStart()) + plain->textCursor().selectedText();
+    auto* rich = qobject_cast<QTextBrowser*>(shown);
+    return QStringLiteral("rich %1 ").arg(rich->textCursor().selectionStart()) + rich->textCursor().selectedText();
+}
+
 QString Shown(const ShownLink& link) { return link.text + (link.page ? QStringLiteral("->%1").arg(*link.page) : QString()); }
 
 }  // namespace
@@ -241,18 +252,11 @@ void LinksSearchTest::inTheViewer()
     viewer.resize(600, 400);
     viewer.show();
     QVERIFY(viewer.Load(path.toStdString()));
-    const auto selected = [&viewer]() -> QString {
-        QWidget* shown = viewer.Content()->currentWidget();
-        if (auto* plain = qobject_cast<QPlainTextEdit*>(shown))
-            return QStringLiteral("plain %1 ").arg(plain->textCursor().selectionStart()) + plain->textCursor().selectedText();
-        auto* rich = qobject_cast<QTextBrowser*>(shown);
-        return QStringLiteral("rich %1 ").arg(rich->textCursor().selectionStart()) + rich->textCursor().selectedText();
-    };
     const std::pair<int, QString> searches[] = {
         {core::kSearchFindFirst, "plain 6 beta"}, {0, "rich 12 beta"}, {0, "plain 6 beta"}, {core::kSearchBackwards, "rich 12 beta"}};
     for (const auto& [flags, expected] : searches) {
         QVERIFY(viewer.Search(u"beta", flags));
-        QCOMPARE(selected(), expected);
+        QCOMPARE(Selected(viewer), expected);
     }
     QCOMPARE(viewer.Content()->RichView()->toPlainText(), QStringLiteral("see Two and beta Tool"));
     // The page's menu offers the field's target, and copies the words selected.
@@ -348,15 +352,8 @@ void LinksSearchTest::searchDialog()
                 dialog->reject();
             QTRY_VERIFY(!viewer->findChild<SearchDialog*>());
         }
-        QString result;
-        if (auto* message = viewer->findChild<QMessageBox*>()) {
-            result = message->text();
-            delete message;
-        } else if (auto* plain = qobject_cast<QPlainTextEdit*>(viewer->Content()->currentWidget())) {
-            result = QStringLiteral("plain %1 ").arg(plain->textCursor().selectionStart()) + plain->textCursor().selectedText();
-        } else if (auto* rich = qobject_cast<QTextBrowser*>(viewer->Content()->currentWidget())) {
-            result = QStringLiteral("rich %1 ").arg(rich->textCursor().selectionStart()) + rich->textCursor().selectedText();
-        }
+        const std::unique_ptr<QMessageBox> message(viewer->findChild<QMessageBox*>());
+        const QString result = message ? message->text() : Selected(*viewer);
         QVERIFY2(result == QString::fromLatin1(step.result), qPrintable(row + ": " + result));
     }
 }

@@ -218,35 +218,29 @@ void MenusKeysTest::escapeClosesOnlyOurOwnWindow()
     QFETCH(QString, window);
     QFETCH(bool, closes);
     auto* viewer = new ViewerWidget;
-    const auto clientArea = [viewer](QWidget* form) {
-        auto* menu = new QMenuBar(form);
-        auto* area = new QScrollArea(form);
-        auto* layout = new QVBoxLayout(form);
-        layout->setMenuBar(menu);
-        layout->addWidget(area);
-        viewer->setParent(area->viewport());
-        new QStatusBar(area->viewport());
-        return menu;
-    };
     QMainWindow main;
     QWidget host;
-    QWidget* top = &host;
-    if (window == QLatin1String("main window")) {
+    QWidget* top = window == QLatin1String("main window") ? static_cast<QWidget*>(&main) : &host;
+    auto* form = window == QLatin1String("viewer window in a panel") ? new QWidget : &host;
+    auto* layout = new QVBoxLayout(&host);
+    if (top == &main) {
         main.setCentralWidget(viewer);
-        top = &main;
-    } else if (window.contains(QLatin1String("list"))) {
-        auto* layout = new QVBoxLayout(&host);
+    } else if (window.endsWith(QLatin1String("list"))) {
         layout->addWidget(viewer);
         layout->addWidget(new QTreeView);
         layout->itemAt(1)->widget()->setHidden(window.startsWith(QLatin1String("hidden")));
-    } else if (window == QLatin1String("menu bar, client area, status bar")) {
-        clientArea(&host);
     } else {
-        auto* form = new QWidget;
-        clientArea(form)->hide();
-        auto* layout = new QVBoxLayout(&host);
-        layout->addWidget(new QTreeView);
-        layout->addWidget(form);
+        auto* area = new QScrollArea;
+        auto* formLayout = form == &host ? layout : new QVBoxLayout(form);
+        formLayout->setMenuBar(new QMenuBar(form));
+        formLayout->menuBar()->setHidden(form != &host);  // hidden in a panel
+        formLayout->addWidget(area);
+        viewer->setParent(area->viewport());
+        new QStatusBar(area->viewport());
+        if (form != &host) {
+            layout->addWidget(new QTreeView);
+            layout->addWidget(form);
+        }
     }
     top->resize(600, 400);
     top->show();
