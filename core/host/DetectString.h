@@ -5,9 +5,11 @@
 
 namespace core {
 
-// A notebook: its extension, and its front, which is the class tag of a
-// book (a new-class tag, 0xFFFF, naming CBook).
-inline constexpr std::string_view kDetectString = R"(EXT="VNB" & [0]=255 & [1]=255 & FIND("CBook"))";
+// A notebook: its extension, and the class name of a book near its front.
+// No byte terms ([0]=255 for the new-class tag that precedes the name):
+// Double Commander, the Linux host that asks for this string, matches none
+// of them, however written, and would never choose the viewer.
+inline constexpr std::string_view kDetectString = R"(EXT="VNB" & FIND("CBook"))";
 
 // Puts the detect string, with its terminating zero, into a host's buffer
 // of `capacity` bytes. A buffer too small for all of it gets an empty

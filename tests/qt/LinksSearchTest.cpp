@@ -4,17 +4,24 @@
 #include "frontends/qt/commands/ContextMenus.h"
 #include "frontends/qt/commands/ViewerFeatures.h"
 #include "frontends/qt/panes/ContentPanes.h"
+#include "frontends/qt/search/SearchDialog.h"
 #include "frontends/qt/viewer/ViewerWidget.h"
 #include "tests/qt/BookPages.h"
 #include "tests/qt/QtTestSupport.h"
 #include "resources/ResourceIds.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QClipboard>
 #include <QMimeData>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTextBrowser>
+#include <QTreeView>
+#include <QVBoxLayout>
 
 #include <QTest>
 
@@ -57,6 +64,17 @@ public:
     QStringList texts;
 };
 
+// "plain 6 beta": the view showing the page, where its selection starts,
+// what it holds.
+QString Selected(const ViewerWidget& viewer)
+{
+    QWidget* shown = viewer.Content()->currentWidget();
+    if (auto* plain = qobject_cast<QPlainTextEdit*>(shown))
+        return QStringLiteral("plain %1 ").arg(plain->textCursor().selectionStart()) + plain->textCursor().selectedText();
+    auto* rich = qobject_cast<QTextBrowser*>(shown);
+    return QStringLiteral("rich %1 ").arg(rich->textCursor().selectionStart()) + rich->textCursor().selectedText();
+}
+
 QString Shown(const ShownLink& link) { return link.text + (link.page ? QStringLiteral("->%1").arg(*link.page) : QString()); }
 
 }  // namespace
@@ -72,6 +90,7 @@ private Q_SLOTS:
     void searchAcrossPages_data();
     void searchAcrossPages();
     void inTheViewer();
+    void searchDialog();
 };
 
 void LinksSearchTest::passesOnAShownPage_data()
@@ -233,18 +252,11 @@ void LinksSearchTest::inTheViewer()
     viewer.resize(600, 400);
     viewer.show();
     QVERIFY(viewer.Load(path.toStdString()));
-    const auto selected = [&viewer]() -> QString {
-        QWidget* shown = viewer.Content()->currentWidget();
-        if (auto* plain = qobject_cast<QPlainTextEdit*>(shown))
-            return QStringLiteral("plain %1 ").arg(plain->textCursor().selectionStart()) + plain->textCursor().selectedText();
-        auto* rich = qobject_cast<QTextBrowser*>(shown);
-        return QStringLiteral("rich %1 ").arg(rich->textCursor().selectionStart()) + rich->textCursor().selectedText();
-    };
     const std::pair<int, QString> searches[] = {
         {core::kSearchFindFirst, "plain 6 beta"}, {0, "rich 12 beta"}, {0, "plain 6 beta"}, {core::kSearchBackwards, "rich 12 beta"}};
     for (const auto& [flags, expected] : searches) {
         QVERIFY(viewer.Search(u"beta", flags));
-        QCOMPARE(selected(), expected);
+        QCOMPARE(Selected(viewer), expected);
     }
     QCOMPARE(viewer.Content()->RichView()->toPlainText(), QStringLiteral("see Two and beta Tool"));
     // The page's menu offers the field's target, and copies the words selected.
@@ -276,6 +288,74 @@ void LinksSearchTest::inTheViewer()
     click(5);
     QCOMPARE(viewer.ShownPage()->Id(), 2u);
     QCOMPARE(desktop.beeps + desktop.opened.size(), 0);
+}
+
+// F7 asks for the search in a dialog of the viewer's own, which offers what
+// was searched last and starts the round from the top; a search that finds
+// nothing says so, a cancelled one does nothing. F3 and Shift+F3 go on
+// with it until the host searches.
+void LinksSearchTest::searchDialog()
+{
+    QTemporaryDir folder;
+    const QString path = qttest::WriteNotebook(
+        folder, QStringLiteral("book.vnb"),
+        kit::BookOf({kit::Page(1, 1, 4, u"Root"), kit::Page(2, 1, 0, u"Plain", u"alpha Beta beta"),
+                     kit::Page(3, 1, 2, u"Rich", u"{\\rtf1\\ansi see \\b beta\\b0}")}));
+    QWidget host;
+    auto* viewer = new ViewerWidget(&host);
+    (new QVBoxLayout(&host))->addWidget(viewer);
+    host.resize(600, 400);
+    host.show();
+    QVERIFY(viewer->Load(path.toStdString()));
+    struct Step {
+        const char* keys;     // F7 (the dialog), F3, Shift+F3, or "host" (the host's search for the text)
+        const char* offered;  // the dialog's text when it opens
+        const char* text;
+        bool matchCase, backwards, find;
+        const char* result;  // the selection afterwards, or the message shown
+    };
+    const Step steps[] = {
+        {"F7", "", "beta", false, false, true, "plain 6 Beta"},
+        {"F3", "", "", false, false, false, "plain 11 beta"},
+        {"F3", "", "", false, false, false, "rich 4 beta"},
+        {"Shift+F3", "", "", false, false, false, "plain 11 beta"},
+        {"F7", "beta", "beta", true, false, true, "plain 11 beta"},
+        {"F7", "beta", "beta", false, true, true, "plain 11 beta"},  // from the page's end
+        {"F3", "", "", false, false, false, "plain 6 Beta"},
+        {"F7", "beta", "gamma", false, false, false, "plain 6 Beta"},
+        {"F7", "beta", "Gamma", false, false, true, "Text not found: Gamma"},
+        {"host", "", "see", false, false, false, "rich 0 see"},
+        {"F3", "", "", false, false, false, "rich 0 see"},  // the host's to go on with
+        {"F7", "Gamma", "beta", true, false, true, "rich 4 beta"},  // from the top of the shown page
+    };
+    for (const Step& step : steps) {
+        const QString row = QString::fromLatin1(step.keys) + u' ' + QString::fromLatin1(step.text) +
+                            (step.matchCase ? " case" : "") + (step.backwards ? " back" : "");
+        viewer->Tree()->setFocus();
+        if (QByteArray(step.keys) == "host") {
+            viewer->Search(QString::fromLatin1(step.text).toStdU16String(), core::kSearchFindFirst);
+        } else if (QByteArray(step.keys) != "F7") {
+            QTest::keyClick(viewer->Tree(), Qt::Key_F3, QByteArray(step.keys) == "F3" ? Qt::NoModifier : Qt::ShiftModifier);
+        } else {
+            QTest::keyClick(viewer->Tree(), Qt::Key_F7);
+            auto* dialog = viewer->findChild<SearchDialog*>();
+            QVERIFY2(dialog && dialog->isVisible(), qPrintable(row));
+            auto* text = dialog->findChild<QLineEdit*>();
+            QCOMPARE(text->text(), QString::fromLatin1(step.offered));
+            text->setText(QString::fromLatin1(step.text));
+            const QList<QCheckBox*> options = dialog->findChildren<QCheckBox*>();
+            options.value(0)->setChecked(step.matchCase);
+            options.value(1)->setChecked(step.backwards);
+            if (step.find)
+                dialog->accept();
+            else
+                dialog->reject();
+            QTRY_VERIFY(!viewer->findChild<SearchDialog*>());
+        }
+        const std::unique_ptr<QMessageBox> message(viewer->findChild<QMessageBox*>());
+        const QString result = message ? message->text() : Selected(*viewer);
+        QVERIFY2(result == QString::fromLatin1(step.result), qPrintable(row + ": " + result));
+    }
 }
 
 QTEST_MAIN(LinksSearchTest)

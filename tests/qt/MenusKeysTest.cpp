@@ -13,6 +13,9 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
+#include <QMenuBar>
+#include <QScrollArea>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
@@ -53,6 +56,7 @@ private Q_SLOTS:
     void languageFile();
     void keys_data();
     void keys();
+    void escapeClosesOnlyOurOwnWindow_data();
     void escapeClosesOnlyOurOwnWindow();
 };
 
@@ -138,6 +142,13 @@ void MenusKeysTest::languageFile()
     QCOMPARE(languages.Choose(core::kEnglishCommand), std::optional<std::u16string>(u""));
     QVERIFY(Described(*BuildContextMenu(request, languages)).startsWith(QStringLiteral("Copy URL |")));
     QCOMPARE(languages.Choose(core::kFirstLanguageCommand), std::optional<std::u16string>(u"Deutsch"));
+    // The viewer's own dialogs read their texts from the same section.
+    QTemporaryDir ownFolder;
+    QFile own(ownFolder.filePath(QStringLiteral("vornview_tst.lng")));
+    QVERIFY(own.open(QIODevice::WriteOnly) && own.write("[GENERAL]\nLanguage=Test\n[MENU]\nMATCH_CASE=Exact\n") > 0);
+    own.close();
+    QCOMPARE(MenuLanguages(ownFolder.path(), u"test").Text(QStringLiteral("Match case")), QStringLiteral("Exact"));
+    QCOMPARE(MenuLanguages(ownFolder.path(), u"").Text(QStringLiteral("Match case")), QStringLiteral("Match case"));
 }
 
 void MenusKeysTest::keys_data()
@@ -188,21 +199,55 @@ void MenusKeysTest::keys()
     QCOMPARE(page->hasFocus(), !treeFocusedAfter);
 }
 
+void MenusKeysTest::escapeClosesOnlyOurOwnWindow_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("standalone") << "main window" << true;
+    QTest::newRow("host's viewer window") << "menu bar, client area, status bar" << true;
+    QTest::newRow("a hidden file list beside") << "hidden list" << true;
+    QTest::newRow("a file list beside") << "list" << false;
+    QTest::newRow("quick view") << "viewer window in a panel" << false;
+}
+
+// Built as the hosts build them: the viewer in a host's client area (a
+// scroll area's viewport), or that whole window set into a panel of a file
+// manager beside its file list.
 void MenusKeysTest::escapeClosesOnlyOurOwnWindow()
 {
-    QMainWindow own;
+    QFETCH(QString, window);
+    QFETCH(bool, closes);
     auto* viewer = new ViewerWidget;
-    own.setCentralWidget(viewer);
+    QMainWindow main;
     QWidget host;
-    auto* hosted = new ViewerWidget(&host);
-    for (QWidget* window : {static_cast<QWidget*>(&own), &host}) {
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
+    QWidget* top = window == QLatin1String("main window") ? static_cast<QWidget*>(&main) : &host;
+    auto* form = window == QLatin1String("viewer window in a panel") ? new QWidget : &host;
+    auto* layout = new QVBoxLayout(&host);
+    if (top == &main) {
+        main.setCentralWidget(viewer);
+    } else if (window.endsWith(QLatin1String("list"))) {
+        layout->addWidget(viewer);
+        layout->addWidget(new QTreeView);
+        layout->itemAt(1)->widget()->setHidden(window.startsWith(QLatin1String("hidden")));
+    } else {
+        auto* area = new QScrollArea;
+        auto* formLayout = form == &host ? layout : new QVBoxLayout(form);
+        formLayout->setMenuBar(new QMenuBar(form));
+        formLayout->menuBar()->setHidden(form != &host);  // hidden in a panel
+        formLayout->addWidget(area);
+        viewer->setParent(area->viewport());
+        new QStatusBar(area->viewport());
+        if (form != &host) {
+            layout->addWidget(new QTreeView);
+            layout->addWidget(form);
+        }
     }
-    QTest::keyClick(hosted->Tree(), Qt::Key_Escape);
-    QVERIFY(host.isVisible());
+    top->resize(600, 400);
+    top->show();
+    QVERIFY(QTest::qWaitForWindowExposed(top));
     QTest::keyClick(viewer->Tree(), Qt::Key_Escape);
-    QVERIFY(!own.isVisible());
+    QCoreApplication::processEvents();
+    QCOMPARE(top->isVisible(), !closes);
 }
 
 QTEST_MAIN(MenusKeysTest)

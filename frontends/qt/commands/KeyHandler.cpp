@@ -26,6 +26,8 @@ char16_t KeyHandler::KeyOf(int qtKey)
         return core::kEscapeKey;
     if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9))
         return static_cast<char16_t>(qtKey);  // their ASCII upper case
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24)
+        return core::FunctionKey(qtKey - Qt::Key_F1 + 1);
     return 0;
 }
 
@@ -44,24 +46,26 @@ bool KeyHandler::Filter(QEvent* event)
     const char16_t named = KeyOf(key->key());
     if (!named)
         return false;
-    const core::KeyAction action = core::ActionOfKey(named, ModifiersOf(key->modifiers()));
+    const core::KeyModifiers modifiers = ModifiersOf(key->modifiers());
+    const core::KeyAction action = core::ActionOfKey(named, modifiers);
     if (event->type() == QEvent::ShortcutOverride) {
-        if (action != core::KeyAction::SwitchFocus && action != core::KeyAction::ToggleTreePane)
+        const bool claimed = action == core::KeyAction::SwitchFocus || action == core::KeyAction::ToggleTreePane ||
+                             (action == core::KeyAction::ToHost && actions_.ClaimsHostKey(named, modifiers));
+        if (!claimed)
             return false;
         key->accept();
         return true;
     }
-    return Run(action);
+    return Run(action, named, modifiers);
 }
 
-bool KeyHandler::Run(core::KeyAction action)
+bool KeyHandler::Run(core::KeyAction action, char16_t key, core::KeyModifiers modifiers)
 {
     switch (action) {
     case core::KeyAction::SwitchFocus: return actions_.SwitchFocus();
     case core::KeyAction::Close: return actions_.RequestClose();
     case core::KeyAction::ToggleTreePane: return actions_.ToggleTreePane();
-    // The host's keys reach it by its own shortcuts: the pane leaves them.
-    case core::KeyAction::ToHost:
+    case core::KeyAction::ToHost: return actions_.HostKey(key, modifiers);
     case core::KeyAction::None: break;
     }
     return false;

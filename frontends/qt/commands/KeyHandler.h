@@ -12,12 +12,17 @@ namespace qtviewer {
 
 // What the actions do; each says whether it took the key (Escape is the
 // host's to close with inside a file manager).
+// The host's keys: the host's shortcuts take the ones its menus carry
+// unless the viewer claims the key first (ClaimsHostKey); the viewer may do
+// the work of a key that reaches it (HostKey).
 class KeyActions {
 public:
     virtual ~KeyActions() = default;
     virtual bool SwitchFocus() = 0;
     virtual bool RequestClose() = 0;
     virtual bool ToggleTreePane() = 0;
+    virtual bool ClaimsHostKey(char16_t key, core::KeyModifiers modifiers) = 0;
+    virtual bool HostKey(char16_t key, core::KeyModifiers modifiers) = 0;
 };
 
 class KeyHandler final : public QObject {
@@ -36,7 +41,7 @@ protected:
 
 private:
     bool Filter(QEvent* event);
-    bool Run(core::KeyAction action);
+    bool Run(core::KeyAction action, char16_t key, core::KeyModifiers modifiers);
 
     KeyActions& actions_;
 };

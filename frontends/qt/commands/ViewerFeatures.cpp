@@ -1,8 +1,10 @@
 #include "frontends/qt/commands/ViewerFeatures.h"
 
 #include "frontends/qt/commands/ContextMenus.h"
+#include "frontends/qt/commands/OwnWindow.h"
 #include "frontends/qt/commands/PaneLook.h"
 #include "frontends/qt/links/LinkClicks.h"
+#include "frontends/qt/opening/QtOpening.h"
 #include "frontends/qt/panes/ContentPanes.h"
 #include "frontends/qt/panes/SafeHtmlBrowser.h"
 #include "frontends/qt/system/MenuLanguages.h"
@@ -18,8 +20,8 @@
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QClipboard>
-#include <QMainWindow>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTextDocumentFragment>
@@ -98,7 +100,14 @@ void ViewerFeatures::ApplyTreeLook()
         outline->SetLook(settings.treeTextColour, tree.font());
 }
 
+// The host's search: F3 is the host's again.
 bool ViewerFeatures::Search(std::u16string_view pattern, int hostFlags)
+{
+    ownSearch_.reset();
+    return RunSearch(pattern, hostFlags);
+}
+
+bool ViewerFeatures::RunSearch(std::u16string_view pattern, int hostFlags)
 {
     if (!viewer_.Book())
         return false;
@@ -113,15 +122,83 @@ bool ViewerFeatures::SwitchFocus()
     return true;
 }
 
-// Escape closes a window of our own (the standalone viewer's); inside a
-// host the key goes on to the host, whose window it is.
+// Escape closes a window that shows only this viewer: the standalone
+// viewer's, or a host's viewer window (the key never reaches the host);
+// in a file manager's panel it closes nothing. The close waits for the
+// event loop: a host whose window goes while it delivers the key crashes.
 bool ViewerFeatures::RequestClose()
 {
-    auto* window = qobject_cast<QMainWindow*>(viewer_.window());
-    if (!window || window->centralWidget() != &viewer_)
+    QWidget* window = OwnWindowOf(viewer_);
+    if (!window)
         return false;
-    window->close();
+    QMetaObject::invokeMethod(window, "close", Qt::QueuedConnection);
     return true;
+}
+
+// F3 and Shift+F3 after a search of the viewer's own dialog: the host
+// knows nothing of it, and would ask for a search of its own.
+bool ViewerFeatures::ClaimsHostKey(char16_t key, core::KeyModifiers modifiers)
+{
+    return key == core::FunctionKey(3) && !modifiers.control && !modifiers.alt && ownSearch_ && viewer_.Book();
+}
+
+// F7 reaches no host: a host's viewer takes only the keys its menus carry
+// from the viewer, and F7 is none of them. The viewer asks for the search
+// itself.
+bool ViewerFeatures::HostKey(char16_t key, core::KeyModifiers modifiers)
+{
+    if (!viewer_.Book())
+        return false;
+    if (key == core::FunctionKey(7)) {
+        OpenSearchDialog();
+        return true;
+    }
+    if (!ClaimsHostKey(key, modifiers))
+        return false;
+    // F3 goes on the dialog's way, Shift+F3 the other.
+    const bool backwards = ownSearch_->backwards != modifiers.shift;
+    SearchForUser(*ownSearch_, (ownSearch_->matchCase ? core::kSearchMatchCase : 0) | (backwards ? core::kSearchBackwards : 0));
+    return true;
+}
+
+// A dialog that closes gives the keyboard back to the viewer's window, so
+// that the host's keys (F3, n, p) work on at once; without a window manager
+// nothing else would.
+void ViewerFeatures::ReturnKeyboardOnClose(QDialog& dialog)
+{
+    connect(&dialog, &QDialog::finished, this, [this] { viewer_.window()->activateWindow(); });
+}
+
+// Shown without a loop of its own: the host's events go on while it shows.
+void ViewerFeatures::OpenSearchDialog()
+{
+    static SearchRequest last;  // the dialog offers what was searched last
+    const MenuLanguages& languages = MenuLanguages::Get(Settings().langName);
+    auto* dialog = new SearchDialog(&viewer_, last, [&languages](const QString& text) { return languages.Text(text); });
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    ReturnKeyboardOnClose(*dialog);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] {
+        Guarded([&] {
+            last = dialog->Request();
+            ownSearch_ = last;
+            SearchForUser(last, SearchFlagsOf(last));
+        });
+    });
+    dialog->open();
+}
+
+void ViewerFeatures::SearchForUser(const SearchRequest& request, int hostFlags)
+{
+    if (RunSearch(request.text.toStdU16String(), hostFlags)) {
+        viewer_.Content()->currentWidget()->setFocus();  // the match shows as the selection it is
+        return;
+    }
+    const QString notFound = MenuLanguages::Get(Settings().langName).Text(QString::fromUtf16(kSearchTextNotFound));
+    auto* message = new QMessageBox(QMessageBox::Information, QString::fromLatin1(kAppName),
+                                    notFound + QStringLiteral(": ") + request.text, QMessageBox::Ok, &viewer_);
+    message->setAttribute(Qt::WA_DeleteOnClose);
+    ReturnKeyboardOnClose(*message);
+    message->open();
 }
 
 bool ViewerFeatures::ToggleTreePane()

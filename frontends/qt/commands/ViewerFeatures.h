@@ -7,11 +7,14 @@
 #include "frontends/qt/commands/ViewerCommands.h"
 #include "frontends/qt/links/PageLinks.h"
 #include "frontends/qt/search/PageSearch.h"
+#include "frontends/qt/search/SearchDialog.h"
 
 #include <QObject>
 
 #include <memory>
+#include <optional>
 
+class QDialog;
 class QPoint;
 
 namespace qtviewer {
@@ -43,6 +46,8 @@ private:
     bool SwitchFocus() override;
     bool RequestClose() override;
     bool ToggleTreePane() override;
+    bool ClaimsHostKey(char16_t key, core::KeyModifiers modifiers) override;
+    bool HostKey(char16_t key, core::KeyModifiers modifiers) override;
     // ViewerCommandTarget
     void SelectPage(uint32_t pageId) override;
     QString DocumentPath() const override;
@@ -54,6 +59,10 @@ private:
     void ShowPage(const model::CPage& page) override;
 
     void PageShown();
+    void OpenSearchDialog();
+    void ReturnKeyboardOnClose(QDialog& dialog);
+    bool RunSearch(std::u16string_view pattern, int hostFlags);
+    void SearchForUser(const SearchRequest& request, int hostFlags);
     MenuRequest RequestFor(QWidget& pane, const std::optional<ShownLink>& link) const;
     void RunPaneCommand(bool tree, int command, const ShownLink* link);
     void CopyPage(int command);
@@ -69,6 +78,9 @@ private:
     MenuTracker* tracker_;
     LookDialogs* dialogs_;
     std::unique_ptr<PageSearch> search_;  // per document, made by the first search
+    // The search of the viewer's own dialog while it is the last one: F3
+    // and Shift+F3 go on with it, not with the host's.
+    std::optional<SearchRequest> ownSearch_;
 };
 
 }  // namespace qtviewer

@@ -9,6 +9,7 @@
 #include "frontends/qt/viewer/ViewerWidget.h"
 #include "platform/CodePage.h"
 
+#include <QApplication>
 #include <QWidget>
 
 #include <cstddef>
@@ -56,10 +57,15 @@ std::u16string Utf16(const WCHAR* text)
 // A wide name becomes the UTF-8 bytes the system knows it by.
 std::filesystem::path WidePath(const WCHAR* name) { return std::filesystem::path(platform::WideToUtf8(Utf16(name))); }
 
+// A host built on another major version of Qt has no application object
+// of ours: a widget made there would end the host's process. Refused, the
+// host shows the file itself.
+bool HostRunsOurQt() { return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr; }
+
 HWND LoadInto(HWND parentWin, const std::filesystem::path& file)
 {
     auto* parent = static_cast<QWidget*>(parentWin);
-    if (!parent)
+    if (!parent || !HostRunsOurQt())
         return nullptr;
     qtviewer::UseSettingsFile();
     auto* viewer = new ViewerWidget(parent);

@@ -1,6 +1,7 @@
 #include "frontends/qt/system/MenuLanguages.h"
 
 #include "core/commands/MenuLayout.h"
+#include "frontends/qt/search/SearchDialog.h"
 
 #include <QAction>
 #include <QDir>
@@ -37,9 +38,18 @@ void Translate(QMenu& menu, const core::Language& language)
     }
 }
 
+// The menus' texts and the search dialog's: what a language file translates.
+std::vector<std::u16string> TranslatedTexts()
+{
+    std::vector<std::u16string> texts = core::BuiltInMenuTexts();
+    for (std::u16string& text : SearchDialogTexts())
+        texts.push_back(std::move(text));
+    return texts;
+}
+
 }  // namespace
 
-MenuLanguages::MenuLanguages(const QString& folder, std::u16string_view storedName) : list_(core::BuiltInMenuTexts())
+MenuLanguages::MenuLanguages(const QString& folder, std::u16string_view storedName) : list_(TranslatedTexts())
 {
     const QDir dir(folder);
     const QDir::SortFlags byName = QDir::Name | QDir::IgnoreCase;
@@ -76,6 +86,12 @@ void MenuLanguages::Localize(QMenu& menu) const
     menu.addMenu(submenu);
     if (const core::Language* chosen = list_.Chosen())
         Translate(menu, *chosen);
+}
+
+QString MenuLanguages::Text(const QString& english) const
+{
+    const core::Language* chosen = list_.Chosen();
+    return chosen ? QString::fromStdU16String(core::TranslateMenuText(english.toStdU16String(), *chosen)) : english;
 }
 
 QString OwnFolder()

@@ -26,6 +26,9 @@ public:
     // Appends the Language submenu and, with a language chosen, translates
     // the menu's items, submenu titles included.
     void Localize(QMenu& menu) const;
+    // A text of the viewer's own dialogs in the chosen language (found in
+    // the files' menu section like a menu text), else as given.
+    QString Text(const QString& english) const;
     // For a language command, the name to store ("" for English); menus
     // shown afterwards are in that language.
     std::optional<std::u16string> Choose(int command) { return list_.Choose(command); }
