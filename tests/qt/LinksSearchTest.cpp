@@ -288,6 +288,12 @@ void LinksSearchTest::inTheViewer()
     click(5);
     QCOMPARE(viewer.ShownPage()->Id(), 2u);
     QCOMPARE(desktop.beeps + desktop.opened.size(), 0);
+    // The host's Copy with the tree focused copies the selected page.
+    QVERIFY(QTest::qWaitForWindowActive(&viewer));
+    viewer.Tree()->setFocus();
+    QTRY_VERIFY(viewer.Tree()->hasFocus());
+    viewer.Copy();
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("alpha bookmark<beta>beta"));
 }
 
 // F7 asks for the search in a dialog of the viewer's own, which offers what

@@ -327,6 +327,8 @@ void ViewerFeatures::CopySelectionAsText()
     QApplication::clipboard()->setText(QTextDocumentFragment(selection).toPlainText());
 }
 
+void ViewerFeatures::CopySelectedPage() { CopyPage(ID_EDIT_COPY); }
+
 // The selected page's text: rich pages as their RTF, the others as text.
 void ViewerFeatures::CopyPage(int command)
 {

@@ -33,6 +33,8 @@ public:
     bool Search(std::u16string_view pattern, int hostFlags);
     // The tree's colours and font from the settings.
     void ApplyTreeLook();
+    // The tree's Copy: the selected page, rich pages as their RTF.
+    void CopySelectedPage();
 
     // Seams for tests.
     void SetDesktop(LinkOpener& desktop);

@@ -222,9 +222,12 @@ void ViewerWidget::CollapseAll()
     tree_->setUpdatesEnabled(true);
 }
 
+// The host's Copy copies what the focused pane's own Copy would.
 void ViewerWidget::Copy()
 {
-    if (!tree_->hasFocus())
+    if (tree_->hasFocus())
+        features_->CopySelectedPage();
+    else
         content_->Copy();
 }
 
