@@ -39,33 +39,6 @@ struct GroupState {
     ParaFormat para;
 };
 
-// The top group holds the outermost state; a '}' without its '{' leaves it.
-class GroupStack {
-public:
-    GroupState& Top() { return states_.back(); }
-    void Open()
-    {
-        if (states_.size() < text::RtfGroupStack<int>::kMaxGroupDepth) {
-            states_.push_back(states_.back());
-            states_.back().pictureOwner = false;  // a group inside a picture does not end it
-        } else
-            ++unkept_;
-    }
-    // The state of the group that ends, when it was kept.
-    const GroupState* Closing() const { return unkept_ == 0 && states_.size() > 1 ? &states_.back() : nullptr; }
-    void Close()
-    {
-        if (unkept_ > 0)
-            --unkept_;
-        else if (states_.size() > 1)
-            states_.pop_back();
-    }
-
-private:
-    std::vector<GroupState> states_{GroupState{}};
-    size_t unkept_ = 0;
-};
-
 struct Field {
     std::u16string instruction;
 };
@@ -88,7 +61,7 @@ public:
                 ignorable_ = false;
                 groupStart_ = c == u'{';
                 if (groupStart_)
-                    groups_.Open();
+                    OpenGroup();
                 else
                     CloseGroup();
                 continue;
@@ -111,6 +84,12 @@ public:
 
 private:
     // ---- groups
+
+    void OpenGroup()
+    {
+        if (groups_.Open())
+            groups_.Top().pictureOwner = false;  // a group inside a picture does not end it
+    }
 
     void CloseGroup()
     {
@@ -608,7 +587,7 @@ private:
     RtfFontCodePages codePages_;
     text::WidenedBytes widened_;
     bool keepPictures_;
-    GroupStack groups_;
+    text::RtfGroupStack<GroupState> groups_{GroupState{}};
     DocumentBuilder builder_;
     bool groupStart_ = false;
     bool ignorable_ = false;  // "\*" just started the group

@@ -41,13 +41,18 @@ public:
 
     explicit RtfGroupStack(State outer) : states_{outer} {}
     State& Top() { return states_.back(); }
-    void Open()
+    // True when the new group has a state of its own.
+    bool Open()
     {
-        if (states_.size() < kMaxGroupDepth)
-            states_.push_back(states_.back());
-        else
+        if (states_.size() >= kMaxGroupDepth) {
             ++unkept_;
+            return false;
+        }
+        states_.push_back(states_.back());
+        return true;
     }
+    // The state of the group a Close would end, when it was kept.
+    const State* Closing() const { return unkept_ == 0 && states_.size() > 1 ? &states_.back() : nullptr; }
     // A '}' without its '{' leaves the outermost state as it is.
     void Close()
     {

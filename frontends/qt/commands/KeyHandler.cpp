@@ -1,6 +1,6 @@
 #include "frontends/qt/commands/KeyHandler.h"
 
-#include "frontends/qt/viewer/Guard.h"
+#include "platform/Guard.h"
 
 #include <QKeyEvent>
 #include <QWidget>
@@ -35,7 +35,7 @@ char16_t KeyHandler::KeyOf(int qtKey)
 // override says the pane wants it.
 bool KeyHandler::eventFilter(QObject* watched, QEvent* event)
 {
-    return GuardedOr(false, [&] { return Filter(event); });
+    return platform::Guard(false, [&] { return Filter(event); });
 }
 
 bool KeyHandler::Filter(QEvent* event)

@@ -9,11 +9,11 @@
 #include "frontends/qt/panes/SafeHtmlBrowser.h"
 #include "frontends/qt/system/MenuLanguages.h"
 #include "frontends/qt/tree/OutlineModel.h"
-#include "frontends/qt/viewer/Guard.h"
 #include "frontends/qt/viewer/Settings.h"
 #include "frontends/qt/viewer/ViewerWidget.h"
 #include "model/Book.h"
 #include "platform/FilePath.h"
+#include "platform/Guard.h"
 #include "resources/ResourceIds.h"
 #include "text/RtfText.h"
 
@@ -54,9 +54,9 @@ ViewerFeatures::ViewerFeatures(ViewerWidget& viewer)
         keys_.Watch(*pane);
         pane->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(pane, &QWidget::customContextMenuRequested, this,
-                [this, pane](QPoint point) { Guarded([&] { ShowMenu(*pane, point); }); });
+                [this, pane](QPoint point) { platform::GuardVoid([&] { ShowMenu(*pane, point); }); });
     }
-    connect(&content, &ContentPanes::PageShown, this, [this] { Guarded([&] { PageShown(); }); });
+    connect(&content, &ContentPanes::PageShown, this, [this] { platform::GuardVoid([&] { PageShown(); }); });
     connect(&viewer, &ViewerWidget::DocumentLoaded, this, [this] {
         search_.reset();
         richLinks_.Clear();
@@ -178,7 +178,7 @@ void ViewerFeatures::OpenSearchDialog()
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     ReturnKeyboardOnClose(*dialog);
     connect(dialog, &QDialog::accepted, this, [this, dialog] {
-        Guarded([&] {
+        platform::GuardVoid([&] {
             last = dialog->Request();
             ownSearch_ = last;
             SearchForUser(last, SearchFlagsOf(last));

@@ -1,6 +1,6 @@
 #include "frontends/qt/links/LinkClicks.h"
 
-#include "frontends/qt/viewer/Guard.h"
+#include "platform/Guard.h"
 
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -39,7 +39,7 @@ std::optional<ShownLink> LinkClicks::LinkAtPoint(QPoint point) const
 
 bool LinkClicks::eventFilter(QObject* watched, QEvent* event)
 {
-    return GuardedOr(false, [&] { return Filter(event); });
+    return platform::Guard(false, [&] { return Filter(event); });
 }
 
 bool LinkClicks::Filter(QEvent* event)

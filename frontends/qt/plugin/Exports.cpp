@@ -8,6 +8,7 @@
 #include "frontends/qt/viewer/Settings.h"
 #include "frontends/qt/viewer/ViewerWidget.h"
 #include "platform/CodePage.h"
+#include "platform/Guard.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -22,24 +23,8 @@ namespace {
 using qtviewer::ViewerWidget;
 using qtviewer::Viewers;
 
-template <typename T, typename F>
-T Guard(T fallback, F&& body) noexcept
-{
-    try {
-        return body();
-    } catch (...) {
-        return fallback;
-    }
-}
-
-template <typename F>
-void GuardVoid(F&& body) noexcept
-{
-    try {
-        body();
-    } catch (...) {
-    }
-}
+using platform::Guard;
+using platform::GuardVoid;
 
 // The host's narrow names are the system's own bytes: they go to the
 // system unchanged.

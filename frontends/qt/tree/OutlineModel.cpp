@@ -1,9 +1,9 @@
 #include "frontends/qt/tree/OutlineModel.h"
 
-#include "frontends/qt/viewer/Guard.h"
 #include "frontends/qt/viewer/Settings.h"
 #include "model/Book.h"
 #include "model/SiblingOrder.h"
+#include "platform/Guard.h"
 
 #include <QBrush>
 
@@ -112,7 +112,7 @@ bool OutlineModel::canFetchMore(const QModelIndex& parent) const
 
 void OutlineModel::fetchMore(const QModelIndex& parent)
 {
-    Guarded([&] {
+    platform::GuardVoid([&] {
         if (parent.isValid())
             ShowChildren(NodeOf(parent));
     });
@@ -175,7 +175,7 @@ std::vector<uint32_t> OutlineModel::ShowAllBelow(uint32_t start)
 
 QVariant OutlineModel::data(const QModelIndex& index, int role) const
 {
-    return GuardedOr(QVariant(), [&] { return Data(index, role); });
+    return platform::Guard(QVariant(), [&] { return Data(index, role); });
 }
 
 QVariant OutlineModel::Data(const QModelIndex& index, int role) const

@@ -1,15 +1,15 @@
 #include "frontends/qt/viewer/ViewerWidget.h"
 
+#include "core/panes/SplitterGeometry.h"
 #include "frontends/qt/commands/ViewerFeatures.h"
 #include "frontends/qt/opening/QtOpening.h"
 #include "frontends/qt/panes/ContentPanes.h"
 #include "frontends/qt/tree/OutlineModel.h"
-#include "frontends/qt/viewer/Guard.h"
 #include "frontends/qt/viewer/Settings.h"
-#include "core/panes/SplitterGeometry.h"
 #include "model/Book.h"
 #include "opening/OpenDocument.h"
 #include "platform/FilePath.h"
+#include "platform/Guard.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -63,7 +63,7 @@ ViewerWidget::ViewerWidget(QWidget* parent)
     // A row opened gets its children, whether the view lays it out now or
     // later. Open folders show open; nothing else in the model changes.
     connect(tree_, &QTreeView::expanded, this, [this](const QModelIndex& index) {
-        Guarded([&] {
+        platform::GuardVoid([&] {
             if (model_ && model_->canFetchMore(index))
                 model_->fetchMore(index);
         });
@@ -76,7 +76,7 @@ ViewerWidget::ViewerWidget(QWidget* parent)
 // The views go before the model and the book they read.
 ViewerWidget::~ViewerWidget()
 {
-    Guarded([this] { StoreSplit(); });
+    platform::GuardVoid([this] { StoreSplit(); });
     tree_->setModel(nullptr);
     delete splitter_;
 }
@@ -136,7 +136,7 @@ bool ViewerWidget::Load(const std::filesystem::path& file)
     book_ = std::move(book);
     file_ = file;
     connect(tree_->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& current) { Guarded([&] { OnCurrentChanged(current); }); });
+            [this](const QModelIndex& current) { platform::GuardVoid([&] { OnCurrentChanged(current); }); });
 
     content_->ShowInformation(book_->Version());
     const QModelIndex root = model_->index(0, 0);
